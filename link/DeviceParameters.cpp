@@ -1,0 +1,14 @@
+#include "DeviceParameters.h"
+
+#include <cstring>
+
+bool DeviceParameters::operator==(const DeviceParameters &other) const
+{
+    return std::memcmp(bytes(), other.bytes(), Size) == 0;
+}
+
+DeviceParameters &deviceParameters()
+{
+    static DeviceParameters record;
+    return record;
+}
