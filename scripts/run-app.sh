@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the assistant and starts it. Pick
+# "Simulated unit" in the port list and press Connect to try it without a unit.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh --app
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build
+exec build/vrn-assistant "$@"
