@@ -1,0 +1,82 @@
+#pragma once
+
+#include "LinkEngine.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+
+class QIODevice;
+class QTimer;
+class SimulatedUnit;
+class statusWidget;
+class toolWidget;
+
+// Owns the connection to the unit: keeps the tool bar's port list up to date,
+// opens and closes the chosen port, sends one frame every 20 ms while a port
+// is open and hands the replies to the protocol engine. Everything runs on
+// the GUI event loop; nothing waits for the unit.
+//
+// The port list's last entry is the built-in simulated unit; VRN_EXTRA_PORTS
+// (device paths separated by ':') adds ports the system does not enumerate,
+// such as pseudo-terminals.
+class SerialProcessThread : public QObject
+{
+    Q_OBJECT
+public:
+    SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar);
+    ~SerialProcessThread() override;
+
+    // Only store a byte; the next tick carries it.
+    void setCommand(quint8 code);
+    void setSubframeHead(quint8 id);
+
+    quint8 deviceModel() const { return engine.deviceModel(); }
+    quint8 firmwareVersion() const { return engine.firmwareVersion(); }
+
+    LinkEngine &protocol() { return engine; }
+    const LinkEngine &protocol() const { return engine; }
+    // The unit behind the "Simulated unit" entry; it keeps its state while
+    // the port is closed, as a powered unit would.
+    SimulatedUnit &simulatedUnit();
+    static QString simulatedPortName();
+    bool isPortOpen() const { return port != nullptr; }
+    QString openPortName() const { return connectedName; }
+    // The port names the list shows, in order.
+    QStringList portNames() const { return portList; }
+    // Tests drive the tick and the refresh by hand.
+    QTimer *tickTimer() const { return linkTimer; }
+    QTimer *refreshTimer() const { return portTimer; }
+
+signals:
+    void parameterChanged();
+    void telemetryChanged();
+
+public slots:
+    void time();
+    void timeUpdateDevice();
+    void serialConnect();
+    void serialDisconnect();
+    void readMyCom();
+    void serialPortChanged(const QString &text);
+
+private:
+    static QStringList presentPorts();
+    void fillPortList(const QStringList &names);
+    bool openPort(const QString &name);
+    void closePort();
+    void portFailed(const QString &reason);
+    QString openFailureText(const QString &name, int error, const QString &reason) const;
+
+    toolWidget *toolBar;
+    statusWidget *statusBar;
+    QStringList portList;
+    QString portName;
+    LinkEngine engine;
+    QTimer *linkTimer = nullptr;
+    QTimer *portTimer = nullptr;
+    QPointer<QIODevice> port;
+    QString connectedName; // the port the user connected, open or not
+    bool wantConnected = false;
+    SimulatedUnit *simUnit = nullptr;
+};

@@ -1,0 +1,358 @@
+#include "LinkHarness.h"
+#include "Telemetry.h"
+
+#include <QTest>
+
+class tst_LinkEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { telemetry() = Telemetry(); }
+    void connectFrames();
+    void fullDownload();
+    void fullUpload();
+    void editDuringUpload();
+    void acknowledgements_data();
+    void acknowledgements();
+    void writeFlashTwice();
+    void silence_data();
+    void silence();
+    void freshDownloadAfterSilence();
+    void lateReplyMovesBack();
+    void repeatedDownloadReply();
+    void telemetryDecoded();
+    void backgroundRequestWaitsForTransfer_data();
+    void backgroundRequestWaitsForTransfer();
+    void monitorStaysLiveAfterDownload();
+    void uploadDuringDownloadSignalSurvives();
+    void faultyUnit_data();
+    void faultyUnit();
+};
+
+void tst_LinkEngine::connectFrames()
+{
+    LinkHarness h;
+    h.unit.setSilent(true);
+    h.engine.startOver();
+    h.tick();
+    h.tick();
+    for (const LinkFrame &f : h.sent) {
+        QCOMPARE(int(f.command()), int(CMD_CUT_MOTOR));
+        QCOMPARE(int(f.subframe()), int(DLU_DOWN_SFID_PARAM_1));
+    }
+    QVERIFY(!h.engine.isLinkAlive());
+    QVERIFY(h.states.isEmpty());
+}
+
+void tst_LinkEngine::fullDownload()
+{
+    LinkHarness h;
+    h.unit.workingRecord().reserved_28 = 99; // never carried
+    QCOMPARE(h.download(), 8);
+    QCOMPARE(h.sentSubframes(), (QList<int>{0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x8A, 0x8B}));
+    QCOMPARE(h.messages, (QStringList{"Download Parameters Now...", "Download Parameters Completely"}));
+    QCOMPARE(h.states, QStringList{"Connected"});
+    QCOMPARE(h.parameterChanged.count(), 1);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
+    QCOMPARE(int(h.engine.command()), int(CMD_NONE)); // the motor cut was acknowledged
+
+    DeviceParameters expected = h.unit.workingRecord();
+    expected.reserved_28 = 0;
+    QCOMPARE(h.record, expected);
+    QCOMPARE(int(h.engine.deviceModel()), int(h.unit.model()));
+    QCOMPARE(int(h.engine.firmwareVersion()), int(h.unit.firmwareVersion()));
+
+    h.tick(); // idle frames from now on
+    QCOMPARE(int(h.sent.last().subframe()), int(DLU_SFID_IDLE));
+}
+
+void tst_LinkEngine::fullUpload()
+{
+    LinkHarness h;
+    h.download();
+    h.sent.clear();
+    h.messages.clear();
+    h.record.phi_ktotal = -7;
+    h.record.imudist_z = -300;
+    h.record.reserved_36 = 5; // reported by the unit, never written back
+    const qint8 unitsOwn36 = h.unit.workingRecord().reserved_36;
+
+    QCOMPARE(h.upload(), 8);
+    QCOMPARE(h.sentSubframes(), (QList<int>{1, 2, 3, 4, 5, 6, 10, 11}));
+    QCOMPARE(h.messages, (QStringList{"Upload Parameters Now...", "Upload Parameters Completely"}));
+    QVERIFY(sameCarriedBytes(h.unit.workingRecord(), h.record));
+    QCOMPARE(h.unit.workingRecord().reserved_36, unitsOwn36);
+    QCOMPARE(h.unit.workingRecord().phi_ktotal, qint8(-7));
+    QCOMPARE(h.unit.workingRecord().imudist_z, qint16(-300));
+    QVERIFY(h.unit.flashRecord() != h.unit.workingRecord()); // an upload does not write flash
+    QCOMPARE(h.parameterChanged.count(), 1);
+}
+
+void tst_LinkEngine::editDuringUpload()
+{
+    LinkHarness h;
+    h.download();
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    for (int i = 0; i < 4; ++i) // blocks 1-4 acknowledged
+        h.tick();
+    h.record.roll_agility = 77;   // block 4: already acknowledged
+    h.record.left_spin = 66;      // block 4 as well
+    h.record.right_spin = 55;     // block 5: not yet sent
+    h.tickUntil([&] { return h.engine.subframe() == DLU_SFID_IDLE; });
+    QCOMPARE(h.unit.workingRecord().right_spin, qint8(55));
+    QVERIFY(h.unit.workingRecord().roll_agility != 77); // goes out with the next upload
+    // The next edit starts the upload over from block 1.
+    h.sent.clear();
+    QCOMPARE(h.upload(), 8);
+    QCOMPARE(h.unit.workingRecord().roll_agility, qint8(77));
+}
+
+void tst_LinkEngine::acknowledgements_data()
+{
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("fail safe") << int(CMD_SET_FAIL_PROTECT) << "Set fail protect successfully";
+    QTest::addRow("write flash") << int(CMD_SAVE_FLASH) << "Write flash successfully";
+    QTest::addRow("cut motor") << int(CMD_CUT_MOTOR) << QString();
+    QTest::addRow("cut pid") << int(CMD_CUT_PID) << QString();
+    QTest::addRow("run pid") << int(CMD_RUN_PID) << QString();
+}
+
+void tst_LinkEngine::acknowledgements()
+{
+    QFETCH(int, command);
+    QFETCH(QString, message);
+    LinkHarness h;
+    h.download();
+    h.messages.clear();
+    h.engine.setCommand(quint8(command));
+    h.tick();
+    QCOMPARE(int(h.sent.last().command()), command);
+    QCOMPARE(int(h.engine.command()), int(CMD_NONE));
+    QCOMPARE(h.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    h.tick();
+    QCOMPARE(int(h.sent.last().command()), int(CMD_NONE));
+
+    if (command == CMD_SAVE_FLASH)
+        QCOMPARE(h.unit.flashRecord(), h.unit.workingRecord());
+    if (command == CMD_SET_FAIL_PROTECT)
+        QVERIFY(h.unit.failSafeStored());
+    if (command == CMD_CUT_PID)
+        QVERIFY(!h.unit.controlLoopsRunning());
+}
+
+void tst_LinkEngine::writeFlashTwice()
+{
+    LinkHarness h;
+    h.download();
+    h.messages.clear();
+    h.unit.setSilent(true);
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    h.tick();
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    h.tick();
+    QCOMPARE(h.messages, QStringList());
+    h.unit.setSilent(false);
+    h.tick();
+    h.tick();
+    QCOMPARE(h.messages, QStringList{"Write flash successfully"});
+    QCOMPARE(h.unit.flashWriteCount(), 1);
+}
+
+void tst_LinkEngine::silence_data()
+{
+    QTest::addColumn<int>("silentTicks");
+    QTest::addColumn<bool>("alive");
+    QTest::addRow("50") << 50 << true;
+    QTest::addRow("51") << 51 << true;
+    QTest::addRow("52") << 52 << false;
+    QTest::addRow("60") << 60 << false;
+}
+
+void tst_LinkEngine::silence()
+{
+    QFETCH(int, silentTicks);
+    QFETCH(bool, alive);
+    LinkHarness h;
+    h.download();
+    h.states.clear();
+    h.messages.clear();
+    h.engine.setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+    h.engine.setCommand(CMD_CUT_PID);
+    h.unit.setSilent(true);
+    for (int i = 0; i < silentTicks; ++i)
+        h.tick();
+    QCOMPARE(h.engine.isLinkAlive(), alive);
+    if (alive) {
+        QVERIFY(h.states.isEmpty());
+        QCOMPARE(int(h.engine.subframe()), int(DLU_UP_SFID_TELEMETRY_1));
+    } else {
+        QCOMPARE(h.states, QStringList{"Unconnected"}); // once, not every tick
+        QCOMPARE(h.messages, QStringList{"--------------"});
+        QCOMPARE(int(h.engine.command()), int(CMD_CUT_MOTOR));
+        QCOMPARE(int(h.engine.subframe()), int(DLU_DOWN_SFID_PARAM_1));
+        // Whatever is set meanwhile is replaced within one tick.
+        h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+        h.tick();
+        QCOMPARE(int(h.engine.subframe()), int(DLU_DOWN_SFID_PARAM_1));
+    }
+}
+
+void tst_LinkEngine::freshDownloadAfterSilence()
+{
+    LinkHarness h;
+    h.download();
+    h.unit.setSilent(true);
+    for (int i = 0; i < 60; ++i)
+        h.tick();
+    h.record.phi_ktotal = 1; // the unit's values will overwrite this
+    h.unit.workingRecord().phi_ktotal = 42;
+    h.unit.setSilent(false);
+    h.messages.clear();
+    const int ticks = h.tickUntil([&] { return h.parameterChanged.count() == 2; });
+    QCOMPARE(ticks, 8);
+    QCOMPARE(h.record.phi_ktotal, qint8(42));
+    QCOMPARE(h.states.last(), QString("Connected"));
+}
+
+void tst_LinkEngine::lateReplyMovesBack()
+{
+    LinkHarness h;
+    h.download();
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_5);
+    LinkFrame ack2 = LinkFrame::build(0, DLU_WRITE_SFID_PARAM_2, h.record);
+    h.engine.handleReply(ack2);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_WRITE_SFID_PARAM_3));
+}
+
+void tst_LinkEngine::repeatedDownloadReply()
+{
+    LinkHarness h;
+    h.engine.startOver();
+    h.tick(); // block 1 stored, requesting 2
+    h.tick(); // block 2 stored, requesting 3
+    DeviceParameters unitRecord = h.unit.workingRecord();
+    unitRecord.phi_ktotal = 1;
+    LinkFrame block1;
+    block1.bytes[LinkFrame::ByteSubframe] = DLU_DOWN_SFID_PARAM_1;
+    ParameterBlocks::fill(1, h.unit.workingRecord(), block1.payload(), ParameterBlocks::UnitToPc);
+    block1.seal();
+    h.engine.handleReply(block1);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_DOWN_SFID_PARAM_2));
+    QCOMPARE(h.messages.count("Download Parameters Now..."), 2);
+    QCOMPARE(h.tickUntil([&] { return h.parameterChanged.count() == 1; }), 7);
+}
+
+void tst_LinkEngine::telemetryDecoded()
+{
+    LinkHarness h;
+    h.download();
+    h.unit.setFixedTelemetry({3040, 3050, 2030, 4100, 3000, 4050});
+    h.engine.setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+    h.tick();
+    h.tick();
+    QCOMPARE(h.telemetryChanged.count(), 2);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_UP_SFID_TELEMETRY_1));
+    const Telemetry &t = telemetry();
+    QCOMPARE(int(t.rudder), 0);
+    QCOMPARE(int(t.aileron), 1);
+    QCOMPARE(int(t.elevator), -120);
+    QCOMPARE(int(t.collective), 126);
+    QCOMPARE(int(t.gain), -4);
+    QCOMPARE(int(t.accelerator), 120);
+}
+
+void tst_LinkEngine::backgroundRequestWaitsForTransfer_data()
+{
+    QTest::addColumn<bool>("upload");
+    QTest::addColumn<int>("request");
+    QTest::addRow("idle during upload") << true << int(DLU_SFID_IDLE);
+    QTest::addRow("telemetry during upload") << true << int(DLU_UP_SFID_TELEMETRY_1);
+    QTest::addRow("idle during download") << false << int(DLU_SFID_IDLE);
+    QTest::addRow("telemetry during download") << false << int(DLU_UP_SFID_TELEMETRY_1);
+}
+
+void tst_LinkEngine::backgroundRequestWaitsForTransfer()
+{
+    QFETCH(bool, upload);
+    QFETCH(int, request);
+    LinkHarness h;
+    if (upload) {
+        h.download();
+        h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    } else {
+        h.engine.startOver();
+    }
+    h.tick();
+    h.tick();
+    const quint8 running = h.engine.subframe();
+    h.engine.setSubframeHead(quint8(request));
+    QCOMPARE(int(h.engine.subframe()), int(running)); // not cut off
+    h.record.phi_ktotal = 33;
+    h.tickUntil([&] { return !LinkEngine::isTransfer(h.engine.subframe()); });
+    QCOMPARE(int(h.engine.subframe()), request);
+    if (upload)
+        QCOMPARE(h.unit.workingRecord().phi_ktotal, qint8(33));
+}
+
+void tst_LinkEngine::monitorStaysLiveAfterDownload()
+{
+    LinkHarness h;
+    h.engine.setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+    h.engine.startOver();
+    QCOMPARE(h.download(), 8);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_UP_SFID_TELEMETRY_1));
+    h.tick();
+    QCOMPARE(h.telemetryChanged.count(), 1);
+}
+
+void tst_LinkEngine::uploadDuringDownloadSignalSurvives()
+{
+    LinkHarness h;
+    QObject::connect(&h.engine, &LinkEngine::parameterChanged, [&] {
+        h.engine.setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+        h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    });
+    h.download();
+    QCOMPARE(int(h.engine.subframe()), int(DLU_WRITE_SFID_PARAM_1));
+    h.tickUntil([&] { return h.engine.subframe() == DLU_UP_SFID_TELEMETRY_1; }, 20);
+    QCOMPARE(int(h.engine.subframe()), int(DLU_UP_SFID_TELEMETRY_1));
+}
+
+void tst_LinkEngine::faultyUnit_data()
+{
+    QTest::addColumn<double>("drop");
+    QTest::addColumn<double>("corrupt");
+    QTest::addColumn<double>("late");
+    QTest::addRow("20 percent dropped and corrupted") << 0.2 << 0.2 << 0.0;
+    QTest::addRow("10 percent late replies") << 0.0 << 0.0 << 0.1;
+}
+
+void tst_LinkEngine::faultyUnit()
+{
+    QFETCH(double, drop);
+    QFETCH(double, corrupt);
+    QFETCH(double, late);
+    LinkHarness h;
+    h.unit.setSeed(7);
+    h.unit.setDropProbability(drop);
+    h.unit.setCorruptProbability(corrupt);
+    h.unit.setLateReplyProbability(late);
+    const int down = h.download();
+    QVERIFY(down > 0);
+    DeviceParameters expected = h.unit.workingRecord();
+    expected.reserved_28 = 0;
+    QCOMPARE(h.record, expected);
+
+    for (int i = 0; i < DeviceParameters::Size; ++i)
+        if (i != 28 && (i < 36 || i > 39))
+            h.record.bytes()[i] = quint8(i * 7);
+    const int up = h.upload();
+    QVERIFY(up > 0);
+    QVERIFY(sameCarriedBytes(h.unit.workingRecord(), h.record));
+    qInfo("download took %d ticks, upload %d ticks", down, up);
+}
+
+QTEST_GUILESS_MAIN(tst_LinkEngine)
+#include "tst_linkengine.moc"
