@@ -3,6 +3,7 @@
 #include "LinkEngine.h"
 
 #include <QObject>
+#include <QIODevice>
 #include <QPointer>
 #include <QStringList>
 

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class AdvanceSettingPage;
+class ConfigureSettingPage;
+class MainSettingPage;
+class QListWidget;
+class QListWidgetItem;
+class QStackedWidget;
+class SerialProcessThread;
+class updatesettingpage;
+
+// The middle of the window: the page list on the left, the chosen page on
+// the right. It turns shell events into page refreshes and link requests.
+class contentWidget : public QWidget
+{
+    Q_OBJECT
+public:
+    contentWidget(QWidget *parent, SerialProcessThread *link);
+
+    QListWidget *pages() const { return pageList; }
+    QStackedWidget *stack() const { return pageStack; }
+
+public slots:
+    void changePage(QListWidgetItem *current, QListWidgetItem *previous);
+    void updateAllPages();
+    void configurationLoaded();
+    void flashWriting();
+
+private:
+    void buildPageList();
+    void refreshParameterPages();
+
+    SerialProcessThread *link;
+    QListWidget *pageList;
+    QStackedWidget *pageStack;
+    MainSettingPage *basicPage;
+    ConfigureSettingPage *setupPage;
+    AdvanceSettingPage *advancedPage;
+    updatesettingpage *upgradePage;
+};

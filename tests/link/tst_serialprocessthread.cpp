@@ -1,0 +1,317 @@
+#include "SerialProcessThread.h"
+#include "SimulatedUnit.h"
+#include "statusWidget.h"
+#include "toolWidget.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QProcess>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace {
+
+// The link with its bars and its timers stopped: the test drives the ticks.
+struct Link
+{
+    toolWidget toolBar;
+    statusWidget statusBar;
+    std::unique_ptr<SerialProcessThread> link;
+
+    Link()
+    {
+        link = std::make_unique<SerialProcessThread>(&toolBar, &statusBar);
+        link->tickTimer()->stop();
+        link->refreshTimer()->stop();
+    }
+    QString message() const { return statusBar.findChild<QLabel *>("messageLabel")->text(); }
+    QString state() const { return statusBar.findChild<QLabel *>("stateLabel")->text(); }
+    void select(const QString &name) { toolBar.portComboBox->setCurrentText(name); }
+    // One tick, then up to `waitMs` for a reply through the real port.
+    bool tick(int waitMs = 0)
+    {
+        link->time();
+        QCoreApplication::processEvents();
+        if (waitMs > 0)
+            QTest::qWaitFor([this] { return link->protocol().silentTicks() == 0; }, waitMs);
+        return link->protocol().silentTicks() == 0;
+    }
+    bool tickUntilMessage(const QString &text, int limit = 200, int waitMs = 0)
+    {
+        for (int i = 0; i < limit; ++i) {
+            tick(waitMs);
+            if (message() == text)
+                return true;
+        }
+        return false;
+    }
+};
+
+// vrn-sim on a pseudo-terminal reached through a symlink.
+struct SimProcess
+{
+    QProcess process;
+    QString linkPath;
+
+    bool start(const QString &path, const QStringList &extra = {})
+    {
+        linkPath = path;
+        process.start(QStringLiteral(VRN_SIM_EXECUTABLE), QStringList{"--link", path, "--latency", "1"} + extra);
+        return process.waitForStarted() && QTest::qWaitFor([&] { return QFile::exists(path); }, 5000);
+    }
+    void stop()
+    {
+        process.kill();
+        process.waitForFinished();
+        QFile::remove(linkPath);
+    }
+    ~SimProcess() { stop(); }
+};
+
+QStringList enumerated()
+{
+    QStringList names;
+    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
+        names << info.portName();
+    return names;
+}
+
+} // namespace
+
+class tst_SerialProcessThread : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { qunsetenv("VRN_EXTRA_PORTS"); }
+    void portListOrder();
+    void refreshNoticesChangedNames_data();
+    void refreshNoticesChangedNames();
+    void noRefreshWhileLive();
+    void simulatedUnitConnectAndDownload();
+    void disconnectTexts();
+    void openFailureIsReported_data();
+    void openFailureIsReported();
+    void portInUseIsReported();
+    void closesPortWhenProgramEnds();
+    void realPortThroughPseudoTerminal();
+    void pulledCableIsClosedAndReopened();
+
+private:
+    QTemporaryDir dir;
+};
+
+void tst_SerialProcessThread::portListOrder()
+{
+    qputenv("VRN_EXTRA_PORTS", "/tmp/vrnB:/tmp/COM2::/tmp/COM10");
+    Link l;
+    QStringList expected = enumerated() + QStringList{"/tmp/vrnB", "/tmp/COM2", "/tmp/COM10"};
+    std::sort(expected.begin(), expected.end());
+    expected << "Simulated unit";
+    QCOMPARE(l.link->portNames(), expected);
+    QCOMPARE(l.toolBar.portComboBox->count(), expected.size());
+    QCOMPARE(l.toolBar.portComboBox->itemText(expected.size() - 1), QString("Simulated unit"));
+    QCOMPARE(l.toolBar.portComboBox->currentText(), expected.first());
+}
+
+void tst_SerialProcessThread::refreshNoticesChangedNames_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("after");
+    QTest::addColumn<bool>("refilled");
+    QTest::addRow("one replaced by another") << QByteArray("/tmp/a:/tmp/b") << QByteArray("/tmp/a:/tmp/c") << true;
+    QTest::addRow("one unplugged") << QByteArray("/tmp/a:/tmp/b") << QByteArray("/tmp/b") << true;
+    QTest::addRow("same set") << QByteArray("/tmp/b:/tmp/a") << QByteArray("/tmp/a:/tmp/b") << false;
+}
+
+void tst_SerialProcessThread::refreshNoticesChangedNames()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, after);
+    QFETCH(bool, refilled);
+    qputenv("VRN_EXTRA_PORTS", before);
+    Link l;
+    l.select("/tmp/b");
+    qputenv("VRN_EXTRA_PORTS", after);
+    l.link->timeUpdateDevice();
+    QStringList expected = enumerated() + QString::fromUtf8(after).split(':');
+    std::sort(expected.begin(), expected.end());
+    expected << "Simulated unit";
+    QCOMPARE(l.link->portNames(), expected);
+    // A refill selects the first entry, and the port to open follows it.
+    QCOMPARE(l.toolBar.portComboBox->currentText(), refilled ? expected.first() : QString("/tmp/b"));
+}
+
+void tst_SerialProcessThread::noRefreshWhileLive()
+{
+    Link l;
+    l.select(SerialProcessThread::simulatedPortName());
+    l.link->simulatedUnit().setLatencyMs(0);
+    l.link->serialConnect();
+    QVERIFY(l.tick());
+    qputenv("VRN_EXTRA_PORTS", "/tmp/new");
+    l.link->timeUpdateDevice();
+    QVERIFY(!l.link->portNames().contains("/tmp/new"));
+    QCOMPARE(l.toolBar.portComboBox->currentText(), SerialProcessThread::simulatedPortName());
+}
+
+void tst_SerialProcessThread::simulatedUnitConnectAndDownload()
+{
+    Link l;
+    QSignalSpy changed(l.link.get(), &SerialProcessThread::parameterChanged);
+    l.select(SerialProcessThread::simulatedPortName());
+    l.link->simulatedUnit().setLatencyMs(0);
+    l.link->simulatedUnit().setModel(SimulatedUnit::ModelX1);
+    QCOMPARE(l.state(), QString("Unconnected"));
+    emit l.toolBar.serialConnect();
+    QVERIFY(l.link->isPortOpen());
+    QVERIFY(l.tickUntilMessage("Download Parameters Completely", 8));
+    QCOMPARE(l.state(), QString("Connected"));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(int(l.link->deviceModel()), 10);
+    QCOMPARE(deviceParameters().phi_ktotal, l.link->simulatedUnit().workingRecord().phi_ktotal);
+}
+
+void tst_SerialProcessThread::disconnectTexts()
+{
+    Link l;
+    l.select(SerialProcessThread::simulatedPortName());
+    l.link->simulatedUnit().setLatencyMs(0);
+    emit l.toolBar.serialConnect();
+    l.tickUntilMessage("Download Parameters Completely", 8);
+    emit l.toolBar.serialDisconnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.state(), QString("Unconnected"));
+    QCOMPARE(l.message(), QString("--------------"));
+    const int handled = l.link->simulatedUnit().framesHandled();
+    l.tick();
+    QCOMPARE(l.link->simulatedUnit().framesHandled(), handled); // nothing sent
+    // Written whatever the state.
+    l.statusBar.setMessageText("x");
+    emit l.toolBar.serialDisconnect();
+    QCOMPARE(l.message(), QString("--------------"));
+}
+
+void tst_SerialProcessThread::openFailureIsReported_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("expected");
+    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: no such port";
+}
+
+void tst_SerialProcessThread::openFailureIsReported()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, expected);
+    qputenv("VRN_EXTRA_PORTS", port.toUtf8());
+    Link l;
+    l.select(port);
+    l.link->serialConnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.message(), expected);
+    // The link waits for the unit as after any connect: cut motor, block 1.
+    QCOMPARE(int(l.link->protocol().command()), int(CMD_CUT_MOTOR));
+    QCOMPARE(int(l.link->protocol().subframe()), int(DLU_DOWN_SFID_PARAM_1));
+}
+
+void tst_SerialProcessThread::portInUseIsReported()
+{
+    SimProcess sim;
+    const QString path = dir.filePath("pty-busy");
+    QVERIFY(sim.start(path));
+    QSerialPort other;
+    other.setPortName(path);
+    QVERIFY(other.open(QIODevice::ReadWrite));
+
+    qputenv("VRN_EXTRA_PORTS", path.toUtf8());
+    Link l;
+    l.select(path);
+    l.link->serialConnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.message(), QString("Cannot open %1: the port is in use by another program").arg(path));
+}
+
+void tst_SerialProcessThread::closesPortWhenProgramEnds()
+{
+    Link l;
+    l.select(SerialProcessThread::simulatedPortName());
+    l.link->serialConnect();
+    QVERIFY(l.link->isPortOpen());
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    qApp->exec(); // ends with aboutToQuit
+    QVERIFY(!l.link->isPortOpen());
+}
+
+void tst_SerialProcessThread::realPortThroughPseudoTerminal()
+{
+    SimProcess sim;
+    const QString path = dir.filePath("pty-real");
+    QVERIFY(sim.start(path));
+    qputenv("VRN_EXTRA_PORTS", path.toUtf8());
+    Link l;
+    l.select(path);
+    QSignalSpy changed(l.link.get(), &SerialProcessThread::parameterChanged);
+    l.link->serialConnect();
+    QVERIFY(l.link->isPortOpen());
+    QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(l.state(), QString("Connected"));
+    QVERIFY(deviceParameters().phi_ktotal != 0); // the factory set-up arrived
+
+    deviceParameters().phi_ktotal = 99;
+    l.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(l.tickUntilMessage("Upload Parameters Completely", 50, 200));
+    // Read it back from the unit: a fresh download brings the new value.
+    deviceParameters().phi_ktotal = 0;
+    l.link->protocol().startOver();
+    QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
+    QCOMPARE(deviceParameters().phi_ktotal, qint8(99));
+
+    l.link->serialDisconnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.state(), QString("Unconnected"));
+}
+
+void tst_SerialProcessThread::pulledCableIsClosedAndReopened()
+{
+    auto sim = std::make_unique<SimProcess>();
+    const QString path = dir.filePath("pty-pulled");
+    QVERIFY(sim->start(path));
+    qputenv("VRN_EXTRA_PORTS", path.toUtf8());
+    Link l;
+    l.select(path);
+    QSignalSpy changed(l.link.get(), &SerialProcessThread::parameterChanged);
+    l.link->serialConnect();
+    QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
+
+    sim->stop(); // the far end goes away
+    QVERIFY(QTest::qWaitFor([&] { return !l.link->isPortOpen(); }, 3000));
+    QVERIFY(l.message().startsWith(QString("Port %1 was lost").arg(path)));
+    for (int i = 0; i < 52; ++i)
+        l.tick();
+    QCOMPARE(l.state(), QString("Unconnected"));
+
+    // Still "Disconnect" on the tool bar: the refresh tries the same port again.
+    l.link->timeUpdateDevice();
+    QVERIFY(!l.link->isPortOpen());
+    QVERIFY(sim->start(path));
+    l.link->timeUpdateDevice();
+    QVERIFY(l.link->isPortOpen());
+    QCOMPARE(int(l.link->protocol().command()), int(CMD_CUT_MOTOR));
+    QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
+    QCOMPARE(changed.count(), 2);
+    QCOMPARE(l.state(), QString("Connected"));
+}
+
+QTEST_MAIN(tst_SerialProcessThread)
+#include "tst_serialprocessthread.moc"
