@@ -52,6 +52,7 @@ void LinkEngine::countTick()
         emit messageText(QStringLiteral("--------------"));
     }
     linkAlive = false;
+    verifying = false;
     pendingCommand = CMD_CUT_MOTOR;
     currentSubframe = DLU_DOWN_SFID_PARAM_1;
 }
@@ -71,6 +72,8 @@ void LinkEngine::setSubframeHead(quint8 id)
         if (isTransfer(currentSubframe))
             return;
     }
+    // Any other request, an edit's upload included, ends a read-back.
+    verifying = false;
     currentSubframe = id;
 }
 
@@ -103,6 +106,7 @@ void LinkEngine::acknowledge(quint8 code)
         break;
     case CMD_SAVE_FLASH:
         emit messageText(QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
+        setNotInFlash(false);
         break;
     case CMD_CUT_MOTOR:
     case CMD_CUT_PID:
@@ -123,34 +127,92 @@ void LinkEngine::transferStep(const LinkFrame &reply)
     if (id == DLU_UP_SFID_TELEMETRY_1) {
         telemetry() = Telemetry::decode(reply.payload());
         emit telemetryChanged();
+    } else if (const int block = ParameterBlocks::blockForWriteId(id)) {
+        uploadStep(block);
+    } else if (const int block = ParameterBlocks::blockForRequestId(id)) {
+        if (verifying)
+            readBackStep(block, reply.payload());
+        else
+            downloadStep(block, reply.payload());
+    }
+}
+
+void LinkEngine::uploadStep(int block)
+{
+    if (block == 1)
+        emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Now..."));
+    if (const int next = ParameterBlocks::nextBlock(block)) {
+        currentSubframe = ParameterBlocks::writeId(next);
         return;
     }
-    if (const int block = ParameterBlocks::blockForWriteId(id)) {
-        if (block == 1)
-            emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Now..."));
-        if (const int next = ParameterBlocks::nextBlock(block)) {
-            currentSubframe = ParameterBlocks::writeId(next);
-            return;
-        }
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Completely"));
+    emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Completely"));
+    if (!unitKnown || ParameterBlocks::differingFields(record, unitRecord) > 0) {
+        uploadedRecord = record;
+        setNotInFlash(true);
+    }
+    unitRecord = record;
+    unitKnown = true;
+    // Read the record back, to show the pilot what the unit really took.
+    verifying = true;
+    readBack = record;
+    currentSubframe = ParameterBlocks::requestId(1);
+}
+
+void LinkEngine::readBackStep(int block, const quint8 *payload)
+{
+    ParameterBlocks::store(block, payload, readBack, ParameterBlocks::UnitToPc);
+    if (const int next = ParameterBlocks::nextBlock(block)) {
+        currentSubframe = ParameterBlocks::requestId(next);
+        return;
+    }
+    verifying = false;
+    const int differing = ParameterBlocks::differingFields(record, readBack);
+    unitRecord = readBack;
+    if (differing == 0) {
+        emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload verified"));
         finishTransfer();
         return;
     }
-    if (const int block = ParameterBlocks::blockForRequestId(id)) {
-        if (block == 1)
-            emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Now..."));
-        ParameterBlocks::store(block, reply.payload(), record, ParameterBlocks::UnitToPc);
-        if (const int next = ParameterBlocks::nextBlock(block)) {
-            currentSubframe = ParameterBlocks::requestId(next);
-            return;
-        }
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Completely"));
-        emit parameterChanged();
-        // Only now, after the pages have refreshed: a background request they
-        // made meanwhile was remembered, and an upload they started stays.
-        if (currentSubframe == id)
-            finishTransfer();
+    emit messageText(QCoreApplication::translate("SerialProcessThread",
+                                                 "The unit kept different values for %1 parameters")
+                         .arg(differing));
+    record = readBack;
+    emit parameterChanged();
+    if (currentSubframe == DLU_DOWN_SFID_PARAM_11)
+        finishTransfer();
+}
+
+void LinkEngine::downloadStep(int block, const quint8 *payload)
+{
+    if (block == 1)
+        emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Now..."));
+    ParameterBlocks::store(block, payload, record, ParameterBlocks::UnitToPc);
+    if (const int next = ParameterBlocks::nextBlock(block)) {
+        currentSubframe = ParameterBlocks::requestId(next);
+        return;
     }
+    emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Completely"));
+    // Changes not in flash survive a link loss only if the unit kept running.
+    if (notInFlash && ParameterBlocks::differingFields(record, uploadedRecord) > 0) {
+        setNotInFlash(false);
+        emit messageText(QCoreApplication::translate(
+            "SerialProcessThread", "The unit restarted: changes not written to flash were lost"));
+    }
+    unitRecord = record;
+    unitKnown = true;
+    emit parameterChanged();
+    // Only now, after the pages have refreshed: a background request they
+    // made meanwhile was remembered, and an upload they started stays.
+    if (currentSubframe == DLU_DOWN_SFID_PARAM_11)
+        finishTransfer();
+}
+
+void LinkEngine::setNotInFlash(bool on)
+{
+    if (notInFlash == on)
+        return;
+    notInFlash = on;
+    emit flashStateChanged(on);
 }
 
 void LinkEngine::finishTransfer()

@@ -11,6 +11,10 @@
 // repeats the same frame every tick until a reply moves the subframe id on or
 // clears the pending command.
 //
+// After every upload the record is read back from the unit and compared, and
+// the engine keeps track of changes the unit holds but has not written to
+// flash, so the pilot always knows what the unit holds.
+//
 // Background requests (idle, telemetry) never cut off a running upload or
 // download: while one runs, such a request is remembered and applied when the
 // transfer completes. Transfer requests take effect at once.
@@ -46,6 +50,9 @@ public:
     quint8 backgroundRequest() const { return background; }
     bool isLinkAlive() const { return linkAlive; }
     int silentTicks() const { return silence; }
+    bool isVerifying() const { return verifying; }
+    // The unit holds uploaded changes it has not written to flash.
+    bool hasChangesNotInFlash() const { return notInFlash; }
     quint8 deviceModel() const { return model; }
     quint8 firmwareVersion() const { return version; }
 
@@ -58,11 +65,16 @@ signals:
     void stateText(const QString &text);
     // Every setSubframeHead call, applied or remembered.
     void subframeRequested(quint8 id);
+    void flashStateChanged(bool changesNotInFlash);
     void messageText(const QString &text);
 
 private:
     void acknowledge(quint8 code);
     void transferStep(const LinkFrame &reply);
+    void uploadStep(int block);
+    void readBackStep(int block, const quint8 *payload);
+    void downloadStep(int block, const quint8 *payload);
+    void setNotInFlash(bool on);
     void finishTransfer();
 
     DeviceParameters &record;
@@ -74,4 +86,11 @@ private:
     bool linkAlive = false;
     quint8 model = 0;
     quint8 version = 0;
+
+    bool verifying = false;
+    DeviceParameters readBack;       // the unit's answer to the read-back
+    DeviceParameters unitRecord;     // what the unit is known to hold
+    bool unitKnown = false;
+    DeviceParameters uploadedRecord; // the last upload of changed values
+    bool notInFlash = false;
 };

@@ -116,4 +116,20 @@ QList<int> carriedOffsets(int block, Direction direction)
     return offsets;
 }
 
+int differingFields(const DeviceParameters &a, const DeviceParameters &b)
+{
+    int count = 0;
+    for (const Segment &s : segments) {
+        if (!carried(s, PcToUnit))
+            continue;
+        const int width = s.kind == WordBE ? 2 : 1;
+        for (int i = 0; i < s.length; i += width) {
+            const int offset = s.recordStart + i;
+            if (std::memcmp(a.bytes() + offset, b.bytes() + offset, size_t(width)) != 0)
+                ++count;
+        }
+    }
+    return count;
+}
+
 } // namespace ParameterBlocks

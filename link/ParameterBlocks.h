@@ -34,4 +34,8 @@ void store(int block, const quint8 *payload, DeviceParameters &record, Direction
 // Offsets of the record bytes a block carries in the given direction.
 QList<int> carriedOffsets(int block, Direction direction);
 
+// How many fields differ between two records in the bytes an upload carries
+// (a 16-bit field counts once).
+int differingFields(const DeviceParameters &a, const DeviceParameters &b);
+
 } // namespace ParameterBlocks

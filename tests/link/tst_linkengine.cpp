@@ -28,6 +28,13 @@ private slots:
     void uploadDuringDownloadSignalSurvives();
     void faultyUnit_data();
     void faultyUnit();
+    void verifiedUpload();
+    void unitKeepsOtherValue_data();
+    void unitKeepsOtherValue();
+    void editDuringReadBack();
+    void telemetryFollowsReadBack();
+    void changesNotInFlash_data();
+    void changesNotInFlash();
 };
 
 void tst_LinkEngine::connectFrames()
@@ -99,7 +106,7 @@ void tst_LinkEngine::editDuringUpload()
     h.record.roll_agility = 77;   // block 4: already acknowledged
     h.record.left_spin = 66;      // block 4 as well
     h.record.right_spin = 55;     // block 5: not yet sent
-    h.tickUntil([&] { return h.engine.subframe() == DLU_SFID_IDLE; });
+    h.tickUntil([&] { return h.messages.endsWith("Upload Parameters Completely"); });
     QCOMPARE(h.unit.workingRecord().right_spin, qint8(55));
     QVERIFY(h.unit.workingRecord().roll_agility != 77); // goes out with the next upload
     // The next edit starts the upload over from block 1.
@@ -352,6 +359,143 @@ void tst_LinkEngine::faultyUnit()
     QVERIFY(up > 0);
     QVERIFY(sameCarriedBytes(h.unit.workingRecord(), h.record));
     qInfo("download took %d ticks, upload %d ticks", down, up);
+}
+
+void tst_LinkEngine::verifiedUpload()
+{
+    LinkHarness h;
+    h.download();
+    h.messages.clear();
+    h.sent.clear();
+    h.record.theta_ktotal = 12;
+    QCOMPARE(h.upload(), 8);
+    const int readBack = h.tickUntil([&] { return !h.engine.isVerifying(); });
+    QCOMPARE(readBack, 8);
+    QCOMPARE(h.sentSubframes().mid(8), (QList<int>{0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x8A, 0x8B}));
+    QCOMPARE(h.messages, (QStringList{"Upload Parameters Now...", "Upload Parameters Completely", "Upload verified"}));
+    QCOMPARE(h.parameterChanged.count(), 1); // only the first download's
+    QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
+}
+
+void tst_LinkEngine::unitKeepsOtherValue_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("sent");
+    QTest::addColumn<int>("limit"); // the unit clamps to this
+    QTest::addColumn<int>("kept");
+    QTest::addRow("gain clamped") << int(offsetof(DeviceParameters, rpm_kp)) << 120 << 100 << 100;
+    QTest::addRow("trim clamped") << int(offsetof(DeviceParameters, servo_trim_2)) << 60 << 50 << 50;
+}
+
+void tst_LinkEngine::unitKeepsOtherValue()
+{
+    QFETCH(int, offset);
+    QFETCH(int, sent);
+    QFETCH(int, limit);
+    QFETCH(int, kept);
+    LinkHarness h;
+    h.download();
+    h.unit.setFieldLimit(offset, qint8(limit));
+    h.record.setByteAt(offset, qint8(sent));
+    h.upload();
+    h.tickUntil([&] { return !h.engine.isVerifying(); });
+    QCOMPARE(h.messages.last(), QString("The unit kept different values for 1 parameters"));
+    QCOMPARE(int(h.record.byteAt(offset)), kept);
+    QCOMPARE(h.parameterChanged.count(), 2); // the pages show what the unit holds
+    QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
+    QVERIFY(h.record == h.unit.workingRecord() || sameCarriedBytes(h.record, h.unit.workingRecord()));
+}
+
+void tst_LinkEngine::editDuringReadBack()
+{
+    LinkHarness h;
+    h.download();
+    h.record.burst_coef = 3;
+    h.upload();
+    h.tick();
+    h.tick();
+    QVERIFY(h.engine.isVerifying());
+    h.record.burst_coef = 4; // an edit: its upload starts at once
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(!h.engine.isVerifying());
+    QCOMPARE(int(h.engine.subframe()), int(DLU_WRITE_SFID_PARAM_1));
+    h.messages.clear();
+    QVERIFY(h.tickUntil([&] { return h.messages.endsWith("Upload verified"); }, 16) > 0);
+    QCOMPARE(h.unit.workingRecord().burst_coef, qint8(4));
+    QCOMPARE(h.messages.count("Upload Parameters Completely"), 1);
+}
+
+void tst_LinkEngine::telemetryFollowsReadBack()
+{
+    LinkHarness h;
+    h.download();
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    h.tick();
+    h.engine.setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+    h.tickUntil([&] { return h.messages.endsWith("Upload verified"); });
+    QCOMPARE(int(h.engine.subframe()), int(DLU_UP_SFID_TELEMETRY_1));
+}
+
+void tst_LinkEngine::changesNotInFlash_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<bool>("notInFlash");
+    QTest::addColumn<QString>("lastMessage");
+    // e edit + upload, n upload without changes, f WriteFlash,
+    // l link loss and back, p link loss with a power cycle
+    QTest::addRow("edit") << "e" << true << "Upload verified";
+    QTest::addRow("unchanged upload") << "n" << false << "Upload verified";
+    QTest::addRow("edit, flash") << "ef" << false << "Write flash successfully";
+    QTest::addRow("edit, flash, edit") << "efe" << true << "Upload verified";
+    QTest::addRow("edit, link loss") << "el" << true << "Download Parameters Completely";
+    QTest::addRow("edit, power cycle") << "ep" << false
+                                       << "The unit restarted: changes not written to flash were lost";
+    QTest::addRow("edit, flash, power cycle") << "efp" << false << "Download Parameters Completely";
+}
+
+void tst_LinkEngine::changesNotInFlash()
+{
+    QFETCH(QString, steps);
+    QFETCH(bool, notInFlash);
+    QFETCH(QString, lastMessage);
+    LinkHarness h;
+    QList<bool> shown;
+    QObject::connect(&h.engine, &LinkEngine::flashStateChanged, [&](bool on) { shown << on; });
+    h.download();
+    QCOMPARE(h.engine.hasChangesNotInFlash(), false);
+    qint8 value = 20;
+    for (QChar step : steps) {
+        switch (step.toLatin1()) {
+        case 'e':
+            h.record.phi_ktotal = ++value;
+            [[fallthrough]];
+        case 'n':
+            h.upload();
+            h.tickUntil([&] { return !h.engine.isVerifying(); });
+            break;
+        case 'f':
+            h.engine.setCommand(CMD_SAVE_FLASH);
+            h.tick();
+            break;
+        case 'l':
+        case 'p':
+            h.unit.setSilent(true);
+            for (int i = 0; i < 60; ++i)
+                h.tick();
+            if (step == 'p')
+                h.unit.powerCycle();
+            h.unit.setSilent(false);
+            h.tickUntil([&] { return h.engine.subframe() == DLU_SFID_IDLE; });
+            break;
+        }
+    }
+    QCOMPARE(h.engine.hasChangesNotInFlash(), notInFlash);
+    QCOMPARE(h.messages.last(), lastMessage);
+    // The state is announced on every change, not on every tick.
+    for (int i = 1; i < shown.size(); ++i)
+        QVERIFY(shown[i] != shown[i - 1]);
+    if (!shown.isEmpty())
+        QCOMPARE(shown.last(), notInFlash);
 }
 
 QTEST_GUILESS_MAIN(tst_LinkEngine)
