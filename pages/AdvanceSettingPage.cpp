@@ -1,0 +1,432 @@
+#include "AdvanceSettingPage.h"
+
+#include "DeviceParameters.h"
+#include "LinkFrame.h"
+#include "SerialProcessThread.h"
+#include "ui_AdvanceSettingPage.h"
+
+#include <QMutexLocker>
+
+namespace {
+
+constexpr quint8 ModelA1 = 11; // lacks the governor and the integral gains
+constexpr quint8 ModelX1 = 10;
+
+// The governor's "Reset " values, the same as the Basic page's presets.
+constexpr int ResetRpmTotalGain = 30;
+constexpr int ResetRpmGainP = 20;
+constexpr int ResetRpmGainI = 80;
+constexpr int ResetRpmGainD = 20;
+constexpr int ResetCollectiveCompensationRpm = 60;
+constexpr int ResetCyclicCompensationRpm = 40;
+
+constexpr int SpinMaximum = 125;
+
+const char *const TabStyle =
+    "QTabWidget::pane { border-top: 2px solid #C2C7CB; }"
+    "QTabWidget::tab-bar { left: 5px; }"
+    "QTabBar::tab {"
+    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
+    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
+    " color: white; border: 2px solid #C4C4C3; border-bottom-color: #C2C7CB;"
+    " border-top-left-radius: 4px; border-top-right-radius: 4px;"
+    " min-width: 8ex; padding: 8px; }"
+    "QTabBar::tab:selected, QTabBar::tab:hover {"
+    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafafa,"
+    "  stop:0.4 #f4f4f4, stop:0.5 #e7e7e7, stop:1.0 #fafafa);"
+    " color: black; }"
+    "QTabBar::tab:selected { border-color: #9B9B9B; border-bottom-color: #C2C7CB; }"
+    "QTabBar::tab:!selected { margin-top: 5px; }"
+    "QTabBar::tab:selected { margin-left: -4px; margin-right: -4px; }"
+    "QTabBar::tab:first:selected { margin-left: 0; }"
+    "QTabBar::tab:last:selected { margin-right: 0; }"
+    "QTabBar::tab:only-one { margin: 0; }";
+
+const char *const GroupBoxStyle =
+    "QGroupBox {"
+    " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E0E0E0, stop:1 #FFFFFF);"
+    " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
+    "QGroupBox::title {"
+    " subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px;"
+    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
+    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
+    " color: white; }";
+
+const char *const RadioStyle =
+    "QRadioButton { spacing: 5px; color: black; }"
+    "QRadioButton::indicator { width: 25px; height: 25px; }"
+    "QRadioButton::indicator:unchecked { image: url(:/images/radiobutton/radio_unchecked.png); }"
+    "QRadioButton::indicator:checked { image: url(:/images/radiobutton/radio_checked.png); }";
+
+} // namespace
+
+// One row per spin box, in the order of the page's slots and of the refresh:
+// the widget, its record field, the bottom of its range (the top is always
+// 125) and the slot that stores it.
+struct AdvanceSettingPage::SpinBinding
+{
+    QSpinBox *Ui::AdvanceSettingPageUi::*box;
+    qint8 DeviceParameters::*field;
+    int minimum;
+    void (AdvanceSettingPage::*slot)(int);
+};
+
+const AdvanceSettingPage::SpinBinding *AdvanceSettingPage::spinBindings(int *count)
+{
+    using P = AdvanceSettingPage;
+    using U = Ui::AdvanceSettingPageUi;
+    using D = DeviceParameters;
+    static const SpinBinding table[] = {
+        {&U::RollGainPSpinBox, &D::phi_k_rate, 10, &P::rollGainPValueChanged},
+        {&U::RollGainISpinBox, &D::phi_k_angle, 10, &P::rollGainIValueChanged},
+        {&U::RollGainDSpinBox, &D::phi_k_ac, 0, &P::rollGainDValueChanged},
+        {&U::RollGainIntegrationSpinBox, &D::phi_ki, 0, &P::rollGainIntegrationValueChanged},
+        {&U::PitchGainPSpinBox, &D::theta_k_rate, 10, &P::pitchGainPValueChanged},
+        {&U::PitchGainISpinBox, &D::theta_k_angle, 10, &P::pitchGainIValueChanged},
+        {&U::PitchGainDSpinBox, &D::theta_k_ac, 0, &P::pitchGainDValueChanged},
+        {&U::PitchGainIntegrationSpinBox, &D::theta_ki, 0, &P::pitchGainIntegrationValueChanged},
+        {&U::MainRotorAccSpinBox, &D::acc_mainrotor, 0, &P::mainRotorAccValueChanged},
+        {&U::MainRotorDecSpinBox, &D::dec_mainrotor, 0, &P::mainRotorDecValueChanged},
+        {&U::MainRotorRcDeadBandSpinBox, &D::deadband_rc_mainrotor, 0,
+         &P::mainRotorRcDeadBandValueChanged},
+        {&U::MainRotorSensorDeadBandSpinBox, &D::deadband_gyro_xy, 0,
+         &P::mainRotorSensorDeadBandValueChanged},
+        {&U::BurstCoefSpinBox, &D::burst_coef, 0, &P::burstCoefValueChanged},
+        {&U::TailGainPSpinBox, &D::r_kp, 10, &P::tailGainPValueChanged},
+        {&U::TailGainISpinBox, &D::r_ki, 10, &P::tailGainIValueChanged},
+        {&U::TailGainDSpinBox, &D::r_kd, 0, &P::tailGainDValueChanged},
+        {&U::LeftAccSpinBox, &D::acc_left, 0, &P::leftAccValueChanged},
+        {&U::LeftDecSpinBox, &D::dec_left, 0, &P::leftDecValueChanged},
+        {&U::RightAccSpinBox, &D::acc_right, 0, &P::rightAccValueChanged},
+        {&U::RightDecSpinBox, &D::dec_right, 0, &P::rightDecValueChanged},
+        {&U::RudderRcDeadBandSpinBox, &D::deadband_rc_rudder, 0, &P::rudderRcDeadBandValueChanged},
+        {&U::TailRotorSensorDeadBandSpinBox, &D::deadband_gyro_z, 0,
+         &P::tailRotorSensorDeadBandValueChanged},
+        {&U::CyclicCompensationTailSpinBox, &D::tail_compensate_cyclic, -SpinMaximum,
+         &P::cyclicCompensationTailValueChanged},
+        {&U::CollectiveCompensationTailSpinBox, &D::tail_compensate_colle, -SpinMaximum,
+         &P::collectiveCompensationTailValueChanged},
+        {&U::RpmTotalGainSpinBox, &D::rpm_ktotal, 0, &P::rpmTotalGainValueChanged},
+        {&U::RpmGainPSpinBox, &D::rpm_kp, 0, &P::rpmGainPValueChanged},
+        {&U::RpmGainISpinBox, &D::rpm_ki, 0, &P::rpmGainIValueChanged},
+        {&U::RpmGainDSpinBox, &D::rpm_kd, 0, &P::rpmGainDValueChanged},
+        {&U::CollectiveCompensationRpmSpinBox, &D::rpm_compensate_colle, 0,
+         &P::collectiveCompensationRpmValueChanged},
+        {&U::CyclicCompensationRpmSpinBox, &D::rpm_compensate_cyclic, 0,
+         &P::cyclicCompensationRpmSpinBoxValueChanged},
+    };
+    *count = int(sizeof(table) / sizeof(table[0]));
+    return table;
+}
+
+AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, SerialProcessThread *link)
+    : QWidget(parent), link(link), ui(new Ui::AdvanceSettingPageUi)
+{
+    ui->setupUi(this);
+    applyStyles();
+    hideAccelerationBoxes();
+    ui->RpmOffRadioButton->setStyleSheet(QLatin1String(RadioStyle));
+    ui->RpmOnRadioButton->setStyleSheet(QLatin1String(RadioStyle));
+    // Ranges before connections, so building the page stores and sends nothing.
+    setRanges();
+    makeConnections();
+    updating = false;
+}
+
+AdvanceSettingPage::~AdvanceSettingPage()
+{
+    delete ui;
+}
+
+void AdvanceSettingPage::applyStyles()
+{
+    ui->tabWidget->setStyleSheet(QLatin1String(TabStyle));
+    QGroupBox *const groups[] = {
+        ui->RollGainGroupBox,          ui->PitchGainGroupBox,
+        ui->MainRotorAccGroupBox,      ui->MainRotorDeadBandGroupBox,
+        ui->BurstCoefGroupBox,         ui->TailGainGroupBox,
+        ui->TailRotorAccGroupBox,      ui->TailRotorCompensationGroupBox,
+        ui->TailRotorDeadBandGroupBox, ui->RpmGainGroupBox,
+        ui->RpmCompensationGroupBox,   ui->RpmOnOffGroupBox,
+    };
+    for (QGroupBox *group : groups)
+        group->setStyleSheet(QLatin1String(GroupBoxStyle));
+}
+
+// The acceleration rates stay in the record and in the refresh, but the
+// pilot does not tune them.
+void AdvanceSettingPage::hideAccelerationBoxes()
+{
+    QWidget *const hidden[] = {
+        ui->MainRotorAccSpinBox, ui->MainRotorAccLabel, ui->LeftAccSpinBox,
+        ui->LeftAccLabel,        ui->RightAccSpinBox,   ui->RightAccLabel,
+    };
+    for (QWidget *widget : hidden)
+        widget->hide();
+}
+
+void AdvanceSettingPage::setRanges()
+{
+    int count = 0;
+    const SpinBinding *bindings = spinBindings(&count);
+    for (int i = 0; i < count; ++i) {
+        QSpinBox *box = ui->*bindings[i].box;
+        box->setRange(bindings[i].minimum, SpinMaximum);
+        box->setSingleStep(1);
+    }
+}
+
+void AdvanceSettingPage::makeConnections()
+{
+    int count = 0;
+    const SpinBinding *bindings = spinBindings(&count);
+    for (int i = 0; i < count; ++i)
+        connect(ui->*bindings[i].box, &QSpinBox::valueChanged, this, bindings[i].slot);
+    connect(ui->RpmOffRadioButton, &QRadioButton::clicked, this,
+            &AdvanceSettingPage::rpmOffClicked);
+    connect(ui->RpmOnRadioButton, &QRadioButton::clicked, this, &AdvanceSettingPage::rpmOnClicked);
+    connect(ui->RpmResetPushButton, &QPushButton::clicked, this,
+            &AdvanceSettingPage::rpmResetClicked);
+}
+
+void AdvanceSettingPage::storeField(qint8 &field, int value)
+{
+    if (updating)
+        return;
+    QMutexLocker locker(&mutex);
+    // The ranges keep the value within -125..125, so the low byte is all of it.
+    field = static_cast<qint8>(value & 0xFF);
+    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+}
+
+void AdvanceSettingPage::rollGainPValueChanged(int value)
+{
+    storeField(deviceParameters().phi_k_rate, value);
+}
+
+void AdvanceSettingPage::rollGainIValueChanged(int value)
+{
+    storeField(deviceParameters().phi_k_angle, value);
+}
+
+void AdvanceSettingPage::rollGainDValueChanged(int value)
+{
+    storeField(deviceParameters().phi_k_ac, value);
+}
+
+void AdvanceSettingPage::rollGainIntegrationValueChanged(int value)
+{
+    storeField(deviceParameters().phi_ki, value);
+}
+
+void AdvanceSettingPage::pitchGainPValueChanged(int value)
+{
+    storeField(deviceParameters().theta_k_rate, value);
+}
+
+void AdvanceSettingPage::pitchGainIValueChanged(int value)
+{
+    storeField(deviceParameters().theta_k_angle, value);
+}
+
+void AdvanceSettingPage::pitchGainDValueChanged(int value)
+{
+    storeField(deviceParameters().theta_k_ac, value);
+}
+
+void AdvanceSettingPage::pitchGainIntegrationValueChanged(int value)
+{
+    storeField(deviceParameters().theta_ki, value);
+}
+
+void AdvanceSettingPage::mainRotorAccValueChanged(int value)
+{
+    storeField(deviceParameters().acc_mainrotor, value);
+}
+
+void AdvanceSettingPage::mainRotorDecValueChanged(int value)
+{
+    storeField(deviceParameters().dec_mainrotor, value);
+}
+
+void AdvanceSettingPage::mainRotorRcDeadBandValueChanged(int value)
+{
+    storeField(deviceParameters().deadband_rc_mainrotor, value);
+}
+
+void AdvanceSettingPage::mainRotorSensorDeadBandValueChanged(int value)
+{
+    storeField(deviceParameters().deadband_gyro_xy, value);
+}
+
+void AdvanceSettingPage::burstCoefValueChanged(int value)
+{
+    storeField(deviceParameters().burst_coef, value);
+}
+
+void AdvanceSettingPage::tailGainPValueChanged(int value)
+{
+    storeField(deviceParameters().r_kp, value);
+}
+
+void AdvanceSettingPage::tailGainIValueChanged(int value)
+{
+    storeField(deviceParameters().r_ki, value);
+}
+
+void AdvanceSettingPage::tailGainDValueChanged(int value)
+{
+    storeField(deviceParameters().r_kd, value);
+}
+
+void AdvanceSettingPage::leftAccValueChanged(int value)
+{
+    storeField(deviceParameters().acc_left, value);
+}
+
+void AdvanceSettingPage::leftDecValueChanged(int value)
+{
+    storeField(deviceParameters().dec_left, value);
+}
+
+void AdvanceSettingPage::rightAccValueChanged(int value)
+{
+    storeField(deviceParameters().acc_right, value);
+}
+
+void AdvanceSettingPage::rightDecValueChanged(int value)
+{
+    storeField(deviceParameters().dec_right, value);
+}
+
+void AdvanceSettingPage::rudderRcDeadBandValueChanged(int value)
+{
+    storeField(deviceParameters().deadband_rc_rudder, value);
+}
+
+void AdvanceSettingPage::tailRotorSensorDeadBandValueChanged(int value)
+{
+    storeField(deviceParameters().deadband_gyro_z, value);
+}
+
+void AdvanceSettingPage::cyclicCompensationTailValueChanged(int value)
+{
+    storeField(deviceParameters().tail_compensate_cyclic, value);
+}
+
+void AdvanceSettingPage::collectiveCompensationTailValueChanged(int value)
+{
+    storeField(deviceParameters().tail_compensate_colle, value);
+}
+
+void AdvanceSettingPage::rpmTotalGainValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_ktotal, value);
+}
+
+void AdvanceSettingPage::rpmGainPValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_kp, value);
+}
+
+void AdvanceSettingPage::rpmGainIValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_ki, value);
+}
+
+void AdvanceSettingPage::rpmGainDValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_kd, value);
+}
+
+void AdvanceSettingPage::collectiveCompensationRpmValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_compensate_colle, value);
+}
+
+void AdvanceSettingPage::cyclicCompensationRpmSpinBoxValueChanged(int value)
+{
+    storeField(deviceParameters().rpm_compensate_cyclic, value);
+}
+
+void AdvanceSettingPage::rpmOffClicked()
+{
+    // Once the governor is off, "on" means calibrating again.
+    ui->RpmOnRadioButton->setText(tr("Calibrate RPM"));
+    storeField(deviceParameters().governor_status, 0);
+}
+
+void AdvanceSettingPage::rpmOnClicked()
+{
+    storeField(deviceParameters().governor_status, 1);
+}
+
+// Each box that actually changes stores its own field and asks for its own
+// upload; boxes already at their value stay silent.
+void AdvanceSettingPage::rpmResetClicked()
+{
+    ui->RpmTotalGainSpinBox->setValue(ResetRpmTotalGain);
+    ui->RpmGainPSpinBox->setValue(ResetRpmGainP);
+    ui->RpmGainISpinBox->setValue(ResetRpmGainI);
+    ui->RpmGainDSpinBox->setValue(ResetRpmGainD);
+    ui->CollectiveCompensationRpmSpinBox->setValue(ResetCollectiveCompensationRpm);
+    ui->CyclicCompensationRpmSpinBox->setValue(ResetCyclicCompensationRpm);
+}
+
+void AdvanceSettingPage::refreshFromParameters()
+{
+    enableForModel(link->deviceModel());
+    updating = true;
+    int count = 0;
+    const SpinBinding *bindings = spinBindings(&count);
+    const DeviceParameters &record = deviceParameters();
+    // Out-of-range bytes show clamped; the record keeps them until an edit.
+    for (int i = 0; i < count; ++i)
+        (ui->*bindings[i].box)->setValue(record.*bindings[i].field);
+    showGovernorState(record.governor_status);
+    updating = false;
+}
+
+// The VRN-A1 has no governor and no integral gains; before any unit has
+// answered (model 0) the controls keep whatever state they had.
+void AdvanceSettingPage::enableForModel(quint8 model)
+{
+    if (model != ModelA1 && model != ModelX1)
+        return;
+    const bool enabled = model == ModelX1;
+    QWidget *const controls[] = {
+        ui->RpmTotalGainSpinBox,
+        ui->RpmGainPSpinBox,
+        ui->RpmGainISpinBox,
+        ui->RpmGainDSpinBox,
+        ui->CollectiveCompensationRpmSpinBox,
+        ui->CyclicCompensationRpmSpinBox,
+        ui->RpmOffRadioButton,
+        ui->RpmOnRadioButton,
+        ui->RpmResetPushButton,
+        ui->RollGainIntegrationSpinBox,
+        ui->PitchGainIntegrationSpinBox,
+    };
+    for (QWidget *control : controls)
+        control->setEnabled(enabled);
+}
+
+// Checking a button from code emits no clicked(), so this never stores.
+void AdvanceSettingPage::showGovernorState(qint8 state)
+{
+    switch (state) {
+    case 0:
+        ui->RpmOffRadioButton->setChecked(true);
+        break;
+    case 1:
+        ui->RpmOnRadioButton->setChecked(true);
+        ui->RpmOnRadioButton->setText(tr("Calibrate RPM"));
+        break;
+    case 2:
+        ui->RpmOnRadioButton->setChecked(true);
+        ui->RpmOnRadioButton->setText(tr("Governor On"));
+        break;
+    default:
+        break;
+    }
+}
