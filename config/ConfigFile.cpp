@@ -1,0 +1,172 @@
+#include "ConfigFile.h"
+
+#include "ConfigKey.h"
+#include "DeviceParameters.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QVariant>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// The low eight bits of a decimal integer text; anything else is 0.
+qint8 byteFromValue(const QVariant &value)
+{
+    bool ok = false;
+    const int number = value.toString().toInt(&ok, 10);
+    return ok ? qint8(quint8(number & 0xff)) : qint8(0);
+}
+
+QString valueText(const DeviceParameters &record, const ConfigKey &key)
+{
+    if (key.width == 2) {
+        qint16 word;
+        std::memcpy(&word, record.bytes() + key.offset, sizeof word);
+        return QStringLiteral("%1").arg(int(word));
+    }
+    return QStringLiteral("%1").arg(int(record.byteAt(key.offset)));
+}
+
+// Copies what an existing file holds into the new one, so keys of other
+// programs survive the save.
+bool copyExisting(const QString &target, QTemporaryFile &temp, ConfigResult::Status &failure)
+{
+    QFile old(target);
+    if (!old.open(QIODevice::ReadOnly)) {
+        failure = ConfigResult::KeptUnreadable;
+        return false;
+    }
+    const QByteArray contents = old.readAll();
+    if (old.error() != QFileDevice::NoError) {
+        failure = ConfigResult::KeptUnreadable;
+        return false;
+    }
+    temp.setPermissions(old.permissions());
+    failure = ConfigResult::NotWritable;
+    return temp.write(contents) == contents.size() && temp.flush();
+}
+
+bool writeKeys(const QString &fileName, const DeviceParameters &record)
+{
+    QSettings settings(fileName, QSettings::IniFormat);
+    for (const ConfigKey &key : configKeys())
+        settings.setValue(QLatin1String(key.key), valueText(record, key));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+// QSettings reports success even when the disk fills up half way through
+// its write, so the new file is read back from the disk before it may
+// replace the old one. A copy under a fresh name makes QSettings parse the
+// bytes on disk instead of answering from what it just wrote.
+bool verifyWritten(const QString &fileName, const DeviceParameters &record)
+{
+    QFile written(fileName);
+    if (!written.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray contents = written.readAll();
+    QTemporaryFile copy(fileName + QStringLiteral(".check.XXXXXX"));
+    if (written.error() != QFileDevice::NoError || !copy.open() ||
+        copy.write(contents) != contents.size() || !copy.flush())
+        return false;
+    copy.close();
+    const QSettings settings(copy.fileName(), QSettings::IniFormat);
+    for (const ConfigKey &key : configKeys()) {
+        if (settings.value(QLatin1String(key.key)).toString() != valueText(record, key))
+            return false;
+    }
+    return settings.status() == QSettings::NoError;
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+#ifdef Q_OS_WIN
+    QFile::remove(to);
+    return QFile::rename(from, to);
+#else
+    // rename(2) swaps the name over atomically: readers see the old file or
+    // the new one, never a half-written one.
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+#endif
+}
+
+} // namespace
+
+ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
+{
+    const QFileInfo info(fileName);
+    if (!info.exists())
+        return {ConfigResult::NotFound, fileName};
+    // Devices and pipes would block or never end.
+    if (!info.isFile())
+        return {ConfigResult::NotAFile, fileName};
+    QFile probe(fileName);
+    if (!probe.open(QIODevice::ReadOnly))
+        return {ConfigResult::Unreadable, fileName};
+    probe.close();
+
+    QSettings settings(fileName, QSettings::IniFormat);
+    if (settings.status() == QSettings::AccessError)
+        return {ConfigResult::Unreadable, fileName};
+    std::array<qint8, ConfigKeyCount> values{};
+    int present = 0;
+    for (int i = 0; i < ConfigKeyCount; ++i) {
+        const ConfigKey &key = configKeys()[i];
+        if (!key.loaded)
+            continue;
+        const QString name = QLatin1String(key.key);
+        if (settings.contains(name))
+            ++present;
+        values[i] = byteFromValue(settings.value(name, QString()));
+    }
+    if (present == 0)
+        return {ConfigResult::NoSettings, fileName};
+    for (int i = 0; i < ConfigKeyCount; ++i) {
+        if (configKeys()[i].loaded)
+            record.setByteAt(configKeys()[i].offset, values[i]);
+    }
+    return {ConfigResult::Loaded, fileName, present};
+}
+
+ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record)
+{
+    const QString name = saveName(fileName);
+    const QFileInfo info(name);
+    if (info.isDir())
+        return {ConfigResult::IsDirectory, name};
+    // Through a link, the file it points to is replaced, not the link.
+    const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
+    const QFileInfo targetInfo(target);
+
+    QTemporaryFile temp(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
+                        QStringLiteral(".XXXXXX"));
+    if (!temp.open())
+        return {ConfigResult::NotWritable, name};
+    ConfigResult::Status failure = ConfigResult::NotWritable;
+    if (info.exists()) {
+        if (!copyExisting(target, temp, failure))
+            return {failure, name};
+    } else {
+        temp.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                            QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    }
+    temp.close();
+    if (!writeKeys(temp.fileName(), record) || !verifyWritten(temp.fileName(), record) ||
+        !replaceFile(temp.fileName(), target))
+        return {ConfigResult::NotWritable, name};
+    temp.setAutoRemove(false);
+    return {ConfigResult::Saved, name};
+}
+
+QString ConfigFile::saveName(const QString &fileName)
+{
+    if (fileName.right(5).toLower() == QLatin1String(".conf"))
+        return fileName;
+    return fileName + QStringLiteral(".conf");
+}

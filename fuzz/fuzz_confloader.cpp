@@ -1,0 +1,58 @@
+// Arbitrary file contents must never crash the .conf loader, and a load may
+// write only the 62 loaded offsets: reserved bytes and the IMU geometry stay,
+// and a refused file leaves every byte as it was.
+#include "ConfigFile.h"
+#include "ConfigKey.h"
+#include "DeviceParameters.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QString>
+
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
+
+namespace {
+
+bool loadedOffset(int offset)
+{
+    for (const ConfigKey &key : configKeys()) {
+        if (key.loaded && key.offset == offset)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
+{
+    // A fresh name per input: QSettings caches parsed files by name.
+    static quint64 serial = 0;
+    const QString name =
+        QDir::tempPath() + QStringLiteral("/vrn-fuzz-%1-%2.conf")
+                               .arg(QString::number(qint64(getpid())), QString::number(serial++));
+    {
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly))
+            std::abort();
+        file.write(reinterpret_cast<const char *>(data), qint64(size));
+    }
+    DeviceParameters before;
+    for (int i = 0; i < DeviceParameters::Size; ++i)
+        before.setByteAt(i, qint8(quint8(0xA5 ^ i)));
+    DeviceParameters record = before;
+    const ConfigResult result = ConfigFile::load(name, record);
+    QFile::remove(name);
+
+    for (int i = 0; i < DeviceParameters::Size; ++i) {
+        const bool mayChange = result.ok() && loadedOffset(i);
+        if (!mayChange && record.byteAt(i) != before.byteAt(i))
+            std::abort();
+    }
+    if (!result.ok() && result.status() != ConfigResult::NoSettings)
+        std::abort(); // the file exists and is readable
+    return 0;
+}

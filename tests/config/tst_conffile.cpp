@@ -1,0 +1,505 @@
+// The .conf format through real files, and the tool bar's load and save
+// slots with their dialogs answered through the dialog hook.
+#include "ConfigFile.h"
+#include "ConfigKey.h"
+#include "DeviceParameters.h"
+#include "toolWidget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QMap>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <cstring>
+#include <sys/resource.h>
+
+namespace {
+
+// Every byte different and many of them negative, so a swapped, dropped or
+// sign-mangled field shows.
+DeviceParameters patterned(int seed)
+{
+    DeviceParameters p;
+    for (int i = 0; i < DeviceParameters::Size; ++i)
+        p.setByteAt(i, qint8(quint8(i * 37 + seed)));
+    p.servo_rev_1 = -1;
+    p.imudist_x = -2;
+    p.imudist_y = 1234;
+    p.imudist_z = -32768;
+    return p;
+}
+
+QSet<int> loadedOffsets()
+{
+    QSet<int> offsets;
+    for (const ConfigKey &key : configKeys()) {
+        if (key.loaded)
+            offsets << key.offset;
+    }
+    return offsets;
+}
+
+void writeFile(const QString &path, const QByteArray &contents)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(contents), contents.size());
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// "[section]" -> key -> raw value text, straight from the bytes.
+QMap<QString, QMap<QString, QString>> sections(const QByteArray &text)
+{
+    QMap<QString, QMap<QString, QString>> result;
+    QString section;
+    for (const QByteArray &raw : text.split('\n')) {
+        const QString line = QString::fromUtf8(raw).trimmed();
+        if (line.startsWith('['))
+            section = line;
+        else if (line.contains('='))
+            result[section][line.section('=', 0, 0)] = line.section('=', 1);
+    }
+    return result;
+}
+
+} // namespace
+
+class ConfFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void keyTable();
+    void roundTrip();
+    void writtenBytes();
+    void loadValues_data();
+    void loadValues();
+    void loadRefused_data();
+    void loadRefused();
+    void saveName_data();
+    void saveName();
+    void saveKeepsOtherKeys();
+    void saveFailures_data();
+    void saveFailures();
+    void failedSaveKeepsOldFile();
+
+    void dialogs_data();
+    void dialogs();
+    void cancelledDialogs_data();
+    void cancelledDialogs();
+    void toolBarLoad();
+    void toolBarLoadRefused();
+    void toolBarSave();
+
+private:
+    QTemporaryDir *dir = nullptr;
+    QString path(const QString &name) const { return dir->filePath(name); }
+};
+
+void ConfFileTest::init()
+{
+    dir = new QTemporaryDir;
+    QVERIFY(dir->isValid());
+    deviceParameters() = DeviceParameters();
+}
+
+void ConfFileTest::cleanup()
+{
+    toolWidget::setFileDialogHook({});
+    delete dir;
+    dir = nullptr;
+}
+
+void ConfFileTest::keyTable()
+{
+    // 66 distinct keys, 62 of them loaded, none on a reserved byte or on
+    // top of another field.
+    QSet<QString> names;
+    QSet<int> offsets;
+    int loaded = 0;
+    for (const ConfigKey &key : configKeys()) {
+        names << QString::fromLatin1(key.key);
+        for (int b = 0; b < key.width; ++b)
+            offsets << key.offset + b;
+        loaded += key.loaded ? 1 : 0;
+    }
+    QCOMPARE(names.size(), ConfigKeyCount);
+    QCOMPARE(loaded, LoadedKeyCount);
+    QCOMPARE(offsets.size(), 62 + 1 + 6);
+    for (int reserved : {4, 5, 10, 11, 18, 21, 26, 28, 36, 39, 58, 60, 77, 80, 95, 98, 103, 111})
+        QVERIFY2(!offsets.contains(reserved), qPrintable(QString::number(reserved)));
+    QCOMPARE(QString::fromLatin1(configKeys()[8].key), QStringLiteral("General/tail_limit_a"));
+    QCOMPARE(configKeys()[8].offset, 13);
+    QCOMPARE(configKeys()[20].width, 2);
+    QCOMPARE(QString::fromLatin1(configKeys()[65].key), QStringLiteral("Condition/burst_coef"));
+}
+
+void ConfFileTest::roundTrip()
+{
+    const DeviceParameters saved = patterned(-100);
+    QCOMPARE(ConfigFile::save(path("trip.conf"), saved).status(), ConfigResult::Saved);
+
+    const DeviceParameters before = patterned(7);
+    DeviceParameters loaded = before;
+    const ConfigResult result = ConfigFile::load(path("trip.conf"), loaded);
+    QCOMPARE(result.status(), ConfigResult::Loaded);
+    QCOMPARE(result.keysRead(), LoadedKeyCount);
+
+    const QSet<int> offsets = loadedOffsets();
+    for (int i = 0; i < DeviceParameters::Size; ++i) {
+        // Loaded fields come from the file; IMU and reserved bytes stay.
+        const qint8 expected = offsets.contains(i) ? saved.byteAt(i) : before.byteAt(i);
+        QVERIFY2(loaded.byteAt(i) == expected,
+                 qPrintable(QStringLiteral("offset %1: %2, expected %3")
+                                .arg(i)
+                                .arg(int(loaded.byteAt(i)))
+                                .arg(int(expected))));
+    }
+    QCOMPARE(int(loaded.servo_rev_1), -1);
+    QCOMPARE(int(loaded.imudist_x), int(before.imudist_x));
+}
+
+void ConfFileTest::writtenBytes()
+{
+    const DeviceParameters record = patterned(-100);
+    QVERIFY(ConfigFile::save(path("bytes.conf"), record).ok());
+    const QByteArray text = readFile(path("bytes.conf"));
+    const auto found = sections(text);
+
+    QCOMPARE(found.keys(), QStringList({"[%General]", "[Condition]"}));
+    QMap<QString, QMap<QString, QString>> expected;
+    for (const ConfigKey &key : configKeys()) {
+        const QString full = QString::fromLatin1(key.key);
+        const QString section = full.startsWith("General/") ? "[%General]" : "[Condition]";
+        qint16 word;
+        std::memcpy(&word, record.bytes() + key.offset, 2);
+        const int value = key.width == 2 ? int(word) : int(record.byteAt(key.offset));
+        expected[section][full.section('/', 1)] = QString::number(value);
+    }
+    QCOMPARE(found, expected);
+    QVERIFY(text.contains("\nservo_rev_1=-1\n"));
+    QVERIFY(text.contains("\nimudist_x=-2\n"));
+    QVERIFY(text.contains("\nimudist_z=-32768\n"));
+}
+
+void ConfFileTest::loadValues_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("expected");
+
+    const QByteArray condition = "[Condition]\nr_ktotal=60\nphi_ktotal=32\n";
+    QTest::addRow("missing key") << condition << 45 << 0;
+    QTest::addRow("a word") << QByteArray("[Condition]\nr_kp=abc\n") << 45 << 0;
+    QTest::addRow("200 keeps its low byte") << QByteArray("[Condition]\nr_kp=200\n") << 45 << -56;
+    QTest::addRow("300") << QByteArray("[Condition]\nr_kp=300\n") << 45 << 44;
+    QTest::addRow("-129") << QByteArray("[Condition]\nr_kp=-129\n") << 45 << 127;
+    QTest::addRow("not decimal") << QByteArray("[Condition]\nr_kp=0x10\n") << 45 << 0;
+    QTest::addRow("fraction") << QByteArray("[Condition]\nr_kp=1.5\n") << 45 << 0;
+    QTest::addRow("negative") << QByteArray("[Condition]\nr_kp=-7\n") << 45 << -7;
+    QTest::addRow("spaces") << QByteArray("[Condition]\nr_kp = 12 \n") << 45 << 12;
+    QTest::addRow("percent General") << QByteArray("[%General]\nservo_rev_1=-1\n") << 7 << -1;
+    // The plain name is the section of keys without a group.
+    QTest::addRow("plain General")
+        << QByteArray("[General]\nservo_rev_1=-1\n" + condition) << 7 << 0;
+    QTest::addRow("plain General, Condition still loads")
+        << QByteArray("[General]\nservo_rev_1=-1\n" + condition) << 44 << 60;
+    QTest::addRow("IMU key not read")
+        << QByteArray("[%General]\nimu_rotate=9\n" + condition) << 29 << 85;
+    QTest::addRow("IMU word not read")
+        << QByteArray("[%General]\nimudist_x=-1\n" + condition) << 30 << 85;
+    QTest::addRow("reserved untouched") << condition << 77 << 85;
+    QTest::addRow("keys of others ignored")
+        << QByteArray("[Other]\nr_kp=9\n" + condition) << 45 << 0;
+}
+
+void ConfFileTest::loadValues()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(int, offset);
+    QFETCH(int, expected);
+
+    writeFile(path("in.conf"), contents);
+    DeviceParameters record;
+    std::memset(record.bytes(), 85, DeviceParameters::Size);
+    QCOMPARE(ConfigFile::load(path("in.conf"), record).status(), ConfigResult::Loaded);
+    QCOMPARE(int(record.byteAt(offset)), expected);
+}
+
+void ConfFileTest::loadRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("contents"); // null: do not create
+    QTest::addColumn<int>("status");
+
+    QTest::addRow("missing") << "typo.conf" << QByteArray() << int(ConfigResult::NotFound);
+    QTest::addRow("folder") << "folder.conf" << QByteArray() << int(ConfigResult::NotAFile);
+    QTest::addRow("empty file") << "empty.conf" << QByteArray("") << int(ConfigResult::NoSettings);
+    QTest::addRow("no gyro keys") << "other.conf" << QByteArray("[Window]\nwidth=3\n")
+                                  << int(ConfigResult::NoSettings);
+    QTest::addRow("not an INI file") << "photo.conf" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
+                                     << int(ConfigResult::NoSettings);
+    QTest::addRow("only plain General") << "plain.conf" << QByteArray("[General]\nservo_rev_1=-1\n")
+                                        << int(ConfigResult::NoSettings);
+}
+
+void ConfFileTest::loadRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, contents);
+    QFETCH(int, status);
+
+    if (name == "folder.conf")
+        QVERIFY(QDir(dir->path()).mkdir(name));
+    else if (!contents.isNull())
+        writeFile(path(name), contents);
+    const DeviceParameters before = patterned(3);
+    DeviceParameters record = before;
+    const ConfigResult result = ConfigFile::load(path(name), record);
+    QCOMPARE(int(result.status()), status);
+    QVERIFY(!result.ok());
+    QVERIFY(record == before);
+    QVERIFY2(result.message().contains(name), qPrintable(result.message()));
+}
+
+void ConfFileTest::saveName_data()
+{
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QString>("written");
+
+    QTest::addRow("no suffix") << "setup"
+                               << "setup.conf";
+    QTest::addRow("mixed case suffix") << "setup.Conf"
+                                       << "setup.Conf";
+    QTest::addRow("upper case suffix") << "setup.CONF"
+                                       << "setup.CONF";
+    QTest::addRow("suffix not last") << "a.conf.bak"
+                                     << "a.conf.bak.conf";
+    QTest::addRow("other suffix") << "heli.ini"
+                                  << "heli.ini.conf";
+    QTest::addRow("plain suffix") << "b.conf"
+                                  << "b.conf";
+}
+
+void ConfFileTest::saveName()
+{
+    QFETCH(QString, chosen);
+    QFETCH(QString, written);
+
+    const ConfigResult result = ConfigFile::save(path(chosen), patterned(1));
+    QCOMPARE(result.status(), ConfigResult::Saved);
+    QCOMPARE(result.fileName(), path(written));
+    // Exactly the one file: no temporary or lock file left behind.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{written});
+    QVERIFY(result.message().contains(written));
+}
+
+void ConfFileTest::saveKeepsOtherKeys()
+{
+    writeFile(path("keep.conf"), "[Other]\nnote=mine\n\n[Condition]\nr_kp=5\nextra=1\n");
+    DeviceParameters record;
+    record.r_kp = 77;
+    QVERIFY(ConfigFile::save(path("keep.conf"), record).ok());
+    const auto found = sections(readFile(path("keep.conf")));
+    QCOMPARE(found["[Other]"]["note"], QStringLiteral("mine"));
+    QCOMPARE(found["[Condition]"]["extra"], QStringLiteral("1"));
+    QCOMPARE(found["[Condition]"]["r_kp"], QStringLiteral("77"));
+    QCOMPARE(found["[Condition]"].size(), 39 + 1);
+}
+
+void ConfFileTest::saveFailures_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("status");
+
+    QTest::addRow("folder of that name") << "folder.conf" << int(ConfigResult::IsDirectory);
+    QTest::addRow("folder after the suffix") << "folder" << int(ConfigResult::IsDirectory);
+    QTest::addRow("missing folder") << "no/such/dir/x.conf" << int(ConfigResult::NotWritable);
+    QTest::addRow("place nobody may write")
+        << "/proc/vrn-test.conf" << int(ConfigResult::NotWritable);
+}
+
+void ConfFileTest::saveFailures()
+{
+    QFETCH(QString, name);
+    QFETCH(int, status);
+
+    QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
+    const QString target = name.startsWith('/') ? name : path(name);
+    const ConfigResult result = ConfigFile::save(target, patterned(1));
+    QCOMPARE(int(result.status()), status);
+    QVERIFY(!result.ok());
+    QVERIFY2(result.message().contains(QFileInfo(ConfigFile::saveName(target)).fileName()),
+             qPrintable(result.message()));
+    QVERIFY(QFileInfo(path("folder.conf")).isDir());
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void ConfFileTest::failedSaveKeepsOldFile()
+{
+    // A full disk, made by a file size limit (which holds for root too).
+    const QByteArray old = "[Condition]\nr_kp=5\n";
+    writeFile(path("old.conf"), old);
+    rlimit saved;
+    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit tight = saved;
+    tight.rlim_cur = 256;
+    QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+    const ConfigResult result = ConfigFile::save(path("old.conf"), patterned(1));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QCOMPARE(result.status(), ConfigResult::NotWritable);
+    QCOMPARE(readFile(path("old.conf")), old);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.conf"});
+}
+
+void ConfFileTest::dialogs_data()
+{
+    QTest::addColumn<bool>("load");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("fileMode");
+
+    QTest::addRow("load") << true << "Open Config File" << int(QFileDialog::ExistingFile);
+    QTest::addRow("save") << false << "Save Config File" << int(QFileDialog::AnyFile);
+}
+
+void ConfFileTest::dialogs()
+{
+    QFETCH(bool, load);
+    QFETCH(QString, title);
+    QFETCH(int, fileMode);
+
+    toolWidget bar;
+    int shown = 0;
+    toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
+        ++shown;
+        [&] {
+            QCOMPARE(dialog.windowTitle(), title);
+            QCOMPARE(dialog.nameFilters(), QStringList{"ConfigFile(*.conf)"});
+            QCOMPARE(dialog.directory().absolutePath(), QDir::current().absolutePath());
+            QCOMPARE(int(dialog.fileMode()), fileMode);
+            QCOMPARE(dialog.parentWidget(), &bar);
+        }();
+        return std::nullopt;
+    });
+    if (load)
+        bar.loadConfigFile();
+    else
+        bar.saveConfigFile();
+    QCOMPARE(shown, 1);
+}
+
+void ConfFileTest::cancelledDialogs_data()
+{
+    QTest::addColumn<bool>("load");
+    QTest::addRow("load") << true;
+    QTest::addRow("save") << false;
+}
+
+void ConfFileTest::cancelledDialogs()
+{
+    QFETCH(bool, load);
+
+    writeFile(path("ready.conf"), "[Condition]\nr_kp=5\n");
+    const DeviceParameters before = patterned(9);
+    deviceParameters() = before;
+    toolWidget bar;
+    QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
+    QSignalSpy messages(&bar, &toolWidget::messageText);
+    toolWidget::setFileDialogHook([](QFileDialog &) { return std::optional<QString>(); });
+    if (load)
+        bar.loadConfigFile();
+    else
+        bar.saveConfigFile();
+
+    QVERIFY(deviceParameters() == before);
+    QCOMPARE(loaded.count(), 0);
+    QCOMPARE(messages.count(), 0);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ready.conf"});
+    QCOMPARE(readFile(path("ready.conf")), QByteArray("[Condition]\nr_kp=5\n"));
+}
+
+void ConfFileTest::toolBarLoad()
+{
+    const DeviceParameters saved = patterned(-50);
+    QVERIFY(ConfigFile::save(path("good.conf"), saved).ok());
+    toolWidget bar;
+    QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
+    QSignalSpy messages(&bar, &toolWidget::messageText);
+    int recordAtSignal = -1;
+    connect(&bar, &toolWidget::configurationLoaded,
+            [&] { recordAtSignal = deviceParameters().r_kp; });
+    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("good.conf"); });
+
+    bar.loadConfigFile();
+    QCOMPARE(loaded.count(), 1);
+    // The navigator uploads on the signal, so the record is complete by then.
+    QCOMPARE(recordAtSignal, int(saved.r_kp));
+    QCOMPARE(deviceParameters().burst_coef, saved.burst_coef);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(messages.at(0).at(0).toString().contains("good.conf"));
+
+    bar.loadConfigFile();
+    QCOMPARE(loaded.count(), 2);
+}
+
+void ConfFileTest::toolBarLoadRefused()
+{
+    writeFile(path("notes.conf"), "just some text\n");
+    const DeviceParameters before = patterned(4);
+    deviceParameters() = before;
+    toolWidget bar;
+    QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
+    QSignalSpy messages(&bar, &toolWidget::messageText);
+    for (const QString name : {"notes.conf", "mistyped.conf"}) {
+        toolWidget::setFileDialogHook([&](QFileDialog &) { return path(name); });
+        bar.loadConfigFile();
+    }
+    QVERIFY(deviceParameters() == before);
+    QCOMPARE(loaded.count(), 0);
+    QCOMPARE(messages.count(), 2);
+    QVERIFY(messages.at(0).at(0).toString().contains("notes.conf"));
+    QVERIFY(messages.at(1).at(0).toString().contains("mistyped.conf"));
+}
+
+void ConfFileTest::toolBarSave()
+{
+    deviceParameters() = patterned(11);
+    toolWidget bar;
+    QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
+    QSignalSpy messages(&bar, &toolWidget::messageText);
+    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("setup"); });
+    bar.saveConfigFile();
+
+    QCOMPARE(loaded.count(), 0);
+    QCOMPARE(messages.count(), 1);
+    QVERIFY(messages.at(0).at(0).toString().contains("setup.conf"));
+    DeviceParameters back;
+    QCOMPARE(ConfigFile::load(path("setup.conf"), back).status(), ConfigResult::Loaded);
+    QCOMPARE(back.phi_ktotal, deviceParameters().phi_ktotal);
+
+    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("folder.conf"); });
+    QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
+    bar.saveConfigFile();
+    QCOMPARE(messages.count(), 2);
+    QVERIFY(messages.at(1).at(0).toString().contains("folder.conf"));
+    QVERIFY(messages.at(1).at(0).toString() != messages.at(0).at(0).toString());
+}
+
+QTEST_MAIN(ConfFileTest)
+#include "tst_conffile.moc"
