@@ -1,0 +1,90 @@
+#include "LanguageSettings.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTranslator>
+
+namespace LanguageSettings {
+
+namespace {
+
+const char *const languageKey = "System/lang";
+
+// One translator for the whole program; it lives until the process ends.
+QTranslator *translator = nullptr;
+
+NoticeHandler &noticeHandler()
+{
+    static NoticeHandler handler;
+    return handler;
+}
+
+} // namespace
+
+QString settingsFilePath()
+{
+    return QCoreApplication::applicationDirPath() + "/sys.ini";
+}
+
+quint8 readLanguage()
+{
+    const QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    return static_cast<quint8>(settings.value(languageKey, 0).toInt());
+}
+
+void storeLanguage(const QString &value)
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(languageKey, value);
+    settings.sync();
+}
+
+QString translationFilePath(quint8 language)
+{
+    const QString dir = QCoreApplication::applicationDirPath();
+    switch (language) {
+    case English:
+        return dir + "/language/vrn_lang_en.qm";
+    case Chinese:
+        return dir + "/language/vrn_lang_zh.qm";
+    default:
+        return QString();
+    }
+}
+
+void installTranslator(quint8 language)
+{
+    // A fresh translator each time, so an unknown value really shows the
+    // source texts instead of whatever was loaded before.
+    removeTranslator();
+    translator = new QTranslator;
+    const QString file = translationFilePath(language);
+    if (!file.isEmpty())
+        (void)translator->load(file); // a missing file leaves the English texts
+    QCoreApplication::installTranslator(translator);
+}
+
+void removeTranslator()
+{
+    delete translator; // removes itself from the application
+    translator = nullptr;
+}
+
+void showRestartNotice(const QString &title, const QString &text)
+{
+    if (noticeHandler()) {
+        noticeHandler()(title, text);
+        return;
+    }
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, nullptr,
+                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
+    box.exec();
+}
+
+void setRestartNoticeHandler(NoticeHandler handler)
+{
+    noticeHandler() = std::move(handler);
+}
+
+} // namespace LanguageSettings

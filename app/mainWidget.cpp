@@ -1,0 +1,204 @@
+#include "mainWidget.h"
+
+#include "LanguageSettings.h"
+#include "SerialProcessThread.h"
+#include "contentWidget.h"
+#include "skinWidget.h"
+#include "statusWidget.h"
+#include "titleWidget.h"
+#include "toolWidget.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDebug>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPainter>
+#include <QScreen>
+#include <QVBoxLayout>
+
+mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
+{
+    // 2. Where the settings file and the translations are looked for.
+    qDebug().noquote() << QCoreApplication::applicationDirPath();
+
+    // 3. The language chosen at the last run: everything built from here on
+    //    shows translated texts.
+    language = LanguageSettings::readLanguage();
+    LanguageSettings::installTranslator(language);
+
+    // 4. Texts are UTF-8 throughout; there is no codec to choose.
+
+    // 5. One size only: the pages are laid out for it.
+    resize(fixedWidth, fixedHeight);
+    setFixedSize(fixedWidth, fixedHeight);
+
+    // 6.
+    qDebug() << "mainWidget::mainWidget()-setCodecForTr";
+
+    // 7. We draw our own caption and frame.
+    setWindowFlags(Qt::FramelessWindowHint);
+
+    // 8.
+    skinPath = ":/images/skin/redThunder.jpg";
+
+    // 9.
+    titleWidget *titleBar = createTitleBar();
+
+    // 10.
+    auto *toolBar = new toolWidget;
+    toolBar->setFocus(Qt::OtherFocusReason);
+
+    // 11.
+    auto *statusBar = new statusWidget;
+
+    // 12. The link to the unit, given the two bars it fills and writes. It
+    //     fills the port list and connects to the tool bar itself.
+    link = new SerialProcessThread(toolBar, statusBar);
+
+    // 13.
+    qDebug() << "mainWidget::mainWidget()-SerialProcessThread";
+
+    // 14. The page navigator, which creates the four pages and hands them the link.
+    auto *navigator = new contentWidget(this, link);
+
+    // 15.
+    qDebug() << "mainWidget::mainWidget()-contentWidget";
+
+    // 16. Bars and navigator top to bottom, without gaps; the navigator takes
+    //     the 470 pixels between the tool bar and the status bar.
+    auto *layout = new QVBoxLayout;
+    layout->setSpacing(0);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(titleBar);
+    layout->addWidget(toolBar);
+    layout->addWidget(navigator);
+    navigator->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(statusBar);
+    setLayout(layout);
+
+    // 17.
+    connect(link, &SerialProcessThread::parameterChanged, navigator, &contentWidget::updateAllPages);
+    connect(toolBar, &toolWidget::configurationLoaded, navigator, &contentWidget::configurationLoaded);
+    connect(toolBar, &toolWidget::flashWriting, navigator, &contentWidget::flashWriting);
+    connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::setMessageText);
+
+    // 18. The link runs on this thread's event loop from its construction on:
+    //     there is no thread of its own to start.
+
+    // 19.
+    qDebug() << "mainWidget::mainWidget()-serialThread->start";
+}
+
+// The link has no parent; it ends with the window, closing its port, while
+// the bars it writes into still exist.
+mainWidget::~mainWidget()
+{
+    delete link;
+}
+
+titleWidget *mainWidget::createTitleBar()
+{
+    auto *titleBar = new titleWidget;
+    connect(titleBar, &titleWidget::showMax, this, &mainWidget::showMax);
+    connect(titleBar, &titleWidget::showMin, this, &mainWidget::showMin);
+    connect(titleBar, &titleWidget::showSkin, this, &mainWidget::showSkinWidget);
+    connect(titleBar, &titleWidget::showMenu, this, &mainWidget::showMenu);
+    return titleBar;
+}
+
+QBitmap mainWidget::windowMask(const QSize &size)
+{
+    QBitmap mask(size);
+    mask.fill(Qt::color0);
+    QPainter painter(&mask);
+    painter.setBrush(Qt::color1);
+    painter.setPen(Qt::color1);
+    painter.drawRoundedRect(mask.rect(), 5, 5, Qt::AbsoluteSize);
+    return mask;
+}
+
+QImage mainWidget::renderSkin(const QSize &size, const QImage &skin)
+{
+    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QBrush(skin));
+    painter.setPen(Qt::black);
+    painter.drawRoundedRect(QRect(QPoint(0, 0), size), 5, 5, Qt::AbsoluteSize);
+    return canvas;
+}
+
+void mainWidget::paintEvent(QPaintEvent *)
+{
+    setMask(windowMask(size()));
+    QPainter painter(this);
+    painter.drawImage(0, 0, renderSkin(size(), QImage(skinPath)));
+}
+
+void mainWidget::showMax()
+{
+    // The size is fixed, so "maximised" only moves the window to the top-left
+    // of the free screen area; the second toggle brings it back.
+    if (!maximised) {
+        savedPos = pos();
+        setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+        maximised = true;
+    } else {
+        move(savedPos);
+        resize(fixedWidth, fixedHeight);
+        maximised = false;
+    }
+}
+
+void mainWidget::showMin()
+{
+    showMinimized();
+}
+
+void mainWidget::showSkinWidget()
+{
+    auto *chooser = new skinWidget(skinPath);
+    chooser->setAttribute(Qt::WA_DeleteOnClose);
+    connect(chooser, &skinWidget::changeSkin, this, &mainWidget::setPicName);
+    chooser->move(mapToGlobal(QPoint(width() - 501, 30)));
+    chooser->show();
+}
+
+void mainWidget::showMenu()
+{
+    auto *menu = new QMenu(this);
+    QAction *english = menu->addAction(tr("English"));
+    QAction *chinese = menu->addAction(QStringLiteral("简体中文"));
+    english->setCheckable(true);
+    chinese->setCheckable(true);
+    english->setChecked(language == LanguageSettings::English);
+    chinese->setChecked(language == LanguageSettings::Chinese);
+    connect(english, &QAction::triggered, this, &mainWidget::langChangeToEn);
+    connect(chinese, &QAction::triggered, this, &mainWidget::langChangeToZh);
+    menu->exec(mapToGlobal(QPoint(708, 30)));
+    menu->deleteLater();
+}
+
+void mainWidget::setPicName(const QString &picturePath)
+{
+    skinPath = picturePath;
+    update();
+}
+
+void mainWidget::langChangeToEn()
+{
+    LanguageSettings::storeLanguage("0");
+    LanguageSettings::showRestartNotice(
+        tr("Info"), tr("<font color = 'black'>Please restart the application!</font>"));
+    qDebug() << "mainWidget::change to EN";
+}
+
+void mainWidget::langChangeToZh()
+{
+    LanguageSettings::storeLanguage("1");
+    LanguageSettings::showRestartNotice(
+        tr("Info"), QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
+    qDebug() << "mainWidget::change to ZH";
+}

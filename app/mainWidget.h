@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QBitmap>
+#include <QImage>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class SerialProcessThread;
+class titleWidget;
+
+// The frameless main window: title bar, tool bar, page navigator and status
+// bar top to bottom, painted with the chosen skin inside rounded corners.
+class mainWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit mainWidget(QWidget *parent = nullptr);
+    ~mainWidget() override;
+
+    QString currentSkinPath() const { return skinPath; }
+    SerialProcessThread *serialLink() const { return link; }
+
+    static const int fixedWidth = 850;
+    static const int fixedHeight = 600;
+
+    // The window's shape: a rounded rectangle over the whole size.
+    static QBitmap windowMask(const QSize &size);
+    // The window's picture: the skin tiled from the top-left corner inside the
+    // rounded outline.
+    static QImage renderSkin(const QSize &size, const QImage &skin);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private slots:
+    void showMax();
+    void showMin();
+    void showSkinWidget();
+    void showMenu();
+    void setPicName(const QString &picturePath);
+    void langChangeToEn();
+    void langChangeToZh();
+
+private:
+    QString skinPath;
+    QPoint savedPos;
+    SerialProcessThread *link = nullptr;
+    quint8 language = 0;
+    // State of the maximise toggle (double click on the title bar).
+    bool maximised = false;
+
+    titleWidget *createTitleBar();
+};

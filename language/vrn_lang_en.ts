@@ -1,0 +1,119 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>mainWidget</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
+        <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>skinWidget</name>
+    <message>
+        <source>skin1</source>
+        <translation>skin1</translation>
+    </message>
+    <message>
+        <source>skin2</source>
+        <translation>skin2</translation>
+    </message>
+    <message>
+        <source>skin3</source>
+        <translation>skin3</translation>
+    </message>
+    <message>
+        <source>skin4</source>
+        <translation>skin4</translation>
+    </message>
+    <message>
+        <source>skin5</source>
+        <translation>skin5</translation>
+    </message>
+    <message>
+        <source>skin6</source>
+        <translation>skin6</translation>
+    </message>
+    <message>
+        <source>skin7</source>
+        <translation>skin7</translation>
+    </message>
+    <message>
+        <source>skin8</source>
+        <translation>skin8</translation>
+    </message>
+    <message>
+        <source>skin9</source>
+        <translation>skin9</translation>
+    </message>
+    <message>
+        <source>Change skin</source>
+        <translation>Change skin</translation>
+    </message>
+</context>
+<context>
+    <name>statusWidget</name>
+    <message>
+        <source>--------------</source>
+        <translation>--------------</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>Unconnected</translation>
+    </message>
+</context>
+<context>
+    <name>titleWidget</name>
+    <message>
+        <source>VRN Flybarless Gyro System Assistant</source>
+        <translation>VRN Flybarless Gyro System Assistant</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>Skin</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>toolWidget</name>
+    <message>
+        <source>LoadConfig</source>
+        <translation>LoadConfig</translation>
+    </message>
+    <message>
+        <source>SaveConfig</source>
+        <translation>SaveConfig</translation>
+    </message>
+    <message>
+        <source>WriteFlash</source>
+        <translation>WriteFlash</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>Disconnect</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,119 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>mainWidget</name>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
+        <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序!&lt;/font&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>skinWidget</name>
+    <message>
+        <source>skin1</source>
+        <translation>皮肤1</translation>
+    </message>
+    <message>
+        <source>skin2</source>
+        <translation>皮肤2</translation>
+    </message>
+    <message>
+        <source>skin3</source>
+        <translation>皮肤3</translation>
+    </message>
+    <message>
+        <source>skin4</source>
+        <translation>皮肤4</translation>
+    </message>
+    <message>
+        <source>skin5</source>
+        <translation>皮肤5</translation>
+    </message>
+    <message>
+        <source>skin6</source>
+        <translation>皮肤6</translation>
+    </message>
+    <message>
+        <source>skin7</source>
+        <translation>皮肤7</translation>
+    </message>
+    <message>
+        <source>skin8</source>
+        <translation>皮肤8</translation>
+    </message>
+    <message>
+        <source>skin9</source>
+        <translation>皮肤9</translation>
+    </message>
+    <message>
+        <source>Change skin</source>
+        <translation>更换皮肤</translation>
+    </message>
+</context>
+<context>
+    <name>statusWidget</name>
+    <message>
+        <source>--------------</source>
+        <translation>--------------</translation>
+    </message>
+    <message>
+        <source>Unconnected</source>
+        <translation>未连接</translation>
+    </message>
+</context>
+<context>
+    <name>titleWidget</name>
+    <message>
+        <source>VRN Flybarless Gyro System Assistant</source>
+        <translation>VRN 无副翼陀螺仪系统助手</translation>
+    </message>
+    <message>
+        <source>Skin</source>
+        <translation>皮肤</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>toolWidget</name>
+    <message>
+        <source>LoadConfig</source>
+        <translation>载入配置</translation>
+    </message>
+    <message>
+        <source>SaveConfig</source>
+        <translation>保存配置</translation>
+    </message>
+    <message>
+        <source>WriteFlash</source>
+        <translation>写入闪存</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation>断开</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,68 @@
+#include "sysButton.h"
+
+#include <QPainter>
+
+namespace {
+const int framesPerStrip = 4;
+}
+
+sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
+    : QPushButton(parent)
+{
+    strip.load(":/images/sysButton/" + pictureName);
+    setFlat(true);
+    frameWidth = strip.width() / framesPerStrip;
+    frameHeight = strip.height();
+    setFixedSize(frameWidth, frameHeight);
+    setToolTip(toolTip);
+    buttonState = Normal;
+}
+
+QPixmap sysButton::frame(const QPixmap &strip, int index)
+{
+    const int width = strip.width() / framesPerStrip;
+    return strip.copy(index * width, 0, width, strip.height());
+}
+
+QImage sysButton::render() const
+{
+    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.drawPixmap(image.rect(), frame(strip, buttonState));
+    return image;
+}
+
+void sysButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(0, 0, render());
+}
+
+void sysButton::setState(int state)
+{
+    buttonState = state;
+    update();
+}
+
+void sysButton::enterEvent(QEnterEvent *)
+{
+    setState(MouseOver);
+}
+
+void sysButton::leaveEvent(QEvent *)
+{
+    setState(Normal);
+}
+
+void sysButton::mousePressEvent(QMouseEvent *)
+{
+    setState(Pressed);
+}
+
+void sysButton::mouseReleaseEvent(QMouseEvent *)
+{
+    // Any button, released anywhere, counts as a click.
+    setState(MouseOver);
+    emit clicked(false);
+}
