@@ -1,0 +1,464 @@
+#include "MainSettingPage.h"
+
+#include "ui_MainSettingPage.h"
+
+#include "DeviceParameters.h"
+#include "LinkFrame.h"
+#include "SerialProcessThread.h"
+
+#include <QDoubleValidator>
+#include <QEvent>
+#include <QIcon>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QStyle>
+
+namespace {
+
+constexpr quint8 ModelA1 = 11; // has no level-attitude trim
+constexpr quint8 ModelX1 = 10;
+
+const char *const sliderStyle = R"(
+QSlider::groove:horizontal {
+    border: 1px solid #999999;
+    height: 4px;
+    background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #B1B1B1, stop:1 #c4c4c4);
+    margin: 2px 0;
+    border-radius: 2px;
+}
+QSlider::handle:horizontal {
+    background: qlineargradient(x1:0, y1:0, x2:1, y2:1, stop:0 #ffffff, stop:1 #8f8f8f);
+    border: 1px solid #5c5c5c;
+    width: 18px;
+    margin: -2px 0;
+    border-radius: 3px;
+}
+QSlider::sub-page:horizontal {
+    background: red;
+    border: 1px solid black;
+    border-radius: 2px;
+}
+QSlider::add-page:horizontal {
+    background: blue;
+    border: 1px solid black;
+    border-radius: 2px;
+}
+)";
+
+// A style sheet that shapes the groove and the handle makes the toolkit skip
+// a slider's tick marks, so they are painted on a layer over the slider that
+// lets the mouse through.
+class TickMarks : public QWidget
+{
+public:
+    explicit TickMarks(QSlider *slider) : QWidget(slider), slider(slider)
+    {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        slider->installEventFilter(this);
+        setGeometry(slider->rect());
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Resize)
+            setGeometry(slider->rect());
+        return false;
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        constexpr int handleWidth = 20; // 18 plus the border
+        const int interval = qMax(1, slider->tickInterval());
+        QPainter painter(this);
+        painter.setPen(QColor(0x40, 0x40, 0x40));
+        for (int v = slider->minimum(); v <= slider->maximum(); v += interval) {
+            const int x = handleWidth / 2 + QStyle::sliderPositionFromValue(slider->minimum(),
+                                                                            slider->maximum(), v,
+                                                                            width() - handleWidth);
+            painter.drawLine(x, height() - 5, x, height() - 2);
+        }
+    }
+
+private:
+    QSlider *slider;
+};
+
+// The trim fields hold tenths of a degree in a signed byte.
+constexpr int TrimMin = -128;
+constexpr int TrimMax = 127;
+// The arrows step only while the value is inside this band.
+constexpr int ArrowLimit = 125;
+
+// Offsets 44 on, shared by all three presets.
+void writeFlightDefaults(DeviceParameters &p)
+{
+    p.r_ktotal = 60;
+    p.r_kp = 80;
+    p.r_ki = 50;
+    p.r_kd = 30;
+    p.phi_ktotal = 32;
+    p.phi_k_rate = 30;
+    p.phi_k_angle = 120;
+    p.phi_k_ac = 30;
+    p.phi_ki = 40;
+    p.theta_ktotal = 32;
+    p.theta_k_rate = 80;
+    p.theta_k_angle = 120;
+    p.theta_k_ac = 30;
+    p.theta_ki = 40;
+    p.roll_agility = 30;
+    p.pitch_agility = 30;
+    p.left_spin = 35;
+    p.right_spin = 35;
+    p.acc_left = 0;
+    p.acc_right = 0;
+    p.dec_left = 36;
+    p.dec_right = 45;
+    p.acc_mainrotor = 0;
+    p.dec_mainrotor = 44;
+    p.deadband_rc_rudder = 40;
+    p.deadband_gyro_z = 3;
+    p.deadband_rc_mainrotor = 40;
+    p.deadband_gyro_xy = 3;
+    p.tail_compensate_colle = 0;
+    p.tail_compensate_cyclic = 0;
+    p.reserved_77 = 0;
+    p.flight_trim_phi = 35;
+    p.flight_trim_theta = 0;
+    p.reserved_80 = 0;
+    p.reserved_93 = 25;
+    p.reserved_94 = 25;
+    p.reserved_95 = 0;
+    p.rpm_compensate_colle = 60;
+    p.rpm_compensate_cyclic = 40;
+    p.reserved_98 = 0;
+    p.rpm_ktotal = 30;
+    p.rpm_kp = 20;
+    p.rpm_ki = 80;
+    p.rpm_kd = 20;
+    p.burst_coef = 20;
+}
+
+void write3dFlight(DeviceParameters &p)
+{
+    writeFlightDefaults(p);
+    p.phi_ktotal = 40;
+    p.theta_ktotal = 40;
+    p.roll_agility = 35;
+    p.pitch_agility = 35;
+    p.left_spin = 42;
+    p.right_spin = 42;
+    p.dec_left = 40;
+    p.dec_right = 50;
+    p.dec_mainrotor = 50;
+}
+
+// The set-up below offset 44 as a new unit leaves the factory; the servo
+// trims and the cyclic limit are the helicopter's and stay.
+void writeResetAll(DeviceParameters &p)
+{
+    p.servo_rev_0 = 1;
+    p.servo_rev_1 = -1;
+    p.servo_rev_2 = -1;
+    p.servo_rev_3 = 1;
+    p.reserved_10 = 1;
+    p.reserved_11 = 1;
+    p.tail_limit_b = 60;
+    p.tail_limit_a = 60;
+    p.ail_limit = 70;
+    p.ele_limit = 70;
+    p.tail_servotype = 1;
+    p.swash_servotype = 1;
+    p.coll_ratio = 50;
+    p.receiver_type = 0;
+    p.model_type = 2;
+    p.motor_type = 0;
+    p.reserved_26 = 0;
+    p.installation = 1;
+    p.pcset_mode = 1;
+    p.governor_status = 0;
+    p.aux_function = 0;
+    writeFlightDefaults(p);
+}
+
+} // namespace
+
+MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *link)
+    : QWidget(parent), link(link), ui(new Ui::MainSettingPageUi)
+{
+    ui->setupUi(this);
+    setArrowIcons();
+    for (QSlider *slider : findChildren<QSlider *>()) {
+        slider->setStyleSheet(sliderStyle);
+        new TickMarks(slider);
+    }
+    setRanges();
+    setUpTargets();
+    coupleSpinBoxes();
+    connectSlots();
+    setInitialValues();
+    updating = false;
+}
+
+MainSettingPage::~MainSettingPage()
+{
+    delete ui;
+}
+
+void MainSettingPage::setArrowIcons()
+{
+    ui->TargetUpButton->setIcon(QIcon(QStringLiteral(":/images/arrow/arrow_up.ico")));
+    ui->TargetDownButton->setIcon(QIcon(QStringLiteral(":/images/arrow/arrow_down.ico")));
+    ui->TargetRightButton->setIcon(QIcon(QStringLiteral(":/images/arrow/arrow_right.ico")));
+    ui->TargetLeftButton->setIcon(QIcon(QStringLiteral(":/images/arrow/arrow_left.ico")));
+}
+
+void MainSettingPage::setRanges()
+{
+    ui->RollAgilitySlider->setRange(15, 60);
+    ui->RollAgilitySpinBox->setRange(15, 60);
+    ui->RollGainSlider->setRange(10, 125);
+    ui->RollGainSpinBox->setRange(10, 125);
+    ui->PitchAgilitySlider->setRange(15, 60);
+    ui->PitchAgilitySpinBox->setRange(15, 60);
+    ui->PitchGainSlider->setRange(10, 125);
+    ui->PitchGainSpinBox->setRange(10, 125);
+    ui->LeftSpinSlider->setRange(15, 100);
+    ui->LeftSpinSpinBox->setRange(15, 100);
+    ui->RightSpinSlider->setRange(15, 100);
+    ui->RightSpinSpinBox->setRange(15, 100);
+    ui->TailGainSlider->setRange(10, 125);
+    ui->TailGainSpinBox->setRange(10, 125);
+}
+
+void MainSettingPage::setUpTargets()
+{
+    targetValidator = new QDoubleValidator(-125.0, 125.0, 1, this);
+    // The page shows and parses the targets with a decimal point whatever
+    // the system locale, so the validator must agree.
+    targetValidator->setLocale(QLocale::c());
+    targetValidator->setNotation(QDoubleValidator::StandardNotation);
+    ui->RollTargetLineEdit->setValidator(targetValidator);
+    ui->PitchTargetLineEdit->setValidator(targetValidator);
+}
+
+void MainSettingPage::coupleSpinBoxes()
+{
+    const QList<QPair<QSlider *, QSpinBox *>> pairs = {
+        {ui->RollAgilitySlider, ui->RollAgilitySpinBox},
+        {ui->RollGainSlider, ui->RollGainSpinBox},
+        {ui->PitchAgilitySlider, ui->PitchAgilitySpinBox},
+        {ui->PitchGainSlider, ui->PitchGainSpinBox},
+        {ui->LeftSpinSlider, ui->LeftSpinSpinBox},
+        {ui->RightSpinSlider, ui->RightSpinSpinBox},
+        {ui->TailGainSlider, ui->TailGainSpinBox},
+    };
+    for (const auto &[slider, spinBox] : pairs) {
+        connect(spinBox, &QSpinBox::valueChanged, slider, &QSlider::setValue);
+        connect(slider, &QSlider::valueChanged, spinBox, &QSpinBox::setValue);
+    }
+}
+
+void MainSettingPage::connectSlots()
+{
+    // Only the sliders store: the spin box reaches the record through its
+    // slider, so one change is stored once.
+    connect(ui->RollAgilitySlider, &QSlider::valueChanged, this,
+            &MainSettingPage::rollAgilityChanged);
+    connect(ui->RollGainSlider, &QSlider::valueChanged, this, &MainSettingPage::rollGainChanged);
+    connect(ui->PitchAgilitySlider, &QSlider::valueChanged, this,
+            &MainSettingPage::pitchAgilityChanged);
+    connect(ui->PitchGainSlider, &QSlider::valueChanged, this, &MainSettingPage::pitchGainChanged);
+    connect(ui->LeftSpinSlider, &QSlider::valueChanged, this, &MainSettingPage::leftSpinChanged);
+    connect(ui->RightSpinSlider, &QSlider::valueChanged, this, &MainSettingPage::rightSpinChanged);
+    connect(ui->TailGainSlider, &QSlider::valueChanged, this, &MainSettingPage::tailGainChanged);
+    connect(ui->RollTargetLineEdit, &QLineEdit::textChanged, this,
+            &MainSettingPage::rollTargetTextChanged);
+    connect(ui->PitchTargetLineEdit, &QLineEdit::textChanged, this,
+            &MainSettingPage::pitchTargetTextChanged);
+    connect(ui->TargetUpButton, &QPushButton::clicked, this,
+            &MainSettingPage::pitchTargetPlusClicked);
+    connect(ui->TargetDownButton, &QPushButton::clicked, this,
+            &MainSettingPage::pitchTargetMinusClicked);
+    connect(ui->TargetRightButton, &QPushButton::clicked, this,
+            &MainSettingPage::rollTargetPlusClicked);
+    connect(ui->TargetLeftButton, &QPushButton::clicked, this,
+            &MainSettingPage::rollTargetMinusClicked);
+    connect(ui->pushButton3DFlight, &QPushButton::clicked, this,
+            &MainSettingPage::flight3dParamClicked);
+    connect(ui->pushButtonBeginner, &QPushButton::clicked, this,
+            &MainSettingPage::beginnerParamClicked);
+    connect(ui->pushButtonResetAll, &QPushButton::clicked, this, &MainSettingPage::resetAllClicked);
+}
+
+void MainSettingPage::setInitialValues()
+{
+    // Each minimum is already the value, so this stores nothing.
+    for (QSpinBox *spinBox : findChildren<QSpinBox *>())
+        spinBox->setValue(spinBox->minimum());
+}
+
+void MainSettingPage::storeValue(qint8 &field, int value)
+{
+    if (updating)
+        return;
+    QMutexLocker locker(&mutex);
+    field = qint8(quint8(value & 0xff));
+    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+}
+
+void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit, const QString &text)
+{
+    const double degrees = text.toDouble(); // 0 for empty text, "-" and other non-numbers
+    if (updating)
+        return;
+    const int tenths = qRound(qBound(-10000.0, degrees * 10.0, 10000.0));
+    // The byte holds -12.8..12.7 degrees; a larger entry is kept at the
+    // nearest end instead of wrapping round to the other side.
+    const qint8 stored = qint8(qBound(TrimMin, tenths, TrimMax));
+    {
+        QMutexLocker locker(&mutex);
+        field = stored;
+        link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    }
+    if (stored != tenths) {
+        updating = true;
+        showTarget(edit, stored);
+        updating = false;
+    }
+}
+
+void MainSettingPage::stepTarget(qint8 &field, QLineEdit *edit, int step)
+{
+    const int current = field;
+    if (current < -ArrowLimit || current > ArrowLimit)
+        return;
+    field = qint8(current + step);
+    // The text change stores the value again and asks for the upload.
+    showTarget(edit, field);
+}
+
+void MainSettingPage::showTarget(QLineEdit *edit, qint8 tenths)
+{
+    edit->setText(tr("%1").arg(tenths / 10.0));
+}
+
+void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &))
+{
+    if (!updating) {
+        writePreset(deviceParameters());
+        link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    }
+    refreshFromParameters();
+}
+
+void MainSettingPage::rollAgilityChanged(int value)
+{
+    storeValue(deviceParameters().roll_agility, value);
+}
+
+void MainSettingPage::rollGainChanged(int value)
+{
+    storeValue(deviceParameters().phi_ktotal, value);
+}
+
+void MainSettingPage::pitchAgilityChanged(int value)
+{
+    storeValue(deviceParameters().pitch_agility, value);
+}
+
+void MainSettingPage::pitchGainChanged(int value)
+{
+    storeValue(deviceParameters().theta_ktotal, value);
+}
+
+void MainSettingPage::leftSpinChanged(int value)
+{
+    storeValue(deviceParameters().left_spin, value);
+}
+
+void MainSettingPage::rightSpinChanged(int value)
+{
+    storeValue(deviceParameters().right_spin, value);
+}
+
+void MainSettingPage::tailGainChanged(int value)
+{
+    storeValue(deviceParameters().r_ktotal, value);
+}
+
+void MainSettingPage::rollTargetTextChanged(const QString &text)
+{
+    storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, text);
+}
+
+void MainSettingPage::pitchTargetTextChanged(const QString &text)
+{
+    storeTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, text);
+}
+
+void MainSettingPage::pitchTargetPlusClicked()
+{
+    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, +1);
+}
+
+void MainSettingPage::pitchTargetMinusClicked()
+{
+    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, -1);
+}
+
+void MainSettingPage::rollTargetPlusClicked()
+{
+    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, +1);
+}
+
+void MainSettingPage::rollTargetMinusClicked()
+{
+    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, -1);
+}
+
+void MainSettingPage::flight3dParamClicked()
+{
+    applyPreset(write3dFlight);
+}
+
+void MainSettingPage::beginnerParamClicked()
+{
+    applyPreset(writeFlightDefaults);
+}
+
+void MainSettingPage::resetAllClicked()
+{
+    applyPreset(writeResetAll);
+}
+
+void MainSettingPage::updateTrimEnabling()
+{
+    const quint8 model = link->deviceModel();
+    if (model != ModelA1 && model != ModelX1)
+        return; // no unit has reported yet: keep what the last one needed
+    const bool enabled = model == ModelX1;
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             ui->RollTargetLineEdit, ui->PitchTargetLineEdit, ui->TargetUpButton,
+             ui->TargetLeftButton, ui->TargetDownButton, ui->TargetRightButton})
+        widget->setEnabled(enabled);
+}
+
+void MainSettingPage::refreshFromParameters()
+{
+    updateTrimEnabling();
+    const DeviceParameters &p = deviceParameters();
+    updating = true;
+    // Out-of-range bytes show clamped; the record keeps them until an edit.
+    ui->RollAgilitySpinBox->setValue(p.roll_agility);
+    ui->RollGainSpinBox->setValue(p.phi_ktotal);
+    ui->PitchAgilitySpinBox->setValue(p.pitch_agility);
+    ui->PitchGainSpinBox->setValue(p.theta_ktotal);
+    ui->LeftSpinSpinBox->setValue(p.left_spin);
+    ui->RightSpinSpinBox->setValue(p.right_spin);
+    ui->TailGainSpinBox->setValue(p.r_ktotal);
+    showTarget(ui->RollTargetLineEdit, p.flight_trim_phi);
+    showTarget(ui->PitchTargetLineEdit, p.flight_trim_theta);
+    updating = false;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QMutex>
+#include <QWidget>
+
+class QDoubleValidator;
+class QLineEdit;
+class SerialProcessThread;
+struct DeviceParameters;
+
+namespace Ui {
+class MainSettingPageUi;
+}
+
+// The Basic page: agility and total gain of roll and pitch, the tail's rates
+// and gain, the level-attitude trim and three presets. Every edit goes
+// straight into the shared record and asks the link for an upload;
+// refreshFromParameters() copies the record back into the widgets.
+class MainSettingPage : public QWidget
+{
+    Q_OBJECT
+public:
+    MainSettingPage(QWidget *parent, SerialProcessThread *link);
+    ~MainSettingPage() override;
+
+    void refreshFromParameters();
+
+public slots:
+    void rollAgilityChanged(int value);
+    void rollGainChanged(int value);
+    void pitchAgilityChanged(int value);
+    void pitchGainChanged(int value);
+    void leftSpinChanged(int value);
+    void rightSpinChanged(int value);
+    void tailGainChanged(int value);
+    void rollTargetTextChanged(const QString &text);
+    void pitchTargetTextChanged(const QString &text);
+    void pitchTargetPlusClicked();
+    void pitchTargetMinusClicked();
+    void rollTargetPlusClicked();
+    void rollTargetMinusClicked();
+    void flight3dParamClicked();
+    void beginnerParamClicked();
+    void resetAllClicked();
+
+private:
+    SerialProcessThread *link;
+    Ui::MainSettingPageUi *ui;
+    QMutex mutex;
+    bool updating = false;
+    QDoubleValidator *targetValidator = nullptr;
+
+    void setArrowIcons();
+    void setRanges();
+    void setUpTargets();
+    void coupleSpinBoxes();
+    void connectSlots();
+    void setInitialValues();
+    void updateTrimEnabling();
+
+    void storeValue(qint8 &field, int value);
+    void storeTarget(qint8 &field, QLineEdit *edit, const QString &text);
+    void stepTarget(qint8 &field, QLineEdit *edit, int step);
+    void showTarget(QLineEdit *edit, qint8 tenths);
+    void applyPreset(void (*writePreset)(DeviceParameters &));
+};
