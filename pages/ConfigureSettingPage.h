@@ -1,0 +1,131 @@
+#pragma once
+
+#include "SwashMixing.h"
+
+#include <QMutex>
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QSlider;
+class SerialProcessThread;
+
+namespace Ui {
+class ConfigureSettingPageUi;
+}
+
+// The Setup page: walks the user through installing the unit (transmitter
+// notes, engine and receiver, channel monitor and fail safe, mounting, swash
+// plate type, servo types and directions, trims and travel). Every edit
+// stores one field of the shared record and asks the link for an upload; the
+// page's tabs also decide the link's background request (telemetry on the
+// Monitor tab) and whether the unit's control loops run (suspended on the
+// Trim tab, so the servos stand at their trimmed neutral).
+class ConfigureSettingPage : public QWidget
+{
+    Q_OBJECT
+public:
+    ConfigureSettingPage(QWidget *parent, SerialProcessThread *link);
+    ~ConfigureSettingPage() override;
+
+    void refreshFromParameters();
+    void setCurrentTab(int index);
+
+    // The swash geometry and mixing state the arrow pad works with.
+    const SwashMixing &swashMixing() const { return mixing; }
+
+public slots:
+    void mixerPushButtonClicked(bool value);
+    void ccpm90PushButtonClicked(bool value);
+    void ccpm120PushButtonClicked(bool value);
+    void ccpm135PushButtonClicked(bool value);
+    void ccpm140PushButtonClicked(bool value);
+    void mount1PushButtonClicked(bool value);
+    void mount2PushButtonClicked(bool value);
+    void mount3PushButtonClicked(bool value);
+    void mount4PushButtonClicked(bool value);
+    void mount5PushButtonClicked(bool value);
+    void mount6PushButtonClicked(bool value);
+    void swashServoDirCh1Clicked(bool value);
+    void swashServoDirCh2Clicked(bool value);
+    void swashServoDirCh3Clicked(bool value);
+    void tailServoDirClicked(bool value);
+    void swashServoTuningCH1Changed(int value);
+    void swashServoTuningCH2Changed(int value);
+    void swashServoTuningCH3Changed(int value);
+    void tailServoTrimChanged(int value);
+    void collectiveUp2Clicked();
+    void collectiveUp1Clicked();
+    void collectiveDown2Clicked();
+    void collectiveDown1Clicked();
+    void cyclicUp2Clicked();
+    void cyclicUp1Clicked();
+    void cyclicRight2Clicked();
+    void cyclicRight1Clicked();
+    void cyclicLeft2Clicked();
+    void cyclicLeft1Clicked();
+    void cyclicDown2Clicked();
+    void cyclicDown1Clicked();
+    void servoTrimSetZeroClicked();
+    void aileronLimitChanged(int value);
+    void elevatorLimitChanged(int value);
+    void collectiveCoefChanged(int value);
+    void tailLimitAChanged(int value);
+    void tailLimitBChanged(int value);
+    void cyclicLimitChanged(int value);
+    void engineTypeCurrentIndexChanged(int index);
+    void receiverCurrentIndexChanged(int index);
+    void auxFunctionCurrentIndexChanged(int index);
+    void flightModeCurrentIndexChanged(int index);
+    void swashServoCurrentIndexChanged(int index);
+    void tailServoCurrentIndexChanged(int index);
+    void tabIndexChanged(int index);
+    void updateTelemetryInfo();
+    void setFailProtect();
+
+private:
+    struct ValueRow;
+    static const std::array<ValueRow, 10> &valueRows();
+
+    void applyStyles();
+    void setArrowIcons();
+    void makeTypeButtonsExclusive();
+    void loadPictures();
+    void setRanges();
+    void connectMonitor();
+    void connectServoSettings();
+    void connectTrimsAndTravel();
+
+    // The storing slot shared by every one-field edit.
+    void store(qint8 &field, int value);
+    void storeDirection(qint8 &field, const char *trace, bool reversed);
+    void swashTypeChosen(int modelType);
+
+    void refreshReceiverTab();
+    void refreshServoTypes();
+    void refreshMount();
+    void refreshSwash();
+    void refreshDirections();
+    void refreshTrimsAndTravel();
+    void applyModelRestrictions();
+    void applyTabToLink();
+
+    void showFlightModeFor(int auxFunction);
+    void clearFlightModeSelection();
+    void setAuxCaptions(int auxFunction);
+    void showWiringFor(int receiver);
+    static void showPicture(QLabel *label, const QPixmap &picture);
+
+    void arrow(SwashMixing::Axis axis, int delta, bool deriveFirst);
+    static SwashMixing::Servos trimsFromRecord();
+    static SwashMixing::Servos directionsFromRecord();
+
+    SerialProcessThread *link;
+    Ui::ConfigureSettingPageUi *ui;
+    QMutex mutex;
+    bool updating = false;
+    std::array<QPixmap, 5> swashPictures;
+    SwashMixing mixing;
+};
