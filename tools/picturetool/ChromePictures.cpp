@@ -233,6 +233,8 @@ void addAll(PictureSet &set)
     set.add(QStringLiteral("mark.png"), mark());
     set.addIcon(QStringLiteral("vrnicon.ico"),
                 {appIcon(16), appIcon(24), appIcon(32), appIcon(48), appIcon(64)});
+    // The desktop menu's icon is installed from packaging/, not compiled in.
+    set.add(QStringLiteral("../packaging/vrn-assistant.png"), appIcon(64));
 }
 
 } // namespace ChromePictures
