@@ -2,6 +2,889 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AdvanceSettingPage</name>
+    <message>
+        <source>Calibrate RPM</source>
+        <translation>Calibrate RPM</translation>
+    </message>
+    <message>
+        <source>Governor On</source>
+        <translation>Governor On</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source> Main Rotor </source>
+        <translation> Main Rotor </translation>
+    </message>
+    <message>
+        <source>Roll Gain Setting</source>
+        <translation>Roll Gain Setting</translation>
+    </message>
+    <message>
+        <source>Gain P</source>
+        <translation>Gain P</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the roll axis. Raising it holds roll more firmly against gusts and makes the helicopter feel more locked in; if roll wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the roll axis. Raising it holds roll more firmly against gusts and makes the helicopter feel more locked in; if roll wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Gain I</source>
+        <translation>Gain I</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the roll axis. Raising it keeps the disc at the commanded angle and stops it drifting after a stick input; if roll swings back slowly after a roll or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the roll axis. Raising it keeps the disc at the commanded angle and stops it drifting after a stick input; if roll swings back slowly after a roll or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Gain D</source>
+        <translation>Gain D</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the roll axis. Raising it brakes roll movements more firmly and reduces overshoot; if rolls stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the roll axis. Raising it brakes roll movements more firmly and reduces overshoot; if rolls stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Integral Gain</source>
+        <translation>Integral Gain</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the roll axis. Raising it removes slow, steady drift such as a roll-off in hover or in long pirouettes; if roll rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the roll axis. Raising it removes slow, steady drift such as a roll-off in hover or in long pirouettes; if roll rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Pitch Gain Setting</source>
+        <translation>Pitch Gain Setting</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the pitch axis. Raising it holds pitch more firmly against gusts and makes the helicopter feel more locked in; if pitch wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the pitch axis. Raising it holds pitch more firmly against gusts and makes the helicopter feel more locked in; if pitch wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the pitch axis. Raising it keeps the disc at the commanded angle and stops the nose drifting after a stick input; if pitch swings back slowly after a flip or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the pitch axis. Raising it keeps the disc at the commanded angle and stops the nose drifting after a stick input; if pitch swings back slowly after a flip or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the pitch axis. Raising it brakes pitch movements more firmly and reduces overshoot; if flips stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the pitch axis. Raising it brakes pitch movements more firmly and reduces overshoot; if flips stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the pitch axis. Raising it removes slow, steady drift such as the nose rising in fast forward flight; if pitch rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the pitch axis. Raising it removes slow, steady drift such as the nose rising in fast forward flight; if pitch rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Dec. Setting</source>
+        <translation>Dec. Setting</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a roll or flip builds up to the commanded rate. Raising it makes the cyclic start harder; if the start of a flip feels jerky, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a roll or flip builds up to the commanded rate. Raising it makes the cyclic start harder; if the start of a flip feels jerky, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>Deceleration</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard a roll or flip stops when the stick returns to centre. Raising it stops the helicopter sooner and more crisply; if it bounces back at the end of a flip or roll, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard a roll or flip stops when the stick returns to centre. Raising it stops the helicopter sooner and more crisply; if it bounces back at the end of a flip or roll, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Deadband Setting</source>
+        <translation>Deadband Setting</translation>
+    </message>
+    <message>
+        <source>RC. DB.</source>
+        <translation>RC. DB.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Cyclic stick dead band around centre. Raising it ignores more stick movement near centre, so sticks that do not centre exactly cause no drift; if the cyclic feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Cyclic stick dead band around centre. Raising it ignores more stick movement near centre, so sticks that do not centre exactly cause no drift; if the cyclic feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Sensor DB.</source>
+        <translation>Sensor DB.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the roll and pitch sensors. Raising it ignores small sensor signals and calms a hover that twitches from vibration; if the helicopter wanders slowly without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the roll and pitch sensors. Raising it ignores small sensor signals and calms a hover that twitches from vibration; if the helicopter wanders slowly without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>3D Flight Setting</source>
+        <translation>3D Flight Setting</translation>
+    </message>
+    <message>
+        <source>Burst Coef.</source>
+        <translation>Burst Coef.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Stick response for 3D flight. Raising it makes quick, large cyclic inputs react harder and faster; if the helicopter over-reacts or feels jumpy on fast stick punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Stick response for 3D flight. Raising it makes quick, large cyclic inputs react harder and faster; if the helicopter over-reacts or feels jumpy on fast stick punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> Tail </source>
+        <translation> Tail </translation>
+    </message>
+    <message>
+        <source>Tail Gain Setting</source>
+        <translation>Tail Gain Setting</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the tail. Raising it holds the tail more firmly against torque changes; if the tail wags quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the tail. Raising it holds the tail more firmly against torque changes; if the tail wags quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Heading-hold gain of the tail. Raising it keeps the tail on its heading through collective changes and in forward flight; if the tail swings slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Heading-hold gain of the tail. Raising it keeps the tail on its heading through collective changes and in forward flight; if the tail swings slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the tail. Raising it brakes the tail more firmly at the end of a pirouette; if the tail bounces at the stop or the tail servo buzzes, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the tail. Raising it brakes the tail more firmly at the end of a pirouette; if the tail bounces at the stop or the tail servo buzzes, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Left Acc.</source>
+        <translation>Left Acc.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a left pirouette builds up. Raising it makes the tail start harder; if the start of a left turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a left pirouette builds up. Raising it makes the tail start harder; if the start of a left turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Left Dec.</source>
+        <translation>Left Dec.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a left pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a left stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a left pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a left stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Right Acc.</source>
+        <translation>Right Acc.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a right pirouette builds up. Raising it makes the tail start harder; if the start of a right turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a right pirouette builds up. Raising it makes the tail start harder; if the start of a right turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Right Dec.</source>
+        <translation>Right Dec.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a right pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a right stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a right pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a right stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tail Compensation</source>
+        <translation>Tail Compensation</translation>
+    </message>
+    <message>
+        <source>Cyclic to
+Tail Comp.</source>
+        <translation>Cyclic to
+Tail Comp.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with cyclic input, against the torque change of rolls and flips (negative values work in the other direction). Raising it holds the tail better during hard cyclic moves; if the tail kicks the other way during flips and rolls, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with cyclic input, against the torque change of rolls and flips (negative values work in the other direction). Raising it holds the tail better during hard cyclic moves; if the tail kicks the other way during flips and rolls, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Collective to
+Tail Comp.</source>
+        <translation>Collective to
+Tail Comp.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with collective input, to meet the torque change before the gyro sees it (negative values work in the other direction). Raising it holds the tail better on collective punches; if the tail kicks the other way on collective punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with collective input, to meet the torque change before the gyro sees it (negative values work in the other direction). Raising it holds the tail better on collective punches; if the tail kicks the other way on collective punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>RC.DB.</source>
+        <translation>RC.DB.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rudder stick dead band around centre. Raising it ignores more stick movement near centre, so a stick that does not centre exactly does not make the tail creep; if the tail feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rudder stick dead band around centre. Raising it ignores more stick movement near centre, so a stick that does not centre exactly does not make the tail creep; if the tail feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the yaw sensor. Raising it ignores small sensor signals and calms a tail that twitches from vibration; if the tail drifts slowly in hover without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the yaw sensor. Raising it ignores small sensor signals and calms a tail that twitches from vibration; if the tail drifts slowly in hover without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> Governor </source>
+        <translation> Governor </translation>
+    </message>
+    <message>
+        <source>Governor Gain Setting</source>
+        <translation>Governor Gain Setting</translation>
+    </message>
+    <message>
+        <source>Total Gain</source>
+        <translation>Total Gain</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Proportional gain of the governor. Raising it answers load changes faster; if the head speed surges or the motor sound pulses, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Proportional gain of the governor. Raising it answers load changes faster; if the head speed surges or the motor sound pulses, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the governor. Raising it brings the head speed back to the set value more exactly under steady load; if the head speed overshoots and swings slowly after a load change, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the governor. Raising it brings the head speed back to the set value more exactly under steady load; if the head speed overshoots and swings slowly after a load change, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the governor. Raising it damps overshoot after sudden load changes; if the throttle turns nervous or jittery, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the governor. Raising it damps overshoot after sudden load changes; if the throttle turns nervous or jittery, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>RPM. Compensation</source>
+        <translation>RPM. Compensation</translation>
+    </message>
+    <message>
+        <source>Collective Comp.</source>
+        <translation>Collective Comp.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with collective before the head speed drops. Raising it holds the head speed better on collective punches; if the head speed rises when you punch collective, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with collective before the head speed drops. Raising it holds the head speed better on collective punches; if the head speed rises when you punch collective, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Cyclic Comp.</source>
+        <translation>Cyclic Comp.</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with cyclic before the head speed drops. Raising it holds the head speed better in hard rolls and flips; if the head speed rises during hard cyclic moves, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with cyclic before the head speed drops. Raising it holds the head speed better in hard rolls and flips; if the head speed rises during hard cyclic moves, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Governor On/Off</source>
+        <translation>Governor On/Off</translation>
+    </message>
+    <message>
+        <source>Governor Off</source>
+        <translation>Governor Off</translation>
+    </message>
+    <message>
+        <source>Calibrate RPM.</source>
+        <translation>Calibrate RPM.</translation>
+    </message>
+    <message>
+        <source>Reset </source>
+        <translation>Reset </translation>
+    </message>
+</context>
+<context>
+    <name>ConfigResult</name>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation>Configuration loaded from %1</translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation>Configuration saved to %1</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: the file does not exist</source>
+        <translation>Cannot load %1: the file does not exist</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: it is not a file</source>
+        <translation>Cannot load %1: it is not a file</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: the file cannot be read</source>
+        <translation>Cannot load %1: the file cannot be read</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: %1 holds no gyro settings</source>
+        <translation>Nothing loaded: %1 holds no gyro settings</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: a folder of that name exists</source>
+        <translation>Cannot save %1: a folder of that name exists</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the file cannot be written</source>
+        <translation>Cannot save %1: the file cannot be written</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the existing file cannot be read</source>
+        <translation>Cannot save %1: the existing file cannot be read</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureSettingPage</name>
+    <message>
+        <source>Aerobatics</source>
+        <translation>Aerobatics</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>AVCS</source>
+        <translation>AVCS</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source> Start </source>
+        <translation> Start </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;1.&lt;/b&gt; In the transmitter, create a new helicopter model. Set all trims and sub-trims to zero and set the swash plate mode to no mixing (one servo per function).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;1.&lt;/b&gt; In the transmitter, create a new helicopter model. Set all trims and sub-trims to zero and set the swash plate mode to no mixing (one servo per function).&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; Turn off every swash plate mixing and every tail mixing, and leave the collective pitch curve a straight line.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; Turn off every swash plate mixing and every tail mixing, and leave the collective pitch curve a straight line.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;3.&lt;/b&gt; Two example transmitter configurations are shown below.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;3.&lt;/b&gt; Two example transmitter configurations are shown below.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Example</translation>
+    </message>
+    <message>
+        <source>Engine Type</source>
+        <translation>Engine Type</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>Electric</translation>
+    </message>
+    <message>
+        <source>FUEL</source>
+        <translation>FUEL</translation>
+    </message>
+    <message>
+        <source> Receiver </source>
+        <translation> Receiver </translation>
+    </message>
+    <message>
+        <source>Select Receiver Type</source>
+        <translation>Select Receiver Type</translation>
+    </message>
+    <message>
+        <source>Conventional receiver</source>
+        <translation>Conventional receiver</translation>
+    </message>
+    <message>
+        <source>Futaba SBUS</source>
+        <translation>Futaba SBUS</translation>
+    </message>
+    <message>
+        <source>DSM2-1</source>
+        <translation>DSM2-1</translation>
+    </message>
+    <message>
+        <source>DSM2-2</source>
+        <translation>DSM2-2</translation>
+    </message>
+    <message>
+        <source>DSM2-3</source>
+        <translation>DSM2-3</translation>
+    </message>
+    <message>
+        <source>DSM2-4</source>
+        <translation>DSM2-4</translation>
+    </message>
+    <message>
+        <source>DSMJ</source>
+        <translation>DSMJ</translation>
+    </message>
+    <message>
+        <source>DSMX-1</source>
+        <translation>DSMX-1</translation>
+    </message>
+    <message>
+        <source>DSMX-2</source>
+        <translation>DSMX-2</translation>
+    </message>
+    <message>
+        <source>Wiring Diagram</source>
+        <translation>Wiring Diagram</translation>
+    </message>
+    <message>
+        <source>AUX Channel Function</source>
+        <translation>AUX Channel Function</translation>
+    </message>
+    <message>
+        <source>Switch Tail Gain</source>
+        <translation>Switch Tail Gain</translation>
+    </message>
+    <message>
+        <source>Switch Flight Mode</source>
+        <translation>Switch Flight Mode</translation>
+    </message>
+    <message>
+        <source>Flight Mode Setting</source>
+        <translation>Flight Mode Setting</translation>
+    </message>
+    <message>
+        <source>Aerobatics Mode</source>
+        <translation>Aerobatics Mode</translation>
+    </message>
+    <message>
+        <source>Attitude Mode</source>
+        <translation>Attitude Mode</translation>
+    </message>
+    <message>
+        <source> Monitor </source>
+        <translation> Monitor </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Set up the transmitter before flying: use the reverse function of each channel so that every signal moves the way its scale shows; use the trims or sub-trims so that every signal reads 0 with its stick at neutral; and set the travel so that throttle, collective, elevator, aileron and rudder reach -100 to 100.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Set up the transmitter before flying: use the reverse function of each channel so that every signal moves the way its scale shows; use the trims or sub-trims so that every signal reads 0 with its stick at neutral; and set the travel so that throttle, collective, elevator, aileron and rudder reach -100 to 100.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Channel Monitor</source>
+        <translation>Channel Monitor</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Throttle</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>bottom</translation>
+    </message>
+    <message>
+        <source>Mid.</source>
+        <translation>Mid.</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>top</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>Collective</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Neu.</source>
+        <translation>Neu.</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Elevator</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>Pull</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Push</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>Aileron</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Rudder</translation>
+    </message>
+    <message>
+        <source>AuxChannel</source>
+        <translation>AuxChannel</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>AVCS</source>
+        <translation>AVCS</translation>
+    </message>
+    <message>
+        <source>Set Fail Safe</source>
+        <translation>Set Fail Safe</translation>
+    </message>
+    <message>
+        <source> Mount </source>
+        <translation> Mount </translation>
+    </message>
+    <message>
+        <source>Mounting 1.</source>
+        <translation>Mounting 1.</translation>
+    </message>
+    <message>
+        <source>Mounting 2.</source>
+        <translation>Mounting 2.</translation>
+    </message>
+    <message>
+        <source>Mounting 3.</source>
+        <translation>Mounting 3.</translation>
+    </message>
+    <message>
+        <source>Mounting 4.</source>
+        <translation>Mounting 4.</translation>
+    </message>
+    <message>
+        <source>Mounting 5.</source>
+        <translation>Mounting 5.</translation>
+    </message>
+    <message>
+        <source>Mounting 6.</source>
+        <translation>Mounting 6.</translation>
+    </message>
+    <message>
+        <source> SwashPlate </source>
+        <translation> SwashPlate </translation>
+    </message>
+    <message>
+        <source>Mechanical Mixer</source>
+        <translation>Mechanical Mixer</translation>
+    </message>
+    <message>
+        <source>90CCPM</source>
+        <translation>90CCPM</translation>
+    </message>
+    <message>
+        <source>120CCPM</source>
+        <translation>120CCPM</translation>
+    </message>
+    <message>
+        <source>135CCPM</source>
+        <translation>135CCPM</translation>
+    </message>
+    <message>
+        <source>140CCPM</source>
+        <translation>140CCPM</translation>
+    </message>
+    <message>
+        <source> Servo </source>
+        <translation> Servo </translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Setting</source>
+        <translation>SwashPlate Servo Setting</translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Type</source>
+        <translation>SwashPlate Servo Type</translation>
+    </message>
+    <message>
+        <source>Anolog Servo 1520us</source>
+        <translation>Anolog Servo 1520us</translation>
+    </message>
+    <message>
+        <source>Digital Servo 1520us(250Hz)</source>
+        <translation>Digital Servo 1520us(250Hz)</translation>
+    </message>
+    <message>
+        <source>Digital Servo 1520us(333Hz)</source>
+        <translation>Digital Servo 1520us(333Hz)</translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Direction</source>
+        <translation>SwashPlate Servo Direction</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Dir Rev.</source>
+        <translation>CH1 Servo Dir Rev.</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Dir Rev.</source>
+        <translation>CH2 Servo Dir Rev.</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Dir Rev.</source>
+        <translation>CH3 Servo Dir Rev.</translation>
+    </message>
+    <message>
+        <source>Tail Servo Setting</source>
+        <translation>Tail Servo Setting</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Digital Servo 760us</source>
+        <translation>Digital Servo 760us</translation>
+    </message>
+    <message>
+        <source>Digital Servo 960us</source>
+        <translation>Digital Servo 960us</translation>
+    </message>
+    <message>
+        <source>Tail Servo Direction</source>
+        <translation>Tail Servo Direction</translation>
+    </message>
+    <message>
+        <source>Tail Servo Dir Rev.</source>
+        <translation>Tail Servo Dir Rev.</translation>
+    </message>
+    <message>
+        <source> Trim </source>
+        <translation> Trim </translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Trim</source>
+        <translation>SwashPlate Servo Trim</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>Cyclic</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>Clean</translation>
+    </message>
+    <message>
+        <source>Tail Servo Trim</source>
+        <translation>Tail Servo Trim</translation>
+    </message>
+    <message>
+        <source> Travel </source>
+        <translation> Travel </translation>
+    </message>
+    <message>
+        <source>Tail Setting</source>
+        <translation>Tail Setting</translation>
+    </message>
+    <message>
+        <source>Limit A</source>
+        <translation>Limit A</translation>
+    </message>
+    <message>
+        <source>Limit B</source>
+        <translation>Limit B</translation>
+    </message>
+    <message>
+        <source>SwashPlate Setting</source>
+        <translation>SwashPlate Setting</translation>
+    </message>
+    <message>
+        <source>Ail. Travel</source>
+        <translation>Ail. Travel</translation>
+    </message>
+    <message>
+        <source>Elev. Travel</source>
+        <translation>Elev. Travel</translation>
+    </message>
+    <message>
+        <source>Cyclic Limit</source>
+        <translation>Cyclic Limit</translation>
+    </message>
+</context>
+<context>
+    <name>MainSettingPage</name>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainSettingPageUi</name>
+    <message>
+        <source>Main Rotor</source>
+        <translation>Main Rotor</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>Agility</translation>
+    </message>
+    <message>
+        <source>Total Gain</source>
+        <translation>Total Gain</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>Roll</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>Pitch</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>Tail</translation>
+    </message>
+    <message>
+        <source>Left Rate</source>
+        <translation>Left Rate</translation>
+    </message>
+    <message>
+        <source>Right Rate</source>
+        <translation>Right Rate</translation>
+    </message>
+    <message>
+        <source>Level Attitude Trim</source>
+        <translation>Level Attitude Trim</translation>
+    </message>
+    <message>
+        <source>Roll Target</source>
+        <translation>Roll Target</translation>
+    </message>
+    <message>
+        <source>Pitch Target</source>
+        <translation>Pitch Target</translation>
+    </message>
+    <message>
+        <source>Pre-Set Parameters</source>
+        <translation>Pre-Set Parameters</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Default</translation>
+    </message>
+    <message>
+        <source>3D Flight</source>
+        <translation>3D Flight</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>Reset All</translation>
+    </message>
+</context>
+<context>
+    <name>SerialProcessThread</name>
+    <message>
+        <source>Unconnected</source>
+        <translation>Unconnected</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>Connected</translation>
+    </message>
+    <message>
+        <source>Set fail protect successfully</source>
+        <translation>Set fail protect successfully</translation>
+    </message>
+    <message>
+        <source>Write flash successfully</source>
+        <translation>Write flash successfully</translation>
+    </message>
+    <message>
+        <source>Upload Parameters Now...</source>
+        <translation>Upload Parameters Now...</translation>
+    </message>
+    <message>
+        <source>Upload Parameters Completely</source>
+        <translation>Upload Parameters Completely</translation>
+    </message>
+    <message>
+        <source>Upload verified</source>
+        <translation>Upload verified</translation>
+    </message>
+    <message>
+        <source>The unit kept different values for %1 parameters</source>
+        <translation>The unit kept different values for %1 parameters</translation>
+    </message>
+    <message>
+        <source>Download Parameters Now...</source>
+        <translation>Download Parameters Now...</translation>
+    </message>
+    <message>
+        <source>Download Parameters Completely</source>
+        <translation>Download Parameters Completely</translation>
+    </message>
+    <message>
+        <source>The unit restarted: changes not written to flash were lost</source>
+        <translation>The unit restarted: changes not written to flash were lost</translation>
+    </message>
+    <message>
+        <source>Simulated unit</source>
+        <translation>Simulated unit</translation>
+    </message>
+    <message>
+        <source>Port %1 is back</source>
+        <translation>Port %1 is back</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such port</source>
+        <translation>Cannot open %1: no such port</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the port is in use by another program</source>
+        <translation>Cannot open %1: the port is in use by another program</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</source>
+        <translation>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>Port %1 was lost: %2</source>
+        <translation>Port %1 was lost: %2</translation>
+    </message>
+</context>
+<context>
+    <name>contentWidget</name>
+    <message>
+        <source>Basic</source>
+        <translation>Basic</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>Advanced</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>Upgrade</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>English</source>
@@ -69,6 +952,10 @@
         <source>Unconnected</source>
         <translation>Unconnected</translation>
     </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>Not written to flash</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -114,6 +1001,97 @@
     <message>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>ConfigFile(*.conf)</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>Open Config File</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>Save Config File</translation>
+    </message>
+    <message>
+        <source>Load parameters from a .conf file</source>
+        <translation>Load parameters from a .conf file</translation>
+    </message>
+    <message>
+        <source>Save the parameters to a .conf file</source>
+        <translation>Save the parameters to a .conf file</translation>
+    </message>
+    <message>
+        <source>Make the unit keep its parameters after a power cycle</source>
+        <translation>Make the unit keep its parameters after a power cycle</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>updatesettingpage</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Software Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Software Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>1.1(2013.10.25)</source>
+        <translation>1.1(2013.10.25)</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Firmware Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Firmware Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Device</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Device Type:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Device Type:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>------------</source>
+        <translation>------------</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>Firmware Upgrade</translation>
+    </message>
+    <message>
+        <source>Upgrade function not opened, please note:</source>
+        <translation>Upgrade function not opened, please note:</translation>
+    </message>
+    <message>
+        <source>Firmware upgrades come with later versions of this assistant.</source>
+        <translation>Firmware upgrades come with later versions of this assistant.</translation>
+    </message>
+    <message>
+        <source>VRN-X1 Flybarless Gyro System</source>
+        <translation>VRN-X1 Flybarless Gyro System</translation>
+    </message>
+    <message>
+        <source>VRN-A1 Flybarless Gyro System</source>
+        <translation>VRN-A1 Flybarless Gyro System</translation>
+    </message>
+    <message>
+        <source>Invalid Device</source>
+        <translation>Invalid Device</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,889 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AdvanceSettingPage</name>
+    <message>
+        <source>Calibrate RPM</source>
+        <translation>校准转速</translation>
+    </message>
+    <message>
+        <source>Governor On</source>
+        <translation>定速开启</translation>
+    </message>
+</context>
+<context>
+    <name>AdvanceSettingPageUi</name>
+    <message>
+        <source> Main Rotor </source>
+        <translation> 主旋翼 </translation>
+    </message>
+    <message>
+        <source>Roll Gain Setting</source>
+        <translation>横滚增益设置</translation>
+    </message>
+    <message>
+        <source>Gain P</source>
+        <translation>P 增益</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the roll axis. Raising it holds roll more firmly against gusts and makes the helicopter feel more locked in; if roll wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚轴的角速度增益。调高后横滚更能抵抗阵风，手感更“锁定”；若横滚出现快速抖动或振荡，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Gain I</source>
+        <translation>I 增益</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the roll axis. Raising it keeps the disc at the commanded angle and stops it drifting after a stick input; if roll swings back slowly after a roll or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚轴的角度保持增益。调高后旋翼盘保持在指令角度，打杆后不再漂移；若横滚动作后或高速前飞时横滚缓慢回摆，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Gain D</source>
+        <translation>D 增益</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the roll axis. Raising it brakes roll movements more firmly and reduces overshoot; if rolls stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚轴的阻尼。调高后横滚动作制动更有力、过冲更小；若横滚停止生硬或十字盘舵机发出嗡嗡声，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Integral Gain</source>
+        <translation>积分增益</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the roll axis. Raising it removes slow, steady drift such as a roll-off in hover or in long pirouettes; if roll rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚轴的积分增益。调高后可消除缓慢、持续的漂移，如悬停或长时间自旋时向一侧偏；若横滚缓慢来回摇摆，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Pitch Gain Setting</source>
+        <translation>俯仰增益设置</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the pitch axis. Raising it holds pitch more firmly against gusts and makes the helicopter feel more locked in; if pitch wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;俯仰轴的角速度增益。调高后俯仰更能抵抗阵风，手感更“锁定”；若俯仰出现快速抖动或振荡，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the pitch axis. Raising it keeps the disc at the commanded angle and stops the nose drifting after a stick input; if pitch swings back slowly after a flip or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;俯仰轴的角度保持增益。调高后旋翼盘保持在指令角度，打杆后机头不再漂移；若前后翻后或高速前飞时俯仰缓慢回摆，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the pitch axis. Raising it brakes pitch movements more firmly and reduces overshoot; if flips stop harshly or the swash servos buzz, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;俯仰轴的阻尼。调高后俯仰动作制动更有力、过冲更小；若前后翻停止生硬或十字盘舵机发出嗡嗡声，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the pitch axis. Raising it removes slow, steady drift such as the nose rising in fast forward flight; if pitch rocks slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;俯仰轴的积分增益。调高后可消除缓慢、持续的漂移，如高速前飞时机头上仰；若俯仰缓慢来回摇摆，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Dec. Setting</source>
+        <translation>减速设置</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a roll or flip builds up to the commanded rate. Raising it makes the cyclic start harder; if the start of a flip feels jerky, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚或前后翻达到指令速率的快慢。调高后周期变距起动更猛；若翻滚起始时有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard a roll or flip stops when the stick returns to centre. Raising it stops the helicopter sooner and more crisply; if it bounces back at the end of a flip or roll, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;摇杆回中时横滚或前后翻停止的力度。调高后停止更快更干脆；若翻滚结束时回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Deadband Setting</source>
+        <translation>死区设置</translation>
+    </message>
+    <message>
+        <source>RC. DB.</source>
+        <translation>遥控死区</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Cyclic stick dead band around centre. Raising it ignores more stick movement near centre, so sticks that do not centre exactly cause no drift; if the cyclic feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚和俯仰摇杆的中位死区。调高后忽略更多中位附近的摇杆动作，摇杆回中不准也不会引起漂移；若中位附近操控发虚，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Sensor DB.</source>
+        <translation>传感器死区</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the roll and pitch sensors. Raising it ignores small sensor signals and calms a hover that twitches from vibration; if the helicopter wanders slowly without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;横滚和俯仰传感器的死区。调高后忽略微小的传感器信号，可平息振动引起的悬停抖动；若直升机缓慢漂移而不修正，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>3D Flight Setting</source>
+        <translation>3D 飞行设置</translation>
+    </message>
+    <message>
+        <source>Burst Coef.</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Stick response for 3D flight. Raising it makes quick, large cyclic inputs react harder and faster; if the helicopter over-reacts or feels jumpy on fast stick punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;3D 飞行的摇杆响应。调高后快速、大幅的周期变距打杆反应更猛更快；若快速打杆时反应过度或发冲，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> Tail </source>
+        <translation> 尾舵 </translation>
+    </message>
+    <message>
+        <source>Tail Gain Setting</source>
+        <translation>尾舵增益设置</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the tail. Raising it holds the tail more firmly against torque changes; if the tail wags quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的角速度增益。调高后尾舵更能抵抗扭矩变化；若尾巴快速摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Heading-hold gain of the tail. Raising it keeps the tail on its heading through collective changes and in forward flight; if the tail swings slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的锁尾增益。调高后在总距变化和前飞时尾巴更能保持航向；若尾巴缓慢来回摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the tail. Raising it brakes the tail more firmly at the end of a pirouette; if the tail bounces at the stop or the tail servo buzzes, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的阻尼。调高后自旋结束时尾巴制动更有力；若停止时尾巴回弹或尾舵机发出嗡嗡声，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Left Acc.</source>
+        <translation>左加速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a left pirouette builds up. Raising it makes the tail start harder; if the start of a left turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋起动的快慢。调高后尾巴起动更猛；若左转起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Left Dec.</source>
+        <translation>左减速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a left pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a left stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若左转停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Right Acc.</source>
+        <translation>右加速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a right pirouette builds up. Raising it makes the tail start harder; if the start of a right turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋起动的快慢。调高后尾巴起动更猛；若右转起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Right Dec.</source>
+        <translation>右减速</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a right pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a right stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若右转停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Tail Compensation</source>
+        <translation>尾舵补偿</translation>
+    </message>
+    <message>
+        <source>Cyclic to
+Tail Comp.</source>
+        <translation>周期变距
+尾舵补偿</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with cyclic input, against the torque change of rolls and flips (negative values work in the other direction). Raising it holds the tail better during hard cyclic moves; if the tail kicks the other way during flips and rolls, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随周期变距加入的尾桨螺距，用于抵消横滚和前后翻时的扭矩变化（负值作用方向相反）。调高后大幅周期变距动作时尾巴更稳；若翻滚时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Collective to
+Tail Comp.</source>
+        <translation>总距
+尾舵补偿</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with collective input, to meet the torque change before the gyro sees it (negative values work in the other direction). Raising it holds the tail better on collective punches; if the tail kicks the other way on collective punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随总距加入的尾桨螺距，在陀螺感知之前抵消扭矩变化（负值作用方向相反）。调高后猛推总距时尾巴更稳；若猛推总距时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>RC.DB.</source>
+        <translation>遥控死区</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rudder stick dead band around centre. Raising it ignores more stick movement near centre, so a stick that does not centre exactly does not make the tail creep; if the tail feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵摇杆的中位死区。调高后忽略更多中位附近的摇杆动作，摇杆回中不准也不会让尾巴慢慢转动；若中位附近尾舵操控发虚，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Dead band of the yaw sensor. Raising it ignores small sensor signals and calms a tail that twitches from vibration; if the tail drifts slowly in hover without correcting, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;航向传感器的死区。调高后忽略微小的传感器信号，可平息振动引起的尾巴抖动；若悬停时尾巴缓慢漂移而不修正，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source> Governor </source>
+        <translation> 定速 </translation>
+    </message>
+    <message>
+        <source>Governor Gain Setting</source>
+        <translation>定速增益设置</translation>
+    </message>
+    <message>
+        <source>Total Gain</source>
+        <translation>总增益</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Proportional gain of the governor. Raising it answers load changes faster; if the head speed surges or the motor sound pulses, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的比例增益。调高后对负载变化响应更快；若主旋翼转速忽高忽低或电机声音起伏，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the governor. Raising it brings the head speed back to the set value more exactly under steady load; if the head speed overshoots and swings slowly after a load change, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的积分增益。调高后在持续负载下转速更准确地回到设定值；若负载变化后转速过冲并缓慢摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the governor. Raising it damps overshoot after sudden load changes; if the throttle turns nervous or jittery, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的阻尼。调高后可抑制突然负载变化后的过冲；若油门变得神经质或抖动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>RPM. Compensation</source>
+        <translation>转速补偿</translation>
+    </message>
+    <message>
+        <source>Collective Comp.</source>
+        <translation>总距补偿</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with collective before the head speed drops. Raising it holds the head speed better on collective punches; if the head speed rises when you punch collective, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随总距提前加入的油门，赶在转速下降之前。调高后猛推总距时转速保持得更好；若猛推总距时转速反而升高，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Cyclic Comp.</source>
+        <translation>周期变距补偿</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with cyclic before the head speed drops. Raising it holds the head speed better in hard rolls and flips; if the head speed rises during hard cyclic moves, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随周期变距提前加入的油门，赶在转速下降之前。调高后大幅横滚和前后翻时转速保持得更好；若大幅周期变距动作时转速升高，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Governor On/Off</source>
+        <translation>定速开关</translation>
+    </message>
+    <message>
+        <source>Governor Off</source>
+        <translation>关闭定速</translation>
+    </message>
+    <message>
+        <source>Calibrate RPM.</source>
+        <translation>校准转速.</translation>
+    </message>
+    <message>
+        <source>Reset </source>
+        <translation>重置 </translation>
+    </message>
+</context>
+<context>
+    <name>ConfigResult</name>
+    <message>
+        <source>Configuration loaded from %1</source>
+        <translation>已从 %1 载入配置</translation>
+    </message>
+    <message>
+        <source>Configuration saved to %1</source>
+        <translation>配置已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: the file does not exist</source>
+        <translation>无法载入 %1：文件不存在</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: it is not a file</source>
+        <translation>无法载入 %1：它不是文件</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: the file cannot be read</source>
+        <translation>无法载入 %1：文件无法读取</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: %1 holds no gyro settings</source>
+        <translation>未载入任何参数：%1 中没有陀螺仪设置</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: a folder of that name exists</source>
+        <translation>无法保存 %1：已有同名文件夹</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the file cannot be written</source>
+        <translation>无法保存 %1：文件无法写入</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: the existing file cannot be read</source>
+        <translation>无法保存 %1：现有文件无法读取</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureSettingPage</name>
+    <message>
+        <source>Aerobatics</source>
+        <translation>特技</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>自平衡</translation>
+    </message>
+    <message>
+        <source>AVCS</source>
+        <translation>锁尾</translation>
+    </message>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigureSettingPageUi</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source> Start </source>
+        <translation> 开始 </translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;1.&lt;/b&gt; In the transmitter, create a new helicopter model. Set all trims and sub-trims to zero and set the swash plate mode to no mixing (one servo per function).&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;1.&lt;/b&gt; 在遥控器中新建一个直升机模型，将所有微调和副微调设为零，并把十字盘类型设为无混控（每个功能一个舵机）。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; Turn off every swash plate mixing and every tail mixing, and leave the collective pitch curve a straight line.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; 关闭所有十字盘混控和尾部混控，并把螺距曲线保持为一条直线。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;3.&lt;/b&gt; Two example transmitter configurations are shown below.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;3.&lt;/b&gt; 下面给出两个遥控器设置示例。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>示例</translation>
+    </message>
+    <message>
+        <source>Engine Type</source>
+        <translation>动力类型</translation>
+    </message>
+    <message>
+        <source>Electric</source>
+        <translation>电动</translation>
+    </message>
+    <message>
+        <source>FUEL</source>
+        <translation>油动</translation>
+    </message>
+    <message>
+        <source> Receiver </source>
+        <translation> 接收机 </translation>
+    </message>
+    <message>
+        <source>Select Receiver Type</source>
+        <translation>选择接收机类型</translation>
+    </message>
+    <message>
+        <source>Conventional receiver</source>
+        <translation>普通接收机</translation>
+    </message>
+    <message>
+        <source>Futaba SBUS</source>
+        <translation>Futaba SBUS</translation>
+    </message>
+    <message>
+        <source>DSM2-1</source>
+        <translation>DSM2-1</translation>
+    </message>
+    <message>
+        <source>DSM2-2</source>
+        <translation>DSM2-2</translation>
+    </message>
+    <message>
+        <source>DSM2-3</source>
+        <translation>DSM2-3</translation>
+    </message>
+    <message>
+        <source>DSM2-4</source>
+        <translation>DSM2-4</translation>
+    </message>
+    <message>
+        <source>DSMJ</source>
+        <translation>DSMJ</translation>
+    </message>
+    <message>
+        <source>DSMX-1</source>
+        <translation>DSMX-1</translation>
+    </message>
+    <message>
+        <source>DSMX-2</source>
+        <translation>DSMX-2</translation>
+    </message>
+    <message>
+        <source>Wiring Diagram</source>
+        <translation>接线图</translation>
+    </message>
+    <message>
+        <source>AUX Channel Function</source>
+        <translation>AUX 通道功能</translation>
+    </message>
+    <message>
+        <source>Switch Tail Gain</source>
+        <translation>切换尾舵感度</translation>
+    </message>
+    <message>
+        <source>Switch Flight Mode</source>
+        <translation>切换飞行模式</translation>
+    </message>
+    <message>
+        <source>Flight Mode Setting</source>
+        <translation>飞行模式设置</translation>
+    </message>
+    <message>
+        <source>Aerobatics Mode</source>
+        <translation>特技模式</translation>
+    </message>
+    <message>
+        <source>Attitude Mode</source>
+        <translation>自平衡模式</translation>
+    </message>
+    <message>
+        <source> Monitor </source>
+        <translation> 监视 </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Set up the transmitter before flying: use the reverse function of each channel so that every signal moves the way its scale shows; use the trims or sub-trims so that every signal reads 0 with its stick at neutral; and set the travel so that throttle, collective, elevator, aileron and rudder reach -100 to 100.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;飞行前请设置遥控器：用各通道的反向功能使每个信号按刻度所示的方向变化；用微调或副微调使摇杆在中立位置时每个信号都显示 0；并调整行程，使油门、螺距、升降、副翼和方向达到 -100 到 100。&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Channel Monitor</source>
+        <translation>通道监视</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>油门</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>最低</translation>
+    </message>
+    <message>
+        <source>Mid.</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>top</source>
+        <translation>最高</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>螺距</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Neu.</source>
+        <translation>中立</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>升降</translation>
+    </message>
+    <message>
+        <source>Pull</source>
+        <translation>拉</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>推</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>副翼</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>AuxChannel</source>
+        <translation>AUX 通道</translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation>普通</translation>
+    </message>
+    <message>
+        <source>AVCS</source>
+        <translation>锁尾</translation>
+    </message>
+    <message>
+        <source>Set Fail Safe</source>
+        <translation>设置失控保护</translation>
+    </message>
+    <message>
+        <source> Mount </source>
+        <translation> 安装 </translation>
+    </message>
+    <message>
+        <source>Mounting 1.</source>
+        <translation>安装方式 1</translation>
+    </message>
+    <message>
+        <source>Mounting 2.</source>
+        <translation>安装方式 2</translation>
+    </message>
+    <message>
+        <source>Mounting 3.</source>
+        <translation>安装方式 3</translation>
+    </message>
+    <message>
+        <source>Mounting 4.</source>
+        <translation>安装方式 4</translation>
+    </message>
+    <message>
+        <source>Mounting 5.</source>
+        <translation>安装方式 5</translation>
+    </message>
+    <message>
+        <source>Mounting 6.</source>
+        <translation>安装方式 6</translation>
+    </message>
+    <message>
+        <source> SwashPlate </source>
+        <translation> 十字盘 </translation>
+    </message>
+    <message>
+        <source>Mechanical Mixer</source>
+        <translation>机械混控</translation>
+    </message>
+    <message>
+        <source>90CCPM</source>
+        <translation>90CCPM</translation>
+    </message>
+    <message>
+        <source>120CCPM</source>
+        <translation>120CCPM</translation>
+    </message>
+    <message>
+        <source>135CCPM</source>
+        <translation>135CCPM</translation>
+    </message>
+    <message>
+        <source>140CCPM</source>
+        <translation>140CCPM</translation>
+    </message>
+    <message>
+        <source> Servo </source>
+        <translation> 舵机 </translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Setting</source>
+        <translation>十字盘舵机设置</translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Type</source>
+        <translation>十字盘舵机类型</translation>
+    </message>
+    <message>
+        <source>Anolog Servo 1520us</source>
+        <translation>模拟舵机 1520us</translation>
+    </message>
+    <message>
+        <source>Digital Servo 1520us(250Hz)</source>
+        <translation>数字舵机 1520us(250Hz)</translation>
+    </message>
+    <message>
+        <source>Digital Servo 1520us(333Hz)</source>
+        <translation>数字舵机 1520us(333Hz)</translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Direction</source>
+        <translation>十字盘舵机方向</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Dir Rev.</source>
+        <translation>CH1 舵机反向</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Dir Rev.</source>
+        <translation>CH2 舵机反向</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Dir Rev.</source>
+        <translation>CH3 舵机反向</translation>
+    </message>
+    <message>
+        <source>Tail Servo Setting</source>
+        <translation>尾舵机设置</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>尾舵机类型</translation>
+    </message>
+    <message>
+        <source>Digital Servo 760us</source>
+        <translation>数字舵机 760us</translation>
+    </message>
+    <message>
+        <source>Digital Servo 960us</source>
+        <translation>数字舵机 960us</translation>
+    </message>
+    <message>
+        <source>Tail Servo Direction</source>
+        <translation>尾舵机方向</translation>
+    </message>
+    <message>
+        <source>Tail Servo Dir Rev.</source>
+        <translation>尾舵机反向</translation>
+    </message>
+    <message>
+        <source> Trim </source>
+        <translation> 微调 </translation>
+    </message>
+    <message>
+        <source>SwashPlate Servo Trim</source>
+        <translation>十字盘舵机微调</translation>
+    </message>
+    <message>
+        <source>CH1</source>
+        <translation>CH1</translation>
+    </message>
+    <message>
+        <source>CH2</source>
+        <translation>CH2</translation>
+    </message>
+    <message>
+        <source>CH3</source>
+        <translation>CH3</translation>
+    </message>
+    <message>
+        <source>Cyclic</source>
+        <translation>周期变距</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清零</translation>
+    </message>
+    <message>
+        <source>Tail Servo Trim</source>
+        <translation>尾舵机微调</translation>
+    </message>
+    <message>
+        <source> Travel </source>
+        <translation> 行程 </translation>
+    </message>
+    <message>
+        <source>Tail Setting</source>
+        <translation>尾部设置</translation>
+    </message>
+    <message>
+        <source>Limit A</source>
+        <translation>限位 A</translation>
+    </message>
+    <message>
+        <source>Limit B</source>
+        <translation>限位 B</translation>
+    </message>
+    <message>
+        <source>SwashPlate Setting</source>
+        <translation>十字盘设置</translation>
+    </message>
+    <message>
+        <source>Ail. Travel</source>
+        <translation>副翼行程</translation>
+    </message>
+    <message>
+        <source>Elev. Travel</source>
+        <translation>升降行程</translation>
+    </message>
+    <message>
+        <source>Cyclic Limit</source>
+        <translation>周期变距限制</translation>
+    </message>
+</context>
+<context>
+    <name>MainSettingPage</name>
+    <message>
+        <source>%1</source>
+        <translation>%1</translation>
+    </message>
+</context>
+<context>
+    <name>MainSettingPageUi</name>
+    <message>
+        <source>Main Rotor</source>
+        <translation>主旋翼</translation>
+    </message>
+    <message>
+        <source>Agility</source>
+        <translation>灵敏度</translation>
+    </message>
+    <message>
+        <source>Total Gain</source>
+        <translation>总感度</translation>
+    </message>
+    <message>
+        <source>Roll</source>
+        <translation>横滚</translation>
+    </message>
+    <message>
+        <source>Pitch</source>
+        <translation>俯仰</translation>
+    </message>
+    <message>
+        <source>Tail</source>
+        <translation>尾旋翼</translation>
+    </message>
+    <message>
+        <source>Left Rate</source>
+        <translation>左旋速率</translation>
+    </message>
+    <message>
+        <source>Right Rate</source>
+        <translation>右旋速率</translation>
+    </message>
+    <message>
+        <source>Level Attitude Trim</source>
+        <translation>水平姿态微调</translation>
+    </message>
+    <message>
+        <source>Roll Target</source>
+        <translation>横滚目标</translation>
+    </message>
+    <message>
+        <source>Pitch Target</source>
+        <translation>俯仰目标</translation>
+    </message>
+    <message>
+        <source>Pre-Set Parameters</source>
+        <translation>预设参数</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>3D Flight</source>
+        <translation>3D 飞行</translation>
+    </message>
+    <message>
+        <source>Reset All</source>
+        <translation>全部复位</translation>
+    </message>
+</context>
+<context>
+    <name>SerialProcessThread</name>
+    <message>
+        <source>Unconnected</source>
+        <translation>未连接</translation>
+    </message>
+    <message>
+        <source>Connected</source>
+        <translation>已连接</translation>
+    </message>
+    <message>
+        <source>Set fail protect successfully</source>
+        <translation>失控保护设置成功</translation>
+    </message>
+    <message>
+        <source>Write flash successfully</source>
+        <translation>写入闪存成功</translation>
+    </message>
+    <message>
+        <source>Upload Parameters Now...</source>
+        <translation>正在上传参数...</translation>
+    </message>
+    <message>
+        <source>Upload Parameters Completely</source>
+        <translation>参数上传完成</translation>
+    </message>
+    <message>
+        <source>Upload verified</source>
+        <translation>上传已校验</translation>
+    </message>
+    <message>
+        <source>The unit kept different values for %1 parameters</source>
+        <translation>陀螺仪保存的值与发送的不同，共 %1 个参数</translation>
+    </message>
+    <message>
+        <source>Download Parameters Now...</source>
+        <translation>正在下载参数...</translation>
+    </message>
+    <message>
+        <source>Download Parameters Completely</source>
+        <translation>参数下载完成</translation>
+    </message>
+    <message>
+        <source>The unit restarted: changes not written to flash were lost</source>
+        <translation>陀螺仪已重启：未写入闪存的更改已丢失</translation>
+    </message>
+    <message>
+        <source>Simulated unit</source>
+        <translation>模拟陀螺仪</translation>
+    </message>
+    <message>
+        <source>Port %1 is back</source>
+        <translation>端口 %1 已恢复</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: no such port</source>
+        <translation>无法打开 %1：端口不存在</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the port is in use by another program</source>
+        <translation>无法打开 %1：端口正被其他程序占用</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</source>
+        <translation>无法打开 %1：权限不足。请将当前用户加入拥有该设备的用户组（通常为 &quot;dialout&quot;），然后重新登录</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Port %1 was lost: %2</source>
+        <translation>端口 %1 已断开：%2</translation>
+    </message>
+</context>
+<context>
+    <name>contentWidget</name>
+    <message>
+        <source>Basic</source>
+        <translation>基本</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>Upgrade</source>
+        <translation>升级</translation>
+    </message>
+</context>
+<context>
     <name>mainWidget</name>
     <message>
         <source>English</source>
@@ -69,6 +952,10 @@
         <source>Unconnected</source>
         <translation>未连接</translation>
     </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>未写入闪存</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -114,6 +1001,97 @@
     <message>
         <source>Disconnect</source>
         <translation>断开</translation>
+    </message>
+    <message>
+        <source>ConfigFile(*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>Open Config File</source>
+        <translation>打开配置文件</translation>
+    </message>
+    <message>
+        <source>Save Config File</source>
+        <translation>保存配置文件</translation>
+    </message>
+    <message>
+        <source>Load parameters from a .conf file</source>
+        <translation>从 .conf 文件载入参数</translation>
+    </message>
+    <message>
+        <source>Save the parameters to a .conf file</source>
+        <translation>将参数保存到 .conf 文件</translation>
+    </message>
+    <message>
+        <source>Make the unit keep its parameters after a power cycle</source>
+        <translation>让陀螺仪在断电重启后保留参数</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>updatesettingpage</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Software Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;软件版本：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>1.1(2013.10.25)</source>
+        <translation>1.1(2013.10.25)</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Firmware Version:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;固件版本：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>--</source>
+        <translation>--</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;Device Type:&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-weight:600;&quot;&gt;设备型号：&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>------------</source>
+        <translation>------------</translation>
+    </message>
+    <message>
+        <source>Firmware Upgrade</source>
+        <translation>固件升级</translation>
+    </message>
+    <message>
+        <source>Upgrade function not opened, please note:</source>
+        <translation>升级功能暂未开放，请注意：</translation>
+    </message>
+    <message>
+        <source>Firmware upgrades come with later versions of this assistant.</source>
+        <translation>固件升级将在本助手的后续版本中提供。</translation>
+    </message>
+    <message>
+        <source>VRN-X1 Flybarless Gyro System</source>
+        <translation>VRN-X1 无副翼陀螺仪系统</translation>
+    </message>
+    <message>
+        <source>VRN-A1 Flybarless Gyro System</source>
+        <translation>VRN-A1 无副翼陀螺仪系统</translation>
+    </message>
+    <message>
+        <source>Invalid Device</source>
+        <translation>无效设备</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,7 @@ SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *stat
     connect(&engine, &LinkEngine::telemetryChanged, this, &SerialProcessThread::telemetryChanged);
     connect(&engine, &LinkEngine::stateText, statusBar, &statusWidget::setStateText);
     connect(&engine, &LinkEngine::messageText, statusBar, &statusWidget::setMessageText);
+    connect(&engine, &LinkEngine::flashStateChanged, statusBar, &statusWidget::setChangesNotInFlash);
 
     linkTimer = new QTimer(this);
     linkTimer->setInterval(20);

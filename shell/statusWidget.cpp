@@ -8,6 +8,11 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     messageLabel = new QLabel(tr("--------------"));
     messageLabel->setObjectName("messageLabel");
     messageLabel->setContentsMargins(5, 0, 0, 0);
+    flashLabel = new QLabel(tr("Not written to flash"));
+    flashLabel->setObjectName("flashLabel");
+    flashLabel->setStyleSheet("QLabel { color: #FFB020; font-weight: bold; }");
+    flashLabel->setContentsMargins(0, 0, 20, 0);
+    flashLabel->hide();
     stateLabel = new QLabel(tr("Unconnected"));
     stateLabel->setObjectName("stateLabel");
     stateLabel->setContentsMargins(0, 0, 20, 0);
@@ -16,6 +21,7 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(messageLabel);
     layout->addStretch();
+    layout->addWidget(flashLabel);
     layout->addWidget(stateLabel);
     setLayout(layout);
     setFixedHeight(25);
@@ -29,4 +35,9 @@ void statusWidget::setStateText(const QString &text)
 void statusWidget::setMessageText(const QString &text)
 {
     messageLabel->setText(text);
+}
+
+void statusWidget::setChangesNotInFlash(bool notInFlash)
+{
+    flashLabel->setVisible(notInFlash);
 }

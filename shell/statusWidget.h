@@ -5,7 +5,8 @@
 class QLabel;
 
 // The bottom band: activity messages on the left, the connection state on the
-// right. Only the link writes to it.
+// right, and between them a warning while the unit holds changes not yet
+// written to flash. Only the link writes to it.
 class statusWidget : public QWidget
 {
     Q_OBJECT
@@ -15,8 +16,11 @@ public:
 
     void setStateText(const QString &text);
     void setMessageText(const QString &text);
+    // The unit holds changes that a power cycle would lose.
+    void setChangesNotInFlash(bool notInFlash);
 
 private:
     QLabel *messageLabel;
     QLabel *stateLabel;
+    QLabel *flashLabel;
 };

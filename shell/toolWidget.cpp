@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -94,8 +95,32 @@ toolWidget::toolWidget(QWidget *parent) : QWidget(parent)
     connect(loadButton, &toolButton::myToolClicked, this, &toolWidget::loadConfigFile);
     connect(saveButton, &toolButton::myToolClicked, this, &toolWidget::saveConfigFile);
     connect(writeFlashButton, &toolButton::myToolClicked, this, &toolWidget::writeFlash);
+    createShortcuts();
 
     connected = false;
+}
+
+void toolWidget::createShortcuts()
+{
+    const struct
+    {
+        toolButton *button;
+        QKeySequence keys;
+        QString tip;
+        void (toolWidget::*slot)();
+    } actions[] = {
+        {loadButton, QKeySequence(Qt::CTRL | Qt::Key_O), tr("Load parameters from a .conf file"),
+         &toolWidget::loadConfigFile},
+        {saveButton, QKeySequence(Qt::CTRL | Qt::Key_S), tr("Save the parameters to a .conf file"),
+         &toolWidget::saveConfigFile},
+        {writeFlashButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
+         tr("Make the unit keep its parameters after a power cycle"), &toolWidget::writeFlash},
+    };
+    for (const auto &a : actions) {
+        auto *shortcut = new QShortcut(a.keys, this);
+        connect(shortcut, &QShortcut::activated, this, a.slot);
+        a.button->setToolTip(tr("%1 (%2)").arg(a.tip, a.keys.toString(QKeySequence::NativeText)));
+    }
 }
 
 void toolWidget::createConnectButton()
@@ -170,6 +195,8 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
     // Loading a name that does not exist would zero the record and upload it.
     if (mustExist)
         dialog.setFileMode(QFileDialog::ExistingFile);
+    else
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
     if (fileDialogHook())
         return fileDialogHook()(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

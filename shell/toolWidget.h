@@ -56,6 +56,7 @@ private:
     QLabel *markLabel;
 
     void createConnectButton();
+    void createShortcuts();
     void createPortComboBox();
     void createMarkLabel();
     void layOut();
