@@ -16,7 +16,7 @@ run_suite() {
 }
 
 echo "== Sanitizer build (address, undefined) =="
-ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:suppressions=$PWD/scripts/lsan.supp \
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVRN_SANITIZE=ON -DVRN_BENCH=OFF
