@@ -13,6 +13,7 @@
 #include <QDebug>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -130,11 +131,17 @@ QImage mainWidget::renderSkin(const QSize &size, const QImage &skin)
     return canvas;
 }
 
-void mainWidget::paintEvent(QPaintEvent *)
+void mainWidget::paintEvent(QPaintEvent *event)
 {
-    setMask(windowMask(size()));
+    // The channel monitor repaints parts of the window 50 times a second:
+    // decode and render the skin only when the skin or the size changed.
+    if (renderedPath != skinPath || rendered.size() != size()) {
+        setMask(windowMask(size()));
+        rendered = renderSkin(size(), QImage(skinPath));
+        renderedPath = skinPath;
+    }
     QPainter painter(this);
-    painter.drawImage(0, 0, renderSkin(size(), QImage(skinPath)));
+    painter.drawImage(event->rect(), rendered, event->rect());
 }
 
 void mainWidget::showMax()

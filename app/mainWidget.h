@@ -50,6 +50,9 @@ private:
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).
     bool maximised = false;
+    // The skin as last painted, and for which picture.
+    QImage rendered;
+    QString renderedPath;
 
     titleWidget *createTitleBar();
 };
