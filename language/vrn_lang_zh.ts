@@ -268,7 +268,7 @@ Tail Comp.</source>
     </message>
     <message>
         <source>Calibrate RPM.</source>
-        <translation>校准转速.</translation>
+        <translation>校准转速</translation>
     </message>
     <message>
         <source>Reset </source>

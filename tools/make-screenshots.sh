@@ -1,0 +1,19 @@
+#!/bin/sh
+# Builds vrn-screenshots and grabs the window on every page and tab, in
+# English and Chinese, into docs/window-<lang>-<page>[-<tab>].png.
+# Usage: tools/make-screenshots.sh [build dir] [output folder]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-"$root/build-shots"}
+out=${2:-"$root/docs"}
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVRN_BENCH=OFF
+fi
+cmake --build "$build" --target vrn-screenshots vrn_translations -j2
+
+# Offscreen draws CJK text through fontconfig (fonts-noto-cjk).
+export QT_QPA_PLATFORM=offscreen
+for lang in en zh; do
+    "$build/vrn-screenshots" "$lang" "$out"
+done

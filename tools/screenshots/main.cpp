@@ -1,0 +1,200 @@
+// vrn-screenshots <en|zh> <output folder>
+//
+// Shows the real window connected to the simulated unit and saves one picture
+// per page and per tab of the Setup and Advanced pages:
+// <folder>/window-<lang>-<page>[-<tab>].png.
+#include "LanguageSettings.h"
+#include "SerialProcessThread.h"
+#include "contentWidget.h"
+#include "mainWidget.h"
+#include "toolWidget.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QLoggingCategory>
+#include <QPalette>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+// File name parts, in page-list and tab order; the texts themselves are
+// translated, so the names cannot come from them.
+const QStringList pageNames = {"basic", "setup", "advanced", "upgrade"};
+const QStringList setupTabNames = {"start", "receiver", "monitor", "mount",
+                                   "swash", "servo",    "trim",    "travel"};
+const QStringList advancedTabNames = {"main", "tail", "governor"};
+
+void fail(const QString &text)
+{
+    std::fprintf(stderr, "vrn-screenshots: %s\n", qPrintable(text));
+}
+
+void runFor(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// The language the program reads at start-up comes from sys.ini beside the
+// executable; keep whatever was there and put it back afterwards.
+class LanguageFile
+{
+public:
+    explicit LanguageFile(quint8 language) : path(LanguageSettings::settingsFilePath())
+    {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            saved = file.readAll();
+        LanguageSettings::storeLanguage(QString::number(language));
+    }
+    ~LanguageFile()
+    {
+        QFile::remove(path);
+        if (!saved)
+            return;
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(*saved);
+    }
+
+private:
+    QString path;
+    std::optional<QByteArray> saved;
+};
+
+bool connectSimulatedUnit(mainWidget &window)
+{
+    auto *toolBar = window.findChild<toolWidget *>();
+    const int row = toolBar->portComboBox->findText(SerialProcessThread::simulatedPortName());
+    if (row < 0) {
+        fail("no simulated unit in the port list");
+        return false;
+    }
+    toolBar->portComboBox->setCurrentIndex(row);
+
+    bool downloaded = false;
+    QObject::connect(window.serialLink(), &SerialProcessThread::parameterChanged,
+                     [&downloaded] { downloaded = true; });
+    toolBar->connectPort(); // as the Connect button does, so the bar shows "Disconnect"
+    QElapsedTimer clock;
+    clock.start();
+    while (!downloaded && clock.elapsed() < 10000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (!downloaded)
+        fail("the download from the simulated unit did not complete");
+    return downloaded;
+}
+
+// A widget that sticks out of its parent is cut off on screen: name every
+// such widget among those showing, so a picture is not the only hint.
+void reportClipped(const QWidget &window, const QString &file)
+{
+    const auto children = window.findChildren<QWidget *>();
+    for (const QWidget *w : children) {
+        const QWidget *parent = w->parentWidget();
+        if (!w->isVisible() || !parent || w->isWindow() || parent->rect().contains(w->geometry()))
+            continue;
+        const QRect g = w->geometry();
+        std::fprintf(stderr, "%s: %s \"%s\" (%d,%d %dx%d) sticks out of %s \"%s\" (%dx%d)\n",
+                     qPrintable(QFileInfo(file).fileName()), w->metaObject()->className(),
+                     qPrintable(w->objectName()), g.x(), g.y(), g.width(), g.height(),
+                     parent->metaObject()->className(), qPrintable(parent->objectName()),
+                     parent->width(), parent->height());
+    }
+}
+
+bool save(mainWidget &window, const QString &file)
+{
+    runFor(150); // let the page paint its refreshed values
+    reportClipped(window, file);
+    if (!window.grab().save(file, "PNG")) {
+        fail(QString("cannot write %1").arg(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+bool grabTabs(mainWidget &window, QWidget *page, const QString &base, const QStringList &names)
+{
+    auto *tabs = page->findChild<QTabWidget *>("tabWidget");
+    if (!tabs)
+        return save(window, base + ".png");
+    bool ok = true;
+    for (int i = 0; i < tabs->count(); ++i) {
+        tabs->setCurrentIndex(i);
+        const QString name = i < names.size() ? names[i] : QString::number(i + 1);
+        if (name == "monitor")
+            runFor(1000); // telemetry moves the bars
+        ok = save(window, QString("%1-%2.png").arg(base, name)) && ok;
+    }
+    tabs->setCurrentIndex(0);
+    return ok;
+}
+
+bool grabAll(mainWidget &window, const QString &folder, const QString &lang)
+{
+    auto *content = window.findChild<contentWidget *>();
+    bool ok = true;
+    for (int row = 0; row < content->pages()->count(); ++row) {
+        content->pages()->setCurrentRow(row);
+        const QString name = row < pageNames.size() ? pageNames[row] : QString::number(row + 1);
+        const QString base = QDir(folder).filePath(QString("window-%1-%2").arg(lang, name));
+        const QStringList tabNames = row == 1   ? setupTabNames
+                                     : row == 2 ? advancedTabNames
+                                                : QStringList();
+        ok = grabTabs(window, content->stack()->widget(row), base, tabNames) && ok;
+    }
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    // The link traces every frame; the file list is what matters here.
+    QLoggingCategory::setFilterRules("default.debug=false");
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() != 3 || (args[1] != "en" && args[1] != "zh")) {
+        fail("usage: vrn-screenshots <en|zh> <output folder>");
+        return 2;
+    }
+    const QString lang = args[1];
+    const QString folder = args[2];
+    if (!QDir().mkpath(folder)) {
+        fail(QString("cannot create %1").arg(folder));
+        return 1;
+    }
+
+    // As main.cpp: plain labels draw white over the skin.
+    QPalette palette;
+    palette.setBrush(QPalette::WindowText, QBrush(Qt::white));
+    QApplication::setPalette(palette);
+
+    bool ok = false;
+    {
+        const LanguageFile languageFile(lang == "zh" ? LanguageSettings::Chinese
+                                                     : LanguageSettings::English);
+        mainWidget window;
+        window.setWindowTitle("VRN Assistant V1.1");
+        window.show();
+        runFor(200);
+        ok = connectSimulatedUnit(window) && grabAll(window, folder, lang);
+        window.serialLink()->serialDisconnect();
+    }
+    LanguageSettings::removeTranslator();
+    return ok ? 0 : 1;
+}
