@@ -240,12 +240,13 @@ void tst_LinkEngine::repeatedDownloadReply()
     h.tick(); // block 1 stored, requesting 2
     h.tick(); // block 2 stored, requesting 3
     DeviceParameters unitRecord = h.unit.workingRecord();
-    unitRecord.phi_ktotal = 1;
+    unitRecord.servo_trim_0 = 77; // block 1, as the repeated reply now carries it
     LinkFrame block1;
     block1.bytes[LinkFrame::ByteSubframe] = DLU_DOWN_SFID_PARAM_1;
-    ParameterBlocks::fill(1, h.unit.workingRecord(), block1.payload(), ParameterBlocks::UnitToPc);
+    ParameterBlocks::fill(1, unitRecord, block1.payload(), ParameterBlocks::UnitToPc);
     block1.seal();
     h.engine.handleReply(block1);
+    QCOMPARE(h.record.servo_trim_0, qint8(77)); // stored again
     QCOMPARE(int(h.engine.subframe()), int(DLU_DOWN_SFID_PARAM_2));
     QCOMPARE(h.messages.count("Download Parameters Now..."), 2);
     QCOMPARE(h.tickUntil([&] { return h.parameterChanged.count() == 1; }), 7);

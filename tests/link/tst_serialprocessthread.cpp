@@ -43,7 +43,7 @@ struct Link
         link->time();
         QCoreApplication::processEvents();
         if (waitMs > 0)
-            QTest::qWaitFor([this] { return link->protocol().silentTicks() == 0; }, waitMs);
+            (void)QTest::qWaitFor([this] { return link->protocol().silentTicks() == 0; }, waitMs);
         return link->protocol().silentTicks() == 0;
     }
     bool tickUntilMessage(const QString &text, int limit = 200, int waitMs = 0)
