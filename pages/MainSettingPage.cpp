@@ -236,8 +236,11 @@ void MainSettingPage::setUpTargets()
 {
     targetValidator = new QDoubleValidator(-125.0, 125.0, 1, this);
     // The page shows and parses the targets with a decimal point whatever
-    // the system locale, so the validator must agree.
-    targetValidator->setLocale(QLocale::c());
+    // the system locale, so the validator must agree. A comma would pass as
+    // a group separator, yet "1,5" reads as no number and would store 0.
+    QLocale pointOnly = QLocale::c();
+    pointOnly.setNumberOptions(QLocale::RejectGroupSeparator);
+    targetValidator->setLocale(pointOnly);
     targetValidator->setNotation(QDoubleValidator::StandardNotation);
     ui->RollTargetLineEdit->setValidator(targetValidator);
     ui->PitchTargetLineEdit->setValidator(targetValidator);
@@ -331,8 +334,10 @@ void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit, const QString &
 
 void MainSettingPage::stepTarget(qint8 &field, QLineEdit *edit, int step)
 {
+    // Past the limit only the step back is refused: a trim of 12.6 or one
+    // typed as 12.7 can still be brought back with the arrows.
     const int current = field;
-    if (current < -ArrowLimit || current > ArrowLimit)
+    if ((step > 0 && current > ArrowLimit) || (step < 0 && current < -ArrowLimit))
         return;
     field = qint8(current + step);
     // The text change stores the value again and asks for the upload.

@@ -82,6 +82,8 @@ private slots:
     void arrows();
     void targetText_data();
     void targetText();
+    void typedTarget_data();
+    void typedTarget();
     void presets_data();
     void presets();
     void trimEnabling_data();
@@ -288,6 +290,9 @@ void BasicPageTest::arrows_data()
     QTest::addRow("left from -126")
         << "TargetLeftButton" << roll << 78 << -126 << -126 << "-12.6" << 0;
     QTest::addRow("left from 1") << "TargetLeftButton" << roll << 78 << 1 << 0 << "0" << 1;
+    // Beyond the limit the way back still works.
+    QTest::addRow("left from 127") << "TargetLeftButton" << roll << 78 << 127 << 126 << "12.6" << 1;
+    QTest::addRow("up from -128") << "TargetUpButton" << pitch << 79 << -128 << -127 << "-12.7" << 1;
     QTest::addRow("up from 6") << "TargetUpButton" << pitch << 79 << 6 << 7 << "0.7" << 1;
     QTest::addRow("up from 125") << "TargetUpButton" << pitch << 79 << 125 << 126 << "12.6" << 1;
     QTest::addRow("down from -125")
@@ -365,6 +370,47 @@ void BasicPageTest::targetText()
     QCOMPARE(f->uploadRequests, 1);
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().byteAt(offset)), stored);
+}
+
+void BasicPageTest::typedTarget_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("stored");
+
+    QTest::addRow("3.5") << "3.5"
+                         << "3.5" << 35;
+    QTest::addRow("-0.4") << "-0.4"
+                          << "-0.4" << -4;
+    // The validator lets 13 through as unfinished; the store keeps the end.
+    QTest::addRow("13") << "13"
+                        << "12.7" << 127;
+    QTest::addRow("-13") << "-13"
+                         << "-12.8" << -128;
+    QTest::addRow("second decimal") << "1.25"
+                                    << "1.2" << 12;
+    // A comma is no decimal point here: refused rather than stored as 0.
+    QTest::addRow("comma") << "1,"
+                           << "1" << 10;
+    QTest::addRow("comma decimal") << "0,5"
+                                   << "05" << 50;
+}
+
+void BasicPageTest::typedTarget()
+{
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(int, stored);
+
+    downloadAndRefresh();
+    auto *edit = widget<QLineEdit>("RollTargetLineEdit");
+    edit->clear();
+    QTest::keyClicks(edit, keys);
+
+    QCOMPARE(edit->text(), shown);
+    QCOMPARE(int(deviceParameters().flight_trim_phi), stored);
+    QVERIFY(f->finishUpload());
+    QCOMPARE(int(f->unit().workingRecord().flight_trim_phi), stored);
 }
 
 void BasicPageTest::presets_data()
