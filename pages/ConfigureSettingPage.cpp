@@ -473,7 +473,7 @@ void ConfigureSettingPage::showFlightModeFor(int auxFunction)
 {
     if (auxFunction == 0) {
         ui->FlightModeComboBox->setEnabled(true);
-        ui->FlightModeComboBox->setCurrentIndex(deviceParameters().pcset_mode - 1);
+        selectFlightMode(deviceParameters().pcset_mode - 1);
     } else if (auxFunction == 1) {
         ui->FlightModeComboBox->setEnabled(false);
         clearFlightModeSelection();
@@ -483,12 +483,20 @@ void ConfigureSettingPage::showFlightModeFor(int auxFunction)
     setAuxCaptions(auxFunction);
 }
 
-// Qt 6 reports a change to "no selection" again even when the box had none;
-// only a real change may store pcset_mode 0 and ask for an upload.
 void ConfigureSettingPage::clearFlightModeSelection()
 {
-    if (ui->FlightModeComboBox->currentIndex() != -1)
-        ui->FlightModeComboBox->setCurrentIndex(-1);
+    selectFlightMode(-1);
+}
+
+// Qt 6 reports a change to "no selection" again even when the box had none
+// (also for a pcset_mode outside the list); only a real change may store
+// pcset_mode and ask for an upload.
+void ConfigureSettingPage::selectFlightMode(int index)
+{
+    QComboBox *box = ui->FlightModeComboBox;
+    const int target = index >= 0 && index < box->count() ? index : -1;
+    if (box->currentIndex() != target)
+        box->setCurrentIndex(target);
 }
 
 void ConfigureSettingPage::setAuxCaptions(int auxFunction)

@@ -114,6 +114,7 @@ private:
 
     void showFlightModeFor(int auxFunction);
     void clearFlightModeSelection();
+    void selectFlightMode(int index);
     void setAuxCaptions(int auxFunction);
     void showWiringFor(int receiver);
     static void showPicture(QLabel *label, const QPixmap &picture);

@@ -100,6 +100,8 @@ private slots:
     void auxAndFlightModeRefresh_data();
     void auxAndFlightModeRefresh();
     void switchFlightModeStoresZeroAtOnce();
+    void backToTailGain_data();
+    void backToTailGain();
     void unitModelEnabling_data();
     void unitModelEnabling();
     void tabRule_data();
@@ -356,6 +358,35 @@ void tst_SetupPage::switchFlightModeStoresZeroAtOnce()
     f->clearLog();
     w<QComboBox>("AuxFunctionComboBox")->setCurrentIndex(1);
     QCOMPARE(f->uploadRequests, 1);
+}
+
+void tst_SetupPage::backToTailGain_data()
+{
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("uploads");
+    QTest::addRow("mode 0 stays unselected") << 0 << -1 << 1;
+    QTest::addRow("mode outside the list kept") << 3 << -1 << 1;
+    QTest::addRow("negative mode kept") << -1 << -1 << 1;
+    QTest::addRow("attitude selected and stored") << 2 << 1 << 2;
+}
+
+// Going back to "Switch Tail Gain" selects the stored flight mode; a box that
+// stays without selection stores nothing for the flight mode.
+void tst_SetupPage::backToTailGain()
+{
+    QFETCH(int, mode);
+    QFETCH(int, index);
+    QFETCH(int, uploads);
+    deviceParameters().aux_function = 1;
+    deviceParameters().pcset_mode = qint8(mode);
+    page->refreshFromParameters();
+    f->clearLog();
+    w<QComboBox>("AuxFunctionComboBox")->setCurrentIndex(0);
+    QCOMPARE(w<QComboBox>("FlightModeComboBox")->currentIndex(), index);
+    QCOMPARE(int(deviceParameters().pcset_mode), mode);
+    QCOMPARE(int(deviceParameters().aux_function), 0);
+    QCOMPARE(f->uploadRequests, uploads);
 }
 
 void tst_SetupPage::unitModelEnabling_data()
