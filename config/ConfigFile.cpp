@@ -58,7 +58,10 @@ bool writeKeys(const QString &fileName, const DeviceParameters &record)
     for (const ConfigKey &key : configKeys())
         settings.setValue(QLatin1String(key.key), valueText(record, key));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A FormatError only says the old contents held lines QSettings could not
+    // parse (a byte order mark, a # comment); it still writes the file, and
+    // once set it hides a later AccessError, so verifyWritten has the last word.
+    return settings.status() != QSettings::AccessError;
 }
 
 // QSettings reports success even when the disk fills up half way through

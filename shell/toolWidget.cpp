@@ -195,8 +195,12 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
     // Loading a name that does not exist would zero the record and upload it.
     if (mustExist)
         dialog.setFileMode(QFileDialog::ExistingFile);
-    else
+    else {
+        // A save dialog asks before replacing a file; with the suffix it asks
+        // about the name that will really be written.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("conf"));
+    }
     if (fileDialogHook())
         return fileDialogHook()(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -92,6 +92,8 @@ private slots:
     void saveName_data();
     void saveName();
     void saveKeepsOtherKeys();
+    void saveOverHandEditedFile_data();
+    void saveOverHandEditedFile();
     void saveFailures_data();
     void saveFailures();
     void failedSaveKeepsOldFile();
@@ -318,6 +320,40 @@ void ConfFileTest::saveKeepsOtherKeys()
     QCOMPARE(found["[Condition]"]["extra"], QStringLiteral("1"));
     QCOMPARE(found["[Condition]"]["r_kp"], QStringLiteral("77"));
     QCOMPARE(found["[Condition]"].size(), 39 + 1);
+}
+
+void ConfFileTest::saveOverHandEditedFile_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+
+    // Files a pilot has touched in an editor: each loads, so saving the
+    // edited set back over it must work too.
+    const QByteArray body = "[Other]\nnote=mine\n\n[Condition]\nr_kp=5\n";
+    QTest::addRow("byte order mark") << QByteArray("\xef\xbb\xbf" + body);
+    QTest::addRow("hash comment") << QByteArray("# my 450 set-up\n" + body);
+    QTest::addRow("line without a value") << QByteArray(body + "r_ki 4\n");
+    QTest::addRow("clean") << body;
+}
+
+void ConfFileTest::saveOverHandEditedFile()
+{
+    QFETCH(QByteArray, contents);
+
+    writeFile(path("edited.conf"), contents);
+    DeviceParameters loaded = patterned(2);
+    QCOMPARE(ConfigFile::load(path("edited.conf"), loaded).status(), ConfigResult::Loaded);
+    QCOMPARE(int(loaded.r_kp), 5);
+
+    const DeviceParameters record = patterned(-20);
+    const ConfigResult result = ConfigFile::save(path("edited.conf"), record);
+    QCOMPARE(result.status(), ConfigResult::Saved);
+    const auto found = sections(readFile(path("edited.conf")));
+    QCOMPARE(found["[Other]"]["note"], QStringLiteral("mine"));
+    QCOMPARE(found["[Condition]"]["r_kp"], QString::number(record.r_kp));
+    DeviceParameters back;
+    QCOMPARE(ConfigFile::load(path("edited.conf"), back).keysRead(), LoadedKeyCount);
+    QCOMPARE(int(back.burst_coef), int(record.burst_coef));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"edited.conf"});
 }
 
 void ConfFileTest::saveFailures_data()
