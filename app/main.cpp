@@ -24,10 +24,7 @@ int main(int argc, char *argv[])
     // target form links their registration into this executable.
     QApplication app(argc, argv);
 
-    // Plain labels draw white over the skin.
-    QPalette palette;
-    palette.setBrush(QPalette::WindowText, QBrush(Qt::white));
-    QApplication::setPalette(palette);
+    QApplication::setPalette(mainWidget::applicationPalette());
 
     QApplication::setWindowIcon(windowIcon());
     QCoreApplication::setOrganizationName("Morvane");

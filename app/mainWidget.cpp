@@ -108,6 +108,13 @@ titleWidget *mainWidget::createTitleBar()
     return titleBar;
 }
 
+QPalette mainWidget::applicationPalette()
+{
+    QPalette palette;
+    palette.setBrush(QPalette::WindowText, QBrush(Qt::white));
+    return palette;
+}
+
 QBitmap mainWidget::windowMask(const QSize &size)
 {
     QBitmap mask(size);

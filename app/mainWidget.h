@@ -2,6 +2,7 @@
 
 #include <QBitmap>
 #include <QImage>
+#include <QPalette>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -24,6 +25,10 @@ public:
 
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
+
+    // The application palette the window is drawn for: plain labels draw
+    // white over the skin.
+    static QPalette applicationPalette();
 
     // The window's shape: a rounded rectangle over the whole size.
     static QBitmap windowMask(const QSize &size);

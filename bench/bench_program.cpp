@@ -123,9 +123,7 @@ double cpuPercentOver(int seconds)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QPalette palette;
-    palette.setBrush(QPalette::WindowText, QBrush(Qt::white));
-    QApplication::setPalette(palette);
+    QApplication::setPalette(mainWidget::applicationPalette());
     const int sampleSeconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
 
     QEventLoop painted;

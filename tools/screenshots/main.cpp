@@ -179,10 +179,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    // As main.cpp: plain labels draw white over the skin.
-    QPalette palette;
-    palette.setBrush(QPalette::WindowText, QBrush(Qt::white));
-    QApplication::setPalette(palette);
+    QApplication::setPalette(mainWidget::applicationPalette());
 
     bool ok = false;
     {
