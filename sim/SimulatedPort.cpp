@@ -55,12 +55,15 @@ qint64 SimulatedPort::writeData(const char *data, qint64 size)
     const QByteArray reply = simulatedUnit->receive(QByteArray(data, int(size)));
     if (reply.isEmpty())
         return size;
-    const int latency = simulatedUnit->latencyMs();
+    if (!clock.isValid())
+        clock.start();
+    const qint64 now = clock.elapsed();
+    const qint64 delay = simulatedUnit->replyDueMs(now) - now;
     const quint64 forSession = session;
-    if (latency == 0)
+    if (delay <= 0)
         deliver(reply, forSession);
     else
-        QTimer::singleShot(latency, this,
+        QTimer::singleShot(int(delay), Qt::PreciseTimer, this,
                            [this, reply, forSession] { deliver(reply, forSession); });
     return size;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QIODevice>
 #include <QPointer>
 
@@ -8,7 +9,8 @@ class SimulatedUnit;
 
 // An in-process serial port with a simulated unit at the far end. Bytes
 // written to it go to the unit; the unit's replies become readable after the
-// unit's latencyMs() and are announced with readyRead().
+// unit's latency (and its adapter batching, see SimulatedUnit::replyDueMs)
+// and are announced with readyRead().
 //
 // How a test waits for a reply:
 // - latency 0: the reply is in the read buffer as soon as write() returns
@@ -51,4 +53,5 @@ private:
     QByteArray readBuffer;
     quint64 session = 0; // bumped by close(), so late replies are dropped
     bool readyReadQueued = false;
+    QElapsedTimer clock;
 };

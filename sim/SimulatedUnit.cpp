@@ -27,8 +27,11 @@ SimulatedUnit::SimulatedUnit(QObject *parent) : QObject(parent)
     working = flash;
     wallClock.start();
     receiver.setHandler([this](const LinkFrame &frame) {
-        if (const auto reply = handle(frame))
+        if (const auto reply = handle(frame)) {
             pendingReplies += reply->toByteArray();
+            if (chance(duplicateChance))
+                pendingReplies += reply->toByteArray();
+        }
     });
 }
 
@@ -174,6 +177,19 @@ SimulatedUnit::TelemetryWords SimulatedUnit::telemetryWords() const
 qint64 SimulatedUnit::clockMs() const
 {
     return manualClock ? *manualClock : wallClock.elapsed();
+}
+
+qint64 SimulatedUnit::replyDueMs(qint64 sentAtMs)
+{
+    qint64 due = sentAtMs + latency;
+    if (jitter > 0)
+        due += std::uniform_int_distribution<int>(0, jitter)(random);
+    if (batch > 0)
+        due = (due + batch - 1) / batch * batch;
+    // Keep the line's order; the bound forgets a due time from another
+    // transport's clock (a port reopened on the same unit).
+    lastDueMs = qMax(due, qMin(lastDueMs, sentAtMs + latency + jitter + batch));
+    return lastDueMs;
 }
 
 void SimulatedUnit::setFieldOverride(int offset, qint8 value)

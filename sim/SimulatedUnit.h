@@ -79,6 +79,16 @@ public:
     // Delay between a frame and its reply, applied by the transport.
     int latencyMs() const { return latency; }
     void setLatencyMs(int ms) { latency = qMax(0, ms); }
+    // A busy unit: each reply comes up to this much later still, at random.
+    void setLatencyJitterMs(int ms) { jitter = qMax(0, ms); }
+    // A USB-serial adapter's latency timer: the PC sees received bytes only
+    // every this many milliseconds, in one batch. 0: at once.
+    void setBatchMs(int ms) { batch = qMax(0, ms); }
+    int batchMs() const { return batch; }
+    // When the PC sees the reply to a frame the unit received at sentAtMs:
+    // latency, jitter and batching applied, and never before an earlier
+    // reply, since the line keeps its order. For the transports.
+    qint64 replyDueMs(qint64 sentAtMs);
 
     // Visible command state.
     bool motorCut() const { return motorIsCut; }
@@ -108,6 +118,8 @@ public:
     // A late reply: the answer to the previous frame arrives in place of the
     // answer to this one, whenever the two differ in subframe id.
     void setLateReplyProbability(double p) { lateChance = p; }
+    // A reply that goes out twice, as adapters and busy units sometimes do.
+    void setDuplicateProbability(double p) { duplicateChance = p; }
     bool isSilent() const { return silent; }
     void setSilent(bool on) { silent = on; }
     // When a written block carries this record offset, the unit keeps
@@ -142,6 +154,9 @@ private:
     quint8 modelCode = ModelX1;
     quint8 versionCode = 12;
     int latency = DefaultLatencyMs;
+    int jitter = 0;
+    int batch = 0;
+    qint64 lastDueMs = 0;
 
     bool motorIsCut = false;
     bool loopsRunning = true;
@@ -157,6 +172,7 @@ private:
     double dropChance = 0;
     double corruptChance = 0;
     double lateChance = 0;
+    double duplicateChance = 0;
     bool silent = false;
     std::optional<LinkFrame> previousReply;
     QMap<int, qint8> fieldOverrides;

@@ -86,10 +86,15 @@ void PtyUnitServer::readFromPc()
         const QByteArray replies = unit->receive(QByteArray(buffer, int(n)));
         if (replies.isEmpty())
             return;
-        if (unit->latencyMs() == 0)
+        if (!clock.isValid())
+            clock.start();
+        const qint64 now = clock.elapsed();
+        const qint64 delay = unit->replyDueMs(now) - now;
+        if (delay <= 0)
             sendToPc(replies);
         else
-            QTimer::singleShot(unit->latencyMs(), this, [this, replies] { sendToPc(replies); });
+            QTimer::singleShot(int(delay), Qt::PreciseTimer, this,
+                               [this, replies] { sendToPc(replies); });
         return;
     }
     if (n < 0 && (errno == EAGAIN || errno == EINTR))

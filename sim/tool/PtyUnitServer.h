@@ -3,6 +3,7 @@
 #include "FrameLog.h"
 #include "PseudoTerminal.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -45,6 +46,7 @@ private:
     QSocketNotifier *writeNotifier = nullptr;
     QByteArray outgoing;
     QTimer quietTimer;
+    QElapsedTimer clock; // reply due times
     QString flashPath;
     QByteArray savedFlash;
     QString error;

@@ -26,7 +26,8 @@ const char *const Description =
     "flash lasts as long as the program runs.\n"
     "\n"
     "Signals:\n"
-    "  SIGHUP   power cycle: flash is reloaded, unsaved values are lost\n"
+    "  SIGHUP   power cycle, quicker than the PC notices silence: flash is\n"
+    "           reloaded, values not written to flash are lost\n"
     "  SIGUSR1  toggle silence: stop answering / answer again\n"
     "  SIGINT, SIGTERM  stop (the --link symlink is removed)\n"
     "\n"
@@ -37,6 +38,9 @@ struct Options
     quint8 model = SimulatedUnit::ModelX1;
     quint8 version = 12;
     int latency = SimulatedUnit::DefaultLatencyMs;
+    int jitter = 0;
+    int batch = 0;
+    double duplicate = 0;
     double drop = 0;
     double corrupt = 0;
     double late = 0;
@@ -98,6 +102,17 @@ Options parse(const QCoreApplication &app)
     const QCommandLineOption latency({"l", "latency"},
                                      "Milliseconds between a frame and its reply (default 2).",
                                      "ms", QString::number(SimulatedUnit::DefaultLatencyMs));
+    const QCommandLineOption jitter(
+        "jitter",
+        "A busy unit: up to this many more milliseconds before each reply, at random (default 0).",
+        "ms", "0");
+    const QCommandLineOption batch(
+        "batch",
+        "A USB-serial adapter's latency timer: the PC sees replies only every this many "
+        "milliseconds, in batches (default 0: at once; real adapters use up to 16).",
+        "ms", "0");
+    const QCommandLineOption duplicate(
+        "duplicate", "Probability that a reply goes out twice (default 0).", "p", "0");
     const QCommandLineOption drop("drop", "Probability that a reply is lost (default 0).", "p",
                                   "0");
     const QCommandLineOption corrupt(
@@ -121,7 +136,8 @@ Options parse(const QCoreApplication &app)
     const QCommandLineOption link("link", "Also make PATH a symbolic link to the terminal.",
                                   "path");
     parser.addOptions(
-        {model, version, latency, drop, corrupt, late, seed, telemetry, flash, log, link});
+        {model, version, latency, jitter, batch, duplicate, drop, corrupt, late, seed, telemetry,
+         flash, log, link});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument %1 (see --help)")
@@ -131,6 +147,9 @@ Options parse(const QCoreApplication &app)
     o.model = quint8(integer(parser.value(model), "model", 0, 255));
     o.version = quint8(integer(parser.value(version), "firmware", 0, 255));
     o.latency = int(integer(parser.value(latency), "latency", 0, 60000));
+    o.jitter = int(integer(parser.value(jitter), "jitter", 0, 60000));
+    o.batch = int(integer(parser.value(batch), "batch", 0, 1000));
+    o.duplicate = probability(parser.value(duplicate), "duplicate");
     o.drop = probability(parser.value(drop), "drop");
     o.corrupt = probability(parser.value(corrupt), "corrupt");
     o.late = probability(parser.value(late), "late");
@@ -148,6 +167,9 @@ void configure(SimulatedUnit &unit, const Options &o)
     unit.setModel(o.model);
     unit.setFirmwareVersion(o.version);
     unit.setLatencyMs(o.latency);
+    unit.setLatencyJitterMs(o.jitter);
+    unit.setBatchMs(o.batch);
+    unit.setDuplicateProbability(o.duplicate);
     unit.setSeed(o.seed);
     unit.setDropProbability(o.drop);
     unit.setCorruptProbability(o.corrupt);
