@@ -2,6 +2,7 @@
 
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "contentWidget.h"
 #include "skinWidget.h"
 #include "statusWidget.h"
@@ -55,7 +56,9 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     // 12. The link to the unit, given the two bars it fills and writes. It
     //     fills the port list and connects to the tool bar itself.
-    link = new SerialProcessThread(toolBar, statusBar);
+    //     The simulated unit is the application's own port, offered last.
+    simulated = std::make_unique<SimulatedPortProvider>();
+    link = new SerialProcessThread(toolBar, statusBar, simulated.get());
 
     // 13.
     qDebug() << "mainWidget::mainWidget()-SerialProcessThread";
@@ -83,6 +86,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(toolBar, &toolWidget::configurationLoaded, navigator, &contentWidget::configurationLoaded);
     connect(toolBar, &toolWidget::flashWriting, navigator, &contentWidget::flashWriting);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::setMessageText);
+    connect(&link->protocol(), &LinkEngine::editingAllowedChanged, navigator,
+            &contentWidget::setEditingAllowed);
+    connect(&link->protocol(), &LinkEngine::editingAllowedChanged, toolBar,
+            &toolWidget::setLoadingAllowed);
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.

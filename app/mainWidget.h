@@ -7,7 +7,10 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class SerialProcessThread;
+class SimulatedPortProvider;
 class titleWidget;
 
 // The frameless main window: title bar, tool bar, page navigator and status
@@ -22,6 +25,8 @@ public:
 
     QString currentSkinPath() const { return skinPath; }
     SerialProcessThread *serialLink() const { return link; }
+    // The unit behind the port list's "Simulated unit".
+    SimulatedPortProvider &simulatedPort() const { return *simulated; }
 
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
@@ -51,6 +56,7 @@ private slots:
 private:
     QString skinPath;
     QPoint savedPos;
+    std::unique_ptr<SimulatedPortProvider> simulated;
     SerialProcessThread *link = nullptr;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).

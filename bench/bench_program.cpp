@@ -8,6 +8,7 @@
 // The link's per-frame traces stay on, as in the program.
 #include "ConfigureSettingPage.h"
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
 #include "Telemetry.h"
@@ -136,7 +137,7 @@ int main(int argc, char *argv[])
     SerialProcessThread *link = window.serialLink();
     auto *toolBar = window.findChild<toolWidget *>();
     auto *content = window.findChild<contentWidget *>();
-    toolBar->portComboBox->setCurrentText(SerialProcessThread::simulatedPortName());
+    toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
 
     const Transfer download = until(link, "Download Parameters Completely", [&] { link->serialConnect(); });
     auto *gain = window.findChild<QSpinBox *>("RollGainSpinBox");

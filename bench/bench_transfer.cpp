@@ -2,6 +2,7 @@
 // against the built-in simulated unit at its default reply latency, with the
 // link's real 20 ms timer. Run: QT_QPA_PLATFORM=offscreen build/bench/bench_transfer
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
@@ -60,8 +61,9 @@ int main(int argc, char **argv)
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     toolWidget toolBar;
     statusWidget statusBar;
-    SerialProcessThread link(&toolBar, &statusBar);
-    toolBar.portComboBox->setCurrentText(SerialProcessThread::simulatedPortName());
+    SimulatedPortProvider simulated;
+    SerialProcessThread link(&toolBar, &statusBar, &simulated);
+    toolBar.portComboBox->setCurrentText(SimulatedPortProvider::name());
 
     QList<Measurement> downloads, uploads, verified;
     for (int run = 0; run < 9; ++run) {
@@ -73,7 +75,7 @@ int main(int argc, char **argv)
         verified << until(link, "Upload verified", [] {});
         link.serialDisconnect();
     }
-    qInfo("simulated unit latency %d ms, link tick 20 ms", link.simulatedUnit().latencyMs());
+    qInfo("simulated unit latency %d ms, link tick 20 ms", simulated.unit().latencyMs());
     report("Connect -> download complete", downloads);
     report("edit -> upload complete", uploads);
     report("upload complete -> verified", verified);

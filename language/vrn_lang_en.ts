@@ -793,6 +793,30 @@ Tail Comp.</translation>
 <context>
     <name>SerialProcessThread</name>
     <message>
+        <source>Set fail safe was not confirmed: press Set Fail Safe again</source>
+        <translation>Set fail safe was not confirmed: press Set Fail Safe again</translation>
+    </message>
+    <message>
+        <source>Write flash was not confirmed: press WriteFlash again</source>
+        <translation>Write flash was not confirmed: press WriteFlash again</translation>
+    </message>
+    <message>
+        <source>No unit connected: nothing was written to flash</source>
+        <translation>No unit connected: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>No unit connected: fail safe was not set</source>
+        <translation>No unit connected: fail safe was not set</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
+        <translation>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
+        <translation>Waiting for the unit&apos;s parameters: editing resumes once they are read</translation>
+    </message>
+    <message>
         <source>Unconnected</source>
         <translation>Unconnected</translation>
     </message>

@@ -793,6 +793,30 @@ Tail Comp.</source>
 <context>
     <name>SerialProcessThread</name>
     <message>
+        <source>Set fail safe was not confirmed: press Set Fail Safe again</source>
+        <translation>设置失控保护未得到确认：请再按一次“设置失控保护”</translation>
+    </message>
+    <message>
+        <source>Write flash was not confirmed: press WriteFlash again</source>
+        <translation>写入闪存未得到确认：请再按一次“写入闪存”</translation>
+    </message>
+    <message>
+        <source>No unit connected: nothing was written to flash</source>
+        <translation>未连接陀螺仪：没有写入闪存</translation>
+    </message>
+    <message>
+        <source>No unit connected: fail safe was not set</source>
+        <translation>未连接陀螺仪：未设置失控保护</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
+        <translation>陀螺仪的参数在本程序之外被改变：页面现在显示陀螺仪当前的参数</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
+        <translation>正在等待陀螺仪参数：读取完成后才能编辑</translation>
+    </message>
+    <message>
         <source>Unconnected</source>
         <translation>未连接</translation>
     </message>

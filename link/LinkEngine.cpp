@@ -11,20 +11,63 @@ namespace {
 const char *subframeName(quint8 id)
 {
     switch (id) {
-    case DLU_SFID_IDLE: return "DLU_SFID_IDLE";
-    case DLU_WRITE_SFID_PARAM_1: return "DLU_WRITE_SFID_PARAM_1";
-    case DLU_DOWN_SFID_PARAM_1: return "DLU_DOWN_SFID_PARAM_1";
-    case DLU_UP_SFID_TELEMETRY_1: return "DLU_UP_SFID_TELEMETRY_1";
-    default: return nullptr;
+    case DLU_SFID_IDLE:
+        return "DLU_SFID_IDLE";
+    case DLU_WRITE_SFID_PARAM_1:
+        return "DLU_WRITE_SFID_PARAM_1";
+    case DLU_DOWN_SFID_PARAM_1:
+        return "DLU_DOWN_SFID_PARAM_1";
+    case DLU_UP_SFID_TELEMETRY_1:
+        return "DLU_UP_SFID_TELEMETRY_1";
+    default:
+        return nullptr;
     }
+}
+
+bool isMode(quint8 code)
+{
+    return code == CMD_RUN_PID || code == CMD_CUT_PID;
+}
+
+// The command a reply's code acknowledges: the unit answers with the code
+// itself, or with the high bit set when it could not carry it out.
+quint8 acknowledgedCommand(quint8 code)
+{
+    switch (code) {
+    case CMD_SET_FAIL_PROTECT:
+    case CMD_SAVE_FLASH:
+    case CMD_CUT_MOTOR:
+    case CMD_CUT_PID:
+    case CMD_RUN_PID:
+        return code;
+    case 0x82:
+    case 0x84:
+    case 0x85:
+        return code & 0x7F;
+    default:
+        return CMD_NONE;
+    }
+}
+
+// Bytes of the record an upload carries in both directions.
+bool sameAsSent(const DeviceParameters &a, const DeviceParameters &b)
+{
+    return ParameterBlocks::differingFields(a, b) == 0;
+}
+
+bool sameBlockFromUnit(int block, const DeviceParameters &a, const DeviceParameters &b)
+{
+    for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::UnitToPc))
+        if (a.byteAt(offset) != b.byteAt(offset))
+            return false;
+    return true;
 }
 
 } // namespace
 
 // Status texts are translated in the link's context, whichever object
 // carries them.
-LinkEngine::LinkEngine(DeviceParameters &record, QObject *parent)
-    : QObject(parent), record(record)
+LinkEngine::LinkEngine(DeviceParameters &record, QObject *parent) : QObject(parent), record(record)
 {
     receiver.setHandler([this](const LinkFrame &frame) { handleReply(frame); });
 }
@@ -34,15 +77,87 @@ bool LinkEngine::isTransfer(quint8 id)
     return ParameterBlocks::blockForWriteId(id) || ParameterBlocks::blockForRequestId(id);
 }
 
-LinkFrame LinkEngine::nextFrame() const
+quint8 LinkEngine::exchangeSubframe() const
 {
-    qDebug().noquote() << QStringLiteral("subframe: %1").arg(currentSubframe)
-                       << QStringLiteral("g_subframe:%1").arg(pendingCommand);
-    return LinkFrame::build(pendingCommand, currentSubframe, record);
+    switch (current) {
+    case Exchange::Upload:
+        return ParameterBlocks::writeId(block);
+    case Exchange::Download:
+    case Exchange::ReadBack:
+        return ParameterBlocks::requestId(block);
+    case Exchange::Background:
+        break;
+    }
+    return background;
+}
+
+quint8 LinkEngine::subframe() const
+{
+    return exchangeSubframe();
+}
+
+bool LinkEngine::rereadDue() const
+{
+    return current == Exchange::Background && recordArrived && unitKnown && linkAlive &&
+           ticks - lastReread >= quint32(RereadIntervalTicks);
+}
+
+bool LinkEngine::flashReady() const
+{
+    return current == Exchange::Background && recordArrived && unitKnown &&
+           sameAsSent(unitRecord, record);
+}
+
+quint8 LinkEngine::commandToSend() const
+{
+    if (pending.contains(CMD_CUT_MOTOR))
+        return CMD_CUT_MOTOR;
+    if (pending.contains(CMD_SAVE_FLASH) && flashReady())
+        return CMD_SAVE_FLASH;
+    if (pending.contains(CMD_SET_FAIL_PROTECT))
+        return CMD_SET_FAIL_PROTECT;
+    // A mode follows once WriteFlash has gone out.
+    if (pending.contains(CMD_SAVE_FLASH))
+        return CMD_NONE;
+    for (quint8 mode : {CMD_CUT_PID, CMD_RUN_PID})
+        if (pending.contains(mode))
+            return mode;
+    return CMD_NONE;
+}
+
+quint8 LinkEngine::command() const
+{
+    return commandToSend();
+}
+
+LinkFrame LinkEngine::nextFrame()
+{
+    // Forget frames whose replies can no longer be told from later ones.
+    while (!inFlight.isEmpty() && ticks - inFlight.first().tick > quint32(ReplyWindowTicks))
+        inFlight.removeFirst();
+    // WriteFlash writes what the window shows: upload first where the unit
+    // differs (a read-back follows, then the flash).
+    if (pending.contains(CMD_SAVE_FLASH) && current == Exchange::Background && recordArrived &&
+        unitKnown && !sameAsSent(unitRecord, record))
+        startUpload();
+
+    const bool reread = rereadDue();
+    const quint8 id = reread ? ParameterBlocks::requestId(rereadBlock) : exchangeSubframe();
+    const quint8 code = commandToSend();
+    if (reread)
+        lastReread = ticks;
+    qDebug().noquote() << QStringLiteral("subframe: %1").arg(id)
+                       << QStringLiteral("g_subframe:%1").arg(code);
+    if (code == CMD_SAVE_FLASH)
+        flashSent = true;
+    const LinkFrame frame = LinkFrame::build(code, id, record);
+    inFlight.append({id, code, current, reread, exchangeId, pending.value(code), ticks, frame});
+    return frame;
 }
 
 void LinkEngine::countTick()
 {
+    ++ticks;
     if (silence <= SilenceLimit) {
         ++silence;
         return;
@@ -52,14 +167,43 @@ void LinkEngine::countTick()
         emit messageText(QStringLiteral("--------------"));
     }
     linkAlive = false;
-    verifying = false;
-    pendingCommand = CMD_CUT_MOTOR;
-    currentSubframe = DLU_DOWN_SFID_PARAM_1;
+    if (!lossHandled)
+        loseLink();
+}
+
+void LinkEngine::loseLink()
+{
+    lossHandled = true;
+    dropCommands();
+    pending.insert(CMD_CUT_MOTOR, ++commandSerial);
+    startExchange(Exchange::Download, 1);
 }
 
 void LinkEngine::setCommand(quint8 code)
 {
-    pendingCommand = code;
+    if (code == CMD_NONE)
+        return;
+    if (isMode(code)) {
+        pending.remove(CMD_RUN_PID);
+        pending.remove(CMD_CUT_PID);
+    } else if (pending.contains(code)) {
+        return; // pressed again before the unit answered: one request
+    }
+    if (code == CMD_SAVE_FLASH && !portIsOpen) {
+        emitNotice(QCoreApplication::translate("SerialProcessThread",
+                                               "No unit connected: nothing was written to flash"));
+        return;
+    }
+    if (code == CMD_SET_FAIL_PROTECT && !portIsOpen) {
+        emitNotice(QCoreApplication::translate("SerialProcessThread",
+                                               "No unit connected: fail safe was not set"));
+        return;
+    }
+    if ((code == CMD_SAVE_FLASH || code == CMD_SET_FAIL_PROTECT) && !linkAlive) {
+        completeCommand(code, false);
+        return;
+    }
+    pending.insert(code, ++commandSerial);
 }
 
 void LinkEngine::setSubframeHead(quint8 id)
@@ -69,12 +213,34 @@ void LinkEngine::setSubframeHead(quint8 id)
     emit subframeRequested(id);
     if (isBackground(id)) {
         background = id;
-        if (isTransfer(currentSubframe))
-            return;
+        return;
     }
-    // Any other request, an edit's upload included, ends a read-back.
-    verifying = false;
-    currentSubframe = id;
+    if (const int first = ParameterBlocks::blockForRequestId(id)) {
+        resync = false;
+        startExchange(Exchange::Download, first);
+        return;
+    }
+    if (!ParameterBlocks::blockForWriteId(id))
+        return;
+    if (!portIsOpen) {
+        // Nothing to send to; the record now holds the pilot's own values.
+        preparedOffline = true;
+        return;
+    }
+    if (!recordArrived)
+        return; // never upload a record the unit has not filled
+    if (flashSent || checkingFlash) {
+        // Until WriteFlash is confirmed and checked, an upload would wipe
+        // out what tells whether the flash took the window's values.
+        uploadWaiting = true;
+        return;
+    }
+    startExchange(Exchange::Upload, ParameterBlocks::blockForWriteId(id));
+}
+
+void LinkEngine::startUpload()
+{
+    startExchange(Exchange::Upload, 1);
 }
 
 void LinkEngine::startOver()
@@ -84,6 +250,80 @@ void LinkEngine::startOver()
     setSubframeHead(DLU_DOWN_SFID_PARAM_1);
 }
 
+void LinkEngine::portOpened(const QString &name)
+{
+    if (name != portName) {
+        // Another unit, perhaps: what we knew of the last one does not apply.
+        unitKnown = false;
+        flashKnown = false;
+        updateFlashState();
+    }
+    portName = name;
+    portIsOpen = true;
+    inFlight.clear();
+    setRecordArrived(false);
+}
+
+void LinkEngine::portClosed()
+{
+    if (linkAlive)
+        emit stateText(QCoreApplication::translate("SerialProcessThread", "Unconnected"));
+    linkAlive = false;
+    portIsOpen = false;
+    inFlight.clear();
+    dropCommands();
+    startExchange(Exchange::Background, 0);
+    setRecordArrived(false);
+}
+
+void LinkEngine::startExchange(Exchange kind, int firstBlock)
+{
+    ++exchangeId;
+    current = kind;
+    lastReread = ticks; // the background re-read starts afresh after it
+    block = firstBlock;
+    exchangeAnswered = false;
+    if (kind == Exchange::Download) {
+        incoming = record;
+        uploadWaiting = false; // the unit's record replaces the window's
+        setRecordArrived(false);
+    } else if (kind == Exchange::ReadBack) {
+        readBack = record;
+    }
+    if (kind != Exchange::ReadBack) {
+        readBackDiffered = false;
+        checkingFlash = false;
+    }
+}
+
+void LinkEngine::finishExchange(quint32 id)
+{
+    // A page's refresh may already have started the next exchange.
+    if (id == exchangeId)
+        startExchange(Exchange::Background, 0);
+}
+
+std::optional<LinkEngine::SentFrame> LinkEngine::takeMatch(const LinkFrame &reply)
+{
+    // The line keeps its order, so the oldest frame with the reply's id and
+    // command is the one answered; one whose command the unit passed over in
+    // silence still counts for its id.
+    const quint8 acknowledged = acknowledgedCommand(reply.command());
+    int sameId = -1;
+    for (int i = 0; i < inFlight.size(); ++i) {
+        const SentFrame &sent = inFlight.at(i);
+        if (sent.subframe != reply.subframe())
+            continue;
+        if (sent.command == acknowledged)
+            return inFlight.takeAt(i);
+        if (sameId < 0)
+            sameId = i;
+    }
+    if (sameId < 0)
+        return std::nullopt;
+    return inFlight.takeAt(sameId);
+}
+
 void LinkEngine::handleReply(const LinkFrame &reply)
 {
     if (!linkAlive) {
@@ -91,131 +331,298 @@ void LinkEngine::handleReply(const LinkFrame &reply)
         emit stateText(QCoreApplication::translate("SerialProcessThread", "Connected"));
     }
     silence = 0;
+    lossHandled = false;
     qDebug().noquote() << QStringLiteral("rev 4 %1").arg(reply.command());
-    acknowledge(reply.command());
     model = reply.model();
     version = reply.version();
-    transferStep(reply);
-}
-
-void LinkEngine::acknowledge(quint8 code)
-{
-    switch (code) {
-    case CMD_SET_FAIL_PROTECT:
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Set fail protect successfully"));
-        break;
-    case CMD_SAVE_FLASH:
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
-        setNotInFlash(false);
-        break;
-    case CMD_CUT_MOTOR:
-    case CMD_CUT_PID:
-    case CMD_RUN_PID:
-    case 0x82:
-    case 0x84:
-    case 0x85:
-        break;
-    default:
-        return;
-    }
-    pendingCommand = CMD_NONE;
-}
-
-void LinkEngine::transferStep(const LinkFrame &reply)
-{
-    const quint8 id = reply.subframe();
-    if (id == DLU_UP_SFID_TELEMETRY_1) {
+    if (reply.subframe() == DLU_UP_SFID_TELEMETRY_1) {
         telemetry() = Telemetry::decode(reply.payload());
         emit telemetryChanged();
-    } else if (const int block = ParameterBlocks::blockForWriteId(id)) {
-        uploadStep(block);
-    } else if (const int block = ParameterBlocks::blockForRequestId(id)) {
-        if (verifying)
-            readBackStep(block, reply.payload());
+    }
+    const std::optional<SentFrame> sent = takeMatch(reply);
+    if (!sent)
+        return; // answers nothing we wait for: late, repeated or foreign
+    acknowledge(reply.command(), *sent);
+    if (sent->exchangeId == exchangeId && sent->kind == current)
+        transferStep(*sent, reply);
+}
+
+void LinkEngine::acknowledge(quint8 code, const SentFrame &sent)
+{
+    const quint8 command = acknowledgedCommand(code);
+    if (command == CMD_NONE || pending.value(command) != sent.commandId ||
+        !pending.contains(command))
+        return; // a repeat of an acknowledgement already taken
+    completeCommand(command, code == command);
+}
+
+void LinkEngine::completeCommand(quint8 code, bool confirmed)
+{
+    pending.remove(code);
+    if (code == CMD_SET_FAIL_PROTECT) {
+        if (confirmed)
+            emit messageText(QCoreApplication::translate("SerialProcessThread",
+                                                         "Set fail protect successfully"));
         else
-            downloadStep(block, reply.payload());
+            emitNotice(QCoreApplication::translate(
+                "SerialProcessThread",
+                "Set fail safe was not confirmed: press Set Fail Safe again"));
+        return;
+    }
+    if (code != CMD_SAVE_FLASH)
+        return;
+    flashSent = false;
+    if (!confirmed) {
+        emitNotice(QCoreApplication::translate(
+            "SerialProcessThread", "Write flash was not confirmed: press WriteFlash again"));
+        startWaitingUpload();
+        return;
+    }
+    // It went out only while the unit held exactly the window's record.
+    flashRecord = unitRecord;
+    flashKnown = unitKnown;
+    flashUnconfirmed = true;
+    rereadSinceFlash.clear();
+    updateFlashState();
+    emit messageText(
+        QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
+    emit flashWritten();
+    // Read the unit once more: had it restarted just before, the flash took
+    // other values than the window's.
+    if (portIsOpen && current == Exchange::Background) {
+        checkingFlash = true;
+        startExchange(Exchange::ReadBack, 1);
+    } else {
+        startWaitingUpload();
     }
 }
 
-void LinkEngine::uploadStep(int block)
+void LinkEngine::startWaitingUpload()
 {
-    if (block == 1)
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Now..."));
-    if (const int next = ParameterBlocks::nextBlock(block)) {
-        currentSubframe = ParameterBlocks::writeId(next);
+    if (uploadWaiting && recordArrived && portIsOpen && current == Exchange::Background)
+        startUpload();
+    uploadWaiting = false;
+}
+
+void LinkEngine::dropCommands()
+{
+    for (quint8 code : {CMD_SAVE_FLASH, CMD_SET_FAIL_PROTECT})
+        if (pending.contains(code))
+            completeCommand(code, false);
+    pending.clear();
+}
+
+void LinkEngine::transferStep(const SentFrame &sent, const LinkFrame &reply)
+{
+    if (sent.reread) {
+        if (const int b = ParameterBlocks::blockForRequestId(sent.subframe))
+            rereadStep(b, reply.payload());
         return;
     }
-    emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload Parameters Completely"));
-    if (!unitKnown || ParameterBlocks::differingFields(record, unitRecord) > 0) {
-        uploadedRecord = record;
-        setNotInFlash(true);
+    const bool first = !exchangeAnswered;
+    exchangeAnswered = true;
+    switch (current) {
+    case Exchange::Upload:
+        if (first)
+            emit messageText(
+                QCoreApplication::translate("SerialProcessThread", "Upload Parameters Now..."));
+        uploadStep(ParameterBlocks::blockForWriteId(sent.subframe), sent);
+        break;
+    case Exchange::Download:
+        if (first)
+            emit messageText(
+                QCoreApplication::translate("SerialProcessThread", "Download Parameters Now..."));
+        downloadStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload());
+        break;
+    case Exchange::ReadBack:
+        readBackStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload());
+        break;
+    case Exchange::Background:
+        break;
     }
-    unitRecord = record;
-    unitKnown = true;
+}
+
+void LinkEngine::uploadStep(int acknowledged, const SentFrame &sent)
+{
+    if (!acknowledged)
+        return;
+    // The unit stored the block as it went out.
+    ParameterBlocks::store(acknowledged, sent.frame.payload(), unitRecord,
+                           ParameterBlocks::PcToUnit);
+    updateFlashState();
+    // The next block follows the acknowledged one, even when that moves back.
+    if (const int next = ParameterBlocks::nextBlock(acknowledged)) {
+        block = next;
+        return;
+    }
+    emit messageText(
+        QCoreApplication::translate("SerialProcessThread", "Upload Parameters Completely"));
     // Read the record back, to show the pilot what the unit really took.
-    verifying = true;
-    readBack = record;
-    currentSubframe = ParameterBlocks::requestId(1);
+    startExchange(Exchange::ReadBack, 1);
 }
 
-void LinkEngine::readBackStep(int block, const quint8 *payload)
+void LinkEngine::readBackStep(int received, const quint8 *payload)
 {
-    ParameterBlocks::store(block, payload, readBack, ParameterBlocks::UnitToPc);
-    if (const int next = ParameterBlocks::nextBlock(block)) {
-        currentSubframe = ParameterBlocks::requestId(next);
+    if (!received)
+        return;
+    ParameterBlocks::store(received, payload, readBack, ParameterBlocks::UnitToPc);
+    if (const int next = ParameterBlocks::nextBlock(received)) {
+        block = next;
         return;
     }
-    verifying = false;
+    completeReadBack();
+}
+
+void LinkEngine::completeReadBack()
+{
+    const quint32 id = exchangeId;
+    if (checkingFlash) {
+        checkingFlash = false;
+        if (!sameAsSent(readBack, unitRecord)) {
+            resyncWithUnit(); // the download finds what the flash took
+            return;
+        }
+        flashUnconfirmed = false;
+        finishExchange(id);
+        startWaitingUpload();
+        return;
+    }
     const int differing = ParameterBlocks::differingFields(record, readBack);
+    if (differing > 0 && !readBackDiffered) {
+        // A unit that clamps a value answers the same way twice; one that
+        // restarted while being read does not. Read once more to know.
+        readBackDiffered = true;
+        firstReadBack = readBack;
+        startExchange(Exchange::ReadBack, 1);
+        return;
+    }
+    if (differing > 0 && ParameterBlocks::differingFields(firstReadBack, readBack) > 0) {
+        resyncWithUnit();
+        return;
+    }
     unitRecord = readBack;
+    unitKnown = true;
+    flashUnconfirmed = false; // the upload has overwritten any sign of it
+    updateFlashState();
     if (differing == 0) {
         emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload verified"));
-        finishTransfer();
-        return;
+    } else {
+        emit messageText(
+            QCoreApplication::translate("SerialProcessThread",
+                                        "The unit kept different values for %1 parameters")
+                .arg(differing));
+        record = readBack;
+        emit parameterChanged();
     }
-    emit messageText(QCoreApplication::translate("SerialProcessThread",
-                                                 "The unit kept different values for %1 parameters")
-                         .arg(differing));
-    record = readBack;
-    emit parameterChanged();
-    if (currentSubframe == DLU_DOWN_SFID_PARAM_11)
-        finishTransfer();
+    finishExchange(id);
 }
 
-void LinkEngine::downloadStep(int block, const quint8 *payload)
+void LinkEngine::downloadStep(int received, const quint8 *payload)
 {
-    if (block == 1)
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Now..."));
-    ParameterBlocks::store(block, payload, record, ParameterBlocks::UnitToPc);
-    if (const int next = ParameterBlocks::nextBlock(block)) {
-        currentSubframe = ParameterBlocks::requestId(next);
+    if (!received)
+        return;
+    ParameterBlocks::store(received, payload, incoming, ParameterBlocks::UnitToPc);
+    if (const int next = ParameterBlocks::nextBlock(received)) {
+        block = next;
         return;
     }
-    emit messageText(QCoreApplication::translate("SerialProcessThread", "Download Parameters Completely"));
-    // Changes not in flash survive a link loss only if the unit kept running.
-    if (notInFlash && ParameterBlocks::differingFields(record, uploadedRecord) > 0) {
-        setNotInFlash(false);
-        emit messageText(QCoreApplication::translate(
-            "SerialProcessThread", "The unit restarted: changes not written to flash were lost"));
-    }
-    unitRecord = record;
+    completeDownload();
+}
+
+void LinkEngine::completeDownload()
+{
+    const quint32 id = exchangeId;
+    const DeviceParameters prepared = record;
+    const bool wasKnown = unitKnown;
+    const DeviceParameters before = unitRecord;
+    record = incoming;
+    unitRecord = incoming;
     unitKnown = true;
+    QString notice;
+    if (!flashKnown) {
+        // Nothing written in this run yet: the unit starts from its flash.
+        flashRecord = incoming;
+        flashKnown = true;
+    } else if (wasKnown && !sameAsSent(before, incoming)) {
+        // A restart between the last look at the unit and WriteFlash: the
+        // flash took what the restarted unit held, and holds it now.
+        if (flashUnconfirmed)
+            flashRecord = incoming;
+        if (sameAsSent(incoming, flashRecord))
+            notice = QCoreApplication::translate(
+                "SerialProcessThread",
+                "The unit restarted: changes not written to flash were lost");
+        else if (resync)
+            notice = QCoreApplication::translate(
+                "SerialProcessThread",
+                "The unit's parameters changed outside the assistant: the pages show "
+                "what it holds now");
+    }
+    resync = false;
+    flashUnconfirmed = false;
+    updateFlashState();
+    setRecordArrived(true);
+    emit messageText(
+        QCoreApplication::translate("SerialProcessThread", "Download Parameters Completely"));
+    if (!notice.isEmpty())
+        emitNotice(notice);
     emit parameterChanged();
+    emit downloadCompleted();
+    if (preparedOffline) {
+        preparedOffline = false;
+        if (!sameAsSent(prepared, record))
+            emit preparedRecordFound(prepared);
+    }
     // Only now, after the pages have refreshed: a background request they
     // made meanwhile was remembered, and an upload they started stays.
-    if (currentSubframe == DLU_DOWN_SFID_PARAM_11)
-        finishTransfer();
+    finishExchange(id);
 }
 
-void LinkEngine::setNotInFlash(bool on)
+void LinkEngine::rereadStep(int received, const quint8 *payload)
 {
+    DeviceParameters unit = unitRecord;
+    ParameterBlocks::store(received, payload, unit, ParameterBlocks::UnitToPc);
+    if (sameBlockFromUnit(received, unit, unitRecord)) {
+        rereadSinceFlash.insert(received);
+        if (rereadSinceFlash.size() == int(ParameterBlocks::Blocks.size()))
+            flashUnconfirmed = false;
+        const int next = ParameterBlocks::nextBlock(received);
+        rereadBlock = next ? next : ParameterBlocks::Blocks.front();
+        return;
+    }
+    qDebug() << "unit changed behind the link, block" << received;
+    resyncWithUnit();
+}
+
+void LinkEngine::resyncWithUnit()
+{
+    // The unit holds something else than it did: most likely it restarted
+    // faster than the silence watchdog. Treat it as a new connection.
+    setCommand(CMD_CUT_MOTOR);
+    resync = true;
+    startExchange(Exchange::Download, 1);
+}
+
+void LinkEngine::setRecordArrived(bool on)
+{
+    recordArrived = on;
+    if (isEditingAllowed() == editingAllowed)
+        return;
+    editingAllowed = isEditingAllowed();
+    emit editingAllowedChanged(editingAllowed);
+}
+
+void LinkEngine::updateFlashState()
+{
+    const bool on = unitKnown && flashKnown && !sameAsSent(unitRecord, flashRecord);
     if (notInFlash == on)
         return;
     notInFlash = on;
     emit flashStateChanged(on);
 }
 
-void LinkEngine::finishTransfer()
+void LinkEngine::emitNotice(const QString &text)
 {
-    currentSubframe = background;
+    emit messageText(text);
+    emit noticeText(text);
 }

@@ -4,20 +4,32 @@
 #include "FrameReceiver.h"
 #include "LinkFrame.h"
 
+#include <QList>
+#include <QMap>
 #include <QObject>
+#include <QSet>
+
+#include <optional>
 
 // The protocol on top of the frames, without any port: what goes out on each
 // tick, what each valid reply does, when the unit counts as lost. The PC
-// repeats the same frame every tick until a reply moves the subframe id on or
-// clears the pending command.
+// repeats the same frame every tick until a reply moves the exchange on or
+// acknowledges the pending command.
 //
-// After every upload the record is read back from the unit and compared, and
-// the engine keeps track of changes the unit holds but has not written to
-// flash, so the pilot always knows what the unit holds.
+// Real links are late: a reply may come ticks after its frame, twice, or
+// after the engine moved on. So every frame that goes out is remembered with
+// the exchange it belongs to (download, upload, read-back, background), and a
+// reply counts only for the frame it answers. A reply to an exchange that was
+// abandoned or has finished is a sign of life and nothing more.
 //
-// Background requests (idle, telemetry) never cut off a running upload or
-// download: while one runs, such a request is remembered and applied when the
-// transfer completes. Transfer requests take effect at once.
+// The engine keeps what the unit is known to hold and what its flash is
+// known to hold; "not written to flash" is the difference of the two. While
+// idle it re-reads the unit's record a block now and then, so a unit that
+// changed behind the assistant's back (a quick power cycle) is noticed.
+//
+// Commands are queued, not overwritten: a motor cut comes first, WriteFlash
+// and fail-safe are never replaced by a control-loop mode, and WriteFlash
+// only goes out once the unit is known to hold exactly what the window shows.
 class LinkEngine : public QObject
 {
     Q_OBJECT
@@ -25,39 +37,73 @@ public:
     // Ticks without a valid frame the unit may stay silent before it counts
     // as lost; the loss is acted on at the next tick.
     static constexpr int SilenceLimit = 50;
+    // A reply later than this many ticks answers nothing we still wait for.
+    static constexpr int ReplyWindowTicks = 10;
+    // While idle, one block of the unit's record is read back this often, so
+    // all eight are covered in about 2.4 s.
+    static constexpr int RereadIntervalTicks = 15;
+
+    enum class Exchange
+    {
+        Background,
+        Download,
+        Upload,
+        ReadBack
+    };
 
     explicit LinkEngine(DeviceParameters &record = deviceParameters(), QObject *parent = nullptr);
 
-    // The frame for this tick, built afresh from the pending command, the
-    // subframe id and the record.
-    LinkFrame nextFrame() const;
-    // Counts one tick of silence; past the limit the unit is lost and every
-    // tick asks again for a motor cut and a full download.
+    // The frame for this tick, built afresh from the commands, the exchange
+    // and the record; it is remembered as sent, to match its reply.
+    LinkFrame nextFrame();
+    // Counts one tick of silence; past the limit the unit is lost, the motor
+    // cut and a full download are asked for until it answers.
     void countTick();
     // Bytes from the port, in order; each valid frame is handled at once.
     void feed(const QByteArray &bytes) { receiver.feed(bytes); }
     void handleReply(const LinkFrame &reply);
 
+    // CMD_SAVE_FLASH and CMD_SET_FAIL_PROTECT are kept until acknowledged;
+    // CMD_RUN_PID and CMD_CUT_PID replace each other; CMD_CUT_MOTOR goes first.
     void setCommand(quint8 code);
+    // DLU_WRITE_SFID_PARAM_1 starts an upload, DLU_DOWN_SFID_PARAM_1 a
+    // download; idle and telemetry are background requests, applied when no
+    // transfer runs.
     void setSubframeHead(quint8 id);
     // Motor cut and a full download, as on connect.
     void startOver();
-    // The port was closed: the next valid frame counts as a new connection.
-    void markDisconnected() { linkAlive = false; }
+    // A port was opened; knowledge of the unit is kept only for the same
+    // port. Editing waits for the unit's record.
+    void portOpened(const QString &name);
+    // The port was closed: the next valid frame counts as a new connection,
+    // commands not yet acknowledged are reported as not confirmed.
+    void portClosed();
 
-    quint8 command() const { return pendingCommand; }
-    quint8 subframe() const { return currentSubframe; }
+    // What the next frame carries; now and then a background re-read
+    // request takes the place of the idle or telemetry id.
+    quint8 command() const;
+    quint8 subframe() const;
+    Exchange exchange() const { return current; }
     quint8 backgroundRequest() const { return background; }
     bool isLinkAlive() const { return linkAlive; }
     int silentTicks() const { return silence; }
-    bool isVerifying() const { return verifying; }
-    // The unit holds uploaded changes it has not written to flash.
+    bool isVerifying() const { return current == Exchange::ReadBack; }
+    bool isTransferRunning() const { return current != Exchange::Background; }
+    bool isPortOpen() const { return portIsOpen; }
+    // Edits may change the record: no port is open, or the unit's complete
+    // record has arrived in this connection.
+    bool isEditingAllowed() const { return !portIsOpen || recordArrived; }
+    bool isCommandPending(quint8 code) const { return pending.contains(code); }
+    // The unit holds values its flash does not.
     bool hasChangesNotInFlash() const { return notInFlash; }
     quint8 deviceModel() const { return model; }
     quint8 firmwareVersion() const { return version; }
 
     static bool isTransfer(quint8 id);
-    static bool isBackground(quint8 id) { return id == DLU_SFID_IDLE || id == DLU_UP_SFID_TELEMETRY_1; }
+    static bool isBackground(quint8 id)
+    {
+        return id == DLU_SFID_IDLE || id == DLU_UP_SFID_TELEMETRY_1;
+    }
 
 signals:
     void parameterChanged();
@@ -66,31 +112,102 @@ signals:
     // Every setSubframeHead call, applied or remembered.
     void subframeRequested(quint8 id);
     void flashStateChanged(bool changesNotInFlash);
+    // Progress texts, replaced by the next one.
     void messageText(const QString &text);
+    // Texts the pilot must read: an outcome that is not what was asked for.
+    void noticeText(const QString &text);
+    void editingAllowedChanged(bool allowed);
+    // Once per complete download, after parameterChanged().
+    void downloadCompleted();
+    // The unit acknowledged CMD_SAVE_FLASH: its flash holds the record.
+    void flashWritten();
+    // The record was changed while no port was open, and the unit's own
+    // record has now arrived in its place: the pilot may still want the
+    // prepared values.
+    void preparedRecordFound(const DeviceParameters &prepared);
 
 private:
-    void acknowledge(quint8 code);
-    void transferStep(const LinkFrame &reply);
-    void uploadStep(int block);
+    struct SentFrame
+    {
+        quint8 subframe;
+        quint8 command;
+        Exchange kind;
+        bool reread;
+        quint32 exchangeId;
+        quint32 commandId;
+        quint32 tick;
+        LinkFrame frame;
+    };
+
+    std::optional<SentFrame> takeMatch(const LinkFrame &reply);
+    void acknowledge(quint8 code, const SentFrame &sent);
+    void completeCommand(quint8 code, bool confirmed);
+    void dropCommands();
+    void startWaitingUpload();
+    quint8 commandToSend() const;
+    bool flashReady() const;
+    quint8 exchangeSubframe() const;
+    bool rereadDue() const;
+
+    void startExchange(Exchange kind, int firstBlock);
+    void startUpload();
+    void finishExchange(quint32 id);
+    void transferStep(const SentFrame &sent, const LinkFrame &reply);
+    void uploadStep(int block, const SentFrame &sent);
     void readBackStep(int block, const quint8 *payload);
     void downloadStep(int block, const quint8 *payload);
-    void setNotInFlash(bool on);
-    void finishTransfer();
+    void rereadStep(int block, const quint8 *payload);
+    void completeDownload();
+    void completeReadBack();
+    void resyncWithUnit();
+    void loseLink();
+    void setRecordArrived(bool on);
+    void updateFlashState();
+    void emitNotice(const QString &text);
 
     DeviceParameters &record;
     FrameReceiver receiver;
-    quint8 pendingCommand = CMD_NONE;
-    quint8 currentSubframe = DLU_DOWN_SFID_PARAM_1;
-    quint8 background = DLU_SFID_IDLE;
     quint16 silence = 0;
     bool linkAlive = false;
+    bool lossHandled = false;
+    bool portIsOpen = false;
+    QString portName;
     quint8 model = 0;
     quint8 version = 0;
+    quint32 ticks = 0;
 
-    bool verifying = false;
-    DeviceParameters readBack;       // the unit's answer to the read-back
-    DeviceParameters unitRecord;     // what the unit is known to hold
+    // The exchange running now; replies to any other are ignored.
+    Exchange current = Exchange::Background;
+    int block = 0;
+    quint32 exchangeId = 0;
+    bool exchangeAnswered = false;
+    bool resync = false; // this download follows a change noticed in the unit
+    quint8 background = DLU_SFID_IDLE;
+    QList<SentFrame> inFlight;
+    quint32 lastReread = 0;
+    int rereadBlock = 1;
+
+    // Commands not yet acknowledged, each with the id of its request.
+    QMap<quint8, quint32> pending;
+    quint32 commandSerial = 0;
+
+    DeviceParameters incoming; // a download, block by block
+    DeviceParameters readBack; // the unit's answer to the read-back
+    DeviceParameters firstReadBack;
+    bool readBackDiffered = false; // the read-back running is the second
+    DeviceParameters unitRecord;   // what the unit is known to hold
     bool unitKnown = false;
-    DeviceParameters uploadedRecord; // the last upload of changed values
+    bool recordArrived = false; // in this connection
+    bool editingAllowed = true;
+    DeviceParameters flashRecord; // what its flash is known to hold
+    bool flashKnown = false;
+    // WriteFlash was acknowledged, and the unit has not been looked at whole
+    // since: a restart just before it would have flashed other values.
+    bool flashUnconfirmed = false;
+    QSet<int> rereadSinceFlash;
+    bool flashSent = false;     // WriteFlash is on the line
+    bool checkingFlash = false; // the read after its acknowledgement
+    bool uploadWaiting = false; // an edit waits for that
     bool notInFlash = false;
+    bool preparedOffline = false;
 };

@@ -1,7 +1,5 @@
 #include "SerialProcessThread.h"
 
-#include "SimulatedPort.h"
-#include "SimulatedUnit.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
 
@@ -12,13 +10,15 @@
 #include <QSerialPortInfo>
 #include <QTimer>
 
-SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar)
-    : toolBar(toolBar), statusBar(statusBar)
+SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar,
+                                         PortProvider *extraPort)
+    : toolBar(toolBar), statusBar(statusBar), extraPort(extraPort)
 {
     connect(&engine, &LinkEngine::parameterChanged, this, &SerialProcessThread::parameterChanged);
     connect(&engine, &LinkEngine::telemetryChanged, this, &SerialProcessThread::telemetryChanged);
     connect(&engine, &LinkEngine::stateText, statusBar, &statusWidget::setStateText);
     connect(&engine, &LinkEngine::messageText, statusBar, &statusWidget::setMessageText);
+
     connect(&engine, &LinkEngine::flashStateChanged, statusBar, &statusWidget::setChangesNotInFlash);
 
     linkTimer = new QTimer(this);
@@ -61,19 +61,7 @@ void SerialProcessThread::setSubframeHead(quint8 id)
     engine.setSubframeHead(id);
 }
 
-SimulatedUnit &SerialProcessThread::simulatedUnit()
-{
-    if (!simUnit)
-        simUnit = new SimulatedUnit(this);
-    return *simUnit;
-}
-
-QString SerialProcessThread::simulatedPortName()
-{
-    return tr("Simulated unit");
-}
-
-QStringList SerialProcessThread::presentPorts()
+QStringList SerialProcessThread::presentPorts() const
 {
     QStringList names;
     for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
@@ -83,7 +71,8 @@ QStringList SerialProcessThread::presentPorts()
         names << path;
     // Plain code-unit order: COM10 before COM2.
     std::sort(names.begin(), names.end());
-    names << simulatedPortName();
+    if (extraPort)
+        names << extraPort->portName();
     return names;
 }
 
@@ -134,7 +123,6 @@ void SerialProcessThread::serialDisconnect()
     statusBar->setMessageText(QStringLiteral("--------------"));
     wantConnected = false;
     closePort();
-    engine.markDisconnected();
 }
 
 void SerialProcessThread::readMyCom()
@@ -153,10 +141,10 @@ bool SerialProcessThread::openPort(const QString &name)
     closePort();
     if (name.isEmpty())
         return false;
-    if (name == simulatedPortName()) {
-        auto *sim = new SimulatedPort(&simulatedUnit(), this);
-        sim->open(QIODevice::ReadWrite);
-        port = sim;
+    if (extraPort && name == extraPort->portName()) {
+        port = extraPort->openPort(this);
+        if (!port)
+            return false;
     } else {
         auto *serial = new QSerialPort(this);
         serial->setPortName(name);
@@ -180,6 +168,9 @@ bool SerialProcessThread::openPort(const QString &name)
         port = serial;
     }
     connect(port, &QIODevice::readyRead, this, &SerialProcessThread::readMyCom);
+    engine.portOpened(name);
+    // The pages stay locked until the unit's record is in: say why.
+    statusBar->setMessageText(tr("Waiting for the unit's parameters: editing resumes once they are read"));
     return true;
 }
 
@@ -212,6 +203,7 @@ void SerialProcessThread::closePort()
         return;
     QIODevice *old = port;
     port = nullptr;
+    engine.portClosed();
     old->disconnect(this);
     old->close();
     old->deleteLater();

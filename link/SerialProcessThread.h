@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LinkEngine.h"
+#include "PortProvider.h"
 
 #include <QObject>
 #include <QIODevice>
@@ -9,7 +10,6 @@
 
 class QIODevice;
 class QTimer;
-class SimulatedUnit;
 class statusWidget;
 class toolWidget;
 
@@ -18,14 +18,16 @@ class toolWidget;
 // is open and hands the replies to the protocol engine. Everything runs on
 // the GUI event loop; nothing waits for the unit.
 //
-// The port list's last entry is the built-in simulated unit; VRN_EXTRA_PORTS
+// The port list's last entry is the application's own port, if it offers
+// one (the built-in simulated unit); VRN_EXTRA_PORTS
 // (device paths separated by ':') adds ports the system does not enumerate,
 // such as pseudo-terminals.
 class SerialProcessThread : public QObject
 {
     Q_OBJECT
 public:
-    SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar);
+    SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar,
+                        PortProvider *extraPort = nullptr);
     ~SerialProcessThread() override;
 
     // Only store a byte; the next tick carries it.
@@ -37,10 +39,6 @@ public:
 
     LinkEngine &protocol() { return engine; }
     const LinkEngine &protocol() const { return engine; }
-    // The unit behind the "Simulated unit" entry; it keeps its state while
-    // the port is closed, as a powered unit would.
-    SimulatedUnit &simulatedUnit();
-    static QString simulatedPortName();
     bool isPortOpen() const { return port != nullptr; }
     QString openPortName() const { return connectedName; }
     // The port names the list shows, in order.
@@ -62,7 +60,7 @@ public slots:
     void serialPortChanged(const QString &text);
 
 private:
-    static QStringList presentPorts();
+    QStringList presentPorts() const;
     void fillPortList(const QStringList &names);
     bool openPort(const QString &name);
     void closePort();
@@ -79,5 +77,5 @@ private:
     QPointer<QIODevice> port;
     QString connectedName; // the port the user connected, open or not
     bool wantConnected = false;
-    SimulatedUnit *simUnit = nullptr;
+    PortProvider *extraPort;
 };

@@ -121,3 +121,10 @@ void contentWidget::flashWriting()
     link->setCommand(CMD_SAVE_FLASH);
     qDebug() << "setCommand(CMD_SAVE_FLASH)";
 }
+
+void contentWidget::setEditingAllowed(bool allowed)
+{
+    for (QWidget *page : {static_cast<QWidget *>(basicPage), static_cast<QWidget *>(setupPage),
+                          static_cast<QWidget *>(advancedPage)})
+        page->setEnabled(allowed);
+}

@@ -27,6 +27,9 @@ public slots:
     void updateAllPages();
     void configurationLoaded();
     void flashWriting();
+    // The pages follow the link: no edits while the unit's record is still
+    // on its way.
+    void setEditingAllowed(bool allowed);
 
 private:
     void buildPageList();

@@ -210,6 +210,8 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
 
 void toolWidget::loadConfigFile()
 {
+    if (!loadButton->isEnabled())
+        return; // the shortcut too waits for the unit's record
     const std::optional<QString> name = chooseConfigFile(tr("Open Config File"), true);
     if (!name)
         return;
@@ -230,4 +232,9 @@ void toolWidget::saveConfigFile()
 void toolWidget::writeFlash()
 {
     emit flashWriting();
+}
+
+void toolWidget::setLoadingAllowed(bool allowed)
+{
+    loadButton->setEnabled(allowed);
 }

@@ -40,6 +40,8 @@ public slots:
     void loadConfigFile();
     void saveConfigFile();
     void writeFlash();
+    // LoadConfig waits, like the pages, for the unit's record.
+    void setLoadingAllowed(bool allowed);
 
 private:
     QPushButton *connectButton;

@@ -19,12 +19,17 @@ struct LinkHarness
     QStringList messages;
     QStringList states;
     QList<LinkFrame> sent;
+    // While set, replies are kept back here instead of reaching the engine,
+    // so a test can hand them over late, twice or not at all.
+    bool holdReplies = false;
+    QList<QByteArray> held;
     QSignalSpy parameterChanged{&engine, &LinkEngine::parameterChanged};
     QSignalSpy telemetryChanged{&engine, &LinkEngine::telemetryChanged};
 
     LinkHarness()
     {
         unit.setClockMs(0);
+        engine.portOpened(QStringLiteral("unit"));
         QObject::connect(&engine, &LinkEngine::messageText, [this](const QString &t) { messages << t; });
         QObject::connect(&engine, &LinkEngine::stateText, [this](const QString &t) { states << t; });
     }
@@ -35,7 +40,10 @@ struct LinkHarness
         sent << frame;
         const QByteArray reply = unit.receive(frame.toByteArray());
         engine.countTick();
-        engine.feed(reply);
+        if (holdReplies)
+            held << reply;
+        else
+            engine.feed(reply);
     }
     // Ticks until the predicate holds; returns the ticks taken, -1 past the limit.
     template<typename Pred>

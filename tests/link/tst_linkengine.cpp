@@ -227,29 +227,40 @@ void tst_LinkEngine::lateReplyMovesBack()
 {
     LinkHarness h;
     h.download();
-    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_5);
-    LinkFrame ack2 = LinkFrame::build(0, DLU_WRITE_SFID_PARAM_2, h.record);
-    h.engine.handleReply(ack2);
+    h.holdReplies = true;
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    h.tick();
+    h.engine.feed(h.held.takeFirst()); // block 1 acknowledged
+    h.tick();
+    h.tick(); // block 2 went out twice; both answers are still on the way
+    h.engine.feed(h.held.takeFirst());
+    for (int i = 0; i < 2; ++i) { // blocks 3 and 4, answered at once
+        h.tick();
+        h.engine.feed(h.held.takeLast());
+    }
+    QCOMPARE(int(h.engine.subframe()), int(DLU_WRITE_SFID_PARAM_5));
+    h.engine.feed(h.held.takeFirst()); // the late second answer for block 2
     QCOMPARE(int(h.engine.subframe()), int(DLU_WRITE_SFID_PARAM_3));
 }
 
 void tst_LinkEngine::repeatedDownloadReply()
 {
     LinkHarness h;
+    h.holdReplies = true;
     h.engine.startOver();
-    h.tick(); // block 1 stored, requesting 2
-    h.tick(); // block 2 stored, requesting 3
-    DeviceParameters unitRecord = h.unit.workingRecord();
-    unitRecord.servo_trim_0 = 77; // block 1, as the repeated reply now carries it
-    LinkFrame block1;
-    block1.bytes[LinkFrame::ByteSubframe] = DLU_DOWN_SFID_PARAM_1;
-    ParameterBlocks::fill(1, unitRecord, block1.payload(), ParameterBlocks::UnitToPc);
-    block1.seal();
-    h.engine.handleReply(block1);
-    QCOMPARE(h.record.servo_trim_0, qint8(77)); // stored again
+    h.tick();
+    h.unit.workingRecord().servo_trim_0 = 77; // the repeated request's answer carries it
+    h.tick();
+    h.engine.feed(h.held.takeFirst()); // block 1 stored, requesting 2
+    h.tick();
+    h.engine.feed(h.held.takeFirst()); // the answer to the repeated request
     QCOMPARE(int(h.engine.subframe()), int(DLU_DOWN_SFID_PARAM_2));
-    QCOMPARE(h.messages.count("Download Parameters Now..."), 2);
-    QCOMPARE(h.tickUntil([&] { return h.parameterChanged.count() == 1; }), 7);
+    h.holdReplies = false;
+    h.engine.feed(h.held.takeFirst());
+    QCOMPARE(h.tickUntil([&] { return h.parameterChanged.count() == 1; }), 6);
+    QCOMPARE(h.record.servo_trim_0, qint8(77)); // stored again
+    QCOMPARE(h.messages.count("Download Parameters Now..."), 1);
+    QCOMPARE(h.messages.count("Download Parameters Completely"), 1);
 }
 
 void tst_LinkEngine::telemetryDecoded()

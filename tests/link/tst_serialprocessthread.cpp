@@ -1,4 +1,5 @@
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
@@ -26,11 +27,12 @@ struct Link
 {
     toolWidget toolBar;
     statusWidget statusBar;
+    SimulatedPortProvider simulated;
     std::unique_ptr<SerialProcessThread> link;
 
     Link()
     {
-        link = std::make_unique<SerialProcessThread>(&toolBar, &statusBar);
+        link = std::make_unique<SerialProcessThread>(&toolBar, &statusBar, &simulated);
         link->tickTimer()->stop();
         link->refreshTimer()->stop();
     }
@@ -155,23 +157,23 @@ void tst_SerialProcessThread::refreshNoticesChangedNames()
 void tst_SerialProcessThread::noRefreshWhileLive()
 {
     Link l;
-    l.select(SerialProcessThread::simulatedPortName());
-    l.link->simulatedUnit().setLatencyMs(0);
+    l.select(SimulatedPortProvider::name());
+    l.simulated.unit().setLatencyMs(0);
     l.link->serialConnect();
     QVERIFY(l.tick());
     qputenv("VRN_EXTRA_PORTS", "/tmp/new");
     l.link->timeUpdateDevice();
     QVERIFY(!l.link->portNames().contains("/tmp/new"));
-    QCOMPARE(l.toolBar.portComboBox->currentText(), SerialProcessThread::simulatedPortName());
+    QCOMPARE(l.toolBar.portComboBox->currentText(), SimulatedPortProvider::name());
 }
 
 void tst_SerialProcessThread::simulatedUnitConnectAndDownload()
 {
     Link l;
     QSignalSpy changed(l.link.get(), &SerialProcessThread::parameterChanged);
-    l.select(SerialProcessThread::simulatedPortName());
-    l.link->simulatedUnit().setLatencyMs(0);
-    l.link->simulatedUnit().setModel(SimulatedUnit::ModelX1);
+    l.select(SimulatedPortProvider::name());
+    l.simulated.unit().setLatencyMs(0);
+    l.simulated.unit().setModel(SimulatedUnit::ModelX1);
     QCOMPARE(l.state(), QString("Unconnected"));
     emit l.toolBar.serialConnect();
     QVERIFY(l.link->isPortOpen());
@@ -179,23 +181,23 @@ void tst_SerialProcessThread::simulatedUnitConnectAndDownload()
     QCOMPARE(l.state(), QString("Connected"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(int(l.link->deviceModel()), 10);
-    QCOMPARE(deviceParameters().phi_ktotal, l.link->simulatedUnit().workingRecord().phi_ktotal);
+    QCOMPARE(deviceParameters().phi_ktotal, l.simulated.unit().workingRecord().phi_ktotal);
 }
 
 void tst_SerialProcessThread::disconnectTexts()
 {
     Link l;
-    l.select(SerialProcessThread::simulatedPortName());
-    l.link->simulatedUnit().setLatencyMs(0);
+    l.select(SimulatedPortProvider::name());
+    l.simulated.unit().setLatencyMs(0);
     emit l.toolBar.serialConnect();
     l.tickUntilMessage("Download Parameters Completely", 8);
     emit l.toolBar.serialDisconnect();
     QVERIFY(!l.link->isPortOpen());
     QCOMPARE(l.state(), QString("Unconnected"));
     QCOMPARE(l.message(), QString("--------------"));
-    const int handled = l.link->simulatedUnit().framesHandled();
+    const int handled = l.simulated.unit().framesHandled();
     l.tick();
-    QCOMPARE(l.link->simulatedUnit().framesHandled(), handled); // nothing sent
+    QCOMPARE(l.simulated.unit().framesHandled(), handled); // nothing sent
     // Written whatever the state.
     l.statusBar.setMessageText("x");
     emit l.toolBar.serialDisconnect();
@@ -244,7 +246,7 @@ void tst_SerialProcessThread::portInUseIsReported()
 void tst_SerialProcessThread::closesPortWhenProgramEnds()
 {
     Link l;
-    l.select(SerialProcessThread::simulatedPortName());
+    l.select(SimulatedPortProvider::name());
     l.link->serialConnect();
     QVERIFY(l.link->isPortOpen());
     QTimer::singleShot(0, qApp, &QCoreApplication::quit);

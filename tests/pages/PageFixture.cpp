@@ -9,7 +9,7 @@
 PageFixture::PageFixture()
 {
     deviceParameters() = DeviceParameters();
-    link = new SerialProcessThread(&toolBar, &statusBar);
+    link = new SerialProcessThread(&toolBar, &statusBar, &simulated);
     link->tickTimer()->stop();
     link->refreshTimer()->stop();
     unit().setLatencyMs(0);
@@ -40,7 +40,7 @@ void PageFixture::tick()
 
 bool PageFixture::connectAndDownload()
 {
-    toolBar.portComboBox->setCurrentText(SerialProcessThread::simulatedPortName());
+    toolBar.portComboBox->setCurrentText(SimulatedPortProvider::name());
     link->serialConnect();
     return tickUntil([this] { return messages.endsWith(QStringLiteral("Download Parameters Completely")); }) > 0;
 }

@@ -2,6 +2,7 @@
 
 #include "DeviceParameters.h"
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
@@ -17,6 +18,7 @@ struct PageFixture
 {
     toolWidget toolBar;
     statusWidget statusBar;
+    SimulatedPortProvider simulated;
     SerialProcessThread *link;
     QList<LinkFrame> sent;    // every frame that reached the unit
     QStringList messages;     // every message text, in order
@@ -25,7 +27,7 @@ struct PageFixture
     PageFixture();
     ~PageFixture();
 
-    SimulatedUnit &unit() { return link->simulatedUnit(); }
+    SimulatedUnit &unit() { return simulated.unit(); }
     // One tick: the link sends its frame, the unit's reply is handled.
     void tick();
     // Ticks until the predicate holds; the ticks taken, or -1 past the limit.

@@ -133,7 +133,7 @@ private slots:
     void telemetryDisplay();
     void elevatorRunsRightToLeft();
     void failSafe();
-    void failSafeReplacedByTabChange();
+    void failSafeNotReplacedByTabChange();
     void failSafeWithoutUnit();
 
 private:
@@ -988,7 +988,7 @@ void tst_SetupPage::failSafe()
     QVERIFY(f->messages.contains("Set fail protect successfully"));
 }
 
-void tst_SetupPage::failSafeReplacedByTabChange()
+void tst_SetupPage::failSafeNotReplacedByTabChange()
 {
     QVERIFY(download());
     showPage(true);
@@ -998,8 +998,12 @@ void tst_SetupPage::failSafeReplacedByTabChange()
     page->setCurrentTab(TrimTab);
     f->clearLog();
     f->tick();
-    QCOMPARE(int(f->sent.first().command()), int(CMD_CUT_PID));
-    QVERIFY(!f->unit().failSafeStored());
+    f->tick();
+    // The fail-safe goes out first; the Trim tab's mode follows it.
+    QCOMPARE(int(f->sent.at(0).command()), int(CMD_SET_FAIL_PROTECT));
+    QCOMPARE(int(f->sent.at(1).command()), int(CMD_CUT_PID));
+    QVERIFY(f->unit().failSafeStored());
+    QVERIFY(!f->unit().controlLoopsRunning());
 }
 
 void tst_SetupPage::failSafeWithoutUnit()
@@ -1009,7 +1013,9 @@ void tst_SetupPage::failSafeWithoutUnit()
     QTest::mouseClick(w<QPushButton>("SetFailProtectPushButton"), Qt::LeftButton);
     QCOMPARE(deviceParameters(), before);
     QCOMPARE(f->uploadRequests, 0);
-    QCOMPARE(f->link->protocol().command(), CMD_SET_FAIL_PROTECT);
+    // Nothing waits to surprise a unit plugged in later; the pilot is told.
+    QVERIFY(f->link->protocol().command() != CMD_SET_FAIL_PROTECT);
+    QCOMPARE(f->messages.last(), QString("No unit connected: fail safe was not set"));
 }
 
 // Pictures of five tabs for docs/, after a download from the simulated unit.

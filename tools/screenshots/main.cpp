@@ -5,6 +5,7 @@
 // <folder>/window-<lang>-<page>[-<tab>].png.
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -77,7 +78,7 @@ private:
 bool connectSimulatedUnit(mainWidget &window)
 {
     auto *toolBar = window.findChild<toolWidget *>();
-    const int row = toolBar->portComboBox->findText(SerialProcessThread::simulatedPortName());
+    const int row = toolBar->portComboBox->findText(SimulatedPortProvider::name());
     if (row < 0) {
         fail("no simulated unit in the port list");
         return false;
