@@ -102,7 +102,9 @@ void LinkEngine::acknowledge(quint8 code)
 {
     switch (code) {
     case CMD_SET_FAIL_PROTECT:
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Set fail protect successfully"));
+        emit messageText(QCoreApplication::translate(
+            "SerialProcessThread",
+            "Fail safe set: the unit holds the current stick and switch positions if the signal is lost"));
         break;
     case CMD_SAVE_FLASH:
         emit messageText(QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
