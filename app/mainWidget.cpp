@@ -10,6 +10,7 @@
 #include "toolWidget.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
 #include <QGuiApplication>
@@ -48,7 +49,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     titleWidget *titleBar = createTitleBar();
 
     // 10.
-    auto *toolBar = new toolWidget;
+    toolBar = new toolWidget;
     toolBar->setFocus(Qt::OtherFocusReason);
 
     // 11.
@@ -85,11 +86,14 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(link, &SerialProcessThread::parameterChanged, navigator, &contentWidget::updateAllPages);
     connect(toolBar, &toolWidget::configurationLoaded, navigator, &contentWidget::configurationLoaded);
     connect(toolBar, &toolWidget::flashWriting, navigator, &contentWidget::flashWriting);
-    connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::setMessageText);
     connect(&link->protocol(), &LinkEngine::editingAllowedChanged, navigator,
             &contentWidget::setEditingAllowed);
     connect(&link->protocol(), &LinkEngine::editingAllowedChanged, toolBar,
             &toolWidget::setLoadingAllowed);
+    connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
+    connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
+    toolBar->setLinkEngine(&link->protocol());
+    toolBar->setValueRanges(navigator->valueRanges());
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.
@@ -103,6 +107,17 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 mainWidget::~mainWidget()
 {
     delete link;
+}
+
+void mainWidget::closeEvent(QCloseEvent *event)
+{
+    if (!toolBar->confirmLeaving(toolWidget::ClosingWindow)) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the window ends the program, even with the skin chooser open.
+    QCoreApplication::quit();
 }
 
 titleWidget *mainWidget::createTitleBar()

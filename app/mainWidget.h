@@ -12,6 +12,7 @@
 class SerialProcessThread;
 class SimulatedPortProvider;
 class titleWidget;
+class toolWidget;
 
 // The frameless main window: title bar, tool bar, page navigator and status
 // bar top to bottom, painted with the chosen skin inside rounded corners.
@@ -43,6 +44,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Changes the unit has not written to flash are asked about first.
+    void closeEvent(QCloseEvent *event) override;
 
 private slots:
     void showMax();
@@ -58,6 +61,7 @@ private:
     QPoint savedPos;
     std::unique_ptr<SimulatedPortProvider> simulated;
     SerialProcessThread *link = nullptr;
+    toolWidget *toolBar = nullptr;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).
     bool maximised = false;

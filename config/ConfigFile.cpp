@@ -6,21 +6,36 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringList>
 #include <QTemporaryFile>
 #include <QVariant>
 
+#include <algorithm>
 #include <array>
+#include <optional>
 #include <cstdio>
 #include <cstring>
 
 namespace {
 
-// The low eight bits of a decimal integer text; anything else is 0.
-qint8 byteFromValue(const QVariant &value)
+// The text QSettings read for a key: a value with commas comes back as a list.
+QString readText(const QVariant &value)
 {
-    bool ok = false;
-    const int number = value.toString().toInt(&ok, 10);
-    return ok ? qint8(quint8(number & 0xff)) : qint8(0);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+QStringList unknownKeys(const QSettings &settings)
+{
+    QStringList unknown;
+    for (const QString &name : settings.allKeys()) {
+        const bool known = std::any_of(configKeys().begin(), configKeys().end(),
+                                       [&](const ConfigKey &k) { return name == QLatin1String(k.key); });
+        if (!known)
+            unknown << name;
+    }
+    return unknown;
 }
 
 QString valueText(const DeviceParameters &record, const ConfigKey &key)
@@ -101,7 +116,8 @@ bool replaceFile(const QString &from, const QString &to)
 
 } // namespace
 
-ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
+ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
+                               const ValueRanges &ranges)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
@@ -117,24 +133,39 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
     QSettings settings(fileName, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
         return {ConfigResult::Unreadable, fileName};
-    std::array<qint8, ConfigKeyCount> values{};
+    // Everything is checked before anything is stored: a file is taken whole
+    // or not at all.
+    std::array<std::optional<qint8>, ConfigKeyCount> values{};
     int present = 0;
     for (int i = 0; i < ConfigKeyCount; ++i) {
         const ConfigKey &key = configKeys()[i];
-        if (!key.loaded)
-            continue;
         const QString name = QLatin1String(key.key);
-        if (settings.contains(name))
-            ++present;
-        values[i] = byteFromValue(settings.value(name, QString()));
+        if (!key.loaded || !settings.contains(name))
+            continue;
+        const QString text = readText(settings.value(name));
+        bool ok = false;
+        const int number = text.toInt(&ok, 10);
+        if (!ok) {
+            ConfigResult refused(ConfigResult::NotANumber, fileName);
+            refused.setOffending(name, text);
+            return refused;
+        }
+        if (!ranges.allows(key.offset, number)) {
+            ConfigResult refused(ConfigResult::OutOfRange, fileName);
+            refused.setOffending(name, text, ranges.describe(key.offset));
+            return refused;
+        }
+        values[i] = qint8(number);
+        ++present;
     }
-    if (present == 0)
-        return {ConfigResult::NoSettings, fileName};
+    ConfigResult result(present == 0 ? ConfigResult::NoSettings : ConfigResult::Loaded, fileName,
+                        present);
+    result.setUnknownKeys(unknownKeys(settings));
     for (int i = 0; i < ConfigKeyCount; ++i) {
-        if (configKeys()[i].loaded)
-            record.setByteAt(configKeys()[i].offset, values[i]);
+        if (values[i])
+            record.setByteAt(configKeys()[i].offset, *values[i]);
     }
-    return {ConfigResult::Loaded, fileName, present};
+    return result;
 }
 
 ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record)
@@ -143,6 +174,9 @@ ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &r
     const QFileInfo info(name);
     if (info.isDir())
         return {ConfigResult::IsDirectory, name};
+    // Following a link too: a pipe would block the window for good.
+    if (info.exists() && !info.isFile())
+        return {ConfigResult::NotRegular, name};
     // Through a link, the file it points to is replaced, not the link.
     const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target);

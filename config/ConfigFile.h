@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ConfigResult.h"
+#include "ValueRanges.h"
 
 #include <QString>
 
@@ -13,15 +14,19 @@ struct DeviceParameters;
 class ConfigFile
 {
 public:
-    // Reads the 62 loaded keys into `record`; an absent or non-decimal value
-    // gives 0, a value beyond a byte keeps its low eight bits. A file that
-    // cannot be read, or holds none of those keys, leaves the record as it
-    // was: a mistyped name must not zero the gains that go to the unit.
-    static ConfigResult load(const QString &fileName, DeviceParameters &record);
+    // Reads the loaded keys the file holds into `record`; a key the file
+    // lacks keeps the record's value. Every value is checked first: one that
+    // is not a decimal integer, or that `ranges` does not allow, refuses the
+    // whole file and the record stays as it was, as it does for a file that
+    // cannot be read or holds none of the keys. Keys no field is known by are
+    // reported, not read.
+    static ConfigResult load(const QString &fileName, DeviceParameters &record,
+                             const ValueRanges &ranges = ValueRanges());
 
     // Writes all 66 keys into saveName(fileName), keeping any other keys an
     // existing file holds. The new file is written beside the old one and
-    // renamed over it, so a failed save leaves the old file intact.
+    // renamed over it, so a failed save leaves the old file intact. A pipe
+    // or device of that name is refused: writing it would never end.
     static ConfigResult save(const QString &fileName, const DeviceParameters &record);
 
     // The name a save writes to: ".conf" is appended unless the name already

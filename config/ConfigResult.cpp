@@ -1,5 +1,7 @@
 #include "ConfigResult.h"
 
+#include "ConfigKey.h"
+
 #include <QFileInfo>
 
 QString ConfigResult::message() const
@@ -7,7 +9,7 @@ QString ConfigResult::message() const
     const QString file = QFileInfo(name).fileName();
     switch (code) {
     case Loaded:
-        return tr("Configuration loaded from %1").arg(file);
+        return loadedText(file);
     case Saved:
         return tr("Configuration saved to %1").arg(file);
     case NotFound:
@@ -17,13 +19,38 @@ QString ConfigResult::message() const
     case Unreadable:
         return tr("Cannot load %1: the file cannot be read").arg(file);
     case NoSettings:
+        if (!unknown.isEmpty())
+            return tr("Nothing loaded: %1 holds no gyro settings; unknown keys: %2")
+                .arg(file, unknown.join(QStringLiteral(", ")));
         return tr("Nothing loaded: %1 holds no gyro settings").arg(file);
+    case NotANumber:
+        return tr("Nothing loaded: in %1, %2 holds \"%3\", which is not a whole number")
+            .arg(file, badKey, badValue);
+    case OutOfRange:
+        return tr("Nothing loaded: in %1, %2 holds %3; allowed are %4")
+            .arg(file, badKey, badValue, allowedText);
     case IsDirectory:
         return tr("Cannot save %1: a folder of that name exists").arg(file);
     case NotWritable:
         return tr("Cannot save %1: the file cannot be written").arg(file);
+    case NotRegular:
+        return tr("Cannot save %1: it is not a regular file").arg(file);
     case KeptUnreadable:
         return tr("Cannot save %1: the existing file cannot be read").arg(file);
     }
     return QString();
+}
+
+QString ConfigResult::loadedText(const QString &file) const
+{
+    QString text = keys == LoadedKeyCount
+                       ? tr("Configuration loaded from %1").arg(file)
+                       : tr("Loaded %1 of %2 settings from %3; the other %4 kept their values")
+                             .arg(keys)
+                             .arg(LoadedKeyCount)
+                             .arg(file)
+                             .arg(LoadedKeyCount - keys);
+    if (!unknown.isEmpty())
+        text += tr("; unknown keys ignored: %1").arg(unknown.join(QStringLiteral(", ")));
+    return text;
 }

@@ -11,6 +11,22 @@
         <source>Governor On</source>
         <translation>Governor On</translation>
     </message>
+    <message>
+        <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+
+Calibrate the governor now?</source>
+        <translation>Calibration makes the unit learn the engine's speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+
+Calibrate the governor now?</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>Calibrate</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>AdvanceSettingPageUi</name>
@@ -313,6 +329,30 @@ Tail Comp.</translation>
         <source>Cannot save %1: the existing file cannot be read</source>
         <translation>Cannot save %1: the existing file cannot be read</translation>
     </message>
+    <message>
+        <source>Nothing loaded: %1 holds no gyro settings; unknown keys: %2</source>
+        <translation>Nothing loaded: %1 holds no gyro settings; unknown keys: %2</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
+        <translation>Nothing loaded: in %1, %2 holds "%3", which is not a whole number</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
+        <translation>Nothing loaded: in %1, %2 holds %3; allowed are %4</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it is not a regular file</source>
+        <translation>Cannot save %1: it is not a regular file</translation>
+    </message>
+    <message>
+        <source>Loaded %1 of %2 settings from %3; the other %4 kept their values</source>
+        <translation>Loaded %1 of %2 settings from %3; the other %4 kept their values</translation>
+    </message>
+    <message>
+        <source>; unknown keys ignored: %1</source>
+        <translation>; unknown keys ignored: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigureSettingPage</name>
@@ -335,6 +375,26 @@ Tail Comp.</translation>
     <message>
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>Servo type</translation>
+    </message>
+    <message>
+        <source>Change the servo type to &quot;%1&quot;?
+
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
+        <translation>Change the servo type to "%1"?
+
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo's data sheet first.</translation>
+    </message>
+    <message>
+        <source>Change servo type</source>
+        <translation>Change servo type</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -719,6 +779,10 @@ Tail Comp.</translation>
         <source>Cyclic Limit</source>
         <translation>Cyclic Limit</translation>
     </message>
+    <message>
+        <source>Captures the current stick and switch positions of your transmitter: the unit holds them if the receiver signal is lost. Set them first, then press.</source>
+        <translation>Captures the current stick and switch positions of your transmitter: the unit holds them if the receiver signal is lost. Set them first, then press.</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -825,10 +889,6 @@ Tail Comp.</translation>
         <translation>Connected</translation>
     </message>
     <message>
-        <source>Set fail protect successfully</source>
-        <translation>Set fail protect successfully</translation>
-    </message>
-    <message>
         <source>Write flash successfully</source>
         <translation>Write flash successfully</translation>
     </message>
@@ -887,6 +947,17 @@ Tail Comp.</translation>
     <message>
         <source>Port %1 was lost: %2</source>
         <translation>Port %1 was lost: %2</translation>
+    </message>
+    <message>
+        <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
+        <translation>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1124,70 @@ Tail Comp.</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</source>
+        <translation>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>Not written to flash</translation>
+    </message>
+    <message>
+        <source>Write to flash first</source>
+        <translation>Write to flash first</translation>
+    </message>
+    <message>
+        <source>Leave them unsaved</source>
+        <translation>Leave them unsaved</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 is not present: nothing was written to flash</source>
+        <translation>%1 is not present: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>No unit answers: nothing was written to flash</source>
+        <translation>No unit answers: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>Written to flash; disconnected from %1</source>
+        <translation>Written to flash; disconnected from %1</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 already exists.
+
+Replace it?</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,22 @@
         <source>Governor On</source>
         <translation>定速开启</translation>
     </message>
+    <message>
+        <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+
+Calibrate the governor now?</source>
+        <translation>校准会让陀螺仪学习发动机的转速信号：下次动力升到全油门时，陀螺仪把当时的旋翼转速作为定速要保持的转速。运转时请按住直升机，远离旋翼。
+
+现在校准定速吗？</translation>
+    </message>
+    <message>
+        <source>Calibrate</source>
+        <translation>校准</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>AdvanceSettingPageUi</name>
@@ -313,6 +329,30 @@ Tail Comp.</source>
         <source>Cannot save %1: the existing file cannot be read</source>
         <translation>无法保存 %1：现有文件无法读取</translation>
     </message>
+    <message>
+        <source>Nothing loaded: %1 holds no gyro settings; unknown keys: %2</source>
+        <translation>未载入任何参数：%1 中没有陀螺仪设置；未知的键：%2</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
+        <translation>未载入任何参数：%1 中 %2 的值“%3”不是整数</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
+        <translation>未载入任何参数：%1 中 %2 的值为 %3；允许的值为 %4</translation>
+    </message>
+    <message>
+        <source>Cannot save %1: it is not a regular file</source>
+        <translation>无法保存 %1：该路径不是普通文件</translation>
+    </message>
+    <message>
+        <source>Loaded %1 of %2 settings from %3; the other %4 kept their values</source>
+        <translation>已从 %3 载入 %2 项参数中的 %1 项；其余 %4 项保持原值</translation>
+    </message>
+    <message>
+        <source>; unknown keys ignored: %1</source>
+        <translation>；已忽略未知的键：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigureSettingPage</name>
@@ -335,6 +375,26 @@ Tail Comp.</source>
     <message>
         <source>%1</source>
         <translation>%1</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>舵机类型</translation>
+    </message>
+    <message>
+        <source>Change the servo type to &quot;%1&quot;?
+
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
+        <translation>将舵机类型改为“%1”吗？
+
+以错误的帧频或中立脉宽驱动舵机可能会损坏舵机。请先查看舵机的说明书。</translation>
+    </message>
+    <message>
+        <source>Change servo type</source>
+        <translation>更改舵机类型</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -719,6 +779,10 @@ Tail Comp.</source>
         <source>Cyclic Limit</source>
         <translation>周期变距限制</translation>
     </message>
+    <message>
+        <source>Captures the current stick and switch positions of your transmitter: the unit holds them if the receiver signal is lost. Set them first, then press.</source>
+        <translation>记录遥控器当前的摇杆和开关位置：接收机信号丢失时，陀螺仪保持这些位置。请先摆好摇杆和开关，再按此按钮。</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -825,10 +889,6 @@ Tail Comp.</source>
         <translation>已连接</translation>
     </message>
     <message>
-        <source>Set fail protect successfully</source>
-        <translation>失控保护设置成功</translation>
-    </message>
-    <message>
         <source>Write flash successfully</source>
         <translation>写入闪存成功</translation>
     </message>
@@ -887,6 +947,17 @@ Tail Comp.</source>
     <message>
         <source>Port %1 was lost: %2</source>
         <translation>端口 %1 已断开：%2</translation>
+    </message>
+    <message>
+        <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
+        <translation>失控保护设置成功：信号丢失时，陀螺仪保持当前的摇杆和开关位置</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>
@@ -1053,6 +1124,70 @@ Tail Comp.</source>
     <message>
         <source>%1 (%2)</source>
         <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</source>
+        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+断开连接前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</source>
+        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+关闭前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</source>
+        <translation>%1 上的陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+连接 %2 前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>未写入闪存</translation>
+    </message>
+    <message>
+        <source>Write to flash first</source>
+        <translation>先写入闪存</translation>
+    </message>
+    <message>
+        <source>Leave them unsaved</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 is not present: nothing was written to flash</source>
+        <translation>找不到 %1：没有写入闪存</translation>
+    </message>
+    <message>
+        <source>No unit answers: nothing was written to flash</source>
+        <translation>陀螺仪没有应答：没有写入闪存</translation>
+    </message>
+    <message>
+        <source>Written to flash; disconnected from %1</source>
+        <translation>已写入闪存；已断开与 %1 的连接</translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+
+Replace it?</source>
+        <translation>%1 已存在。
+
+要替换它吗？</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
     </message>
 </context>
 <context>

@@ -361,8 +361,9 @@ void LinkEngine::completeCommand(quint8 code, bool confirmed)
     pending.remove(code);
     if (code == CMD_SET_FAIL_PROTECT) {
         if (confirmed)
-            emit messageText(QCoreApplication::translate("SerialProcessThread",
-                                                         "Set fail protect successfully"));
+            emit messageText(QCoreApplication::translate(
+                "SerialProcessThread", "Fail safe set: the unit holds the current stick and switch "
+                                       "positions if the signal is lost"));
         else
             emitNotice(QCoreApplication::translate(
                 "SerialProcessThread",
@@ -623,6 +624,5 @@ void LinkEngine::updateFlashState()
 
 void LinkEngine::emitNotice(const QString &text)
 {
-    emit messageText(text);
     emit noticeText(text);
 }

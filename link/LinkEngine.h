@@ -114,7 +114,8 @@ signals:
     void flashStateChanged(bool changesNotInFlash);
     // Progress texts, replaced by the next one.
     void messageText(const QString &text);
-    // Texts the pilot must read: an outcome that is not what was asked for.
+    // Texts the pilot must read, which progress texts must not hide: an
+    // outcome that is not what was asked for.
     void noticeText(const QString &text);
     void editingAllowedChanged(bool allowed);
     // Once per complete download, after parameterChanged().

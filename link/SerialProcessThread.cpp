@@ -18,6 +18,7 @@ SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *stat
     connect(&engine, &LinkEngine::telemetryChanged, this, &SerialProcessThread::telemetryChanged);
     connect(&engine, &LinkEngine::stateText, statusBar, &statusWidget::setStateText);
     connect(&engine, &LinkEngine::messageText, statusBar, &statusWidget::setMessageText);
+    connect(&engine, &LinkEngine::noticeText, statusBar, &statusWidget::showNotice);
 
     connect(&engine, &LinkEngine::flashStateChanged, statusBar, &statusWidget::setChangesNotInFlash);
 

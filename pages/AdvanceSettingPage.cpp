@@ -3,14 +3,23 @@
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
+#include "Question.h"
+#include "ValueRanges.h"
 #include "ui_AdvanceSettingPage.h"
 
 #include <QMutexLocker>
+#include <QRadioButton>
 
 namespace {
 
 constexpr quint8 ModelA1 = 11; // lacks the governor and the integral gains
 constexpr quint8 ModelX1 = 10;
+
+// governor_status: the page stores only off and calibrate; on comes from
+// the unit once calibrated.
+constexpr int GovernorOff = 0;
+constexpr int GovernorCalibrate = 1;
+constexpr int GovernorOn = 2;
 
 // The governor's "Reset " values, the same as the Basic page's presets.
 constexpr int ResetRpmTotalGain = 30;
@@ -356,9 +365,26 @@ void AdvanceSettingPage::rpmOffClicked()
     storeField(deviceParameters().governor_status, 0);
 }
 
+// The "On" button means "calibrate" unless the governor already runs: then
+// it changes nothing. Calibration is explained and confirmed before it is
+// stored, since the unit acts on it the next time the motor runs up.
 void AdvanceSettingPage::rpmOnClicked()
 {
-    storeField(deviceParameters().governor_status, 1);
+    const qint8 state = deviceParameters().governor_status;
+    if (updating || state == GovernorOn || state == GovernorCalibrate)
+        return;
+    const int answer = Question::ask(
+        this, tr("Calibrate RPM"),
+        tr("Calibration makes the unit learn the engine's speed signal: the next time the motor "
+           "runs up to full throttle, the unit takes that rotor speed as the speed the governor "
+           "holds. Hold the helicopter down and keep clear of the rotor while it runs.\n\n"
+           "Calibrate the governor now?"),
+        {tr("Calibrate"), tr("Cancel")});
+    if (answer != 0) {
+        takeBackOnClick(state);
+        return;
+    }
+    storeField(deviceParameters().governor_status, GovernorCalibrate);
 }
 
 // Each box that actually changes stores its own field and asks for its own
@@ -415,18 +441,43 @@ void AdvanceSettingPage::enableForModel(quint8 model)
 void AdvanceSettingPage::showGovernorState(qint8 state)
 {
     switch (state) {
-    case 0:
+    case GovernorOff:
         ui->RpmOffRadioButton->setChecked(true);
         break;
-    case 1:
+    case GovernorCalibrate:
         ui->RpmOnRadioButton->setChecked(true);
         ui->RpmOnRadioButton->setText(tr("Calibrate RPM"));
         break;
-    case 2:
+    case GovernorOn:
         ui->RpmOnRadioButton->setChecked(true);
         ui->RpmOnRadioButton->setText(tr("Governor On"));
         break;
     default:
         break;
     }
+}
+
+// The "On" click the pilot took back: the buttons show the state again, and
+// for a state neither stands for, neither is checked.
+void AdvanceSettingPage::takeBackOnClick(qint8 state)
+{
+    if (state == GovernorOff) {
+        showGovernorState(state);
+        return;
+    }
+    for (QRadioButton *button : {ui->RpmOffRadioButton, ui->RpmOnRadioButton}) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+        button->setAutoExclusive(true);
+    }
+}
+
+void AdvanceSettingPage::describeValues(ValueRanges &ranges) const
+{
+    int count = 0;
+    const SpinBinding *bindings = spinBindings(&count);
+    for (int i = 0; i < count; ++i)
+        ranges.allowRange(bindings[i].field, (ui->*bindings[i].box)->minimum(),
+                          (ui->*bindings[i].box)->maximum());
+    ranges.allowRange(&DeviceParameters::governor_status, GovernorOff, GovernorOn);
 }

@@ -5,6 +5,7 @@
 
 class QSpinBox;
 class SerialProcessThread;
+class ValueRanges;
 
 namespace Ui {
 class AdvanceSettingPageUi;
@@ -22,6 +23,8 @@ public:
     ~AdvanceSettingPage() override;
 
     void refreshFromParameters();
+    // The values this page lets the pilot set, from its own widgets.
+    void describeValues(ValueRanges &ranges) const;
 
 private slots:
     void rollGainPValueChanged(int value);
@@ -68,6 +71,7 @@ private:
     void makeConnections();
     void enableForModel(quint8 model);
     void showGovernorState(qint8 state);
+    void takeBackOnClick(qint8 state);
     void storeField(qint8 &field, int value);
 
     SerialProcessThread *link;

@@ -4,9 +4,13 @@
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
 #include "Telemetry.h"
+#include "ValueRanges.h"
+#include "Question.h"
 #include "ui_ConfigureSettingPage.h"
 
+#include <QComboBox>
 #include <QDebug>
+#include <QSignalBlocker>
 #include <QMutexLocker>
 
 namespace {
@@ -587,12 +591,32 @@ void ConfigureSettingPage::swashTypeChosen(int modelType)
 
 void ConfigureSettingPage::swashServoCurrentIndexChanged(int index)
 {
-    store(deviceParameters().swash_servotype, index + 1);
+    storeServoType(ui->SwashServoComboBox, deviceParameters().swash_servotype, index);
 }
 
 void ConfigureSettingPage::tailServoCurrentIndexChanged(int index)
 {
-    store(deviceParameters().tail_servotype, index + 1);
+    storeServoType(ui->TailServoComboBox, deviceParameters().tail_servotype, index);
+}
+
+// A servo driven at a frame rate or centre pulse it is not made for can
+// burn out, so a new type is stored only once the pilot confirms it.
+void ConfigureSettingPage::storeServoType(QComboBox *box, qint8 &field, int index)
+{
+    if (updating || index + 1 == field)
+        return;
+    const int answer = Question::ask(
+        this, tr("Servo type"),
+        tr("Change the servo type to \"%1\"?\n\nA servo driven at the wrong frame rate or "
+           "centre pulse can be damaged. Check the servo's data sheet first.")
+            .arg(box->itemText(index)),
+        {tr("Change servo type"), tr("Cancel")});
+    if (answer != 0) {
+        const QSignalBlocker blocker(box);
+        box->setCurrentIndex(field - 1);
+        return;
+    }
+    store(field, index + 1);
 }
 
 void ConfigureSettingPage::swashServoDirCh1Clicked(bool value)
@@ -676,7 +700,8 @@ SwashMixing::Servos ConfigureSettingPage::trimsFromRecord()
 SwashMixing::Servos ConfigureSettingPage::directionsFromRecord()
 {
     const DeviceParameters &p = deviceParameters();
-    return {p.servo_rev_0, p.servo_rev_1, p.servo_rev_2};
+    return {SwashMixing::direction(p.servo_rev_0), SwashMixing::direction(p.servo_rev_1),
+            SwashMixing::direction(p.servo_rev_2)};
 }
 
 // The pad moves the trims through the sliders: each slider that really
@@ -791,6 +816,27 @@ void ConfigureSettingPage::setFailProtect()
     link->setCommand(CMD_SET_FAIL_PROTECT);
 }
 
+void ConfigureSettingPage::describeValues(ValueRanges &ranges) const
+{
+    using D = DeviceParameters;
+    for (const ValueRow &row : valueRows())
+        ranges.allowRange(row.field, (ui->*row.spinBox)->minimum(), (ui->*row.spinBox)->maximum());
+    for (auto field : {&D::servo_rev_0, &D::servo_rev_1, &D::servo_rev_2, &D::servo_rev_3})
+        ranges.allowValues(field, {-1, 1});
+    ranges.allowRange(&D::motor_type, 0, ui->EngineTypeComboBox->count() - 1);
+    QList<int> receivers;
+    for (int i = 0; i < ui->ReceiverComboBox->count(); ++i)
+        receivers << receiverCodeForIndex(i);
+    ranges.allowValues(&D::receiver_type, receivers);
+    ranges.allowRange(&D::aux_function, 0, ui->AuxFunctionComboBox->count() - 1);
+    // 0: no flight mode, as a VRN-A1 keeps it.
+    ranges.allowRange(&D::pcset_mode, 0, ui->FlightModeComboBox->count());
+    ranges.allowRange(&D::swash_servotype, 1, ui->SwashServoComboBox->count());
+    ranges.allowRange(&D::tail_servotype, 1, ui->TailServoComboBox->count());
+    ranges.allowValues(&D::installation, QList<int>(mountValues.begin(), mountValues.end()));
+    ranges.allowRange(&D::model_type, SwashMixing::MechanicalMixer, SwashMixing::Ccpm90);
+}
+
 // ---- tabs and refresh
 
 void ConfigureSettingPage::setCurrentTab(int index)
@@ -878,10 +924,11 @@ void ConfigureSettingPage::refreshSwash()
 void ConfigureSettingPage::refreshDirections()
 {
     const DeviceParameters &p = deviceParameters();
-    ui->SwashServoDirCH1->setChecked(p.servo_rev_0 != 1);
-    ui->SwashServoDirCH2->setChecked(p.servo_rev_1 != 1);
-    ui->SwashServoDirCH3->setChecked(p.servo_rev_2 != 1);
-    ui->TailServoDir->setChecked(p.servo_rev_3 != 1);
+    // The arrow pad uses the same reading of the byte.
+    ui->SwashServoDirCH1->setChecked(SwashMixing::direction(p.servo_rev_0) < 0);
+    ui->SwashServoDirCH2->setChecked(SwashMixing::direction(p.servo_rev_1) < 0);
+    ui->SwashServoDirCH3->setChecked(SwashMixing::direction(p.servo_rev_2) < 0);
+    ui->TailServoDir->setChecked(SwashMixing::direction(p.servo_rev_3) < 0);
 }
 
 void ConfigureSettingPage::refreshTrimsAndTravel()

@@ -8,9 +8,11 @@
 
 #include <array>
 
+class QComboBox;
 class QLabel;
 class QSlider;
 class SerialProcessThread;
+class ValueRanges;
 
 namespace Ui {
 class ConfigureSettingPageUi;
@@ -31,6 +33,8 @@ public:
     ~ConfigureSettingPage() override;
 
     void refreshFromParameters();
+    // The values this page lets the pilot set, from its own widgets.
+    void describeValues(ValueRanges &ranges) const;
     void setCurrentTab(int index);
 
     // The swash geometry and mixing state the arrow pad works with.
@@ -101,6 +105,7 @@ private:
     // The storing slot shared by every one-field edit.
     void store(qint8 &field, int value);
     void storeDirection(qint8 &field, const char *trace, bool reversed);
+    void storeServoType(QComboBox *box, qint8 &field, int index);
     void swashTypeChosen(int modelType);
 
     void refreshReceiverTab();

@@ -5,6 +5,7 @@
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
+#include "ValueRanges.h"
 
 #include <QDoubleValidator>
 #include <QEvent>
@@ -84,9 +85,9 @@ private:
     QSlider *slider;
 };
 
-// The trim fields hold tenths of a degree in a signed byte.
-constexpr int TrimMin = -128;
-constexpr int TrimMax = 127;
+// The trim fields hold tenths of a degree in a signed byte; a typed value
+// is kept within the same limit on both sides.
+constexpr int TrimLimit = 127;
 // The arrows step only while the value is inside this band.
 constexpr int ArrowLimit = 125;
 
@@ -182,6 +183,36 @@ void writeResetAll(DeviceParameters &p)
     writeFlightDefaults(p);
 }
 
+// Targets are typed with a decimal point whatever the locale; a comma is
+// what many pilots type for it, so it becomes one as it is typed.
+class TargetValidator : public QDoubleValidator
+{
+public:
+    using QDoubleValidator::QDoubleValidator;
+
+    State validate(QString &input, int &pos) const override
+    {
+        input.replace(QLatin1Char(','), QLatin1Char('.'));
+        return QDoubleValidator::validate(input, pos);
+    }
+};
+
+// The spin boxes and their fields, in the order of the refresh.
+struct SpinField
+{
+    QSpinBox *Ui::MainSettingPageUi::*box;
+    qint8 DeviceParameters::*field;
+};
+const SpinField spinFields[] = {
+    {&Ui::MainSettingPageUi::RollAgilitySpinBox, &DeviceParameters::roll_agility},
+    {&Ui::MainSettingPageUi::RollGainSpinBox, &DeviceParameters::phi_ktotal},
+    {&Ui::MainSettingPageUi::PitchAgilitySpinBox, &DeviceParameters::pitch_agility},
+    {&Ui::MainSettingPageUi::PitchGainSpinBox, &DeviceParameters::theta_ktotal},
+    {&Ui::MainSettingPageUi::LeftSpinSpinBox, &DeviceParameters::left_spin},
+    {&Ui::MainSettingPageUi::RightSpinSpinBox, &DeviceParameters::right_spin},
+    {&Ui::MainSettingPageUi::TailGainSpinBox, &DeviceParameters::r_ktotal},
+};
+
 } // namespace
 
 MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *link)
@@ -234,10 +265,10 @@ void MainSettingPage::setRanges()
 
 void MainSettingPage::setUpTargets()
 {
-    targetValidator = new QDoubleValidator(-125.0, 125.0, 1, this);
+    targetValidator = new TargetValidator(-125.0, 125.0, 1, this);
     // The page shows and parses the targets with a decimal point whatever
-    // the system locale, so the validator must agree. A comma would pass as
-    // a group separator, yet "1,5" reads as no number and would store 0.
+    // the system locale, so the validator must agree. A comma the pilot types
+    // is turned into the point, never taken as a group separator.
     QLocale pointOnly = QLocale::c();
     pointOnly.setNumberOptions(QLocale::RejectGroupSeparator);
     targetValidator->setLocale(pointOnly);
@@ -313,13 +344,16 @@ void MainSettingPage::storeValue(qint8 &field, int value)
 
 void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit, const QString &text)
 {
-    const double degrees = text.toDouble(); // 0 for empty text, "-" and other non-numbers
-    if (updating)
+    bool isNumber = false;
+    const double degrees = text.toDouble(&isNumber);
+    // An empty box, a lone "-" or "." is the pilot still typing: the unit
+    // keeps its trim until a number stands there.
+    if (updating || !isNumber)
         return;
     const int tenths = qRound(qBound(-10000.0, degrees * 10.0, 10000.0));
     // The byte holds -12.8..12.7 degrees; a larger entry is kept at the
     // nearest end instead of wrapping round to the other side.
-    const qint8 stored = qint8(qBound(TrimMin, tenths, TrimMax));
+    const qint8 stored = qint8(qBound(-TrimLimit, tenths, TrimLimit));
     {
         QMutexLocker locker(&mutex);
         field = stored;
@@ -456,14 +490,17 @@ void MainSettingPage::refreshFromParameters()
     const DeviceParameters &p = deviceParameters();
     updating = true;
     // Out-of-range bytes show clamped; the record keeps them until an edit.
-    ui->RollAgilitySpinBox->setValue(p.roll_agility);
-    ui->RollGainSpinBox->setValue(p.phi_ktotal);
-    ui->PitchAgilitySpinBox->setValue(p.pitch_agility);
-    ui->PitchGainSpinBox->setValue(p.theta_ktotal);
-    ui->LeftSpinSpinBox->setValue(p.left_spin);
-    ui->RightSpinSpinBox->setValue(p.right_spin);
-    ui->TailGainSpinBox->setValue(p.r_ktotal);
+    for (const SpinField &f : spinFields)
+        (ui->*f.box)->setValue(p.*f.field);
     showTarget(ui->RollTargetLineEdit, p.flight_trim_phi);
     showTarget(ui->PitchTargetLineEdit, p.flight_trim_theta);
     updating = false;
+}
+
+void MainSettingPage::describeValues(ValueRanges &ranges) const
+{
+    for (const SpinField &f : spinFields)
+        ranges.allowRange(f.field, (ui->*f.box)->minimum(), (ui->*f.box)->maximum());
+    ranges.allowRange(&DeviceParameters::flight_trim_phi, -TrimLimit, TrimLimit);
+    ranges.allowRange(&DeviceParameters::flight_trim_theta, -TrimLimit, TrimLimit);
 }

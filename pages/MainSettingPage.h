@@ -6,6 +6,7 @@
 class QDoubleValidator;
 class QLineEdit;
 class SerialProcessThread;
+class ValueRanges;
 struct DeviceParameters;
 
 namespace Ui {
@@ -24,6 +25,8 @@ public:
     ~MainSettingPage() override;
 
     void refreshFromParameters();
+    // The values this page lets the pilot set, from its own widgets.
+    void describeValues(ValueRanges &ranges) const;
 
 public slots:
     void rollAgilityChanged(int value);

@@ -34,6 +34,14 @@ int mixerServo(SwashMixing::Axis axis)
     return 2;
 }
 
+// Truncation toward zero that does not lose a whole step to rounding: a
+// state derived from trim 10 may give 9.9999999.
+int towardZero(double value)
+{
+    constexpr double tolerance = 1e-9;
+    return int(std::trunc(value + (value < 0 ? -tolerance : tolerance)));
+}
+
 } // namespace
 
 bool SwashMixing::applyGeometry(int modelType)
@@ -75,8 +83,8 @@ SwashMixing::Servos SwashMixing::servoTrims(const Servos &directions) const
     const double ch1 = common + pitchFactor * trimPitch - rollFactor * trimRoll;
     const double ch2 = common + pitchFactor * trimPitch + rollFactor * trimRoll;
     const double ch3 = common - ch3PitchFactor * trimPitch;
-    return {int(std::trunc(ch1)) * directions[0], int(std::trunc(ch2)) * directions[1],
-            int(std::trunc(ch3)) * directions[2]};
+    return {towardZero(ch1) * directions[0], towardZero(ch2) * directions[1],
+            towardZero(ch3) * directions[2]};
 }
 
 std::optional<SwashMixing::Servos> SwashMixing::arrow(int modelType, Axis axis, int delta,
@@ -87,18 +95,27 @@ std::optional<SwashMixing::Servos> SwashMixing::arrow(int modelType, Axis axis, 
     if (modelType == MechanicalMixer) {
         result = mixerArrow(axis, delta, trims, directions);
     } else if (isCcpm(modelType) && hasGeometry()) {
-        if (deriveFirst)
+        if (deriveFirst || limitedTrims(servoTrims(directions)) != trims)
             derive(trims, directions);
         if (withinLimit(trims[0]) || withinLimit(trims[1]) || withinLimit(trims[2])) {
             member(axis) += delta;
             result = servoTrims(directions);
+            // A servo held at its limit: the state takes what the servos
+            // really show, not a position beyond it.
+            if (limitedTrims(result) != result)
+                derive(limitedTrims(result), directions);
         }
     } else {
         return std::nullopt;
     }
-    for (int &trim : result)
+    return limitedTrims(result);
+}
+
+SwashMixing::Servos SwashMixing::limitedTrims(Servos trims)
+{
+    for (int &trim : trims)
         trim = limited(trim);
-    return result;
+    return trims;
 }
 
 SwashMixing::Servos SwashMixing::mixerArrow(Axis axis, int delta, Servos trims,

@@ -49,6 +49,10 @@ public:
     double trimRoll = 0;
     double trimPitch = 0;
 
+    // A servo direction byte as the page shows and uses it: 1 is normal, any
+    // other value (-1, or what an unknown unit sent) reversed.
+    static int direction(int reverseByte) { return reverseByte == 1 ? 1 : -1; }
+
     static bool isCcpm(int modelType) { return modelType >= Ccpm120 && modelType <= Ccpm90; }
 
     // Sets the four factors of a CCPM type; any other type leaves them.
@@ -63,7 +67,11 @@ public:
     // multiplied by its direction.
     Servos servoTrims(const Servos &directions) const;
 
-    // One click of the arrow pad: `delta` is sign times step on `axis`.
+    // One click of the arrow pad: `delta` is sign times step on `axis`. It
+    // starts from `trims` as the pilot sees them: the mixing state is derived
+    // again whenever it no longer gives those trims (a trim typed or moved
+    // since), and it follows a trim held at the limit, so a step back always
+    // starts from the limit.
     // Returns the three trims to show, limited to +-TrimLimit, or nothing when
     // the pad has nothing sound to compute with (a swash type the pad does not
     // know, or a CCPM type before any geometry was applied).
@@ -74,6 +82,7 @@ public:
 
     static bool withinLimit(int trim) { return trim >= -TrimLimit && trim <= TrimLimit; }
     static int limited(int trim) { return qBound(-TrimLimit, trim, TrimLimit); }
+    static Servos limitedTrims(Servos trims);
 
 private:
     Servos mixerArrow(Axis axis, int delta, Servos trims, const Servos &directions) const;

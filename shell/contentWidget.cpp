@@ -4,6 +4,7 @@
 #include "ConfigureSettingPage.h"
 #include "MainSettingPage.h"
 #include "SerialProcessThread.h"
+#include "ValueRanges.h"
 #include "updatesettingpage.h"
 
 #include <QDebug>
@@ -102,6 +103,15 @@ void contentWidget::refreshParameterPages()
     basicPage->refreshFromParameters();
     setupPage->refreshFromParameters();
     advancedPage->refreshFromParameters();
+}
+
+ValueRanges contentWidget::valueRanges() const
+{
+    ValueRanges ranges;
+    basicPage->describeValues(ranges);
+    setupPage->describeValues(ranges);
+    advancedPage->describeValues(ranges);
+    return ranges;
 }
 
 void contentWidget::updateAllPages()

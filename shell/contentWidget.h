@@ -9,6 +9,7 @@ class QListWidget;
 class QListWidgetItem;
 class QStackedWidget;
 class SerialProcessThread;
+class ValueRanges;
 class updatesettingpage;
 
 // The middle of the window: the page list on the left, the chosen page on
@@ -21,6 +22,8 @@ public:
 
     QListWidget *pages() const { return pageList; }
     QStackedWidget *stack() const { return pageStack; }
+    // What the three parameter pages let the pilot set, for checking files.
+    ValueRanges valueRanges() const;
 
 public slots:
     void changePage(QListWidgetItem *current, QListWidgetItem *previous);

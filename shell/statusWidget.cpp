@@ -1,5 +1,7 @@
 #include "statusWidget.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -34,7 +36,52 @@ void statusWidget::setStateText(const QString &text)
 
 void statusWidget::setMessageText(const QString &text)
 {
+    if (noticeShown) {
+        heldMessage = text;
+        messageHeld = true;
+        return;
+    }
     messageLabel->setText(text);
+}
+
+QString statusWidget::messageText() const
+{
+    return messageLabel->text();
+}
+
+void statusWidget::showNotice(const QString &text)
+{
+    messageLabel->setText(text);
+    messageHeld = false;
+    if (!noticeShown && qApp)
+        qApp->installEventFilter(this);
+    noticeShown = true;
+}
+
+// The press that ends a notice is not consumed: it still does what the
+// pilot meant it for.
+bool statusWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::KeyPress:
+        releaseNotice();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void statusWidget::releaseNotice()
+{
+    if (!noticeShown)
+        return;
+    noticeShown = false;
+    qApp->removeEventFilter(this);
+    if (messageHeld)
+        messageLabel->setText(heldMessage);
+    messageHeld = false;
 }
 
 void statusWidget::setChangesNotInFlash(bool notInFlash)

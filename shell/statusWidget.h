@@ -6,7 +6,8 @@ class QLabel;
 
 // The bottom band: activity messages on the left, the connection state on the
 // right, and between them a warning while the unit holds changes not yet
-// written to flash. Only the link writes to it.
+// written to flash. The link writes its progress into it; the shell shows
+// notices the pilot must read, which progress messages do not overwrite.
 class statusWidget : public QWidget
 {
     Q_OBJECT
@@ -15,11 +16,27 @@ public:
     explicit statusWidget(QWidget *parent = nullptr);
 
     void setStateText(const QString &text);
+    // Progress text; while a notice shows it waits behind it, and the latest
+    // one appears once the pilot has acted.
     void setMessageText(const QString &text);
+    // A message the pilot must read (a file refused or partly loaded, a
+    // command not confirmed): it stays until the pilot's next click or key
+    // press anywhere in the program.
+    void showNotice(const QString &text);
+    bool isNoticeShown() const { return noticeShown; }
+    QString messageText() const;
     // The unit holds changes that a power cycle would lose.
     void setChangesNotInFlash(bool notInFlash);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void releaseNotice();
+
+    bool noticeShown = false;
+    bool messageHeld = false;
+    QString heldMessage;
     QLabel *messageLabel;
     QLabel *stateLabel;
     QLabel *flashLabel;

@@ -49,7 +49,8 @@ void titleWidget::createButtons()
     connect(skinButton, &QPushButton::clicked, this, &titleWidget::showSkin);
     connect(menuButton, &QPushButton::clicked, this, &titleWidget::showMenu);
     connect(minButton, &QPushButton::clicked, this, &titleWidget::showMin);
-    connect(closeButton, &QPushButton::clicked, qApp, &QCoreApplication::quit);
+    // Through the window's close, which asks about changes not in flash.
+    connect(closeButton, &QPushButton::clicked, this, [this] { window()->close(); });
 }
 
 void titleWidget::layOut()

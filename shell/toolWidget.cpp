@@ -2,11 +2,15 @@
 
 #include "toolButton.h"
 
+#include "Question.h"
+
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "LinkEngine.h"
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -169,16 +173,124 @@ void toolWidget::connectPort()
     // The button records the user's choice; the status bar shows whether the
     // unit really answers.
     if (connected) {
-        emit serialDisconnect();
-        connectButton->setText(tr("Connect"));
-        connected = false;
-        portComboBox->setEnabled(true);
+        if (confirmLeaving(Disconnecting))
+            endConnection();
     } else {
-        emit serialConnect();
-        connectButton->setText(tr("Disconnect"));
-        connected = true;
-        portComboBox->setEnabled(false);
+        const bool elsewhere =
+            !connectedPort.isEmpty() && portComboBox->currentText() != connectedPort;
+        if (!elsewhere || confirmLeaving(ConnectingElsewhere))
+            startConnection();
     }
+}
+
+void toolWidget::startConnection()
+{
+    connectedPort = portComboBox->currentText();
+    emit serialConnect();
+    connectButton->setText(tr("Disconnect"));
+    connected = true;
+    portComboBox->setEnabled(false);
+}
+
+void toolWidget::endConnection()
+{
+    emit serialDisconnect();
+    connectButton->setText(tr("Connect"));
+    connected = false;
+    portComboBox->setEnabled(true);
+}
+
+void toolWidget::setLinkEngine(LinkEngine *protocol)
+{
+    engine = protocol;
+    connect(engine, &LinkEngine::flashStateChanged, this, &toolWidget::flashStateChanged);
+    // Queued: the link announces a loss before it counts itself as lost.
+    connect(engine, &LinkEngine::stateText, this, &toolWidget::linkStateChanged,
+            Qt::QueuedConnection);
+    connect(engine, &LinkEngine::parameterChanged, this, &toolWidget::recordDownloaded);
+}
+
+bool toolWidget::confirmLeaving(Leaving leaving)
+{
+    afterFlash.reset();
+    if (!engine || !engine->hasChangesNotInFlash())
+        return true;
+    QString text;
+    switch (leaving) {
+    case Disconnecting:
+        text = tr("The unit holds changes not written to flash; it loses them when it is "
+                  "switched off.\n\nWrite them to flash before disconnecting?");
+        break;
+    case ClosingWindow:
+        text = tr("The unit holds changes not written to flash; it loses them when it is "
+                  "switched off.\n\nWrite them to flash before closing?");
+        break;
+    case ConnectingElsewhere:
+        text = tr("The unit on %1 holds changes not written to flash; it loses them when it is "
+                  "switched off.\n\nWrite them to flash before connecting to %2?")
+                   .arg(connectedPort, portComboBox->currentText());
+        break;
+    }
+    const int answer =
+        Question::ask(this, tr("Not written to flash"), text,
+                      {tr("Write to flash first"), tr("Leave them unsaved"), tr("Cancel")});
+    if (answer == 0)
+        writeFirst(leaving);
+    return answer == 1;
+}
+
+void toolWidget::writeFirst(Leaving leaving)
+{
+    if (leaving == ConnectingElsewhere) {
+        // Back to the unit that holds the changes; they are written once its
+        // record has come down and shows it still holds them.
+        const int index = portComboBox->findText(connectedPort);
+        if (index < 0) {
+            emit messageText(tr("%1 is not present: nothing was written to flash").arg(connectedPort));
+            return;
+        }
+        portComboBox->setCurrentIndex(index);
+        flashAfterDownload = true;
+        startConnection();
+        return;
+    }
+    if (!engine->isLinkAlive()) {
+        emit messageText(tr("No unit answers: nothing was written to flash"));
+        return;
+    }
+    afterFlash = leaving;
+    emit flashWriting();
+}
+
+void toolWidget::flashStateChanged(bool changesNotInFlash)
+{
+    if (changesNotInFlash || !afterFlash)
+        return;
+    const Leaving leaving = *afterFlash;
+    afterFlash.reset();
+    if (leaving == ClosingWindow) {
+        emit closeConfirmed();
+    } else if (connected) {
+        endConnection();
+        emit messageText(tr("Written to flash; disconnected from %1").arg(connectedPort));
+    }
+}
+
+void toolWidget::linkStateChanged()
+{
+    if (engine->isLinkAlive())
+        return;
+    // The link reports the unconfirmed WriteFlash; the window stays.
+    afterFlash.reset();
+}
+
+void toolWidget::recordDownloaded()
+{
+    if (!flashAfterDownload)
+        return;
+    flashAfterDownload = false;
+    if (engine->hasChangesNotInFlash())
+        emit flashWriting();
 }
 
 void toolWidget::setFileDialogHook(FileDialogHook hook)
@@ -196,9 +308,10 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
     if (mustExist)
         dialog.setFileMode(QFileDialog::ExistingFile);
     else {
-        // A save dialog asks before replacing a file; with the suffix it asks
-        // about the name that will really be written.
+        // The question before replacing a file is asked afterwards, about
+        // the name really written.
         dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
     if (fileDialogHook())
@@ -215,7 +328,7 @@ void toolWidget::loadConfigFile()
     const std::optional<QString> name = chooseConfigFile(tr("Open Config File"), true);
     if (!name)
         return;
-    const ConfigResult result = ConfigFile::load(*name, deviceParameters());
+    const ConfigResult result = ConfigFile::load(*name, deviceParameters(), ranges);
     emit messageText(result.message());
     if (result.ok())
         emit configurationLoaded();
@@ -224,13 +337,27 @@ void toolWidget::loadConfigFile()
 void toolWidget::saveConfigFile()
 {
     const std::optional<QString> name = chooseConfigFile(tr("Save Config File"), false);
-    if (!name)
+    if (!name || !confirmOverwrite(ConfigFile::saveName(*name)))
         return;
     emit messageText(ConfigFile::save(*name, deviceParameters()).message());
 }
 
+// The dialog's own question would be about the name typed, which is not
+// always the name written ("heli.v2" writes "heli.v2.conf").
+bool toolWidget::confirmOverwrite(const QString &name)
+{
+    const QFileInfo info(name);
+    if (!info.exists() || !info.isFile())
+        return true; // nothing to replace, or ConfigFile refuses it
+    const int answer = Question::ask(
+        this, tr("Save Config File"),
+        tr("%1 already exists.\n\nReplace it?").arg(info.fileName()), {tr("Replace"), tr("Cancel")});
+    return answer == 0;
+}
+
 void toolWidget::writeFlash()
 {
+    // The link tells the outcome, whether a unit answers or not.
     emit flashWriting();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ValueRanges.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -7,6 +9,7 @@
 
 class QComboBox;
 class QFileDialog;
+class LinkEngine;
 class QLabel;
 class QPushButton;
 class toolButton;
@@ -27,13 +30,34 @@ public:
     using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
     static void setFileDialogHook(FileDialogHook hook);
 
+    // What the pages allow in each field; a loaded file is held to it.
+    void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
+    // The link's protocol, to know whether a unit answers and whether it
+    // holds changes not written to flash.
+    void setLinkEngine(LinkEngine *protocol);
+
+    // What is about to leave the unit that holds changes not in flash.
+    enum Leaving
+    {
+        Disconnecting,
+        ClosingWindow,
+        ConnectingElsewhere
+    };
+    // Asks the pilot when the unit holds changes not written to flash: true
+    // when the action may go ahead now. "Write to flash first" starts the
+    // write; the action follows once the unit acknowledges it.
+    bool confirmLeaving(Leaving leaving);
+
 signals:
     void serialConnect();
     void serialDisconnect();
     void configurationLoaded();
     void flashWriting();
-    // The outcome of a load or save, for the status bar's message text.
+    // A message the pilot must read (the outcome of a load or save, a write
+    // that did not happen), for the status bar.
     void messageText(const QString &text);
+    // The window may close now: its changes are written to flash.
+    void closeConfirmed();
 
 public slots:
     void connectPort();
@@ -52,6 +76,13 @@ public:
 
 private:
     bool connected = false;
+    QString connectedPort; // the port of the last connection
+    ValueRanges ranges;
+    LinkEngine *engine = nullptr;
+    // Done once the unit acknowledges the write to flash.
+    std::optional<Leaving> afterFlash;
+    // Write to flash once the reconnected unit's record has come down.
+    bool flashAfterDownload = false;
     toolButton *loadButton;
     toolButton *saveButton;
     toolButton *writeFlashButton;
@@ -63,4 +94,11 @@ private:
     void createMarkLabel();
     void layOut();
     std::optional<QString> chooseConfigFile(const QString &title, bool mustExist);
+    bool confirmOverwrite(const QString &name);
+    void startConnection();
+    void endConnection();
+    void writeFirst(Leaving leaving);
+    void flashStateChanged(bool changesNotInFlash);
+    void linkStateChanged();
+    void recordDownloaded();
 };

@@ -6,12 +6,14 @@
 #include "FactorySetup.h"
 #include "SerialProcessThread.h"
 #include "contentWidget.h"
+#include "Question.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QProcess>
 #include <QPushButton>
@@ -176,12 +178,19 @@ void tst_WholeProgram::pilotSession()
     toolWidget::setFileDialogHook([&](QFileDialog &) -> std::optional<QString> { return conf; });
     p.click("saveButton");
     QVERIFY(QFile::exists(conf));
+    QCOMPARE(p.message(), QString("Configuration saved to session.conf"));
+    p.click("RollGainPSpinBox"); // the pilot goes on: the notice gives way
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(33);
     QVERIFY(p.tickUntilMessage("Upload verified"));
     p.click("loadButton");
     toolWidget::setFileDialogHook({});
     QCOMPARE(p.rollGainP(), 55);
-    QVERIFY(p.tickUntilMessage("Upload verified"));
+    // What was loaded stays in view through the upload it starts.
+    for (int i = 0; i < 40; ++i)
+        p.tick();
+    QCOMPARE(p.message(), QString("Configuration loaded from session.conf"));
+    p.click("RollGainPSpinBox");
+    QCOMPARE(p.message(), QString("Upload verified"));
 
     // Flash what the unit holds now.
     p.click("writeFlashButton");
@@ -196,7 +205,12 @@ void tst_WholeProgram::pilotSession()
     p.signalUnit(SIGHUP);
 
     // Reconnect: exactly the flashed values come back, and the pilot is told.
+    // Disconnecting first asks about the change not written to flash.
+    int asked = 0;
+    Question::setHook([&](QMessageBox &) { return ++asked, 1; }); // leave it unsaved
     p.disconnect();
+    Question::setHook({});
+    QCOMPARE(asked, 1);
     QCOMPARE(p.state(), QString("Unconnected"));
     QVERIFY(p.connect());
     QCOMPARE(p.message(), QString("The unit restarted: changes not written to flash were lost"));

@@ -2,13 +2,21 @@
 // slots with their dialogs answered through the dialog hook.
 #include "ConfigFile.h"
 #include "ConfigKey.h"
+#include "Question.h"
 #include "DeviceParameters.h"
+#include "SerialProcessThread.h"
+#include "ValueRanges.h"
+#include "contentWidget.h"
+#include "statusWidget.h"
 #include "toolWidget.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QMap>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRandomGenerator>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -17,6 +25,7 @@
 #include <csignal>
 #include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -89,6 +98,9 @@ private slots:
     void loadValues();
     void loadRefused_data();
     void loadRefused();
+    void loadMessage_data();
+    void loadMessage();
+    void randomRoundTrips();
     void saveName_data();
     void saveName();
     void saveKeepsOtherKeys();
@@ -105,6 +117,8 @@ private slots:
     void toolBarLoad();
     void toolBarLoadRefused();
     void toolBarSave();
+    void overwriteQuestion_data();
+    void overwriteQuestion();
 
 private:
     QTemporaryDir *dir = nullptr;
@@ -204,19 +218,14 @@ void ConfFileTest::loadValues_data()
     QTest::addColumn<int>("expected");
 
     const QByteArray condition = "[Condition]\nr_ktotal=60\nphi_ktotal=32\n";
-    QTest::addRow("missing key") << condition << 45 << 0;
-    QTest::addRow("a word") << QByteArray("[Condition]\nr_kp=abc\n") << 45 << 0;
-    QTest::addRow("200 keeps its low byte") << QByteArray("[Condition]\nr_kp=200\n") << 45 << -56;
-    QTest::addRow("300") << QByteArray("[Condition]\nr_kp=300\n") << 45 << 44;
-    QTest::addRow("-129") << QByteArray("[Condition]\nr_kp=-129\n") << 45 << 127;
-    QTest::addRow("not decimal") << QByteArray("[Condition]\nr_kp=0x10\n") << 45 << 0;
-    QTest::addRow("fraction") << QByteArray("[Condition]\nr_kp=1.5\n") << 45 << 0;
+    // A key the file lacks keeps the value the record had.
+    QTest::addRow("missing key") << condition << 45 << 85;
     QTest::addRow("negative") << QByteArray("[Condition]\nr_kp=-7\n") << 45 << -7;
     QTest::addRow("spaces") << QByteArray("[Condition]\nr_kp = 12 \n") << 45 << 12;
     QTest::addRow("percent General") << QByteArray("[%General]\nservo_rev_1=-1\n") << 7 << -1;
     // The plain name is the section of keys without a group.
     QTest::addRow("plain General")
-        << QByteArray("[General]\nservo_rev_1=-1\n" + condition) << 7 << 0;
+        << QByteArray("[General]\nservo_rev_1=-1\n" + condition) << 7 << 85;
     QTest::addRow("plain General, Condition still loads")
         << QByteArray("[General]\nservo_rev_1=-1\n" + condition) << 44 << 60;
     QTest::addRow("IMU key not read")
@@ -225,7 +234,7 @@ void ConfFileTest::loadValues_data()
         << QByteArray("[%General]\nimudist_x=-1\n" + condition) << 30 << 85;
     QTest::addRow("reserved untouched") << condition << 77 << 85;
     QTest::addRow("keys of others ignored")
-        << QByteArray("[Other]\nr_kp=9\n" + condition) << 45 << 0;
+        << QByteArray("[Other]\nr_kp=9\n" + condition) << 45 << 85;
 }
 
 void ConfFileTest::loadValues()
@@ -246,16 +255,43 @@ void ConfFileTest::loadRefused_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("contents"); // null: do not create
     QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("mentions");
 
-    QTest::addRow("missing") << "typo.conf" << QByteArray() << int(ConfigResult::NotFound);
-    QTest::addRow("folder") << "folder.conf" << QByteArray() << int(ConfigResult::NotAFile);
-    QTest::addRow("empty file") << "empty.conf" << QByteArray("") << int(ConfigResult::NoSettings);
+    const QByteArray good = "[Condition]\nr_ktotal=60\n";
+    const int notANumber = ConfigResult::NotANumber;
+    const int outOfRange = ConfigResult::OutOfRange;
+    QTest::addRow("a word") << "word.conf" << QByteArray(good + "r_kp=abc\n") << notANumber
+                            << QStringList{"Condition/r_kp", "\"abc\""};
+    QTest::addRow("hexadecimal") << "hex.conf" << QByteArray(good + "r_kp=0x10\n") << notANumber
+                                 << QStringList{"Condition/r_kp", "0x10"};
+    QTest::addRow("fraction") << "frac.conf" << QByteArray(good + "r_kp=1.5\n") << notANumber
+                              << QStringList{"1.5"};
+    QTest::addRow("decimal comma") << "comma.conf" << QByteArray(good + "r_kp=1,5\n") << notANumber
+                                   << QStringList{"1,5"};
+    QTest::addRow("empty value") << "blank.conf" << QByteArray(good + "r_kp=\n") << notANumber
+                                 << QStringList{"Condition/r_kp"};
+    QTest::addRow("200, beyond a byte") << "big.conf" << QByteArray(good + "r_ki=200\n") << outOfRange
+                                        << QStringList{"Condition/r_ki", "200", "-128 to 127"};
+    QTest::addRow("-129") << "small.conf" << QByteArray(good + "r_kp=-129\n") << outOfRange
+                          << QStringList{"-129"};
+    // The pages' limits: r_kp 10 to 125, a direction 1 or -1.
+    QTest::addRow("below the page's range") << "low.conf" << QByteArray(good + "r_kp=5\n")
+                                            << outOfRange << QStringList{"5", "10 to 125"};
+    QTest::addRow("direction 0") << "dir.conf" << QByteArray("[%General]\nservo_rev_1=0\n" + good)
+                                 << outOfRange << QStringList{"General/servo_rev_1", "-1, 1"};
+    // The first offending key in the order of the keys is named.
+    QTest::addRow("first of two")
+        << "two.conf" << QByteArray("[%General]\nservo_trim_0=x\n[Condition]\nr_kp=500\n")
+        << notANumber << QStringList{"General/servo_trim_0"};
+    QTest::addRow("missing") << "typo.conf" << QByteArray() << int(ConfigResult::NotFound) << QStringList();
+    QTest::addRow("folder") << "folder.conf" << QByteArray() << int(ConfigResult::NotAFile) << QStringList();
+    QTest::addRow("empty file") << "empty.conf" << QByteArray("") << int(ConfigResult::NoSettings) << QStringList();
     QTest::addRow("no gyro keys") << "other.conf" << QByteArray("[Window]\nwidth=3\n")
-                                  << int(ConfigResult::NoSettings);
+                                  << int(ConfigResult::NoSettings) << QStringList{"unknown keys: Window/width"};
     QTest::addRow("not an INI file") << "photo.conf" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
-                                     << int(ConfigResult::NoSettings);
+                                     << int(ConfigResult::NoSettings) << QStringList();
     QTest::addRow("only plain General") << "plain.conf" << QByteArray("[General]\nservo_rev_1=-1\n")
-                                        << int(ConfigResult::NoSettings);
+                                        << int(ConfigResult::NoSettings) << QStringList{"servo_rev_1"};
 }
 
 void ConfFileTest::loadRefused()
@@ -263,18 +299,24 @@ void ConfFileTest::loadRefused()
     QFETCH(QString, name);
     QFETCH(QByteArray, contents);
     QFETCH(int, status);
+    QFETCH(QStringList, mentions);
 
     if (name == "folder.conf")
         QVERIFY(QDir(dir->path()).mkdir(name));
     else if (!contents.isNull())
         writeFile(path(name), contents);
+    ValueRanges ranges;
+    ranges.allowRange(&DeviceParameters::r_kp, 10, 125);
+    ranges.allowValues(&DeviceParameters::servo_rev_1, {-1, 1});
     const DeviceParameters before = patterned(3);
     DeviceParameters record = before;
-    const ConfigResult result = ConfigFile::load(path(name), record);
+    const ConfigResult result = ConfigFile::load(path(name), record, ranges);
     QCOMPARE(int(result.status()), status);
     QVERIFY(!result.ok());
     QVERIFY(record == before);
     QVERIFY2(result.message().contains(name), qPrintable(result.message()));
+    for (const QString &text : mentions)
+        QVERIFY2(result.message().contains(text), qPrintable(result.message()));
 }
 
 void ConfFileTest::saveName_data()
@@ -366,6 +408,9 @@ void ConfFileTest::saveFailures_data()
     QTest::addRow("missing folder") << "no/such/dir/x.conf" << int(ConfigResult::NotWritable);
     QTest::addRow("place nobody may write")
         << "/proc/vrn-test.conf" << int(ConfigResult::NotWritable);
+    // Opening a pipe to write waits for a reader that never comes.
+    QTest::addRow("pipe") << "pipe.conf" << int(ConfigResult::NotRegular);
+    QTest::addRow("pipe after the suffix") << "pipe" << int(ConfigResult::NotRegular);
 }
 
 void ConfFileTest::saveFailures()
@@ -374,6 +419,7 @@ void ConfFileTest::saveFailures()
     QFETCH(int, status);
 
     QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
+    QCOMPARE(::mkfifo(QFile::encodeName(path("pipe.conf")).constData(), 0644), 0);
     const QString target = name.startsWith('/') ? name : path(name);
     const ConfigResult result = ConfigFile::save(target, patterned(1));
     QCOMPARE(int(result.status()), status);
@@ -535,6 +581,121 @@ void ConfFileTest::toolBarSave()
     QCOMPARE(messages.count(), 2);
     QVERIFY(messages.at(1).at(0).toString().contains("folder.conf"));
     QVERIFY(messages.at(1).at(0).toString() != messages.at(0).at(0).toString());
+}
+
+void ConfFileTest::overwriteQuestion_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<int>("answer"); // 0 replace, 1 cancel
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<bool>("written");
+    QTest::addRow("heli.v2, its .conf kept") << "heli.v2" << "heli.v2.conf" << 1 << "heli.v2.conf" << false;
+    QTest::addRow("heli.v2, its .conf replaced") << "heli.v2" << "heli.v2.conf" << 0 << "heli.v2.conf" << true;
+    QTest::addRow("heli.v2 exists, not its .conf") << "heli.v2" << "heli.v2" << 1 << "" << true;
+    QTest::addRow("same name") << "a.conf" << "a.conf" << 1 << "a.conf" << false;
+    QTest::addRow("new name") << "new" << "" << 1 << "" << true;
+}
+
+// The question before replacing a file is about the file really written.
+void ConfFileTest::overwriteQuestion()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, existing);
+    QFETCH(int, answer);
+    QFETCH(QString, asked);
+    QFETCH(bool, written);
+    const QByteArray old = "[Condition]\nr_kp=5\n";
+    if (!existing.isEmpty())
+        writeFile(path(existing), old);
+    deviceParameters() = patterned(11);
+    toolWidget bar;
+    toolWidget::setFileDialogHook([&](QFileDialog &dialog) {
+        // The dialog's own question would be about the typed name.
+        return dialog.testOption(QFileDialog::DontConfirmOverwrite) ? std::optional<QString>(path(typed))
+                                                                    : std::nullopt;
+    });
+    QStringList questions;
+    Question::setHook([&](QMessageBox &box) {
+        questions << box.text();
+        return box.defaultButton() == box.buttons().last() ? answer : 0;
+    });
+    bar.saveConfigFile();
+    Question::setHook({});
+
+    QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
+    if (!asked.isEmpty())
+        QVERIFY2(questions.first().startsWith(asked + " already exists"), qPrintable(questions.first()));
+    const QString target = path(ConfigFile::saveName(typed));
+    QCOMPARE(readFile(target) != old && QFileInfo::exists(target), written);
+    if (existing != ConfigFile::saveName(typed) && !existing.isEmpty())
+        QCOMPARE(readFile(path(existing)), old);
+}
+
+void ConfFileTest::loadMessage_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("message");
+
+    QTest::addRow("two of 62")
+        << QByteArray("[Condition]\nr_ktotal=60\nphi_ktotal=32\n")
+        << "Loaded 2 of 62 settings from in.conf; the other 60 kept their values";
+    QTest::addRow("misspelt key listed")
+        << QByteArray("[Condition]\nr_ktotal=60\nr_kpp=3\n[Other]\nx=1\n")
+        << "Loaded 1 of 62 settings from in.conf; the other 61 kept their values; unknown keys "
+           "ignored: Condition/r_kpp, Other/x";
+    QTest::addRow("IMU keys are known")
+        << QByteArray("[%General]\nimu_rotate=1\n[Condition]\nr_ktotal=60\n")
+        << "Loaded 1 of 62 settings from in.conf; the other 61 kept their values";
+}
+
+void ConfFileTest::loadMessage()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, message);
+    writeFile(path("in.conf"), contents);
+    DeviceParameters record;
+    const ConfigResult result = ConfigFile::load(path("in.conf"), record);
+    QCOMPARE(result.status(), ConfigResult::Loaded);
+    QCOMPARE(result.message(), message);
+}
+
+// Whatever the pages let a pilot set, a file the program writes loads back
+// unchanged, under the pages' own limits; bytes no key carries stay.
+void ConfFileTest::randomRoundTrips()
+{
+    toolWidget bar;
+    statusWidget status;
+    SerialProcessThread link(&bar, &status);
+    contentWidget navigator(nullptr, &link);
+    const ValueRanges ranges = navigator.valueRanges();
+    QVERIFY(!ranges.allows(ValueRanges::offsetOf(&DeviceParameters::roll_agility), 14));
+    QVERIFY(!ranges.allows(ValueRanges::offsetOf(&DeviceParameters::installation), 3));
+
+    QRandomGenerator random(1406);
+    for (int trip = 0; trip < 200; ++trip) {
+        DeviceParameters saved;
+        DeviceParameters loaded;
+        for (int i = 0; i < DeviceParameters::Size; ++i) {
+            saved.setByteAt(i, qint8(random.bounded(-128, 128)));
+            loaded.setByteAt(i, qint8(random.bounded(-128, 128)));
+        }
+        for (const ConfigKey &key : configKeys()) {
+            int value = random.bounded(-128, 128);
+            while (key.loaded && !ranges.allows(key.offset, value))
+                value = random.bounded(-128, 128);
+            saved.setByteAt(key.offset, qint8(value));
+        }
+        const DeviceParameters before = loaded;
+        const QString name = path(QStringLiteral("trip%1.conf").arg(trip));
+        QVERIFY(ConfigFile::save(name, saved).ok());
+        const ConfigResult result = ConfigFile::load(name, loaded, ranges);
+        QVERIFY2(result.status() == ConfigResult::Loaded, qPrintable(result.message()));
+        QCOMPARE(result.message(), QStringLiteral("Configuration loaded from %1").arg(QFileInfo(name).fileName()));
+        const QSet<int> offsets = loadedOffsets();
+        for (int i = 0; i < DeviceParameters::Size; ++i)
+            QCOMPARE(int(loaded.byteAt(i)), int((offsets.contains(i) ? saved : before).byteAt(i)));
+    }
 }
 
 QTEST_MAIN(ConfFileTest)

@@ -31,6 +31,7 @@ struct LinkHarness
         unit.setClockMs(0);
         engine.portOpened(QStringLiteral("unit"));
         QObject::connect(&engine, &LinkEngine::messageText, [this](const QString &t) { messages << t; });
+        QObject::connect(&engine, &LinkEngine::noticeText, [this](const QString &t) { messages << t; });
         QObject::connect(&engine, &LinkEngine::stateText, [this](const QString &t) { states << t; });
     }
 

@@ -35,6 +35,8 @@ public:
         factory = unit.flashRecord();
         QObject::connect(&engine, &LinkEngine::messageText,
                          [this](const QString &t) { messages << t; });
+        QObject::connect(&engine, &LinkEngine::noticeText,
+                         [this](const QString &t) { messages << t; });
         QObject::connect(&engine, &LinkEngine::parameterChanged, [this] { ++refreshes; });
     }
 
@@ -153,7 +155,7 @@ private:
                 flashPresses ||
             engine.isCommandPending(CMD_SAVE_FLASH))
             found << QStringLiteral("a WriteFlash ended without its outcome");
-        if (outcomes(QStringLiteral("Set fail protect successfully"),
+        if (outcomes(QStringLiteral("Fail safe set: the unit holds the current stick and switch positions if the signal is lost"),
                      QStringLiteral("Set Fail Safe")) != failSafePresses)
             found << QStringLiteral("a fail-safe ended without its outcome");
         int completed = 0;

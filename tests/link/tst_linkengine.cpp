@@ -119,7 +119,9 @@ void tst_LinkEngine::acknowledgements_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("message");
-    QTest::addRow("fail safe") << int(CMD_SET_FAIL_PROTECT) << "Set fail protect successfully";
+    QTest::addRow("fail safe")
+        << int(CMD_SET_FAIL_PROTECT)
+        << "Fail safe set: the unit holds the current stick and switch positions if the signal is lost";
     QTest::addRow("write flash") << int(CMD_SAVE_FLASH) << "Write flash successfully";
     QTest::addRow("cut motor") << int(CMD_CUT_MOTOR) << QString();
     QTest::addRow("cut pid") << int(CMD_CUT_PID) << QString();

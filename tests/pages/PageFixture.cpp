@@ -20,6 +20,8 @@ PageFixture::PageFixture()
                      });
     QObject::connect(&link->protocol(), &LinkEngine::messageText,
                      [this](const QString &text) { messages << text; });
+    QObject::connect(&link->protocol(), &LinkEngine::noticeText,
+                     [this](const QString &text) { messages << text; });
     QObject::connect(&link->protocol(), &LinkEngine::subframeRequested, [this](quint8 id) {
         if (id == DLU_WRITE_SFID_PARAM_1)
             ++uploadRequests;

@@ -1,8 +1,10 @@
 #include "AdvanceSettingPage.h"
 #include "PageFixture.h"
+#include "Question.h"
 
 #include <QDir>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -108,6 +110,8 @@ private slots:
     void governorStates_data();
     void governorStates();
     void governorOffFromStateTwo();
+    void governorOnButton_data();
+    void governorOnButton();
     void resetStoresOnlyChangedBoxes_data();
     void resetStoresOnlyChangedBoxes();
     void modelEnabling_data();
@@ -392,13 +396,67 @@ void tst_AdvancedPage::governorOffFromStateTwo()
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().governor_status), 0);
 
+    Question::setHook([](QMessageBox &) { return 0; });
     QTest::mouseClick(on, Qt::LeftButton);
+    Question::setHook({});
     QVERIFY(on->isChecked());
     QCOMPARE(int(deviceParameters().governor_status), 1);
     QCOMPARE(f->uploadRequests, 2);
     QCOMPARE(on->text(), QStringLiteral("Calibrate RPM"));
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().governor_status), 1);
+}
+
+void tst_AdvancedPage::governorOnButton_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<int>("answer"); // 0 calibrate, 1 cancel
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<int>("stored");
+    QTest::addColumn<bool>("onChecked");
+    QTest::addRow("governor on: nothing changes") << 2 << 0 << false << 2 << true;
+    QTest::addRow("already calibrating") << 1 << 0 << false << 1 << true;
+    QTest::addRow("off, calibration confirmed") << 0 << 0 << true << 1 << true;
+    QTest::addRow("off, calibration cancelled") << 0 << 1 << true << 0 << false;
+    QTest::addRow("unknown state, cancelled") << 7 << 1 << true << 7 << false;
+}
+
+// The "On" button calibrates only from another state, and only after the
+// pilot has read what calibration does; Enter and Escape cancel.
+void tst_AdvancedPage::governorOnButton()
+{
+    QFETCH(int, state);
+    QFETCH(int, answer);
+    QFETCH(bool, asked);
+    QFETCH(int, stored);
+    QFETCH(bool, onChecked);
+    f->unit().workingRecord().governor_status = qint8(state);
+    QVERIFY(f->connectAndDownload());
+    makePage()->refreshFromParameters();
+    showTab(GovernorTab);
+    const QString textBefore = radio("RpmOnRadioButton")->text();
+    f->clearLog();
+
+    QStringList questions;
+    bool cancelIsDefault = true;
+    Question::setHook([&](QMessageBox &box) {
+        questions << box.text();
+        cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
+                          box.escapeButton() == box.buttons().last();
+        return answer;
+    });
+    QTest::mouseClick(radio("RpmOnRadioButton"), Qt::LeftButton);
+    Question::setHook({});
+
+    QCOMPARE(!questions.isEmpty(), asked);
+    QVERIFY(cancelIsDefault);
+    if (asked)
+        QVERIFY(questions.first().contains("the unit takes that rotor speed as the speed the governor holds"));
+    QCOMPARE(int(deviceParameters().governor_status), stored);
+    QCOMPARE(f->uploadRequests, stored == state ? 0 : 1);
+    QCOMPARE(radio("RpmOnRadioButton")->isChecked(), onChecked);
+    QCOMPARE(radio("RpmOffRadioButton")->isChecked(), !onChecked && state == 0);
+    QCOMPARE(radio("RpmOnRadioButton")->text(), textBefore);
 }
 
 void tst_AdvancedPage::resetStoresOnlyChangedBoxes_data()

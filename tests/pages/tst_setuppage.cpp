@@ -4,6 +4,7 @@
 #include "ConfigureSettingPage.h"
 #include "PageFixture.h"
 #include "Telemetry.h"
+#include "Question.h"
 #include "contentWidget.h"
 
 #include <QCheckBox>
@@ -13,6 +14,7 @@
 #include <QHoverEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -689,18 +691,23 @@ void tst_SetupPage::servoTypes_data()
     QTest::addColumn<int>("tail");
     QTest::addColumn<int>("swashIndex");
     QTest::addColumn<int>("tailIndex");
-    QTest::addRow("analogue") << 1 << 1 << 0 << 0;
-    QTest::addRow("333 Hz, 960us") << 3 << 5 << 2 << 4;
-    QTest::addRow("swash 0") << 0 << 4 << -1 << 3;
-    QTest::addRow("swash 4 not offered") << 4 << 2 << -1 << 1;
+    QTest::addColumn<bool>("confirm");
+    QTest::addRow("analogue") << 1 << 1 << 0 << 0 << true;
+    QTest::addRow("333 Hz, 960us") << 3 << 5 << 2 << 4 << true;
+    QTest::addRow("swash 0") << 0 << 4 << -1 << 3 << true;
+    QTest::addRow("swash 4 not offered") << 4 << 2 << -1 << 1 << true;
+    QTest::addRow("declined") << 1 << 1 << 0 << 0 << false;
 }
 
+// A new servo type is stored only after the pilot confirms the warning;
+// Enter and Escape both keep the old type.
 void tst_SetupPage::servoTypes()
 {
     QFETCH(int, swash);
     QFETCH(int, tail);
     QFETCH(int, swashIndex);
     QFETCH(int, tailIndex);
+    QFETCH(bool, confirm);
     QVERIFY(download([=](DeviceParameters &r) {
         r.swash_servotype = qint8(swash);
         r.tail_servotype = qint8(tail);
@@ -708,8 +715,32 @@ void tst_SetupPage::servoTypes()
     QCOMPARE(w<QComboBox>("SwashServoComboBox")->currentIndex(), swashIndex);
     QCOMPARE(w<QComboBox>("TailServoComboBox")->currentIndex(), tailIndex);
     QCOMPARE(f->uploadRequests, 0);
+
+    QStringList asked;
+    Question::setHook([&](QMessageBox &box) {
+        asked << box.text();
+        const QList<QAbstractButton *> buttons = box.buttons();
+        // Enter and Escape both pick the last answer, Cancel.
+        if (box.defaultButton() != buttons.last() || box.escapeButton() != buttons.last())
+            return 0 - 100;
+        return confirm ? 0 : int(buttons.size()) - 1;
+    });
     w<QComboBox>("SwashServoComboBox")->setCurrentIndex(1);
     w<QComboBox>("TailServoComboBox")->setCurrentIndex(4);
+    w<QComboBox>("TailServoComboBox")->setCurrentIndex(4); // no change, no question
+    Question::setHook({});
+
+    // Declined, the tail box went back, so the second pick asks again.
+    QCOMPARE(asked.size(), !confirm ? 3 : tail == 5 ? 1 : 2);
+    QVERIFY(asked.first().contains("Digital Servo 1520us(250Hz)"));
+    QVERIFY(asked.first().contains("frame rate or centre pulse can be damaged"));
+    if (!confirm) {
+        QCOMPARE(f->uploadRequests, 0);
+        QCOMPARE(w<QComboBox>("SwashServoComboBox")->currentIndex(), swashIndex);
+        QCOMPARE(w<QComboBox>("TailServoComboBox")->currentIndex(), tailIndex);
+        QCOMPARE(int(deviceParameters().swash_servotype), swash);
+        return;
+    }
     settle();
     QCOMPARE(int(f->unit().workingRecord().swash_servotype), 2);
     QCOMPARE(int(f->unit().workingRecord().tail_servotype), 5);
@@ -741,6 +772,13 @@ void tst_SetupPage::directions()
     QVERIFY(download([=](DeviceParameters &r) { r.setByteAt(offset, qint8(stored)); }));
     auto *check = w<QCheckBox>(qPrintable(box));
     QCOMPARE(check->isChecked(), checked);
+    // The check box and the arrow pad read the byte alike.
+    if (offset < 9) {
+        const SwashMixing::Servos directions = {deviceParameters().servo_rev_0,
+                                                deviceParameters().servo_rev_1,
+                                                deviceParameters().servo_rev_2};
+        QCOMPARE(SwashMixing::direction(directions[offset - 6]) < 0, checked);
+    }
     const SwashMixing before = page->swashMixing();
     for (int expected : afterClicks) {
         QTest::mouseClick(check, Qt::LeftButton);
@@ -792,6 +830,40 @@ void tst_SetupPage::arrowPad_data()
     QTest::addRow("mixer down moves CH3 only")
         << swash(1, 1, 1, 7, 8, 9) << QStringList{"CollectiveDown2", "CollectiveDown1"}
         << QList<int>{7, 8, 3} << 2;
+    // Every step starts from the trims as the boxes show them.
+    QTest::addRow("120 typed CH1 then collective up")
+        << swash(2, 1, 1, 0, 0, 0) << QStringList{"SwashServoTuningCH1SpinBox=10", "CollectiveUp1"}
+        << QList<int>{11, 1, 1} << 4;
+    QTest::addRow("135 typed CH3 then roll right")
+        << swash(3, 1, 1, 0, 0, 0) << QStringList{"SwashServoTuningCH3SpinBox=-40", "CyclicRight2"}
+        << QList<int>{-4, 4, -40} << 3;
+    QStringList manyRight(40, QStringLiteral("CyclicRight2"));
+    QTest::addRow("90 many roll right, one back")
+        << swash(5, 1, 1, 0, 0, 0) << (manyRight << "CyclicLeft1") << QList<int>{-123, 123, 0} << -1;
+    QStringList manyUp(40, QStringLiteral("CollectiveUp2"));
+    QTest::addRow("140 collective at the top, one down")
+        << swash(4, 1, 1, 0, 0, 0) << (manyUp << "CollectiveDown1") << QList<int>{124, 124, 124}
+        << -1;
+    // A direction byte other than 1 and -1 reads as reversed, as its box shows.
+    QTest::addRow("120 CH3 direction 0")
+        << Record([](DeviceParameters &p) {
+               p.model_type = 2;
+               p.servo_rev_0 = p.servo_rev_1 = 1;
+               p.servo_rev_2 = 0;
+               p.servo_trim_0 = 5;
+               p.servo_trim_1 = 6;
+               p.servo_trim_2 = 7;
+           })
+        << QStringList{"CollectiveUp1"} << QList<int>{6, 7, 6} << 3;
+    QTest::addRow("mixer CH3 direction 2")
+        << Record([](DeviceParameters &p) {
+               p.model_type = 1;
+               p.servo_rev_0 = p.servo_rev_1 = 1;
+               p.servo_rev_2 = 2;
+               p.servo_trim_0 = p.servo_trim_1 = 0;
+               p.servo_trim_2 = 20;
+           })
+        << QStringList{"CollectiveUp2"} << QList<int>{0, 0, 15} << 1;
     QTest::addRow("unknown type does nothing")
         << swash(0, 1, 1, 5, 6, 7)
         << QStringList{"CollectiveUp1", "CyclicUp2", "CyclicRight2", "CyclicLeft1", "CyclicDown1"}
@@ -808,9 +880,15 @@ void tst_SetupPage::arrowPad()
     showPage(true);
     page->setCurrentTab(TrimTab);
     f->clearLog();
-    for (const QString &name : buttons)
+    for (const QString &name : buttons) {
+        if (name.contains('=')) { // the pilot types a trim
+            w<QSpinBox>(qPrintable(name.section('=', 0, 0)))->setValue(name.section('=', 1).toInt());
+            continue;
+        }
         QTest::mouseClick(w<QPushButton>(qPrintable(name)), Qt::LeftButton);
-    QCOMPARE(f->uploadRequests, uploads);
+    }
+    if (uploads >= 0)
+        QCOMPARE(f->uploadRequests, uploads);
     if (uploads)
         settle();
     const DeviceParameters &unit = f->unit().workingRecord();
@@ -985,7 +1063,10 @@ void tst_SetupPage::failSafe()
     f->tick();
     QCOMPARE(int(f->sent.first().command()), int(CMD_SET_FAIL_PROTECT));
     QVERIFY(f->unit().failSafeStored());
-    QVERIFY(f->messages.contains("Set fail protect successfully"));
+    // The pilot learns what was captured, before and after pressing.
+    QVERIFY(f->messages.contains("Fail safe set: the unit holds the current stick and switch "
+                                 "positions if the signal is lost"));
+    QVERIFY(w<QPushButton>("SetFailProtectPushButton")->toolTip().contains("current stick and switch positions"));
 }
 
 void tst_SetupPage::failSafeNotReplacedByTabChange()

@@ -2,6 +2,7 @@
 // the arrow pad, without any widget.
 #include "SwashMixing.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 using Servos = SwashMixing::Servos;
@@ -47,6 +48,7 @@ private slots:
     void arrow();
     void arrowRefusesUnknownType_data();
     void arrowRefusesUnknownType();
+    void randomPadSessions();
 };
 
 void tst_SwashMixing::derive_data()
@@ -140,8 +142,9 @@ void tst_SwashMixing::arrow_data()
         << 3 << Servos{0, 0, 0} << normal << "P+1 P+1 P+1 P+1" << Servos{3, 3, -4};
     QTest::addRow("120 derive first after drag")
         << 2 << Servos{20, 0, 0} << normal << "P+5d" << Servos{23, 3, -6};
-    QTest::addRow("120 without derive undoes drag")
-        << 2 << Servos{20, 0, 0} << normal << "C+1" << Servos{1, 1, 1};
+    // Without derive-first the step still starts from the dragged trim.
+    QTest::addRow("120 collective after drag")
+        << 2 << Servos{20, 0, 0} << normal << "C+1" << Servos{21, 1, 1};
     QTest::addRow("120 limited at 125") << 2 << Servos{0, 0, 0} << normal
                                         << "C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 "
                                            "C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5 C+5"
@@ -202,6 +205,59 @@ void tst_SwashMixing::arrowRefusesUnknownType()
     QCOMPARE(mixing.trimCollective, 0.0);
     QCOMPARE(mixing.trimPitch, 0.0);
     QCOMPARE(mixing.trimRoll, 0.0);
+}
+
+// Seeded sessions on every swash type: bursts of clicks one way, trims the
+// pilot types in between, direction bytes an unknown unit may send. Every
+// click starts from the trims the pilot sees, stays within the limits, and
+// a click that moved something can always be taken back at once.
+void tst_SwashMixing::randomPadSessions()
+{
+    QRandomGenerator random(20240614);
+    const int types[] = {SwashMixing::MechanicalMixer, SwashMixing::Ccpm90, SwashMixing::Ccpm120,
+                         SwashMixing::Ccpm135, SwashMixing::Ccpm140};
+    const int directionBytes[] = {1, -1, 0, 2, -128};
+    const Axis axes[] = {Axis::Collective, Axis::Pitch, Axis::Roll};
+    for (int session = 0; session < 300; ++session) {
+        const int type = types[random.bounded(5)];
+        SwashMixing mixing;
+        mixing.applyGeometry(type);
+        Servos directions;
+        for (int &d : directions)
+            d = SwashMixing::direction(directionBytes[random.bounded(5)]);
+        Servos trims;
+        for (int &t : trims)
+            t = random.bounded(-125, 126);
+        for (int burst = 0; burst < 12; ++burst) {
+            if (random.bounded(3) == 0) // the pilot types one trim
+                trims[random.bounded(3)] = random.bounded(-125, 126);
+            const Axis axis = axes[random.bounded(3)];
+            const int step = random.bounded(2) ? 5 : 1;
+            const int sign = random.bounded(2) ? 1 : -1;
+            const int clicks = 1 + random.bounded(60);
+            for (int n = 0; n < clicks; ++n) {
+                // What a pad that has only the trims would do.
+                SwashMixing fresh;
+                fresh.applyGeometry(type);
+                fresh.derive(trims, directions);
+                const Servos fromTrims = *fresh.arrow(type, axis, sign * step, false, trims, directions);
+                const bool typed = mixing.limitedTrims(mixing.servoTrims(directions)) != trims;
+
+                const Servos before = trims;
+                trims = *mixing.arrow(type, axis, sign * step, false, trims, directions);
+                for (int t : trims)
+                    QVERIFY2(SwashMixing::withinLimit(t), qPrintable(QString::number(t)));
+                if (typed || type == SwashMixing::MechanicalMixer)
+                    QCOMPARE(trims, fromTrims);
+                if (trims == before)
+                    continue;
+                // One step of 5 back moves something at once.
+                SwashMixing back = mixing;
+                const Servos undone = *back.arrow(type, axis, -sign * 5, false, trims, directions);
+                QVERIFY2(undone != trims, qPrintable(QStringLiteral("session %1 type %2").arg(session).arg(type)));
+            }
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_SwashMixing)

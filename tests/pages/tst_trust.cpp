@@ -2,9 +2,14 @@
 // written to flash, and the keyboard way to the tool bar's actions.
 #include "MainSettingPage.h"
 #include "PageFixture.h"
+#include "Question.h"
 
 #include <QFileDialog>
 #include <QLabel>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QSpinBox>
 #include <QTest>
 
@@ -20,6 +25,18 @@ struct Trust : PageFixture
     {
         QObject::connect(link, &SerialProcessThread::parameterChanged, page.get(), &MainSettingPage::refreshFromParameters);
         QObject::connect(&toolBar, &toolWidget::flashWriting, [this] { link->setCommand(CMD_SAVE_FLASH); });
+        // As the main window wires them.
+        QObject::connect(&toolBar, &toolWidget::messageText, &statusBar, &statusWidget::showNotice);
+        QObject::connect(&toolBar, &toolWidget::configurationLoaded,
+                         [this] { link->setSubframeHead(DLU_WRITE_SFID_PARAM_1); });
+        toolBar.setLinkEngine(&link->protocol());
+    }
+    // Connect as the pilot does, with the tool bar's button.
+    bool connectWithButton()
+    {
+        toolBar.portComboBox->setCurrentText(SimulatedPortProvider::name());
+        toolBar.connectPort();
+        return settle() && link->protocol().isLinkAlive();
     }
     bool flashWarningShown() const { return !statusBar.findChild<QLabel *>("flashLabel")->isHidden(); }
     QString message() const { return statusBar.findChild<QLabel *>("messageLabel")->text(); }
@@ -51,6 +68,10 @@ private slots:
     void flashWarning();
     void shortcuts_data();
     void shortcuts();
+    void leavingUnflashed_data();
+    void leavingUnflashed();
+    void writeFlashWithoutUnit();
+    void loadNoticeStays();
 };
 
 void tst_Trust::verifiedUploadShownOnPage()
@@ -149,6 +170,123 @@ void tst_Trust::shortcuts()
     QCOMPARE(action == "flash" ? QStringList() : QStringList{action}, dialogs);
     QCOMPARE(flash.count(), action == "flash" ? 1 : 0);
     QVERIFY(bar.findChild<QWidget *>(button)->toolTip().endsWith(QString("(%1)").arg(keys.toString())));
+}
+
+void tst_Trust::leavingUnflashed_data()
+{
+    QTest::addColumn<int>("leaving");
+    QTest::addColumn<bool>("edited");
+    QTest::addColumn<int>("answer"); // 0 write first, 1 leave unsaved, 2 cancel
+    QTest::addColumn<bool>("silentUnit");
+    QTest::addColumn<bool>("connectedAfter");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("flashed");
+    QTest::addColumn<QString>("message");
+    const int disconnect = toolWidget::Disconnecting;
+    const int close = toolWidget::ClosingWindow;
+    QTest::addRow("disconnect, nothing unflashed")
+        << disconnect << false << -1 << false << false << false << false << "--------------";
+    QTest::addRow("disconnect, cancel")
+        << disconnect << true << 2 << false << true << false << false << "Upload verified";
+    QTest::addRow("disconnect, leave unsaved")
+        << disconnect << true << 1 << false << false << false << false << "--------------";
+    QTest::addRow("disconnect, write first")
+        << disconnect << true << 0 << false << false << false << true
+        << "Written to flash; disconnected from " + SimulatedPortProvider::name();
+    QTest::addRow("disconnect, write first, unit silent")
+        << disconnect << true << 0 << true << true << false << false
+        << "Write flash was not confirmed: press WriteFlash again";
+    QTest::addRow("close, cancel") << close << true << 2 << false << true << false << false
+                                   << "Upload verified";
+    QTest::addRow("close, write first") << close << true << 0 << false << true << true << true
+                                        << "Write flash successfully";
+}
+
+// Changes the unit holds only in its working memory are asked about before
+// the pilot leaves it; Enter and Escape cancel.
+void tst_Trust::leavingUnflashed()
+{
+    QFETCH(int, leaving);
+    QFETCH(bool, edited);
+    QFETCH(int, answer);
+    QFETCH(bool, silentUnit);
+    QFETCH(bool, connectedAfter);
+    QFETCH(bool, closed);
+    QFETCH(bool, flashed);
+    QFETCH(QString, message);
+    Trust t;
+    QVERIFY(t.connectWithButton());
+    if (edited) {
+        t.edit(77);
+        QVERIFY(t.settle());
+        QVERIFY(t.flashWarningShown());
+    }
+    QSignalSpy closing(&t.toolBar, &toolWidget::closeConfirmed);
+    QStringList asked;
+    bool cancelIsDefault = true;
+    Question::setHook([&](QMessageBox &box) {
+        asked << box.text();
+        cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
+                          box.escapeButton() == box.buttons().last() && box.buttons().size() == 3;
+        return answer;
+    });
+    if (silentUnit)
+        t.unit().setSilent(true);
+    bool goAhead = false;
+    if (leaving == toolWidget::Disconnecting)
+        t.toolBar.connectPort();
+    else
+        goAhead = t.toolBar.confirmLeaving(toolWidget::ClosingWindow);
+    Question::setHook({});
+    QCOMPARE(asked.size(), edited ? 1 : 0);
+    QVERIFY(cancelIsDefault);
+    QVERIFY(!goAhead || answer == 1);
+    QCOMPARE(closing.count(), 0); // nothing closes before the unit has answered
+    for (int i = 0; i < 60; ++i)
+        t.tick();
+
+    QCOMPARE(t.link->isPortOpen(), connectedAfter);
+    QCOMPARE(closing.count(), closed ? 1 : 0);
+    QCOMPARE(t.unit().flashRecord().phi_ktotal == 77, flashed);
+    QCOMPARE(t.message(), message);
+}
+
+void tst_Trust::writeFlashWithoutUnit()
+{
+    Trust t;
+    QSignalSpy flash(&t.toolBar, &toolWidget::flashWriting);
+    t.toolBar.writeFlash();
+    QCOMPARE(t.message(), QStringLiteral("No unit connected: nothing was written to flash"));
+    QVERIFY(t.link->protocol().command() != CMD_SAVE_FLASH); // nothing waits for a unit
+    QVERIFY(t.connectWithButton());
+    t.toolBar.writeFlash();
+    QCOMPARE(flash.count(), 2);
+    QVERIFY(t.tickUntil([&] { return t.messages.contains(QStringLiteral("Write flash successfully")); }) > 0);
+}
+
+// How much of a file was loaded stays in view through the upload it starts,
+// until the pilot does something; then the link's latest message shows.
+void tst_Trust::loadNoticeStays()
+{
+    QTemporaryDir dir;
+    const QString name = dir.filePath("part.conf");
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Condition]\nr_ktotal=61\nphi_ktotal=33\n");
+    file.close();
+    Trust t;
+    QVERIFY(t.connectWithButton());
+    toolWidget::setFileDialogHook([&](QFileDialog &) { return name; });
+    t.toolBar.loadConfigFile();
+    toolWidget::setFileDialogHook({});
+    const QString loaded = "Loaded 2 of 62 settings from part.conf; the other 60 kept their values";
+    QCOMPARE(t.message(), loaded);
+    QVERIFY(t.settle());
+    QVERIFY(t.messages.contains("Upload verified"));
+    QCOMPARE(t.message(), loaded);
+    QCOMPARE(int(t.unit().workingRecord().phi_ktotal), 33);
+    QTest::keyClick(t.rollGain(), Qt::Key_Shift);
+    QCOMPARE(t.message(), QStringLiteral("Upload verified"));
 }
 
 QTEST_MAIN(tst_Trust)
