@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPaintEvent>
@@ -47,11 +48,11 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     titleWidget *titleBar = createTitleBar();
 
     // 10.
-    auto *toolBar = new toolWidget;
+    toolBar = new toolWidget;
     toolBar->setFocus(Qt::OtherFocusReason);
 
     // 11.
-    auto *statusBar = new statusWidget;
+    statusBar = new statusWidget;
 
     // 12. The link to the unit, given the two bars it fills and writes. It
     //     fills the port list and connects to the tool bar itself.
@@ -83,6 +84,11 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(toolBar, &toolWidget::configurationLoaded, navigator, &contentWidget::configurationLoaded);
     connect(toolBar, &toolWidget::flashWriting, navigator, &contentWidget::flashWriting);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::setMessageText);
+    // The unit's history: after the pages have its values, and after flash.
+    connect(&link->protocol(), &LinkEngine::downloadCompleted, this,
+            [this] { keepHistory(UnitHistory::Kind::Read); });
+    connect(&link->protocol(), &LinkEngine::flashWritten, this,
+            [this] { keepHistory(UnitHistory::Kind::Flashed); });
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.
@@ -96,6 +102,24 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 mainWidget::~mainWidget()
 {
     delete link;
+}
+
+// A folder that cannot be written is said once, not on every download; the
+// link goes on either way.
+void mainWidget::keepHistory(UnitHistory::Kind kind)
+{
+    UnitHistory &history = toolBar->history();
+    const UnitHistory::Outcome outcome =
+        history.save(deviceParameters(), link->deviceModel(), link->firmwareVersion(), kind);
+    if (outcome != UnitHistory::Outcome::Failed) {
+        historyFailureShown = false;
+        return;
+    }
+    if (historyFailureShown)
+        return;
+    historyFailureShown = true;
+    statusBar->setMessageText(tr("The unit's history cannot be kept in %1")
+                                  .arg(QDir::toNativeSeparators(history.folder())));
 }
 
 titleWidget *mainWidget::createTitleBar()

@@ -7,8 +7,12 @@
 #include <QString>
 #include <QWidget>
 
+#include "UnitHistory.h"
+
 class SerialProcessThread;
+class statusWidget;
 class titleWidget;
+class toolWidget;
 
 // The frameless main window: title bar, tool bar, page navigator and status
 // bar top to bottom, painted with the chosen skin inside rounded corners.
@@ -22,6 +26,7 @@ public:
 
     QString currentSkinPath() const { return skinPath; }
     SerialProcessThread *serialLink() const { return link; }
+    toolWidget *toolBarWidget() const { return toolBar; }
 
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
@@ -52,6 +57,9 @@ private:
     QString skinPath;
     QPoint savedPos;
     SerialProcessThread *link = nullptr;
+    toolWidget *toolBar = nullptr;
+    statusWidget *statusBar = nullptr;
+    bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).
     bool maximised = false;
@@ -60,4 +68,5 @@ private:
     QString renderedPath;
 
     titleWidget *createTitleBar();
+    void keepHistory(UnitHistory::Kind kind);
 };

@@ -107,6 +107,7 @@ void LinkEngine::acknowledge(quint8 code)
     case CMD_SAVE_FLASH:
         emit messageText(QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
         setNotInFlash(false);
+        emit flashWritten();
         break;
     case CMD_CUT_MOTOR:
     case CMD_CUT_PID:
@@ -201,6 +202,7 @@ void LinkEngine::downloadStep(int block, const quint8 *payload)
     unitRecord = record;
     unitKnown = true;
     emit parameterChanged();
+    emit downloadCompleted();
     // Only now, after the pages have refreshed: a background request they
     // made meanwhile was remembered, and an upload they started stays.
     if (currentSubframe == DLU_DOWN_SFID_PARAM_11)

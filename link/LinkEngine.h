@@ -67,6 +67,10 @@ signals:
     void subframeRequested(quint8 id);
     void flashStateChanged(bool changesNotInFlash);
     void messageText(const QString &text);
+    // Once per complete download, after parameterChanged().
+    void downloadCompleted();
+    // The unit acknowledged CMD_SAVE_FLASH.
+    void flashWritten();
 
 private:
     void acknowledge(quint8 code);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "UnitHistory.h"
+
 #include <QWidget>
 
 #include <functional>
@@ -27,6 +29,10 @@ public:
     using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
     static void setFileDialogHook(FileDialogHook hook);
 
+    // Where the unit's records are kept; the window saves into it, the
+    // History button shows it.
+    UnitHistory &history() { return unitHistory; }
+
 signals:
     void serialConnect();
     void serialDisconnect();
@@ -40,6 +46,7 @@ public slots:
     void loadConfigFile();
     void saveConfigFile();
     void writeFlash();
+    void showHistory();
 
 private:
     QPushButton *connectButton;
@@ -53,6 +60,8 @@ private:
     toolButton *loadButton;
     toolButton *saveButton;
     toolButton *writeFlashButton;
+    toolButton *historyButton;
+    UnitHistory unitHistory;
     QLabel *markLabel;
 
     void createConnectButton();
@@ -61,4 +70,5 @@ private:
     void createMarkLabel();
     void layOut();
     std::optional<QString> chooseConfigFile(const QString &title, bool mustExist);
+    void previewFile(const QString &fileName, const QString &title);
 };
