@@ -34,7 +34,7 @@ bool newerFirst(const UnitHistory::Entry &a, const UnitHistory::Entry &b)
 {
     if (a.time != b.time)
         return a.time > b.time;
-    return a.path > b.path;
+    return a.sequence > b.sequence;
 }
 
 bool sameAsFile(const DeviceParameters &record, const QString &path)
@@ -117,7 +117,8 @@ QVector<UnitHistory::Entry> UnitHistory::entries() const
         if (!time.isValid())
             continue;
         list.append({dir + QLatin1Char('/') + file, time, match.captured(3), match.captured(4),
-                     match.captured(5) == QLatin1String("read") ? Kind::Read : Kind::Flashed});
+                     match.captured(5) == QLatin1String("read") ? Kind::Read : Kind::Flashed,
+                     match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()});
     }
     std::sort(list.begin(), list.end(), newerFirst);
     return list;

@@ -33,6 +33,7 @@ public:
         QString model;
         QString firmware;
         Kind kind;
+        int sequence; // 1, or n for the n-th entry within one second
     };
 
     enum class Outcome
