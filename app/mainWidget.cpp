@@ -13,6 +13,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPaintEvent>
@@ -53,7 +54,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     toolBar->setFocus(Qt::OtherFocusReason);
 
     // 11.
-    auto *statusBar = new statusWidget;
+    statusBar = new statusWidget;
 
     // 12. The link to the unit, given the two bars it fills and writes. It
     //     fills the port list and connects to the tool bar itself.
@@ -94,6 +95,11 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
     toolBar->setLinkEngine(&link->protocol());
     toolBar->setValueRanges(navigator->valueRanges());
+    // The unit's history: after the pages have its values, and after flash.
+    connect(&link->protocol(), &LinkEngine::downloadCompleted, this,
+            [this] { keepHistory(UnitHistory::Kind::Read); });
+    connect(&link->protocol(), &LinkEngine::flashWritten, this,
+            [this] { keepHistory(UnitHistory::Kind::Flashed); });
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.
@@ -118,6 +124,24 @@ void mainWidget::closeEvent(QCloseEvent *event)
     event->accept();
     // Closing the window ends the program, even with the skin chooser open.
     QCoreApplication::quit();
+}
+
+// A folder that cannot be written is said once, not on every download; the
+// link goes on either way.
+void mainWidget::keepHistory(UnitHistory::Kind kind)
+{
+    UnitHistory &history = toolBar->history();
+    const UnitHistory::Outcome outcome =
+        history.save(deviceParameters(), link->deviceModel(), link->firmwareVersion(), kind);
+    if (outcome != UnitHistory::Outcome::Failed) {
+        historyFailureShown = false;
+        return;
+    }
+    if (historyFailureShown)
+        return;
+    historyFailureShown = true;
+    statusBar->setMessageText(tr("The unit's history cannot be kept in %1")
+                                  .arg(QDir::toNativeSeparators(history.folder())));
 }
 
 titleWidget *mainWidget::createTitleBar()

@@ -7,10 +7,13 @@
 #include <QString>
 #include <QWidget>
 
+#include "UnitHistory.h"
+
 #include <memory>
 
 class SerialProcessThread;
 class SimulatedPortProvider;
+class statusWidget;
 class titleWidget;
 class toolWidget;
 
@@ -28,6 +31,7 @@ public:
     SerialProcessThread *serialLink() const { return link; }
     // The unit behind the port list's "Simulated unit".
     SimulatedPortProvider &simulatedPort() const { return *simulated; }
+    toolWidget *toolBarWidget() const { return toolBar; }
 
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
@@ -62,6 +66,8 @@ private:
     std::unique_ptr<SimulatedPortProvider> simulated;
     SerialProcessThread *link = nullptr;
     toolWidget *toolBar = nullptr;
+    statusWidget *statusBar = nullptr;
+    bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).
     bool maximised = false;
@@ -70,4 +76,5 @@ private:
     QString renderedPath;
 
     titleWidget *createTitleBar();
+    void keepHistory(UnitHistory::Kind kind);
 };

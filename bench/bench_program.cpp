@@ -11,6 +11,8 @@
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
+
+#include <QStandardPaths>
 #include "Telemetry.h"
 #include "toolWidget.h"
 
@@ -125,6 +127,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setPalette(mainWidget::applicationPalette());
+    // Downloads here must not fill the pilot's own history folder.
+    QStandardPaths::setTestModeEnabled(true);
     const int sampleSeconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
 
     QEventLoop painted;

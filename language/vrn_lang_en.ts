@@ -292,6 +292,37 @@ Tail Comp.</translation>
     </message>
 </context>
 <context>
+    <name>ChangePreview</name>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters differ</source>
+        <translation>%1 of %2 parameters differ</translation>
+    </message>
+</context>
+<context>
     <name>ConfigResult</name>
     <message>
         <source>Configuration loaded from %1</source>
@@ -785,6 +816,57 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>Read or flashed</source>
+        <translation>Read or flashed</translation>
+    </message>
+    <message>
+        <source>Differing</source>
+        <translation>Differing</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unreadable</translation>
+    </message>
+    <message>
+        <source>No entries yet in %1</source>
+        <translation>No entries yet in %1</translation>
+    </message>
+    <message>
+        <source>%1 entries in %2</source>
+        <translation>%1 entries in %2</translation>
+    </message>
+</context>
+<context>
     <name>MainSettingPage</name>
     <message>
         <source>%1</source>
@@ -852,6 +934,257 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Reset All</source>
         <translation>Reset All</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterCaption</name>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Reversed</source>
+        <translation>Reversed</translation>
+    </message>
+    <message>
+        <source>Roll Agility</source>
+        <translation>Roll Agility</translation>
+    </message>
+    <message>
+        <source>Roll Total Gain</source>
+        <translation>Roll Total Gain</translation>
+    </message>
+    <message>
+        <source>Pitch Agility</source>
+        <translation>Pitch Agility</translation>
+    </message>
+    <message>
+        <source>Pitch Total Gain</source>
+        <translation>Pitch Total Gain</translation>
+    </message>
+    <message>
+        <source>Left Rate</source>
+        <translation>Left Rate</translation>
+    </message>
+    <message>
+        <source>Right Rate</source>
+        <translation>Right Rate</translation>
+    </message>
+    <message>
+        <source>Tail Total Gain</source>
+        <translation>Tail Total Gain</translation>
+    </message>
+    <message>
+        <source>Roll Target</source>
+        <translation>Roll Target</translation>
+    </message>
+    <message>
+        <source>Pitch Target</source>
+        <translation>Pitch Target</translation>
+    </message>
+    <message>
+        <source>Engine Type</source>
+        <translation>Engine Type</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>Receiver Type</translation>
+    </message>
+    <message>
+        <source>AUX Channel Function</source>
+        <translation>AUX Channel Function</translation>
+    </message>
+    <message>
+        <source>Flight Mode</source>
+        <translation>Flight Mode</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Mounting</translation>
+    </message>
+    <message>
+        <source>Swash Plate Type</source>
+        <translation>Swash Plate Type</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>Swash Servo Type</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Direction</source>
+        <translation>CH1 Servo Direction</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Direction</source>
+        <translation>CH2 Servo Direction</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Direction</source>
+        <translation>CH3 Servo Direction</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>Tail Servo Type</translation>
+    </message>
+    <message>
+        <source>Tail Servo Direction</source>
+        <translation>Tail Servo Direction</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Trim</source>
+        <translation>CH1 Servo Trim</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Trim</source>
+        <translation>CH2 Servo Trim</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Trim</source>
+        <translation>CH3 Servo Trim</translation>
+    </message>
+    <message>
+        <source>Tail Servo Trim</source>
+        <translation>Tail Servo Trim</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>Tail Limit A</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>Tail Limit B</translation>
+    </message>
+    <message>
+        <source>Aileron Travel</source>
+        <translation>Aileron Travel</translation>
+    </message>
+    <message>
+        <source>Elevator Travel</source>
+        <translation>Elevator Travel</translation>
+    </message>
+    <message>
+        <source>Collective Travel</source>
+        <translation>Collective Travel</translation>
+    </message>
+    <message>
+        <source>Cyclic Limit</source>
+        <translation>Cyclic Limit</translation>
+    </message>
+    <message>
+        <source>Roll Gain P</source>
+        <translation>Roll Gain P</translation>
+    </message>
+    <message>
+        <source>Roll Gain I</source>
+        <translation>Roll Gain I</translation>
+    </message>
+    <message>
+        <source>Roll Gain D</source>
+        <translation>Roll Gain D</translation>
+    </message>
+    <message>
+        <source>Roll Integral Gain</source>
+        <translation>Roll Integral Gain</translation>
+    </message>
+    <message>
+        <source>Pitch Gain P</source>
+        <translation>Pitch Gain P</translation>
+    </message>
+    <message>
+        <source>Pitch Gain I</source>
+        <translation>Pitch Gain I</translation>
+    </message>
+    <message>
+        <source>Pitch Gain D</source>
+        <translation>Pitch Gain D</translation>
+    </message>
+    <message>
+        <source>Pitch Integral Gain</source>
+        <translation>Pitch Integral Gain</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>Acceleration</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>Deceleration</translation>
+    </message>
+    <message>
+        <source>Stick Dead Band</source>
+        <translation>Stick Dead Band</translation>
+    </message>
+    <message>
+        <source>Sensor Dead Band</source>
+        <translation>Sensor Dead Band</translation>
+    </message>
+    <message>
+        <source>Burst Coef.</source>
+        <translation>Burst Coef.</translation>
+    </message>
+    <message>
+        <source>Tail Gain P</source>
+        <translation>Tail Gain P</translation>
+    </message>
+    <message>
+        <source>Tail Gain I</source>
+        <translation>Tail Gain I</translation>
+    </message>
+    <message>
+        <source>Tail Gain D</source>
+        <translation>Tail Gain D</translation>
+    </message>
+    <message>
+        <source>Left Acceleration</source>
+        <translation>Left Acceleration</translation>
+    </message>
+    <message>
+        <source>Left Deceleration</source>
+        <translation>Left Deceleration</translation>
+    </message>
+    <message>
+        <source>Right Acceleration</source>
+        <translation>Right Acceleration</translation>
+    </message>
+    <message>
+        <source>Right Deceleration</source>
+        <translation>Right Deceleration</translation>
+    </message>
+    <message>
+        <source>Cyclic to Tail Comp.</source>
+        <translation>Cyclic to Tail Comp.</translation>
+    </message>
+    <message>
+        <source>Collective to Tail Comp.</source>
+        <translation>Collective to Tail Comp.</translation>
+    </message>
+    <message>
+        <source>Governor Total Gain</source>
+        <translation>Governor Total Gain</translation>
+    </message>
+    <message>
+        <source>Governor Gain P</source>
+        <translation>Governor Gain P</translation>
+    </message>
+    <message>
+        <source>Governor Gain I</source>
+        <translation>Governor Gain I</translation>
+    </message>
+    <message>
+        <source>Governor Gain D</source>
+        <translation>Governor Gain D</translation>
+    </message>
+    <message>
+        <source>Collective Comp.</source>
+        <translation>Collective Comp.</translation>
+    </message>
+    <message>
+        <source>Cyclic Comp.</source>
+        <translation>Cyclic Comp.</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>Governor</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1294,17 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>UnitHistory</name>
+    <message>
+        <source>read</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>flashed</source>
+        <translation>flashed</translation>
+    </message>
+</context>
+<context>
     <name>contentWidget</name>
     <message>
         <source>Basic</source>
@@ -992,6 +1336,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>The unit&apos;s history cannot be kept in %1</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1536,24 @@ Replace it?</translation>
     <message>
         <source>Replace</source>
         <translation>Replace</translation>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s earlier parameters, kept on this computer</source>
+        <translation>The unit&apos;s earlier parameters, kept on this computer</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>Load %1</translation>
+    </message>
+    <message>
+        <source>%1 matches the unit&apos;s parameters</source>
+        <translation>%1 matches the unit&apos;s parameters</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restore %1</translation>
     </message>
 </context>
 <context>

@@ -292,6 +292,37 @@ Tail Comp.</source>
     </message>
 </context>
 <context>
+    <name>ChangePreview</name>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>After</source>
+        <translation>应用后</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters differ</source>
+        <translation>%2 个参数中有 %1 个不同</translation>
+    </message>
+</context>
+<context>
     <name>ConfigResult</name>
     <message>
         <source>Configuration loaded from %1</source>
@@ -785,6 +816,57 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Open Folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>Read or flashed</source>
+        <translation>读取或写入闪存</translation>
+    </message>
+    <message>
+        <source>Differing</source>
+        <translation>不同参数</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>No entries yet in %1</source>
+        <translation>%1 中还没有记录</translation>
+    </message>
+    <message>
+        <source>%1 entries in %2</source>
+        <translation>%2 中共 %1 条记录</translation>
+    </message>
+</context>
+<context>
     <name>MainSettingPage</name>
     <message>
         <source>%1</source>
@@ -852,6 +934,257 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Reset All</source>
         <translation>全部复位</translation>
+    </message>
+</context>
+<context>
+    <name>ParameterCaption</name>
+    <message>
+        <source>Normal</source>
+        <translation>正向</translation>
+    </message>
+    <message>
+        <source>Reversed</source>
+        <translation>反向</translation>
+    </message>
+    <message>
+        <source>Roll Agility</source>
+        <translation>横滚敏捷度</translation>
+    </message>
+    <message>
+        <source>Roll Total Gain</source>
+        <translation>横滚总感度</translation>
+    </message>
+    <message>
+        <source>Pitch Agility</source>
+        <translation>俯仰敏捷度</translation>
+    </message>
+    <message>
+        <source>Pitch Total Gain</source>
+        <translation>俯仰总感度</translation>
+    </message>
+    <message>
+        <source>Left Rate</source>
+        <translation>左自旋速率</translation>
+    </message>
+    <message>
+        <source>Right Rate</source>
+        <translation>右自旋速率</translation>
+    </message>
+    <message>
+        <source>Tail Total Gain</source>
+        <translation>尾舵总感度</translation>
+    </message>
+    <message>
+        <source>Roll Target</source>
+        <translation>横滚目标</translation>
+    </message>
+    <message>
+        <source>Pitch Target</source>
+        <translation>俯仰目标</translation>
+    </message>
+    <message>
+        <source>Engine Type</source>
+        <translation>动力类型</translation>
+    </message>
+    <message>
+        <source>Receiver Type</source>
+        <translation>接收机类型</translation>
+    </message>
+    <message>
+        <source>AUX Channel Function</source>
+        <translation>AUX 通道功能</translation>
+    </message>
+    <message>
+        <source>Flight Mode</source>
+        <translation>飞行模式</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>安装方式</translation>
+    </message>
+    <message>
+        <source>Swash Plate Type</source>
+        <translation>十字盘类型</translation>
+    </message>
+    <message>
+        <source>Swash Servo Type</source>
+        <translation>十字盘舵机类型</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Direction</source>
+        <translation>CH1 舵机方向</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Direction</source>
+        <translation>CH2 舵机方向</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Direction</source>
+        <translation>CH3 舵机方向</translation>
+    </message>
+    <message>
+        <source>Tail Servo Type</source>
+        <translation>尾舵机类型</translation>
+    </message>
+    <message>
+        <source>Tail Servo Direction</source>
+        <translation>尾舵机方向</translation>
+    </message>
+    <message>
+        <source>CH1 Servo Trim</source>
+        <translation>CH1 舵机中立点</translation>
+    </message>
+    <message>
+        <source>CH2 Servo Trim</source>
+        <translation>CH2 舵机中立点</translation>
+    </message>
+    <message>
+        <source>CH3 Servo Trim</source>
+        <translation>CH3 舵机中立点</translation>
+    </message>
+    <message>
+        <source>Tail Servo Trim</source>
+        <translation>尾舵机中立点</translation>
+    </message>
+    <message>
+        <source>Tail Limit A</source>
+        <translation>尾舵限位 A</translation>
+    </message>
+    <message>
+        <source>Tail Limit B</source>
+        <translation>尾舵限位 B</translation>
+    </message>
+    <message>
+        <source>Aileron Travel</source>
+        <translation>副翼行程</translation>
+    </message>
+    <message>
+        <source>Elevator Travel</source>
+        <translation>升降行程</translation>
+    </message>
+    <message>
+        <source>Collective Travel</source>
+        <translation>螺距行程</translation>
+    </message>
+    <message>
+        <source>Cyclic Limit</source>
+        <translation>周期变距限制</translation>
+    </message>
+    <message>
+        <source>Roll Gain P</source>
+        <translation>横滚 P 增益</translation>
+    </message>
+    <message>
+        <source>Roll Gain I</source>
+        <translation>横滚角度增益</translation>
+    </message>
+    <message>
+        <source>Roll Gain D</source>
+        <translation>横滚 D 增益</translation>
+    </message>
+    <message>
+        <source>Roll Integral Gain</source>
+        <translation>横滚积分增益</translation>
+    </message>
+    <message>
+        <source>Pitch Gain P</source>
+        <translation>俯仰 P 增益</translation>
+    </message>
+    <message>
+        <source>Pitch Gain I</source>
+        <translation>俯仰角度增益</translation>
+    </message>
+    <message>
+        <source>Pitch Gain D</source>
+        <translation>俯仰 D 增益</translation>
+    </message>
+    <message>
+        <source>Pitch Integral Gain</source>
+        <translation>俯仰积分增益</translation>
+    </message>
+    <message>
+        <source>Acceleration</source>
+        <translation>加速</translation>
+    </message>
+    <message>
+        <source>Deceleration</source>
+        <translation>减速</translation>
+    </message>
+    <message>
+        <source>Stick Dead Band</source>
+        <translation>摇杆死区</translation>
+    </message>
+    <message>
+        <source>Sensor Dead Band</source>
+        <translation>传感器死区</translation>
+    </message>
+    <message>
+        <source>Burst Coef.</source>
+        <translation>爆发系数</translation>
+    </message>
+    <message>
+        <source>Tail Gain P</source>
+        <translation>尾舵 P 增益</translation>
+    </message>
+    <message>
+        <source>Tail Gain I</source>
+        <translation>尾舵角度增益</translation>
+    </message>
+    <message>
+        <source>Tail Gain D</source>
+        <translation>尾舵 D 增益</translation>
+    </message>
+    <message>
+        <source>Left Acceleration</source>
+        <translation>左加速</translation>
+    </message>
+    <message>
+        <source>Left Deceleration</source>
+        <translation>左减速</translation>
+    </message>
+    <message>
+        <source>Right Acceleration</source>
+        <translation>右加速</translation>
+    </message>
+    <message>
+        <source>Right Deceleration</source>
+        <translation>右减速</translation>
+    </message>
+    <message>
+        <source>Cyclic to Tail Comp.</source>
+        <translation>周期变距尾舵补偿</translation>
+    </message>
+    <message>
+        <source>Collective to Tail Comp.</source>
+        <translation>螺距尾舵补偿</translation>
+    </message>
+    <message>
+        <source>Governor Total Gain</source>
+        <translation>定速总增益</translation>
+    </message>
+    <message>
+        <source>Governor Gain P</source>
+        <translation>定速 P 增益</translation>
+    </message>
+    <message>
+        <source>Governor Gain I</source>
+        <translation>定速 I 增益</translation>
+    </message>
+    <message>
+        <source>Governor Gain D</source>
+        <translation>定速 D 增益</translation>
+    </message>
+    <message>
+        <source>Collective Comp.</source>
+        <translation>螺距补偿</translation>
+    </message>
+    <message>
+        <source>Cyclic Comp.</source>
+        <translation>周期变距补偿</translation>
+    </message>
+    <message>
+        <source>Governor</source>
+        <translation>定速</translation>
     </message>
 </context>
 <context>
@@ -961,6 +1294,17 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>UnitHistory</name>
+    <message>
+        <source>read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>flashed</source>
+        <translation>写入闪存</translation>
+    </message>
+</context>
+<context>
     <name>contentWidget</name>
     <message>
         <source>Basic</source>
@@ -992,6 +1336,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序!&lt;/font&gt;</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1536,24 @@ Replace it?</source>
     <message>
         <source>Replace</source>
         <translation>替换</translation>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s earlier parameters, kept on this computer</source>
+        <translation>保存在本机上的陀螺仪历史参数</translation>
+    </message>
+    <message>
+        <source>Load %1</source>
+        <translation>载入 %1</translation>
+    </message>
+    <message>
+        <source>%1 matches the unit&apos;s parameters</source>
+        <translation>%1 与陀螺仪的参数一致</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>恢复 %1</translation>
     </message>
 </context>
 <context>

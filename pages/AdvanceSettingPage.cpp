@@ -1,5 +1,6 @@
 #include "AdvanceSettingPage.h"
 
+#include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
@@ -389,14 +390,22 @@ void AdvanceSettingPage::rpmOnClicked()
 
 // Each box that actually changes stores its own field and asks for its own
 // upload; boxes already at their value stay silent.
+// The six governor values are shown first and then sent in one upload,
+// not one upload per spin box.
 void AdvanceSettingPage::rpmResetClicked()
 {
-    ui->RpmTotalGainSpinBox->setValue(ResetRpmTotalGain);
-    ui->RpmGainPSpinBox->setValue(ResetRpmGainP);
-    ui->RpmGainISpinBox->setValue(ResetRpmGainI);
-    ui->RpmGainDSpinBox->setValue(ResetRpmGainD);
-    ui->CollectiveCompensationRpmSpinBox->setValue(ResetCollectiveCompensationRpm);
-    ui->CyclicCompensationRpmSpinBox->setValue(ResetCyclicCompensationRpm);
+    DeviceParameters candidate = deviceParameters();
+    candidate.rpm_ktotal = ResetRpmTotalGain;
+    candidate.rpm_kp = ResetRpmGainP;
+    candidate.rpm_ki = ResetRpmGainI;
+    candidate.rpm_kd = ResetRpmGainD;
+    candidate.rpm_compensate_colle = ResetCollectiveCompensationRpm;
+    candidate.rpm_compensate_cyclic = ResetCyclicCompensationRpm;
+    if (!ChangePreview::confirm(window(), ui->RpmResetPushButton->text().trimmed(),
+                                deviceParameters(), candidate))
+        return;
+    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    refreshFromParameters();
 }
 
 void AdvanceSettingPage::refreshFromParameters()

@@ -1,6 +1,7 @@
 #include "ConfigureSettingPage.h"
 
 #include "DeviceParameters.h"
+#include "ParameterCaption.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
 #include "Telemetry.h"
@@ -26,11 +27,15 @@ constexpr int ChannelRange = 125;
 // List entries 5 and 6 carry each other's receiver code, in both directions.
 int receiverCodeForIndex(int index)
 {
-    return index == 5 ? 6 : index == 6 ? 5 : index;
+    return ParameterCaption::receiverListIndex(index);
 }
 
-// installation values of the six mount buttons, in button order.
-constexpr std::array<int, 6> mountValues = {1, 21, 11, 17, 4, 2};
+// installation value of a mount button, in button order.
+int mountValue(int button)
+{
+    int count = 0;
+    return ParameterCaption::mountingCodes(&count)[button];
+}
 
 // swashPictures order: mixer, 90, 120, 135, 140.
 int swashPictureIndex(int modelType)
@@ -527,32 +532,32 @@ void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
 
 void ConfigureSettingPage::mount1PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[0]);
+    store(deviceParameters().installation, mountValue(0));
 }
 
 void ConfigureSettingPage::mount2PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[1]);
+    store(deviceParameters().installation, mountValue(1));
 }
 
 void ConfigureSettingPage::mount3PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[2]);
+    store(deviceParameters().installation, mountValue(2));
 }
 
 void ConfigureSettingPage::mount4PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[3]);
+    store(deviceParameters().installation, mountValue(3));
 }
 
 void ConfigureSettingPage::mount5PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[4]);
+    store(deviceParameters().installation, mountValue(4));
 }
 
 void ConfigureSettingPage::mount6PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValues[5]);
+    store(deviceParameters().installation, mountValue(5));
 }
 
 void ConfigureSettingPage::mixerPushButtonClicked(bool)
@@ -833,7 +838,9 @@ void ConfigureSettingPage::describeValues(ValueRanges &ranges) const
     ranges.allowRange(&D::pcset_mode, 0, ui->FlightModeComboBox->count());
     ranges.allowRange(&D::swash_servotype, 1, ui->SwashServoComboBox->count());
     ranges.allowRange(&D::tail_servotype, 1, ui->TailServoComboBox->count());
-    ranges.allowValues(&D::installation, QList<int>(mountValues.begin(), mountValues.end()));
+    int mounts = 0;
+    const int *mountCodes = ParameterCaption::mountingCodes(&mounts);
+    ranges.allowValues(&D::installation, QList<int>(mountCodes, mountCodes + mounts));
     ranges.allowRange(&D::model_type, SwashMixing::MechanicalMixer, SwashMixing::Ccpm90);
 }
 
@@ -901,7 +908,7 @@ void ConfigureSettingPage::refreshMount()
                                                  ui->Mount3PushButton, ui->Mount4PushButton,
                                                  ui->Mount5PushButton, ui->Mount6PushButton};
     for (int i = 0; i < 6; ++i) {
-        if (deviceParameters().installation == mountValues[i])
+        if (deviceParameters().installation == mountValue(i))
             mounts[i]->setChecked(true);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui_MainSettingPage.h"
 
+#include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
@@ -383,11 +384,15 @@ void MainSettingPage::showTarget(QLineEdit *edit, qint8 tenths)
     edit->setText(tr("%1").arg(tenths / 10.0));
 }
 
-void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &))
+// The preset is written into a copy first: the pilot sees every field it
+// would change, on every page, before one upload sends them.
+void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const QString &title)
 {
     if (!updating) {
-        writePreset(deviceParameters());
-        link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+        DeviceParameters candidate = deviceParameters();
+        writePreset(candidate);
+        if (ChangePreview::confirm(window(), title, deviceParameters(), candidate))
+            link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     }
     refreshFromParameters();
 }
@@ -459,17 +464,17 @@ void MainSettingPage::rollTargetMinusClicked()
 
 void MainSettingPage::flight3dParamClicked()
 {
-    applyPreset(write3dFlight);
+    applyPreset(write3dFlight, ui->pushButton3DFlight->text());
 }
 
 void MainSettingPage::beginnerParamClicked()
 {
-    applyPreset(writeFlightDefaults);
+    applyPreset(writeFlightDefaults, ui->pushButtonBeginner->text());
 }
 
 void MainSettingPage::resetAllClicked()
 {
-    applyPreset(writeResetAll);
+    applyPreset(writeResetAll, ui->pushButtonResetAll->text());
 }
 
 void MainSettingPage::updateTrimEnabling()

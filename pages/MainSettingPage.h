@@ -65,5 +65,5 @@ private:
     void storeTarget(qint8 &field, QLineEdit *edit, const QString &text);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
-    void applyPreset(void (*writePreset)(DeviceParameters &));
+    void applyPreset(void (*writePreset)(DeviceParameters &), const QString &title);
 };

@@ -2,11 +2,13 @@
 
 #include "toolButton.h"
 
-#include "Question.h"
-
+#include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "HistoryWindow.h"
 #include "LinkEngine.h"
+#include "ParameterCaption.h"
+#include "Question.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -89,6 +91,8 @@ toolWidget::toolWidget(QWidget *parent) : QWidget(parent)
     saveButton->setObjectName("saveButton");
     writeFlashButton = new toolButton(":/images/toolWidget/write_flash.png", tr("WriteFlash"));
     writeFlashButton->setObjectName("writeFlashButton");
+    historyButton = new toolButton(":/images/toolWidget/history.png", tr("History"));
+    historyButton->setObjectName("historyButton");
 
     createConnectButton();
     createPortComboBox();
@@ -99,6 +103,7 @@ toolWidget::toolWidget(QWidget *parent) : QWidget(parent)
     connect(loadButton, &toolButton::myToolClicked, this, &toolWidget::loadConfigFile);
     connect(saveButton, &toolButton::myToolClicked, this, &toolWidget::saveConfigFile);
     connect(writeFlashButton, &toolButton::myToolClicked, this, &toolWidget::writeFlash);
+    connect(historyButton, &toolButton::myToolClicked, this, &toolWidget::showHistory);
     createShortcuts();
 
     connected = false;
@@ -119,6 +124,8 @@ void toolWidget::createShortcuts()
          &toolWidget::saveConfigFile},
         {writeFlashButton, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
          tr("Make the unit keep its parameters after a power cycle"), &toolWidget::writeFlash},
+        {historyButton, QKeySequence(Qt::CTRL | Qt::Key_H),
+         tr("The unit's earlier parameters, kept on this computer"), &toolWidget::showHistory},
     };
     for (const auto &a : actions) {
         auto *shortcut = new QShortcut(a.keys, this);
@@ -160,6 +167,7 @@ void toolWidget::layOut()
     layout->addWidget(loadButton);
     layout->addWidget(saveButton);
     layout->addWidget(writeFlashButton);
+    layout->addWidget(historyButton);
     layout->addStretch();
     layout->addWidget(portComboBox);
     layout->addWidget(connectButton);
@@ -328,10 +336,36 @@ void toolWidget::loadConfigFile()
     const std::optional<QString> name = chooseConfigFile(tr("Open Config File"), true);
     if (!name)
         return;
-    const ConfigResult result = ConfigFile::load(*name, deviceParameters(), ranges);
+    previewFile(*name, tr("Load %1").arg(QFileInfo(*name).fileName()));
+}
+
+// The file is read into a copy of the record; only what the pilot applies
+// reaches the record, and then in one upload.
+void toolWidget::previewFile(const QString &fileName, const QString &title)
+{
+    DeviceParameters candidate = deviceParameters();
+    const ConfigResult result = ConfigFile::load(fileName, candidate, ranges);
+    if (!result.ok()) {
+        emit messageText(result.message());
+        return;
+    }
+    if (ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
+        emit messageText(
+            tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
+        return;
+    }
+    if (!ChangePreview::confirm(window(), title, deviceParameters(), candidate))
+        return;
     emit messageText(result.message());
-    if (result.ok())
-        emit configurationLoaded();
+    emit configurationLoaded();
+}
+
+void toolWidget::showHistory()
+{
+    const QString chosen = HistoryWindow::choose(unitHistory, window());
+    if (chosen.isEmpty())
+        return;
+    previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
 }
 
 void toolWidget::saveConfigFile()

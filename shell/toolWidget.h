@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ValueRanges.h"
+#include "UnitHistory.h"
 
 #include <QWidget>
 
@@ -47,6 +48,9 @@ public:
     // when the action may go ahead now. "Write to flash first" starts the
     // write; the action follows once the unit acknowledges it.
     bool confirmLeaving(Leaving leaving);
+    // Where the unit's records are kept; the window saves into it, the
+    // History button shows it.
+    UnitHistory &history() { return unitHistory; }
 
 signals:
     void serialConnect();
@@ -66,6 +70,7 @@ public slots:
     void writeFlash();
     // LoadConfig waits, like the pages, for the unit's record.
     void setLoadingAllowed(bool allowed);
+    void showHistory();
 
 private:
     QPushButton *connectButton;
@@ -86,6 +91,8 @@ private:
     toolButton *loadButton;
     toolButton *saveButton;
     toolButton *writeFlashButton;
+    toolButton *historyButton;
+    UnitHistory unitHistory;
     QLabel *markLabel;
 
     void createConnectButton();
@@ -101,4 +108,5 @@ private:
     void flashStateChanged(bool changesNotInFlash);
     void linkStateChanged();
     void recordDownloaded();
+    void previewFile(const QString &fileName, const QString &title);
 };

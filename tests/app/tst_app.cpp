@@ -20,6 +20,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -161,6 +162,8 @@ private slots:
 
 void AppTest::initTestCase()
 {
+    // Windows built here keep the unit's history in a test folder.
+    QStandardPaths::setTestModeEnabled(true);
     // The translations, where the program looks for them: beside the executable.
     const QString target = QCoreApplication::applicationDirPath() + "/language";
     QDir().mkpath(target);

@@ -3,6 +3,7 @@
 // page, edit on each, save and load a .conf, WriteFlash, power-cycle the
 // unit, reconnect. The link's 20 ms tick is driven by hand; each tick waits
 // for the unit's reply.
+#include "ChangePreview.h"
 #include "FactorySetup.h"
 #include "SerialProcessThread.h"
 #include "contentWidget.h"
@@ -55,6 +56,7 @@ struct Program
         link->tickTimer()->stop();
         link->refreshTimer()->stop();
         toolBar = window->findChild<toolWidget *>();
+        toolBar->history().setFolder(dir.filePath("history"));
         content = window->findChild<contentWidget *>();
         return toolBar && content;
     }
@@ -182,8 +184,15 @@ void tst_WholeProgram::pilotSession()
     p.click("RollGainPSpinBox"); // the pilot goes on: the notice gives way
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(33);
     QVERIFY(p.tickUntilMessage("Upload verified"));
+    int previews = 0;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        ++previews;
+        return preview.differingCount() == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
     p.click("loadButton");
+    ChangePreview::setHook({});
     toolWidget::setFileDialogHook({});
+    QCOMPARE(previews, 1);
     QCOMPARE(p.rollGainP(), 55);
     // What was loaded stays in view through the upload it starts.
     for (int i = 0; i < 40; ++i)

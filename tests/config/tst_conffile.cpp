@@ -1,5 +1,6 @@
 // The .conf format through real files, and the tool bar's load and save
 // slots with their dialogs answered through the dialog hook.
+#include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "ConfigKey.h"
 #include "Question.h"
@@ -527,8 +528,14 @@ void ConfFileTest::toolBarLoad()
     connect(&bar, &toolWidget::configurationLoaded,
             [&] { recordAtSignal = deviceParameters().r_kp; });
     toolWidget::setFileDialogHook([&](QFileDialog &) { return path("good.conf"); });
+    int previews = 0;
+    ChangePreview::setHook([&](ChangePreview &) {
+        ++previews;
+        return int(QDialog::Accepted);
+    });
 
     bar.loadConfigFile();
+    QCOMPARE(previews, 1);
     QCOMPARE(loaded.count(), 1);
     // The navigator uploads on the signal, so the record is complete by then.
     QCOMPARE(recordAtSignal, int(saved.r_kp));
@@ -536,8 +543,12 @@ void ConfFileTest::toolBarLoad()
     QCOMPARE(messages.count(), 1);
     QVERIFY(messages.at(0).at(0).toString().contains("good.conf"));
 
+    // The same file again changes nothing: no question, no upload.
     bar.loadConfigFile();
-    QCOMPARE(loaded.count(), 2);
+    ChangePreview::setHook({});
+    QCOMPARE(previews, 1);
+    QCOMPARE(loaded.count(), 1);
+    QCOMPARE(messages.last().at(0).toString(), QString("good.conf matches the unit's parameters"));
 }
 
 void ConfFileTest::toolBarLoadRefused()

@@ -1,4 +1,5 @@
 #include "AdvanceSettingPage.h"
+#include "ChangePreview.h"
 #include "PageFixture.h"
 #include "Question.h"
 
@@ -464,8 +465,9 @@ void tst_AdvancedPage::resetStoresOnlyChangedBoxes_data()
     QTest::addColumn<QList<int>>("before");
     QTest::addColumn<int>("uploads");
     QTest::addRow("all at reset values") << QList<int>{30, 20, 80, 20, 60, 40} << 0;
-    QTest::addRow("all different") << QList<int>{31, 21, 81, 21, 61, 41} << 6;
-    QTest::addRow("two differ") << QList<int>{30, 99, 80, 20, 60, 0} << 2;
+    // The preview is applied and sends every change in one upload.
+    QTest::addRow("all different") << QList<int>{31, 21, 81, 21, 61, 41} << 1;
+    QTest::addRow("two differ") << QList<int>{30, 99, 80, 20, 60, 0} << 1;
     // The box shows 0 for the -5 byte, so the reset changes it.
     QTest::addRow("out-of-range byte") << QList<int>{30, -5, 80, 20, 60, 40} << 1;
 }
@@ -481,9 +483,16 @@ void tst_AdvancedPage::resetStoresOnlyChangedBoxes()
     showTab(GovernorTab);
     const DeviceParameters snapshot = deviceParameters();
     f->clearLog();
+    int previews = 0;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        ++previews;
+        return preview.differingCount() > 0 ? int(QDialog::Accepted) : int(QDialog::Rejected);
+    });
 
     QTest::mouseClick(page->findChild<QPushButton *>("RpmResetPushButton"), Qt::LeftButton);
+    ChangePreview::setHook({});
 
+    QCOMPARE(previews, uploads); // nothing to change: no question
     QCOMPARE(f->uploadRequests, uploads);
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(spin(governorBoxes[i])->value(), resetValues[i]);

@@ -1,5 +1,6 @@
 // What the pilot is told about the unit: verified uploads, changes not yet
 // written to flash, and the keyboard way to the tool bar's actions.
+#include "ChangePreview.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 #include "Question.h"
@@ -277,7 +278,9 @@ void tst_Trust::loadNoticeStays()
     Trust t;
     QVERIFY(t.connectWithButton());
     toolWidget::setFileDialogHook([&](QFileDialog &) { return name; });
+    ChangePreview::setHook([](ChangePreview &) { return int(QDialog::Accepted); });
     t.toolBar.loadConfigFile();
+    ChangePreview::setHook({});
     toolWidget::setFileDialogHook({});
     const QString loaded = "Loaded 2 of 62 settings from part.conf; the other 60 kept their values";
     QCOMPARE(t.message(), loaded);

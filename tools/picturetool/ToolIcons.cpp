@@ -5,6 +5,7 @@
 #include "PictureSet.h"
 
 #include <QLinearGradient>
+#include <QRadialGradient>
 #include <QtMath>
 
 namespace {
@@ -140,6 +141,48 @@ QImage writeFlash()
     return image;
 }
 
+// A clock face with an arrow turning back round it: the unit's earlier states.
+QImage history()
+{
+    QImage image = Draw::canvas(toolSize, toolSize);
+    QPainter p(&image);
+    Draw::prepare(p);
+    const QPointF centre(21, 21);
+    QRadialGradient face(centre, 13);
+    face.setColorAt(0, Palette::paper());
+    face.setColorAt(1, Palette::mist());
+    p.setPen(outline(Palette::navyDeep(), 1.2));
+    p.setBrush(face);
+    p.drawEllipse(centre, 12.5, 12.5);
+    p.setPen(outline(Palette::steel(), 1.2));
+    for (int i = 0; i < 12; ++i) {
+        const qreal a = qDegreesToRadians(i * 30.0);
+        const qreal inner = i % 3 == 0 ? 8.5 : 10.0;
+        p.drawLine(centre + QPointF(inner * qSin(a), -inner * qCos(a)),
+                   centre + QPointF(11.0 * qSin(a), -11.0 * qCos(a)));
+    }
+    p.setPen(outline(Palette::navy(), 2.2));
+    p.drawLine(centre, centre + QPointF(0, -7.5));
+    p.drawLine(centre, centre + QPointF(-5.5, 2.5));
+    // The arrow: three quarters of a ring outside the face, head pointing
+    // against the clock.
+    p.setPen(outline(Palette::amberDark(), 3.0));
+    p.setBrush(Qt::NoBrush);
+    const QRectF ring(centre.x() - 17, centre.y() - 17, 34, 34);
+    p.drawArc(ring, 100 * 16, 250 * 16);
+    QPainterPath head;
+    const QPointF tip = centre + QPointF(17 * qCos(qDegreesToRadians(100.0)) - 5.5,
+                                         -17 * qSin(qDegreesToRadians(100.0)));
+    head.moveTo(tip);
+    head.lineTo(tip + QPointF(7, -5.5));
+    head.lineTo(tip + QPointF(7, 5.5));
+    head.closeSubpath();
+    p.setPen(outline(Palette::amberDark(), 1.0));
+    p.setBrush(Palette::amber());
+    p.drawPath(head);
+    return image;
+}
+
 void pageTile(QPainter &p)
 {
     Draw::gradientBox(p, QRectF(0.5, 0.5, pageSize - 1, pageSize - 1), 9, Palette::steel(),
@@ -261,6 +304,7 @@ void addAll(PictureSet &set)
     set.add(QStringLiteral("toolWidget/open_file.png"), openFile());
     set.add(QStringLiteral("toolWidget/save_file.png"), saveFile());
     set.add(QStringLiteral("toolWidget/write_flash.png"), writeFlash());
+    set.add(QStringLiteral("toolWidget/history.png"), history());
     set.add(QStringLiteral("toolWidget/config-on.png"), basicIcon());
     set.add(QStringLiteral("toolWidget/scopes-on.png"), setupIcon());
     set.add(QStringLiteral("toolWidget/system-on.png"), systemIcon());

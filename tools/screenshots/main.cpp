@@ -3,6 +3,9 @@
 // Shows the real window connected to the simulated unit and saves one picture
 // per page and per tab of the Setup and Advanced pages:
 // <folder>/window-<lang>-<page>[-<tab>].png.
+#include "ChangePreview.h"
+#include "DeviceParameters.h"
+#include "HistoryWindow.h"
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
@@ -19,8 +22,10 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPalette>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -161,6 +166,54 @@ bool grabAll(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
+bool grabDialog(QDialog &dialog, const QString &file)
+{
+    dialog.show();
+    runFor(150);
+    const bool ok = dialog.grab().save(file, "PNG");
+    if (ok)
+        std::printf("%s\n", qPrintable(file));
+    else
+        fail(QString("cannot write %1").arg(file));
+    dialog.hide();
+    return ok;
+}
+
+// The preview of "Reset All" over a set-up that differs on every page, and
+// the History window with a read and a flashed entry.
+bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
+{
+    auto *content = window.findChild<contentWidget *>();
+    content->pages()->setCurrentRow(0);
+    DeviceParameters &record = deviceParameters();
+    record.receiver_type = 7;
+    record.model_type = 5;
+    record.installation = 17;
+    record.servo_rev_1 = 1;
+    record.swash_servotype = 3;
+    record.governor_status = 2;
+    record.flight_trim_phi = -12;
+    record.phi_ktotal = 58;
+    bool ok = true;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1.png").arg(lang))) && ok;
+        return int(QDialog::Rejected);
+    });
+    window.findChild<QPushButton *>("pushButtonResetAll")->click();
+
+    auto *toolBar = window.findChild<toolWidget *>();
+    toolBar->history().save(record, window.serialLink()->deviceModel(),
+                            window.serialLink()->firmwareVersion(), UnitHistory::Kind::Flashed);
+    HistoryWindow::setHook([&](HistoryWindow &history) {
+        ok = grabDialog(history, QDir(folder).filePath(QString("history-%1.png").arg(lang))) && ok;
+        return int(QDialog::Rejected);
+    });
+    toolBar->showHistory();
+    ChangePreview::setHook({});
+    HistoryWindow::setHook({});
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -189,8 +242,12 @@ int main(int argc, char *argv[])
         mainWidget window;
         window.setWindowTitle("VRN Assistant V1.1");
         window.show();
+        // The pictures' own history, not the pilot's.
+        QTemporaryDir historyFolder;
+        window.findChild<toolWidget *>()->history().setFolder(historyFolder.path());
         runFor(200);
-        ok = connectSimulatedUnit(window) && grabAll(window, folder, lang);
+        ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
+             grabDialogs(window, folder, lang);
         window.serialLink()->serialDisconnect();
     }
     LanguageSettings::removeTranslator();

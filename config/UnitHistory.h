@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ConfigResult.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QVector>
+
+struct DeviceParameters;
+
+// The unit's record as it was read from it or written to its flash, kept as
+// ordinary .conf files in one folder, one file per moment:
+// "2026-12-08_14-03-22_VRN-X1_v2.1_read.conf". The newest entry of a model
+// is never saved twice with the same values, and the oldest entries go once
+// there are more than Cap.
+class UnitHistory
+{
+    Q_DECLARE_TR_FUNCTIONS(UnitHistory)
+
+public:
+    static constexpr int Cap = 200;
+
+    enum class Kind
+    {
+        Read,    // a complete download
+        Flashed, // acknowledged WriteFlash
+    };
+
+    struct Entry
+    {
+        QString path;
+        QDateTime time;
+        QString model;
+        QString firmware;
+        Kind kind;
+        int sequence; // 1, or n for the n-th entry within one second
+    };
+
+    enum class Outcome
+    {
+        Saved,
+        Unchanged, // equal to the newest entry of the same model
+        Failed,    // the folder or the file could not be written
+    };
+
+    // The per-user application data location, subfolder "history".
+    static QString defaultFolder();
+
+    explicit UnitHistory(const QString &folder = defaultFolder());
+
+    QString folder() const { return dir; }
+    void setFolder(const QString &folder) { dir = folder; }
+
+    Outcome save(const DeviceParameters &record, quint8 model, quint8 firmware, Kind kind,
+                 const QDateTime &when = QDateTime::currentDateTime());
+    // Every entry the folder holds, newest first; files of other names are
+    // left out.
+    QVector<Entry> entries() const;
+
+    static QString modelName(quint8 model);
+    static QString firmwareText(quint8 firmware);
+    static QString kindText(Kind kind);
+
+private:
+    void removeOldest() const;
+
+    QString dir;
+};

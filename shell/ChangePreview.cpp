@@ -1,0 +1,124 @@
+#include "ChangePreview.h"
+
+#include "DialogStyle.h"
+#include "ParameterCaption.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+ChangePreview::Hook &previewHook()
+{
+    static ChangePreview::Hook hook;
+    return hook;
+}
+
+} // namespace
+
+ChangePreview::ChangePreview(const DeviceParameters &now, const DeviceParameters &after,
+                             const QString &title, QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName(QStringLiteral("ChangePreview"));
+    setWindowTitle(title);
+    setModal(true);
+
+    headerLabel = new QLabel;
+    headerLabel->setObjectName(QStringLiteral("dialogHeader"));
+    list = new QTreeWidget;
+    list->setObjectName(QStringLiteral("previewList"));
+    applyBtn = new QPushButton(tr("Apply"));
+    applyBtn->setObjectName(QStringLiteral("previewApply"));
+    cancelBtn = new QPushButton(tr("Cancel"));
+    cancelBtn->setObjectName(QStringLiteral("previewCancel"));
+
+    fillList(now, after);
+    applyLook();
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(applyBtn);
+    buttons->addWidget(cancelBtn);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(headerLabel);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttons);
+
+    connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    // A stray Enter must not send values to a helicopter: Apply is chosen on
+    // purpose (Tab to it, or Alt and its key), Cancel is the default.
+    applyBtn->setAutoDefault(false);
+    cancelBtn->setDefault(true);
+    list->setFocus();
+    resize(620, 420);
+}
+
+void ChangePreview::fillList(const DeviceParameters &now, const DeviceParameters &after)
+{
+    list->setColumnCount(3);
+    list->setHeaderLabels({tr("Parameter"), tr("Now"), tr("After")});
+    list->setRootIsDecorated(false);
+    list->setAlternatingRowColors(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    const QVector<const ParameterCaption *> rows = ParameterCaption::differences(now, after);
+    differing = rows.size();
+    QTreeWidgetItem *group = nullptr;
+    QString groupName;
+    for (const ParameterCaption *row : rows) {
+        const QString name = tr("%1 · %2").arg(row->pageName(), row->tabName());
+        if (!group || name != groupName) {
+            group = new QTreeWidgetItem(list, {name});
+            group->setFirstColumnSpanned(true);
+            group->setFlags(Qt::ItemIsEnabled);
+            QFont bold = group->font(0);
+            bold.setBold(true);
+            group->setFont(0, bold);
+            groupName = name;
+        }
+        auto *item = new QTreeWidgetItem(group, {row->text(), row->valueText(now.byteAt(row->offset)),
+                                                 row->valueText(after.byteAt(row->offset))});
+        item->setData(0, Qt::UserRole, row->fullCaption());
+        item->setData(0, Qt::UserRole + 1, row->offset);
+        item->setToolTip(0, row->fullCaption());
+    }
+    list->expandAll();
+    list->setItemsExpandable(false);
+    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    list->header()->setStretchLastSection(false);
+    headerLabel->setText(tr("%1 of %2 parameters differ").arg(differing).arg(ParameterCaption::all().size()));
+}
+
+void ChangePreview::applyLook()
+{
+    setStyleSheet(DialogStyle::sheet());
+}
+
+void ChangePreview::setHook(Hook hook)
+{
+    previewHook() = std::move(hook);
+}
+
+bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParameters &record,
+                            const DeviceParameters &after)
+{
+    const DeviceParameters base = record;
+    ChangePreview preview(base, after, title, parent);
+    if (preview.differingCount() == 0)
+        return false;
+    const int answer = previewHook() ? previewHook()(preview) : preview.exec();
+    if (answer != QDialog::Accepted)
+        return false;
+    for (int offset = 0; offset < int(sizeof(DeviceParameters)); ++offset) {
+        if (after.byteAt(offset) != base.byteAt(offset))
+            record.setByteAt(offset, after.byteAt(offset));
+    }
+    return true;
+}

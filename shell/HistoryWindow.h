@@ -1,0 +1,50 @@
+#pragma once
+
+#include "UnitHistory.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QPushButton;
+class QTreeWidget;
+
+// The unit's kept records, newest first: when, which model and firmware,
+// read from the unit or written to its flash, and how many parameters differ
+// from the record the window holds now. Choosing one (double click, Enter or
+// "Preview") closes the list with that entry; the caller shows the preview.
+class HistoryWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    HistoryWindow(const UnitHistory &history, QWidget *parent = nullptr);
+
+    QTreeWidget *entryList() const { return list; }
+    QPushButton *previewButton() const { return previewBtn; }
+    QPushButton *folderButton() const { return folderBtn; }
+    // The file of the chosen entry, after the window was accepted.
+    QString chosenPath() const { return chosen; }
+
+    // Answers the window instead of a person (tests), as ChangePreview::setHook.
+    using Hook = std::function<int(HistoryWindow &window)>;
+    static void setHook(Hook hook);
+    // Shows the window (or asks the hook); the chosen file, or an empty text.
+    static QString choose(const UnitHistory &history, QWidget *parent);
+
+private slots:
+    void chooseCurrent();
+    void openFolder();
+
+private:
+    void fill();
+
+    const UnitHistory &history;
+    QLabel *folderLabel;
+    QTreeWidget *list;
+    QPushButton *previewBtn;
+    QPushButton *folderBtn;
+    QPushButton *closeBtn;
+    QString chosen;
+};

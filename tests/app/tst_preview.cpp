@@ -1,0 +1,455 @@
+// The change preview and the unit's history through the real window and the
+// built-in simulated unit: what the pilot is shown before a file, a preset
+// or a history entry reaches the unit, and what reaches it afterwards.
+#include "ChangePreview.h"
+#include "SimulatedPortProvider.h"
+#include "ConfigFile.h"
+#include "HistoryWindow.h"
+#include "ParameterBlocks.h"
+#include "ParameterCaption.h"
+#include "SerialProcessThread.h"
+#include "SimulatedUnit.h"
+#include "mainWidget.h"
+#include "toolWidget.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstddef>
+#include <memory>
+
+namespace {
+
+struct Row
+{
+    QString caption;
+    QString now;
+    QString after;
+};
+
+QList<Row> rowsOf(const ChangePreview &preview)
+{
+    QList<Row> rows;
+    QTreeWidget *list = preview.changeList();
+    for (int g = 0; g < list->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = list->topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i) {
+            QTreeWidgetItem *item = group->child(i);
+            rows.append({item->data(0, Qt::UserRole).toString(), item->text(1), item->text(2)});
+        }
+    }
+    return rows;
+}
+
+struct Window
+{
+    QTemporaryDir dir;
+    std::unique_ptr<mainWidget> window{new mainWidget};
+    SerialProcessThread *link = window->serialLink();
+    toolWidget *toolBar = window->toolBarWidget();
+    int writeFrames = 0;    // upload frames that reached the unit
+    int uploadRequests = 0; // setSubframeHead(DLU_WRITE_SFID_PARAM_1) calls
+    QString linkMessage;
+
+    Window()
+    {
+        deviceParameters() = DeviceParameters();
+        link->tickTimer()->stop();
+        link->refreshTimer()->stop();
+        toolBar->history().setFolder(dir.filePath("history"));
+        window->simulatedPort().unit().setLatencyMs(0);
+        window->simulatedPort().unit().setClockMs(0);
+        QObject::connect(&window->simulatedPort().unit(), &SimulatedUnit::exchanged,
+                         [this](const LinkFrame &request, const LinkFrame &, SimulatedUnit::Outcome) {
+                             if (ParameterBlocks::blockForWriteId(request.subframe()))
+                                 ++writeFrames;
+                         });
+        // A notice (how much of a file was read) may hold the label; the
+        // link's own progress is followed here.
+        QObject::connect(&link->protocol(), &LinkEngine::messageText,
+                         [this](const QString &text) { linkMessage = text; });
+        QObject::connect(&link->protocol(), &LinkEngine::subframeRequested, [this](quint8 id) {
+            if (id == DLU_WRITE_SFID_PARAM_1)
+                ++uploadRequests;
+        });
+    }
+    ~Window()
+    {
+        ChangePreview::setHook({});
+        HistoryWindow::setHook({});
+        toolWidget::setFileDialogHook({});
+    }
+    QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
+    void tick()
+    {
+        link->time();
+        QCoreApplication::processEvents();
+    }
+    bool tickUntilMessage(const QString &text, bool start = false)
+    {
+        for (int i = 0; i < 400; ++i) {
+            tick();
+            if (start ? message().startsWith(text) : (message() == text || linkMessage == text))
+                return true;
+        }
+        return false;
+    }
+    bool connectAndDownload()
+    {
+        toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+        link->serialConnect();
+        return tickUntilMessage("Download Parameters Completely");
+    }
+    // Ticks long enough for any upload to start and finish.
+    void settle()
+    {
+        for (int i = 0; i < 60; ++i)
+            tick();
+    }
+    void load(const QString &file)
+    {
+        toolWidget::setFileDialogHook([file](QFileDialog &) -> std::optional<QString> { return file; });
+        toolBar->loadConfigFile();
+    }
+    QString fileWith(int offset, int value)
+    {
+        DeviceParameters changed = deviceParameters();
+        changed.setByteAt(offset, qint8(value));
+        const QString file = dir.filePath("changed.conf");
+        return ConfigFile::save(file, changed).ok() ? file : QString();
+    }
+};
+
+} // namespace
+
+class tst_Preview : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void fileRows_data();
+    void fileRows();
+    void answers_data();
+    void answers();
+    void matchingFile();
+    void presets_data();
+    void presets();
+    void historyKeptAndRestored();
+    void historyFolderUnwritable();
+    void historyNaming_data();
+    void historyNaming();
+    void historyCap();
+};
+
+void tst_Preview::fileRows_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("now");
+    QTest::addColumn<QString>("after");
+    // The simulated unit's factory set-up is the "now" column.
+    QTest::addRow("gain") << int(offsetof(DeviceParameters, phi_ktotal)) << 77
+                          << "Basic · Main Rotor · Roll Total Gain" << "32" << "77";
+    QTest::addRow("trim in degrees") << int(offsetof(DeviceParameters, flight_trim_phi)) << -12
+                                     << "Basic · Level Attitude Trim · Roll Target" << "3.5°" << "-1.2°";
+    QTest::addRow("receiver by name") << int(offsetof(DeviceParameters, receiver_type)) << 5
+                                      << "Setup · Receiver · Receiver Type" << "Conventional receiver" << "DSMJ";
+    QTest::addRow("direction") << int(offsetof(DeviceParameters, servo_rev_1)) << 1
+                               << "Setup · Servo · CH2 Servo Direction" << "Reversed" << "Normal";
+    QTest::addRow("governor state") << int(offsetof(DeviceParameters, governor_status)) << 2
+                                    << "Advanced · Governor · Governor" << "Governor Off" << "Governor On";
+    QTest::addRow("mounting") << int(offsetof(DeviceParameters, installation)) << 21
+                              << "Setup · Mount · Mounting" << "Mounting 1." << "Mounting 2.";
+}
+
+void tst_Preview::fileRows()
+{
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, caption);
+    QFETCH(QString, now);
+    QFETCH(QString, after);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    const QString file = w.fileWith(offset, value);
+    QList<Row> rows;
+    QString header;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        rows = rowsOf(preview);
+        header = preview.header()->text();
+        return int(QDialog::Rejected);
+    });
+    w.load(file);
+    QCOMPARE(header, QString("1 of 62 parameters differ"));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].caption, caption);
+    QCOMPARE(rows[0].now, now);
+    QCOMPARE(rows[0].after, after);
+}
+
+void tst_Preview::answers_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("applied");
+    QTest::addRow("Apply") << "apply" << true;
+    QTest::addRow("Cancel") << "cancel" << false;
+    QTest::addRow("Escape") << "escape" << false;
+}
+
+void tst_Preview::answers()
+{
+    QFETCH(QString, answer);
+    QFETCH(bool, applied);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    const DeviceParameters before = deviceParameters();
+    DeviceParameters changed = before;
+    changed.phi_ktotal = 90;
+    changed.r_kp = 12;
+    changed.model_type = 5;
+    QVERIFY(ConfigFile::save(w.dir.filePath("three.conf"), changed).ok());
+    w.writeFrames = 0;
+    w.uploadRequests = 0;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        if (answer == "apply")
+            preview.applyButton()->click();
+        else if (answer == "cancel")
+            preview.cancelButton()->click();
+        else
+            QTest::keyClick(&preview, Qt::Key_Escape);
+        return preview.result();
+    });
+    w.load(w.dir.filePath("three.conf"));
+    // Nothing is stored before the answer, and only then.
+    QCOMPARE(deviceParameters() == changed, applied);
+    QCOMPARE(deviceParameters() == before, !applied);
+    if (applied)
+        QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.settle();
+    QCOMPARE(w.uploadRequests, applied ? 1 : 0);
+    QCOMPARE(w.writeFrames, applied ? 8 : 0); // one upload is eight blocks
+    QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, applied ? qint8(90) : before.phi_ktotal);
+}
+
+void tst_Preview::matchingFile()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), deviceParameters()).ok());
+    int previews = 0;
+    ChangePreview::setHook([&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
+    w.writeFrames = 0;
+    w.load(w.dir.filePath("same.conf"));
+    w.settle();
+    QCOMPARE(previews, 0);
+    QCOMPARE(w.writeFrames, 0);
+    QCOMPARE(w.message(), QString("same.conf matches the unit's parameters"));
+}
+
+void tst_Preview::presets_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("mustList");
+    QTest::addRow("Default") << "pushButtonBeginner" << QStringList{"Basic · Main Rotor · Roll Total Gain"};
+    QTest::addRow("3D Flight") << "pushButton3DFlight"
+                               << QStringList{"Basic · Main Rotor · Roll Agility", "Basic · Tail · Left Rate"};
+    // Reset All also resets the Setup page, and says so.
+    QTest::addRow("Reset All") << "pushButtonResetAll"
+                               << QStringList{"Setup · Receiver · Receiver Type", "Setup · SwashPlate · Swash Plate Type",
+                                              "Setup · Mount · Mounting", "Setup · Servo · Swash Servo Type"};
+    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Governor Gain P"};
+}
+
+void tst_Preview::presets()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, mustList);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    // Away from every preset's values, on every page.
+    DeviceParameters &record = deviceParameters();
+    record.phi_ktotal = 100;
+    record.roll_agility = 55;
+    record.left_spin = 90;
+    record.receiver_type = 7;
+    record.model_type = 5;
+    record.installation = 17;
+    record.swash_servotype = 3;
+    record.rpm_kp = 99;
+    const DeviceParameters before = record;
+    QList<Row> rows;
+    for (bool apply : {false, true}) {
+        w.uploadRequests = 0;
+        ChangePreview::setHook([&](ChangePreview &preview) {
+            rows = rowsOf(preview);
+            return int(apply ? QDialog::Accepted : QDialog::Rejected);
+        });
+        QPushButton *pressed = w.window->findChild<QPushButton *>(button);
+        QVERIFY(pressed);
+        pressed->click();
+        QStringList captions;
+        for (const Row &row : rows)
+            captions << row.caption;
+        for (const QString &caption : mustList)
+            QVERIFY2(captions.contains(caption), qPrintable(caption));
+        QCOMPARE(w.uploadRequests, apply ? 1 : 0);
+        QCOMPARE(deviceParameters() == before, !apply);
+    }
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    QCOMPARE(ParameterCaption::differences(deviceParameters(), w.window->simulatedPort().unit().workingRecord()).size(), 0);
+}
+
+void tst_Preview::historyKeptAndRestored()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    const DeviceParameters plugged = deviceParameters();
+    QCOMPARE(w.toolBar->history().entries().size(), 1);
+    QCOMPARE(w.toolBar->history().entries()[0].kind, UnitHistory::Kind::Read);
+
+    // An edit, flashed: a second entry; flashing it again adds nothing.
+    deviceParameters().phi_ktotal = 111;
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.toolBar->writeFlash();
+    QVERIFY(w.tickUntilMessage("Write flash successfully"));
+    w.toolBar->writeFlash();
+    w.settle();
+    const QVector<UnitHistory::Entry> entries = w.toolBar->history().entries();
+    QCOMPARE(entries.size(), 2);
+    QCOMPARE(entries[0].kind, UnitHistory::Kind::Flashed);
+
+    // The entry of the plugging-in, restored through Ctrl+H.
+    QStringList differing;
+    HistoryWindow::setHook([&](HistoryWindow &window) {
+        QTreeWidget *list = window.entryList();
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            differing << list->topLevelItem(i)->text(4);
+        list->setCurrentItem(list->topLevelItem(1));
+        window.previewButton()->click();
+        return window.result();
+    });
+    QList<Row> rows;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        rows = rowsOf(preview);
+        return int(QDialog::Accepted);
+    });
+    w.uploadRequests = 0;
+    w.toolBar->showHistory();
+    QCOMPARE(differing, (QStringList{"0", "1"}));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].now, QString("111"));
+    QCOMPARE(w.uploadRequests, 1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, plugged.phi_ktotal);
+}
+
+void tst_Preview::historyFolderUnwritable()
+{
+    Window w;
+    // A file where the folder should be: it can never be created.
+    QFile blocker(w.dir.filePath("blocked"));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    w.toolBar->history().setFolder(w.dir.filePath("blocked/history"));
+    w.toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    w.link->serialConnect();
+    QVERIFY(w.tickUntilMessage("The unit's history cannot be kept in", true));
+    // Said once; the link goes on: a second download does not say it again,
+    // and edits still reach the unit.
+    int said = 0;
+    QObject::connect(&w.link->protocol(), &LinkEngine::downloadCompleted, [&] {
+        said += w.message().startsWith("The unit's history") ? 1 : 0;
+    });
+    w.link->setSubframeHead(DLU_DOWN_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
+    w.settle();
+    QCOMPARE(w.message(), QString("Download Parameters Completely"));
+    deviceParameters().r_kp = 44;
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    QCOMPARE(said, 0);
+}
+
+void tst_Preview::historyNaming_data()
+{
+    QTest::addColumn<int>("model");
+    QTest::addColumn<int>("firmware");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("name");
+    QTest::addRow("X1 read") << 10 << 21 << int(UnitHistory::Kind::Read)
+                             << "2026-12-08_14-03-22_VRN-X1_v2.1_read.conf";
+    QTest::addRow("A1 flashed") << 11 << 5 << int(UnitHistory::Kind::Flashed)
+                                << "2026-12-08_14-03-22_VRN-A1_v0.5_flashed.conf";
+    QTest::addRow("unknown model") << 0 << 0 << int(UnitHistory::Kind::Read)
+                                   << "2026-12-08_14-03-22_unit-0_v0.0_read.conf";
+}
+
+void tst_Preview::historyNaming()
+{
+    QFETCH(int, model);
+    QFETCH(int, firmware);
+    QFETCH(int, kind);
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    UnitHistory history(dir.filePath("h"));
+    const QDateTime when(QDate(2026, 12, 8), QTime(14, 3, 22));
+    DeviceParameters record;
+    record.phi_ktotal = 40;
+    const auto k = UnitHistory::Kind(kind);
+    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when), UnitHistory::Outcome::Saved);
+    QCOMPARE(QDir(history.folder()).entryList(QDir::Files), QStringList{name});
+    // The same values again, later, even as the other kind: not saved again.
+    QCOMPARE(history.save(record, quint8(model), quint8(firmware), UnitHistory::Kind::Flashed,
+                          when.addSecs(60)),
+             UnitHistory::Outcome::Unchanged);
+    // Another model's newest entry does not count.
+    QCOMPARE(history.save(record, quint8(model + 1), quint8(firmware), k, when),
+             UnitHistory::Outcome::Saved);
+    // A change within the same second gets a name of its own.
+    record.phi_ktotal = 41;
+    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when), UnitHistory::Outcome::Saved);
+    const QVector<UnitHistory::Entry> entries = history.entries();
+    QCOMPARE(entries.size(), 3);
+    QCOMPARE(entries[0].time, when);
+    DeviceParameters back;
+    QVERIFY(ConfigFile::load(entries[0].path, back).ok());
+    QCOMPARE(back.phi_ktotal, qint8(41));
+    QCOMPARE(entries[0].model, UnitHistory::modelName(quint8(model)));
+}
+
+void tst_Preview::historyCap()
+{
+    QTemporaryDir dir;
+    UnitHistory history(dir.filePath("h"));
+    const QDateTime start(QDate(2026, 1, 1), QTime(8, 0));
+    DeviceParameters record;
+    // Out of order in time, so the oldest is found by its date, not by the
+    // order of saving.
+    for (int i = 0; i < UnitHistory::Cap + 5; ++i) {
+        record.phi_ktotal = qint8(i % 100);
+        record.r_kp = qint8(i / 100);
+        const int minutes = (i * 37) % (UnitHistory::Cap + 5);
+        QCOMPARE(history.save(record, 10, 21, UnitHistory::Kind::Read, start.addSecs(60 * minutes)),
+                 UnitHistory::Outcome::Saved);
+    }
+    const QVector<UnitHistory::Entry> entries = history.entries();
+    QCOMPARE(entries.size(), UnitHistory::Cap);
+    QCOMPARE(entries.first().time, start.addSecs(60 * (UnitHistory::Cap + 4)));
+    QCOMPARE(entries.last().time, start.addSecs(60 * 5));
+    for (int i = 1; i < entries.size(); ++i)
+        QVERIFY(entries[i - 1].time > entries[i].time);
+}
+
+QTEST_MAIN(tst_Preview)
+#include "tst_preview.moc"
