@@ -898,6 +898,10 @@ Tail Comp.</translation>
         <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>The language could not be saved: neither %1 nor %2 can be written.</source>
+        <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
+    </message>
 </context>
 <context>
     <name>skinWidget</name>

@@ -898,6 +898,10 @@ Tail Comp.</source>
         <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
         <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序!&lt;/font&gt;</translation>
     </message>
+    <message>
+        <source>The language could not be saved: neither %1 nor %2 can be written.</source>
+        <translation>无法保存语言设置：%1 和 %2 都无法写入。</translation>
+    </message>
 </context>
 <context>
     <name>skinWidget</name>

@@ -2,6 +2,7 @@
 // offscreen platform. The settings file lives beside the test executable (the
 // application directory), and is removed before and after every test.
 
+#include "AppSettings.h"
 #include "LanguageSettings.h"
 #include "mainWidget.h"
 #include "skinWidget.h"
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -126,10 +128,12 @@ class AppTest : public QObject
 
 private:
     QStringList notices;
+    // The pilot's own settings live here during the tests, never in $HOME.
+    QTemporaryDir userFolder;
 
     static void storeRaw(const QString &value)
     {
-        QSettings settings(LanguageSettings::settingsFilePath(), QSettings::IniFormat);
+        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
         settings.setValue("System/lang", value);
     }
 
@@ -157,6 +161,8 @@ private slots:
     void startupLanguage();
     void languageMenu_data();
     void languageMenu();
+    void languageKeptWhereWritable_data();
+    void languageKeptWhereWritable();
 };
 
 void AppTest::initTestCase()
@@ -174,13 +180,18 @@ void AppTest::initTestCase()
 
 void AppTest::init()
 {
-    QFile::remove(LanguageSettings::settingsFilePath());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder.path());
+    QFile::remove(AppSettings::programFilePath());
+    QFile::remove(AppSettings::userFilePath());
     notices.clear();
 }
 
 void AppTest::cleanup()
 {
-    QFile::remove(LanguageSettings::settingsFilePath());
+    AppSettings::setProgramFilePath(QString());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder.path());
+    QFile::remove(AppSettings::programFilePath());
+    QFile::remove(AppSettings::userFilePath());
     LanguageSettings::removeTranslator();
     for (QWidget *top : QApplication::topLevelWidgets())
         if (qobject_cast<skinWidget *>(top))
@@ -485,7 +496,7 @@ void AppTest::languageMenu()
     QCOMPARE(first.texts.at(1), QString::fromUtf8("简体中文"));
     QCOMPARE(first.checked, checked);
 
-    const QSettings settings(LanguageSettings::settingsFilePath(), QSettings::IniFormat);
+    const QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
     QTEST(settings.value("System/lang").toString(), "written");
     QCOMPARE(notices.size(), 1);
     QTEST(notices.at(0), "notice");
@@ -494,6 +505,71 @@ void AppTest::languageMenu()
     const MenuState second = useLanguageMenu(window, -1);
     QCOMPARE(second.checked, checked);
     QCOMPARE(notices.size(), 1);
+}
+
+// Where the choice is read from and written to, for a copy the pilot can
+// write into and for a system-wide installation; "-" is no value, "x" a file
+// that cannot be written (a folder under /proc, which even root cannot create).
+void AppTest::languageKeptWhereWritable_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<bool>("startsChinese");
+    QTest::addColumn<QString>("userAfter");
+    QTest::addColumn<QString>("programAfter");
+    QTest::addColumn<bool>("told");
+
+    QTest::addRow("own copy: sys.ini is read and written") << "-" << "1" << 0 << true << "-" << "0" << false;
+    QTest::addRow("pilot's file wins, and gives way to the new choice")
+        << "0" << "1" << 1 << false << "-" << "1" << false;
+    QTest::addRow("installed: pilot's file is written") << "-" << "x" << 1 << false << "1" << "x" << false;
+    QTest::addRow("installed: pilot's file is read") << "1" << "x" << 0 << true << "0" << "x" << false;
+    QTest::addRow("nothing writable: the pilot is told") << "x" << "x" << 1 << false << "x" << "x" << true;
+}
+
+void AppTest::languageKeptWhereWritable()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, program);
+    QFETCH(int, pick);
+    QFETCH(bool, startsChinese);
+
+    const QString unwritable = "/proc/vrn-assistant-test";
+    if (program == "x")
+        AppSettings::setProgramFilePath(unwritable + "/sys.ini");
+    else if (program != "-")
+        storeRaw(program);
+    if (user == "x") {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, unwritable);
+    } else if (user != "-") {
+        QSettings own(QSettings::NativeFormat, QSettings::UserScope, "Morvane", "VRN Assistant");
+        own.setValue("System/lang", user);
+    }
+
+    mainWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QLabel *>("titleLabel")->text() != "VRN Flybarless Gyro System Assistant",
+             startsChinese);
+    useLanguageMenu(window, pick);
+
+    auto stored = [](const QString &file, QSettings::Format format) -> QString {
+        if (file.startsWith("/proc/"))
+            return "x";
+        const QSettings settings(file, format);
+        return settings.value("System/lang", "-").toString();
+    };
+    QTEST(stored(AppSettings::userFilePath(), QSettings::NativeFormat), "userAfter");
+    QTEST(stored(AppSettings::programFilePath(), QSettings::IniFormat), "programAfter");
+
+    QCOMPARE(notices.size(), 1);
+    QFETCH(bool, told);
+    QCOMPARE(notices.at(0).contains("could not be saved"), told);
+    QCOMPARE(notices.at(0).contains("restart") || notices.at(0).contains(QString::fromUtf8("请重启")),
+             !told);
+    // The next start takes the new choice, or the old one when nothing was written.
+    QCOMPARE(int(LanguageSettings::readLanguage()), told ? (startsChinese ? 1 : 0) : pick);
 }
 
 QTEST_MAIN(AppTest)

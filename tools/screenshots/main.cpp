@@ -3,6 +3,7 @@
 // Shows the real window connected to the simulated unit and saves one picture
 // per page and per tab of the Setup and Advanced pages:
 // <folder>/window-<lang>-<page>[-<tab>].png.
+#include "AppSettings.h"
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
 #include "contentWidget.h"
@@ -18,8 +19,10 @@
 #include <QListWidget>
 #include <QLoggingCategory>
 #include <QPalette>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -48,11 +51,12 @@ void runFor(int ms)
 }
 
 // The language the program reads at start-up comes from sys.ini beside the
-// executable; keep whatever was there and put it back afterwards.
+// executable (the pilot's own settings are moved out of the way in main);
+// keep whatever was there and put it back afterwards.
 class LanguageFile
 {
 public:
-    explicit LanguageFile(quint8 language) : path(LanguageSettings::settingsFilePath())
+    explicit LanguageFile(quint8 language) : path(AppSettings::programFilePath())
     {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
@@ -180,6 +184,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication::setPalette(mainWidget::applicationPalette());
+    // A language the developer chose for the program would win over sys.ini.
+    const QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
 
     bool ok = false;
     {
