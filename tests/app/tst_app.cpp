@@ -4,12 +4,14 @@
 
 #include "AppSettings.h"
 #include "LanguageSettings.h"
+#include "Picture.h"
 #include "mainWidget.h"
 #include "skinWidget.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -145,6 +147,8 @@ private slots:
 
     void picturesResolve_data();
     void picturesResolve();
+    void everyPictureAtTwiceTheSize();
+    void skinAtTwiceTheSize();
     void sizeStaysFixed_data();
     void sizeStaysFixed();
     void windowMask_data();
@@ -227,6 +231,44 @@ void AppTest::picturesResolve()
 {
     QFETCH(QString, path);
     QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+}
+
+// Every compiled-in picture has a sharp form for a 200 % screen that covers
+// exactly the same part of the window.
+void AppTest::everyPictureAtTwiceTheSize()
+{
+    int pictures = 0;
+    QDirIterator it(":/images", QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains("@2x") || path.endsWith(".ico"))
+            continue;
+        ++pictures;
+        const QImage plain(path);
+        QVERIFY2(Picture::pathFor(path, 2.0) != path, qPrintable(path + ": no @2x form"));
+        QCOMPARE(Picture::pathFor(path, 1.0), path);
+        const QPixmap twice = Picture::pixmap(path, 2.0);
+        QCOMPARE(twice.size(), plain.size() * 2);
+        QCOMPARE(twice.deviceIndependentSize(), QSizeF(plain.size()));
+        QCOMPARE(Picture::pixmap(path, 1.0).size(), plain.size());
+    }
+    QVERIFY(pictures > 60);
+}
+
+// At a device pixel ratio of 2 the window is painted from the @2x skin, pixel
+// for pixel, still covering 850 x 600 window pixels.
+void AppTest::skinAtTwiceTheSize()
+{
+    const QString path = ":/images/skin/classic.jpg";
+    const QImage skin = Picture::image(path, 2.0);
+    const QSize size(mainWidget::fixedWidth, mainWidget::fixedHeight);
+    const QImage canvas = mainWidget::renderSkin(size, skin, 2.0);
+
+    QCOMPARE(canvas.size(), size * 2);
+    QCOMPARE(canvas.deviceIndependentSize(), QSizeF(size));
+    const QImage sharp = skin.convertToFormat(canvas.format());
+    for (const QPoint p : {QPoint(400, 300), QPoint(401, 301), QPoint(1200, 777)})
+        QCOMPARE(canvas.pixel(p), sharp.pixel(p));
 }
 
 void AppTest::sizeStaysFixed_data()
