@@ -1,8 +1,10 @@
 #include "LanguageSettings.h"
 
+#include "AppSettings.h"
+
 #include <QCoreApplication>
+#include <QDebug>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTranslator>
 
 namespace LanguageSettings {
@@ -22,22 +24,14 @@ NoticeHandler &noticeHandler()
 
 } // namespace
 
-QString settingsFilePath()
-{
-    return QCoreApplication::applicationDirPath() + "/sys.ini";
-}
-
 quint8 readLanguage()
 {
-    const QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    return static_cast<quint8>(settings.value(languageKey, 0).toInt());
+    return static_cast<quint8>(AppSettings::value(languageKey, 0).toInt());
 }
 
-void storeLanguage(const QString &value)
+bool storeLanguage(const QString &value)
 {
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    settings.setValue(languageKey, value);
-    settings.sync();
+    return AppSettings::setValue(languageKey, value);
 }
 
 QString translationFilePath(quint8 language)
@@ -60,8 +54,10 @@ void installTranslator(quint8 language)
     removeTranslator();
     translator = new QTranslator;
     const QString file = translationFilePath(language);
-    if (!file.isEmpty())
-        (void)translator->load(file); // a missing file leaves the English texts
+    // A missing file leaves the English texts; the trace tells which file an
+    // installed program really took.
+    if (!file.isEmpty() && translator->load(file))
+        qDebug().noquote() << "LanguageSettings: loaded" << file;
     QCoreApplication::installTranslator(translator);
 }
 

@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// The language choice: kept in "sys.ini" beside the executable, read once at
-// start-up, written from the language menu, effective at the next start.
+// The language choice: kept by AppSettings, read once at start-up, written
+// from the language menu, effective at the next start.
 namespace LanguageSettings {
 
 enum Language : quint8
@@ -14,19 +14,21 @@ enum Language : quint8
     Chinese = 1
 };
 
-QString settingsFilePath();
 // The stored choice, low 8 bits; a missing file or key is English.
 quint8 readLanguage();
-void storeLanguage(const QString &value);
+// False when the choice could not be stored anywhere.
+bool storeLanguage(const QString &value);
 
 // The translation file for a language, or an empty string when there is none.
 QString translationFilePath(quint8 language);
 // Loads the translation for `language` (if any) into the program's one
-// translator and installs it, replacing any earlier one.
+// translator and installs it, replacing any earlier one. A loaded file is
+// named in the debug output.
 void installTranslator(quint8 language);
 void removeTranslator();
 
-// The "please restart" notice. Tests answer it through the handler instead of
+// The notice after a choice ("please restart", or that it could not be
+// stored). Tests answer it through the handler instead of
 // waiting for a person; by default a modal message box is shown.
 using NoticeHandler = std::function<void(const QString &title, const QString &text)>;
 void showRestartNotice(const QString &title, const QString &text);

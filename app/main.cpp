@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QBrush>
+#include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
 #include <QPalette>
@@ -16,10 +17,42 @@ QIcon windowIcon()
     return QIcon(QFile::exists(besideProgram) ? besideProgram : QStringLiteral("vrnicon.ico"));
 }
 
+void setNames()
+{
+    QCoreApplication::setOrganizationName("Morvane");
+    QCoreApplication::setApplicationVersion(VRN_VERSION);
+    QCoreApplication::setApplicationName("VRN Assistant");
+}
+
+// --help and --version answer on a terminal without a display, so they are
+// handled before the window system is reached. Ends the process for those
+// two and for anything it does not know.
+void handleCommandLine(int argc, char *argv[])
+{
+    QCoreApplication core(argc, argv);
+    setNames();
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Sets up VRN-A1 and VRN-X1 flybarless gyro units over a USB-serial port.\n"
+        "The language is chosen in the window (title bar, Language button).");
+    // Not addHelpOption(): it also offers --help-all, Qt's own options, which
+    // this program does not take.
+    const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    parser.addOption(help);
+    parser.addVersionOption();
+    parser.process(core);
+    if (parser.isSet(help))
+        parser.showHelp(0);
+    if (!parser.positionalArguments().isEmpty())
+        parser.showHelp(2);
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    handleCommandLine(argc, argv);
+
     // The pictures are compiled into vrn_images; qt_add_resources in its
     // target form links their registration into this executable.
     QApplication app(argc, argv);
@@ -27,9 +60,7 @@ int main(int argc, char *argv[])
     QApplication::setPalette(mainWidget::applicationPalette());
 
     QApplication::setWindowIcon(windowIcon());
-    QCoreApplication::setOrganizationName("Morvane");
-    QCoreApplication::setApplicationVersion("1.1");
-    QCoreApplication::setApplicationName("VRN Assistant");
+    setNames();
 
     mainWidget window;
     window.setWindowTitle("VRN Assistant V1.1");

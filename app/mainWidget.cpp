@@ -1,6 +1,8 @@
 #include "mainWidget.h"
 
+#include "AppSettings.h"
 #include "LanguageSettings.h"
+#include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
@@ -172,9 +174,10 @@ QBitmap mainWidget::windowMask(const QSize &size)
     return mask;
 }
 
-QImage mainWidget::renderSkin(const QSize &size, const QImage &skin)
+QImage mainWidget::renderSkin(const QSize &size, const QImage &skin, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::white);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -188,13 +191,18 @@ void mainWidget::paintEvent(QPaintEvent *event)
 {
     // The channel monitor repaints parts of the window 50 times a second:
     // decode and render the skin only when the skin or the size changed.
-    if (renderedPath != skinPath || rendered.size() != size()) {
+    const qreal ratio = devicePixelRatio();
+    if (renderedPath != skinPath || rendered.deviceIndependentSize() != QSizeF(size()) ||
+        rendered.devicePixelRatio() != ratio) {
         setMask(windowMask(size()));
-        rendered = renderSkin(size(), QImage(skinPath));
+        rendered = renderSkin(size(), Picture::image(skinPath, ratio), ratio);
         renderedPath = skinPath;
     }
+    // The source rectangle is in the picture's own pixels.
+    const QRect area = event->rect();
+    const QRectF source(QPointF(area.topLeft()) * ratio, QSizeF(area.size()) * ratio);
     QPainter painter(this);
-    painter.drawImage(event->rect(), rendered, event->rect());
+    painter.drawImage(QRectF(area), rendered, source);
 }
 
 void mainWidget::showMax()
@@ -249,16 +257,24 @@ void mainWidget::setPicName(const QString &picturePath)
 
 void mainWidget::langChangeToEn()
 {
-    LanguageSettings::storeLanguage("0");
-    LanguageSettings::showRestartNotice(
-        tr("Info"), tr("<font color = 'black'>Please restart the application!</font>"));
+    storeLanguageChoice("0", tr("<font color = 'black'>Please restart the application!</font>"));
     qDebug() << "mainWidget::change to EN";
 }
 
 void mainWidget::langChangeToZh()
 {
-    LanguageSettings::storeLanguage("1");
-    LanguageSettings::showRestartNotice(
-        tr("Info"), QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
+    storeLanguageChoice("1", QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
     qDebug() << "mainWidget::change to ZH";
+}
+
+void mainWidget::storeLanguageChoice(const QString &value, const QString &restartNotice)
+{
+    // A restart would bring back the old language: say so instead.
+    if (!LanguageSettings::storeLanguage(value)) {
+        LanguageSettings::showRestartNotice(
+            tr("Info"), tr("The language could not be saved: neither %1 nor %2 can be written.")
+                            .arg(AppSettings::userFilePath(), AppSettings::programFilePath()));
+        return;
+    }
+    LanguageSettings::showRestartNotice(tr("Info"), restartNotice);
 }

@@ -43,8 +43,8 @@ public:
     // The window's shape: a rounded rectangle over the whole size.
     static QBitmap windowMask(const QSize &size);
     // The window's picture: the skin tiled from the top-left corner inside the
-    // rounded outline.
-    static QImage renderSkin(const QSize &size, const QImage &skin);
+    // rounded outline, at `ratio` device pixels per window pixel.
+    static QImage renderSkin(const QSize &size, const QImage &skin, qreal ratio = 1);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -77,4 +77,5 @@ private:
 
     titleWidget *createTitleBar();
     void keepHistory(UnitHistory::Kind kind);
+    void storeLanguageChoice(const QString &value, const QString &restartNotice);
 };

@@ -1,5 +1,7 @@
 #include "skinWidget.h"
 
+#include "Picture.h"
+
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
@@ -58,9 +60,10 @@ QString skinWidget::thumbnailPath(const QString &picturePath)
     return picturePath.section('.', 0, 0) + "Small.jpg";
 }
 
-QImage skinWidget::renderBackground(const QSize &size, const QImage &skin)
+QImage skinWidget::renderBackground(const QSize &size, const QImage &skin, qreal ratio)
 {
-    QImage canvas(size, QImage::Format_ARGB32_Premultiplied);
+    QImage canvas(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(ratio);
     canvas.fill(Qt::transparent);
     QPainter painter(&canvas);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -73,7 +76,8 @@ QImage skinWidget::renderBackground(const QSize &size, const QImage &skin)
 void skinWidget::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, renderBackground(size(), QImage(skinPath)));
+    const qreal ratio = devicePixelRatio();
+    painter.drawImage(0, 0, renderBackground(size(), Picture::image(skinPath, ratio), ratio));
 }
 
 void skinWidget::setSkin(const QString &picturePath)

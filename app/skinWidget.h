@@ -22,7 +22,7 @@ public:
     // The thumbnail beside a skin picture: the path up to its first "." with
     // "Small.jpg" appended.
     static QString thumbnailPath(const QString &picturePath);
-    static QImage renderBackground(const QSize &size, const QImage &skin);
+    static QImage renderBackground(const QSize &size, const QImage &skin, qreal ratio = 1);
 
 signals:
     void changeSkin(const QString &picturePath);

@@ -1340,6 +1340,8 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
         <translation>The unit&apos;s history cannot be kept in %1</translation>
+        <source>The language could not be saved: neither %1 nor %2 can be written.</source>
+        <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
     </message>
 </context>
 <context>

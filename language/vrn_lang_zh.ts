@@ -1340,6 +1340,8 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
         <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
+        <source>The language could not be saved: neither %1 nor %2 can be written.</source>
+        <translation>无法保存语言设置：%1 和 %2 都无法写入。</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "DeviceParameters.h"
 #include "ParameterCaption.h"
 #include "LinkFrame.h"
+#include "Picture.h"
 #include "SerialProcessThread.h"
 #include "Telemetry.h"
 #include "ValueRanges.h"
@@ -332,20 +333,20 @@ void ConfigureSettingPage::loadPictures()
     const char *const names[] = {"mixer", "90ccpm", "120ccpm", "135ccpm", "140ccpm"};
     for (int i = 0; i < 5; ++i)
         swashPictures[i] =
-            QPixmap(QStringLiteral(":/images/swash/sc_%1_check.png").arg(QLatin1String(names[i])));
+            Picture::pixmap(QStringLiteral(":/images/swash/sc_%1_check.png").arg(QLatin1String(names[i])));
     showPicture(ui->Imagelabel, swashPictures[4]);
     showWiringFor(0);
 
-    const QPixmap red(QStringLiteral(":/images/slider/calib_v_250_r.png"));
-    const QPixmap blue(QStringLiteral(":/images/slider/calib_v_250_b.png"));
+    const QPixmap red = Picture::pixmap(QStringLiteral(":/images/slider/calib_v_250_r.png"));
+    const QPixmap blue = Picture::pixmap(QStringLiteral(":/images/slider/calib_v_250_b.png"));
     for (QLabel *label : {ui->labelCalibTailTrim, ui->labelCalibCollective})
         showPicture(label, red);
     for (QLabel *label :
          {ui->labelCalibAilTravel, ui->labelCalibElevTravel, ui->labelCalibTailLimitA,
           ui->labelCalibTailLimitB, ui->labelCalibCyclicLimit})
         showPicture(label, blue);
-    showPicture(ui->labelExample1, QPixmap(QStringLiteral(":/images/transmiter_example_1.png")));
-    showPicture(ui->labelExample2, QPixmap(QStringLiteral(":/images/transmiter_example_2.png")));
+    showPicture(ui->labelExample1, Picture::pixmap(QStringLiteral(":/images/transmiter_example_1.png")));
+    showPicture(ui->labelExample2, Picture::pixmap(QStringLiteral(":/images/transmiter_example_2.png")));
 }
 
 void ConfigureSettingPage::setRanges()
@@ -519,13 +520,13 @@ void ConfigureSettingPage::showWiringFor(int receiver)
 {
     const char *name = receiver == 0 ? "connection" : receiver == 1 ? "futaba" : "dsm";
     showPicture(ui->connectionLabel,
-                QPixmap(QStringLiteral(":/images/receiver/%1.png").arg(QLatin1String(name))));
+                Picture::pixmap(QStringLiteral(":/images/receiver/%1.png").arg(QLatin1String(name))));
 }
 
 void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
 {
     label->setPixmap(picture);
-    label->setFixedSize(picture.size());
+    label->setFixedSize(picture.deviceIndependentSize().toSize());
 }
 
 // ---- Mount, SwashPlate and Servo tabs

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs the whole test suite:
-# once in a normal build, then once more under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Fails on any test failure or sanitizer report.
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then in a normal
+# build; between the two, builds the Debian package, installs it, tries the
+# installed program and removes it again (as root only: it installs into
+# /usr). Fails on any test failure, sanitizer report or package fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -20,6 +22,13 @@ ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 LSAN_OPTIONS=suppressions=$PWD/scripts/lsan.supp \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     run_suite build-asan -DCMAKE_BUILD_TYPE=Debug -DVRN_SANITIZE=ON -DVRN_BENCH=OFF
+
+echo "== Debian package =="
+if [ "$(id -u)" -eq 0 ]; then
+    scripts/check-package.sh
+else
+    echo "skipped: scripts/check-package.sh installs the package and needs root"
+fi
 
 echo "== Test build =="
 run_suite build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo

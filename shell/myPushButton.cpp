@@ -1,5 +1,7 @@
 #include "myPushButton.h"
 
+#include "Picture.h"
+
 #include <QIcon>
 
 namespace {
@@ -14,17 +16,22 @@ myPushButton::myPushButton(const QString &pictureName, const QString &toolTip, Q
 {
     setToolTip(toolTip);
     setFlat(true);
-    strip.load(":/images/sysButton/" + pictureName);
-    frameWidth = strip.width() / framesPerStrip;
-    frameHeight = strip.height();
+    strip = Picture::pixmap(":/images/sysButton/" + pictureName);
+    // In the window's pixels: a strip drawn at twice the size covers the same.
+    const QSize stripSize = strip.deviceIndependentSize().toSize();
+    frameWidth = stripSize.width() / framesPerStrip;
+    frameHeight = stripSize.height();
     showFrame(normalFrame);
     setIconSize(QSize(frameWidth, frameHeight));
 }
 
 QPixmap myPushButton::frame(const QPixmap &strip, int index)
 {
+    // Sliced in the strip's own pixels; the frame keeps the strip's ratio.
     const int width = strip.width() / framesPerStrip;
-    return strip.copy(index * width, 0, width, strip.height());
+    QPixmap frame = strip.copy(index * width, 0, width, strip.height());
+    frame.setDevicePixelRatio(strip.devicePixelRatio());
+    return frame;
 }
 
 void myPushButton::showFrame(int index)

@@ -1,5 +1,7 @@
 #include "sysButton.h"
 
+#include "Picture.h"
+
 #include <QPainter>
 
 namespace {
@@ -9,10 +11,12 @@ const int framesPerStrip = 4;
 sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget *parent)
     : QPushButton(parent)
 {
-    strip.load(":/images/sysButton/" + pictureName);
+    strip = Picture::pixmap(":/images/sysButton/" + pictureName);
     setFlat(true);
-    frameWidth = strip.width() / framesPerStrip;
-    frameHeight = strip.height();
+    // In the window's pixels: a strip drawn at twice the size covers the same.
+    const QSize stripSize = strip.deviceIndependentSize().toSize();
+    frameWidth = stripSize.width() / framesPerStrip;
+    frameHeight = stripSize.height();
     setFixedSize(frameWidth, frameHeight);
     setToolTip(toolTip);
     buttonState = Normal;
@@ -20,16 +24,21 @@ sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget
 
 QPixmap sysButton::frame(const QPixmap &strip, int index)
 {
+    // Sliced in the strip's own pixels; the frame keeps the strip's ratio.
     const int width = strip.width() / framesPerStrip;
-    return strip.copy(index * width, 0, width, strip.height());
+    QPixmap frame = strip.copy(index * width, 0, width, strip.height());
+    frame.setDevicePixelRatio(strip.devicePixelRatio());
+    return frame;
 }
 
 QImage sysButton::render() const
 {
-    QImage image(size(), QImage::Format_ARGB32_Premultiplied);
+    const qreal ratio = devicePixelRatio();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
-    painter.drawPixmap(image.rect(), frame(strip, buttonState));
+    painter.drawPixmap(rect(), frame(strip, buttonState));
     return image;
 }
 

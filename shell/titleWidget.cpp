@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
@@ -83,6 +84,7 @@ void titleWidget::mousePressEvent(QMouseEvent *event)
     if (inDragArea(position)) {
         pressPos = position;
         dragging = true;
+        moveBySelf = false;
     }
 }
 
@@ -104,5 +106,15 @@ void titleWidget::mouseMoveEvent(QMouseEvent *event)
     QWidget *window = parentWidget();
     if (!window || !dragging || !(event->buttons() & Qt::LeftButton))
         return;
+    // A Wayland window cannot place itself: ask the window system to take the
+    // drag. Once it has, it follows the pointer until the button is released.
+    if (!moveBySelf) {
+        QWindow *handle = window->windowHandle();
+        if (handle && handle->startSystemMove()) {
+            dragging = false;
+            return;
+        }
+        moveBySelf = true;
+    }
     window->move(window->pos() + (event->position().toPoint() - pressPos));
 }

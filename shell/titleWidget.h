@@ -35,6 +35,8 @@ protected:
 private:
     QPoint pressPos;
     bool dragging = false;
+    // The window system refused to move the window in this drag: move it ourselves.
+    bool moveBySelf = false;
     myPushButton *skinButton;
     sysButton *menuButton;
     sysButton *minButton;

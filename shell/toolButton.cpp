@@ -1,5 +1,7 @@
 #include "toolButton.h"
 
+#include "Picture.h"
+
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -13,11 +15,11 @@ const int pressedAlpha = 70;
 toolButton::toolButton(const QString &picturePath, const QString &caption, QWidget *parent)
     : QWidget(parent)
 {
-    const QPixmap picture(picturePath);
+    const QPixmap picture = Picture::pixmap(picturePath);
 
     iconLabel = new QLabel;
     iconLabel->setPixmap(picture);
-    iconLabel->setFixedSize(picture.size());
+    iconLabel->setFixedSize(picture.deviceIndependentSize().toSize());
 
     textLabel = new QLabel(caption);
     QPalette textPalette = textLabel->palette();

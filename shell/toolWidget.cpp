@@ -1,5 +1,7 @@
 #include "toolWidget.h"
 
+#include "Picture.h"
+
 #include "toolButton.h"
 
 #include "ChangePreview.h"
@@ -153,11 +155,11 @@ void toolWidget::createPortComboBox()
 
 void toolWidget::createMarkLabel()
 {
-    const QPixmap mark(":/images/mark.png");
+    const QPixmap mark = Picture::pixmap(":/images/mark.png");
     markLabel = new QLabel;
     markLabel->setObjectName("markLabel");
     markLabel->setPixmap(mark);
-    markLabel->setFixedSize(mark.size());
+    markLabel->setFixedSize(mark.deviceIndependentSize().toSize());
 }
 
 void toolWidget::layOut()

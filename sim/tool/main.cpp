@@ -94,6 +94,7 @@ Options parse(const QCoreApplication &app)
     QCommandLineParser parser;
     parser.setApplicationDescription(QString::fromLatin1(Description));
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption model(
         {"m", "model"}, "Model code in replies: 10 VRN-X1, 11 VRN-A1 (default 10).", "code", "10");
     const QCommandLineOption version({"V", "firmware"},
@@ -195,6 +196,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vrn-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VRN_VERSION));
     const Options options = parse(app);
 
     SimulatedUnit unit;

@@ -2,13 +2,16 @@
 // offscreen platform. The settings file lives beside the test executable (the
 // application directory), and is removed before and after every test.
 
+#include "AppSettings.h"
 #include "LanguageSettings.h"
+#include "Picture.h"
 #include "mainWidget.h"
 #include "skinWidget.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
@@ -21,6 +24,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -127,10 +131,12 @@ class AppTest : public QObject
 
 private:
     QStringList notices;
+    // The pilot's own settings live here during the tests, never in $HOME.
+    QTemporaryDir userFolder;
 
     static void storeRaw(const QString &value)
     {
-        QSettings settings(LanguageSettings::settingsFilePath(), QSettings::IniFormat);
+        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
         settings.setValue("System/lang", value);
     }
 
@@ -142,6 +148,8 @@ private slots:
 
     void picturesResolve_data();
     void picturesResolve();
+    void everyPictureAtTwiceTheSize();
+    void skinAtTwiceTheSize();
     void sizeStaysFixed_data();
     void sizeStaysFixed();
     void windowMask_data();
@@ -158,6 +166,8 @@ private slots:
     void startupLanguage();
     void languageMenu_data();
     void languageMenu();
+    void languageKeptWhereWritable_data();
+    void languageKeptWhereWritable();
 };
 
 void AppTest::initTestCase()
@@ -177,13 +187,18 @@ void AppTest::initTestCase()
 
 void AppTest::init()
 {
-    QFile::remove(LanguageSettings::settingsFilePath());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder.path());
+    QFile::remove(AppSettings::programFilePath());
+    QFile::remove(AppSettings::userFilePath());
     notices.clear();
 }
 
 void AppTest::cleanup()
 {
-    QFile::remove(LanguageSettings::settingsFilePath());
+    AppSettings::setProgramFilePath(QString());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder.path());
+    QFile::remove(AppSettings::programFilePath());
+    QFile::remove(AppSettings::userFilePath());
     LanguageSettings::removeTranslator();
     for (QWidget *top : QApplication::topLevelWidgets())
         if (qobject_cast<skinWidget *>(top))
@@ -219,6 +234,44 @@ void AppTest::picturesResolve()
 {
     QFETCH(QString, path);
     QVERIFY2(!QImage(path).isNull(), qPrintable(path));
+}
+
+// Every compiled-in picture has a sharp form for a 200 % screen that covers
+// exactly the same part of the window.
+void AppTest::everyPictureAtTwiceTheSize()
+{
+    int pictures = 0;
+    QDirIterator it(":/images", QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (path.contains("@2x") || path.endsWith(".ico"))
+            continue;
+        ++pictures;
+        const QImage plain(path);
+        QVERIFY2(Picture::pathFor(path, 2.0) != path, qPrintable(path + ": no @2x form"));
+        QCOMPARE(Picture::pathFor(path, 1.0), path);
+        const QPixmap twice = Picture::pixmap(path, 2.0);
+        QCOMPARE(twice.size(), plain.size() * 2);
+        QCOMPARE(twice.deviceIndependentSize(), QSizeF(plain.size()));
+        QCOMPARE(Picture::pixmap(path, 1.0).size(), plain.size());
+    }
+    QVERIFY(pictures > 60);
+}
+
+// At a device pixel ratio of 2 the window is painted from the @2x skin, pixel
+// for pixel, still covering 850 x 600 window pixels.
+void AppTest::skinAtTwiceTheSize()
+{
+    const QString path = ":/images/skin/classic.jpg";
+    const QImage skin = Picture::image(path, 2.0);
+    const QSize size(mainWidget::fixedWidth, mainWidget::fixedHeight);
+    const QImage canvas = mainWidget::renderSkin(size, skin, 2.0);
+
+    QCOMPARE(canvas.size(), size * 2);
+    QCOMPARE(canvas.deviceIndependentSize(), QSizeF(size));
+    const QImage sharp = skin.convertToFormat(canvas.format());
+    for (const QPoint p : {QPoint(400, 300), QPoint(401, 301), QPoint(1200, 777)})
+        QCOMPARE(canvas.pixel(p), sharp.pixel(p));
 }
 
 void AppTest::sizeStaysFixed_data()
@@ -488,7 +541,7 @@ void AppTest::languageMenu()
     QCOMPARE(first.texts.at(1), QString::fromUtf8("简体中文"));
     QCOMPARE(first.checked, checked);
 
-    const QSettings settings(LanguageSettings::settingsFilePath(), QSettings::IniFormat);
+    const QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
     QTEST(settings.value("System/lang").toString(), "written");
     QCOMPARE(notices.size(), 1);
     QTEST(notices.at(0), "notice");
@@ -497,6 +550,71 @@ void AppTest::languageMenu()
     const MenuState second = useLanguageMenu(window, -1);
     QCOMPARE(second.checked, checked);
     QCOMPARE(notices.size(), 1);
+}
+
+// Where the choice is read from and written to, for a copy the pilot can
+// write into and for a system-wide installation; "-" is no value, "x" a file
+// that cannot be written (a folder under /proc, which even root cannot create).
+void AppTest::languageKeptWhereWritable_data()
+{
+    QTest::addColumn<QString>("user");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<int>("pick");
+    QTest::addColumn<bool>("startsChinese");
+    QTest::addColumn<QString>("userAfter");
+    QTest::addColumn<QString>("programAfter");
+    QTest::addColumn<bool>("told");
+
+    QTest::addRow("own copy: sys.ini is read and written") << "-" << "1" << 0 << true << "-" << "0" << false;
+    QTest::addRow("pilot's file wins, and gives way to the new choice")
+        << "0" << "1" << 1 << false << "-" << "1" << false;
+    QTest::addRow("installed: pilot's file is written") << "-" << "x" << 1 << false << "1" << "x" << false;
+    QTest::addRow("installed: pilot's file is read") << "1" << "x" << 0 << true << "0" << "x" << false;
+    QTest::addRow("nothing writable: the pilot is told") << "x" << "x" << 1 << false << "x" << "x" << true;
+}
+
+void AppTest::languageKeptWhereWritable()
+{
+    QFETCH(QString, user);
+    QFETCH(QString, program);
+    QFETCH(int, pick);
+    QFETCH(bool, startsChinese);
+
+    const QString unwritable = "/proc/vrn-assistant-test";
+    if (program == "x")
+        AppSettings::setProgramFilePath(unwritable + "/sys.ini");
+    else if (program != "-")
+        storeRaw(program);
+    if (user == "x") {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, unwritable);
+    } else if (user != "-") {
+        QSettings own(QSettings::NativeFormat, QSettings::UserScope, "Morvane", "VRN Assistant");
+        own.setValue("System/lang", user);
+    }
+
+    mainWidget window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.findChild<QLabel *>("titleLabel")->text() != "VRN Flybarless Gyro System Assistant",
+             startsChinese);
+    useLanguageMenu(window, pick);
+
+    auto stored = [](const QString &file, QSettings::Format format) -> QString {
+        if (file.startsWith("/proc/"))
+            return "x";
+        const QSettings settings(file, format);
+        return settings.value("System/lang", "-").toString();
+    };
+    QTEST(stored(AppSettings::userFilePath(), QSettings::NativeFormat), "userAfter");
+    QTEST(stored(AppSettings::programFilePath(), QSettings::IniFormat), "programAfter");
+
+    QCOMPARE(notices.size(), 1);
+    QFETCH(bool, told);
+    QCOMPARE(notices.at(0).contains("could not be saved"), told);
+    QCOMPARE(notices.at(0).contains("restart") || notices.at(0).contains(QString::fromUtf8("请重启")),
+             !told);
+    // The next start takes the new choice, or the old one when nothing was written.
+    QCOMPARE(int(LanguageSettings::readLanguage()), told ? (startsChinese ? 1 : 0) : pick);
 }
 
 QTEST_MAIN(AppTest)

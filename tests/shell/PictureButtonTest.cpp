@@ -71,16 +71,21 @@ void PictureButtonTest::sysButtonStates()
 
 void PictureButtonTest::sysButtonFrames_data()
 {
-    QTest::addColumn<int>("frameWidth");
+    QTest::addColumn<int>("frameWidth"); // in the strip's own pixels
     QTest::addColumn<int>("spare");
     QTest::addColumn<int>("index");
+    QTest::addColumn<qreal>("ratio");
 
-    QTest::addRow("normal") << 27 << 0 << 0;
-    QTest::addRow("mouse over") << 27 << 0 << 1;
-    QTest::addRow("pressed") << 27 << 0 << 2;
-    QTest::addRow("spare frame") << 27 << 0 << 3;
-    QTest::addRow("uneven strip, pressed") << 27 << 3 << 2;
-    QTest::addRow("uneven strip, last") << 20 << 3 << 3;
+    QTest::addRow("normal") << 27 << 0 << 0 << 1.0;
+    QTest::addRow("mouse over") << 27 << 0 << 1 << 1.0;
+    QTest::addRow("pressed") << 27 << 0 << 2 << 1.0;
+    QTest::addRow("spare frame") << 27 << 0 << 3 << 1.0;
+    QTest::addRow("uneven strip, pressed") << 27 << 3 << 2 << 1.0;
+    QTest::addRow("uneven strip, last") << 20 << 3 << 3 << 1.0;
+    // A strip drawn at twice the size for a 200 % screen: the frames are
+    // twice as many pixels wide and cover the same part of the window.
+    QTest::addRow("twice the size, mouse over") << 54 << 0 << 1 << 2.0;
+    QTest::addRow("twice the size, uneven, last") << 54 << 3 << 3 << 2.0;
 }
 
 void PictureButtonTest::sysButtonFrames()
@@ -88,10 +93,14 @@ void PictureButtonTest::sysButtonFrames()
     QFETCH(int, frameWidth);
     QFETCH(int, spare);
     QFETCH(int, index);
+    QFETCH(qreal, ratio);
 
-    const QPixmap frame = sysButton::frame(makeStrip(4, frameWidth, spare), index);
+    QPixmap strip = makeStrip(4, frameWidth, spare);
+    strip.setDevicePixelRatio(ratio);
+    const QPixmap frame = sysButton::frame(strip, index);
 
     QCOMPARE(frame.size(), QSize(frameWidth, 10));
+    QCOMPARE(frame.deviceIndependentSize(), QSizeF(frameWidth / ratio, 10 / ratio));
     QCOMPARE(solidColour(frame), frameColours[index]);
 }
 

@@ -233,8 +233,10 @@ void addAll(PictureSet &set)
     set.add(QStringLiteral("mark.png"), mark());
     set.addIcon(QStringLiteral("vrnicon.ico"),
                 {appIcon(16), appIcon(24), appIcon(32), appIcon(48), appIcon(64)});
-    // The desktop menu's icon is installed from packaging/, not compiled in.
-    set.add(QStringLiteral("../packaging/vrn-assistant.png"), appIcon(64));
+    // The desktop menu's icons are installed from packaging/, not compiled in.
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        set.add(QStringLiteral("../packaging/icons/%1x%1/vrn-assistant.png").arg(size),
+                appIcon(size));
 }
 
 } // namespace ChromePictures

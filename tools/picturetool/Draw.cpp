@@ -9,9 +9,25 @@
 
 namespace Draw {
 
+namespace {
+int currentScale = 1;
+}
+
+void setScale(int scale)
+{
+    currentScale = scale;
+}
+
+int scale()
+{
+    return currentScale;
+}
+
 QImage canvas(int width, int height, const QColor &fill)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * currentScale, height * currentScale,
+                 QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(fill);
     return image;
 }
@@ -135,7 +151,11 @@ QImage thumbnail(const QImage &source, const QSize &size)
         const int w = qRound(source.height() * targetAspect);
         crop = QRect((source.width() - w) / 2, 0, w, source.height());
     }
-    return source.copy(crop).scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const qreal ratio = source.devicePixelRatio();
+    QImage small = source.copy(crop).scaled(size * ratio, Qt::IgnoreAspectRatio,
+                                            Qt::SmoothTransformation);
+    small.setDevicePixelRatio(ratio);
+    return small;
 }
 
 } // namespace Draw

@@ -11,7 +11,13 @@
 // Small drawing helpers shared by all picture painters.
 namespace Draw {
 
-// A transparent ARGB canvas (or one filled with `fill`).
+// Pictures are drawn in window pixels; at scale 2 every canvas has twice as
+// many pixels each way (device pixel ratio 2), for screens scaled to 200 %.
+void setScale(int scale);
+int scale();
+
+// A transparent ARGB canvas (or one filled with `fill`) of `width` x `height`
+// window pixels at the current scale.
 QImage canvas(int width, int height, const QColor &fill = Qt::transparent);
 
 // Antialiased painter set-up used for every picture.
@@ -38,7 +44,8 @@ QPainterPath arrow(const QPointF &from, const QPointF &to, qreal shaft, qreal he
 void gradientBox(QPainter &painter, const QRectF &rect, qreal radius, const QColor &top,
                  const QColor &bottom, const QColor &border, qreal borderWidth = 1.0);
 
-// Scales an image down smoothly to `size`, cropping the longer side to keep proportions.
+// Scales an image down smoothly to `size` window pixels (at the image's own
+// pixel ratio), cropping the longer side to keep proportions.
 QImage thumbnail(const QImage &source, const QSize &size);
 
 } // namespace Draw

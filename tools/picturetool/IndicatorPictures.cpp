@@ -182,7 +182,9 @@ QImage travelScale()
 
 QList<QImage> arrowSizes(Direction dir, bool twice)
 {
-    return {arrowIcon(16, dir, twice), arrowIcon(24, dir, twice), arrowIcon(32, dir, twice)};
+    // 48 serves the 22-pixel buttons on a screen scaled to 200 %.
+    return {arrowIcon(16, dir, twice), arrowIcon(24, dir, twice), arrowIcon(32, dir, twice),
+            arrowIcon(48, dir, twice)};
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 #include <QRandomGenerator>
 #include <QtMath>
+#include <cmath>
 #include <cstdio>
 #include <functional>
 
@@ -48,15 +49,21 @@ QRgb pack(Rgb c)
                 int(clamp01(c.b) * 255 + 0.5));
 }
 
-// Fills the picture pixel by pixel; u and v run 0..1 across and down.
-QImage field(const std::function<Rgb(double u, double v, int x, int y)> &colour)
+// Fills the picture pixel by pixel; u and v run 0..1 across and down, x and y
+// are in window pixels (in steps of a half at twice the size).
+QImage field(const std::function<Rgb(double u, double v, double x, double y)> &colour)
 {
-    QImage image(skinWidth, skinHeight, QImage::Format_RGB32);
-    for (int y = 0; y < skinHeight; ++y) {
+    const int scale = Draw::scale();
+    const int width = skinWidth * scale;
+    const int height = skinHeight * scale;
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
         auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < skinWidth; ++x)
-            line[x] = pack(colour(double(x) / skinWidth, double(y) / skinHeight, x, y));
+        for (int x = 0; x < width; ++x)
+            line[x] = pack(colour(double(x) / width, double(y) / height, double(x) / scale,
+                                  double(y) / scale));
     }
+    image.setDevicePixelRatio(scale);
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
@@ -68,16 +75,19 @@ Rgb ramp(const QList<QColor> &stops, double t)
     return mix(rgb(stops[i]), rgb(stops[i + 1]), t - i);
 }
 
+// `band` is in window pixels.
 double meanLuminance(const QImage &image, const QRect &band)
 {
+    const int scale = qRound(image.devicePixelRatio());
+    const QRect pixels(band.topLeft() * scale, band.size() * scale);
     double sum = 0;
-    for (int y = band.top(); y <= band.bottom(); ++y) {
-        for (int x = band.left(); x <= band.right(); ++x) {
+    for (int y = pixels.top(); y <= pixels.bottom(); ++y) {
+        for (int x = pixels.left(); x <= pixels.right(); ++x) {
             const QRgb c = image.pixel(x, y);
             sum += 0.2126 * qRed(c) + 0.7152 * qGreen(c) + 0.0722 * qBlue(c);
         }
     }
-    return sum / (band.width() * band.height() * 255.0);
+    return sum / (pixels.width() * pixels.height() * 255.0);
 }
 
 // Darkens a band until white text on it keeps its contrast; the shade fades
@@ -152,7 +162,7 @@ void bolt(QPainter &p, QPointF from, QPointF to, qreal width, QRandomGenerator &
 QImage redThunder()
 {
     const ValueNoise noise(11);
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         const Rgb sky = ramp({QColor(0x1E, 0x05, 0x08), QColor(0x4A, 0x0B, 0x12),
                               QColor(0x5E, 0x12, 0x16), QColor(0x22, 0x06, 0x09)},
                              v);
@@ -183,7 +193,7 @@ QImage redThunder()
 QImage blueSky()
 {
     const ValueNoise noise(23);
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         const Rgb sky = ramp({QColor(0x08, 0x22, 0x48), QColor(0x14, 0x3F, 0x78),
                               QColor(0x2A, 0x66, 0xA3), QColor(0x1F, 0x55, 0x8E)},
                              v);
@@ -206,11 +216,11 @@ QImage oldWood()
 {
     const ValueNoise noise(37);
     const int plank = 75;
-    QImage image = field([&](double u, double v, int x, int y) {
-        const int row = y / plank;
+    QImage image = field([&](double u, double v, double x, double y) {
+        const int row = int(std::floor(y / plank));
         const double offset = row * 137.0;
         const double warp = noise.fractal((x + offset) / 220.0, y / 60.0, 4) * 18;
-        const double grain = 0.5 + 0.5 * qSin((y % plank + warp) * 0.55 + row * 2.1 +
+        const double grain = 0.5 + 0.5 * qSin((std::fmod(y, plank) + warp) * 0.55 + row * 2.1 +
                                               noise.at((x + offset) / 90.0, row * 3.0) * 4);
         const double fibre = noise.fractal((x + offset) / 6.0, y / 1.6, 2);
         Rgb c = mix(rgb(QColor(0x3A, 0x22, 0x12)), rgb(QColor(0x6A, 0x42, 0x24)),
@@ -218,13 +228,13 @@ QImage oldWood()
         // Each board has its own tone; boards are butted end to end along a row.
         const int jointSpacing = 520;
         const int jointOffset = (row * 233) % jointSpacing;
-        const int board = (x + jointOffset) / jointSpacing;
+        const int board = int(std::floor((x + jointOffset) / jointSpacing));
         const double tone = noise.at(board * 3.7 + 0.5, row * 2.3 + 0.5);
         c = mix(c, rgb(QColor(0x2A, 0x17, 0x0B)), tone * 0.45);
-        if ((x + jointOffset) % jointSpacing < 2)
+        if (std::fmod(x + jointOffset, jointSpacing) < 2)
             c = rgb(QColor(0x16, 0x0C, 0x06));
         // Gaps between planks and the worn edge beside them.
-        const int inRow = y % plank;
+        const double inRow = std::fmod(y, plank);
         if (inRow < 2)
             c = rgb(QColor(0x14, 0x0B, 0x05));
         else if (inRow < 5)
@@ -245,7 +255,7 @@ QImage greenWorld()
     };
     const QList<QColor> hills = {QColor(0x3B, 0x6E, 0x45), QColor(0x2B, 0x5A, 0x34),
                                  QColor(0x1C, 0x44, 0x25), QColor(0x10, 0x2E, 0x18)};
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         Rgb c = ramp({QColor(0x0C, 0x26, 0x24), QColor(0x1E, 0x4A, 0x40), QColor(0x5E, 0x86, 0x5A)},
                      v * 1.3);
         for (int layer = 0; layer < 4; ++layer) {
@@ -282,7 +292,7 @@ QPainterPath heart(const QPointF &c, qreal size)
 QImage pinkLove()
 {
     const ValueNoise noise(53);
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         const Rgb base = ramp({QColor(0x3A, 0x0A, 0x2A), QColor(0x7A, 0x1E, 0x55),
                                QColor(0x9A, 0x31, 0x6A), QColor(0x4A, 0x10, 0x36)},
                               v * 0.7 + u * 0.3);
@@ -309,7 +319,7 @@ QImage pinkLove()
 QImage blackPoint()
 {
     const ValueNoise noise(67);
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         const double glow = 1 - qSqrt((u - 0.5) * (u - 0.5) + (v - 0.45) * (v - 0.45) * 1.6);
         return mix(rgb(QColor(0x05, 0x06, 0x09)), rgb(QColor(0x16, 0x1B, 0x24)),
                    smoothstep(0.2, 1.0, glow));
@@ -345,7 +355,7 @@ QImage blackPoint()
 QImage classic()
 {
     const ValueNoise noise(71);
-    QImage image = field([&](double u, double v, int x, int y) {
+    QImage image = field([&](double u, double v, double x, double y) {
         const Rgb base =
             ramp({Palette::steel(), Palette::steelDark(), Palette::navy(), Palette::navyDeep()},
                  v * 0.85 + u * 0.15);
@@ -368,7 +378,7 @@ QImage classic()
 
 QImage angryBird()
 {
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         return ramp({QColor(0x40, 0x0A, 0x07), QColor(0x7E, 0x1A, 0x10), QColor(0xA0, 0x34, 0x14),
                      QColor(0x50, 0x10, 0x09)},
                     v * 0.75 + u * 0.25);
@@ -409,7 +419,7 @@ QImage angryBird()
 
 QImage sixYears()
 {
-    QImage image = field([&](double u, double v, int, int) {
+    QImage image = field([&](double u, double v, double, double) {
         return ramp({QColor(0x12, 0x0C, 0x2C), QColor(0x2C, 0x16, 0x4E), QColor(0x3E, 0x1E, 0x60),
                      QColor(0x18, 0x0E, 0x32)},
                     v * 0.8 + u * 0.2);

@@ -1,9 +1,11 @@
 // vrn-picturetool: paints every picture the program shows and writes them
-// below the given folder at their resource paths (":/images/<path>").
+// below the given folder at their resource paths (":/images/<path>"), each
+// also at twice the size ("<name>@2x.<ext>").
 //
 //   vrn-picturetool <images folder> [--sheet <contact sheet.png>]
 
 #include "ChromePictures.h"
+#include "Draw.h"
 #include "IndicatorPictures.h"
 #include "MountPictures.h"
 #include "PictureSet.h"
@@ -13,9 +15,23 @@
 #include "WiringPictures.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+
+namespace {
+void addEverything(PictureSet &set)
+{
+    SkinPictures::addAll(set);
+    ChromePictures::addAll(set);
+    ToolIcons::addAll(set);
+    IndicatorPictures::addAll(set);
+    MountPictures::addAll(set);
+    SwashPictures::addAll(set);
+    WiringPictures::addAll(set);
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -33,13 +49,22 @@ int main(int argc, char *argv[])
     }
 
     PictureSet set;
-    SkinPictures::addAll(set);
-    ChromePictures::addAll(set);
-    ToolIcons::addAll(set);
-    IndicatorPictures::addAll(set);
-    MountPictures::addAll(set);
-    SwashPictures::addAll(set);
-    WiringPictures::addAll(set);
+    addEverything(set);
+    // The same pictures at twice the size, as "name@2x.ext" beside each one.
+    // Icon files carry their own sizes, and packaging/ holds the desktop
+    // icons by size: neither has a 2x form.
+    Draw::setScale(2);
+    PictureSet twice;
+    addEverything(twice);
+    Draw::setScale(1);
+    for (const PictureSet::Entry &entry : twice.entries()) {
+        const QFileInfo file(entry.path);
+        if (entry.path.startsWith(QLatin1String("../")) || file.suffix() == QLatin1String("ico"))
+            continue;
+        const QString dir = file.path() == QLatin1String(".") ? QString() : file.path() + '/';
+        set.add(dir + file.completeBaseName() + QLatin1String("@2x.") + file.suffix(),
+                entry.images.first());
+    }
 
     const QDir root(args.first());
     if (!set.writeAll(root))

@@ -6,6 +6,7 @@
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
+#include "AppSettings.h"
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
@@ -23,6 +24,7 @@
 #include <QLoggingCategory>
 #include <QPalette>
 #include <QPushButton>
+#include <QSettings>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -54,11 +56,12 @@ void runFor(int ms)
 }
 
 // The language the program reads at start-up comes from sys.ini beside the
-// executable; keep whatever was there and put it back afterwards.
+// executable (the pilot's own settings are moved out of the way in main);
+// keep whatever was there and put it back afterwards.
 class LanguageFile
 {
 public:
-    explicit LanguageFile(quint8 language) : path(LanguageSettings::settingsFilePath())
+    explicit LanguageFile(quint8 language) : path(AppSettings::programFilePath())
     {
         QFile file(path);
         if (file.open(QIODevice::ReadOnly))
@@ -234,6 +237,9 @@ int main(int argc, char *argv[])
     }
 
     QApplication::setPalette(mainWidget::applicationPalette());
+    // A language the developer chose for the program would win over sys.ini.
+    const QTemporaryDir userSettings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
 
     bool ok = false;
     {
