@@ -1,6 +1,7 @@
 #include "mainWidget.h"
 
 #include "AppSettings.h"
+#include "ChangePreview.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
@@ -102,6 +103,15 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             [this] { keepHistory(UnitHistory::Kind::Read); });
     connect(&link->protocol(), &LinkEngine::flashWritten, this,
             [this] { keepHistory(UnitHistory::Kind::Flashed); });
+    // Values prepared without a unit are offered once its own have arrived;
+    // queued, so the question is not asked from inside the link's reply.
+    connect(&link->protocol(), &LinkEngine::preparedRecordFound, navigator,
+            [this, navigator](const DeviceParameters &prepared) {
+                if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
+                                           deviceParameters(), prepared))
+                    navigator->configurationLoaded(); // the pages show them; one upload
+            },
+            Qt::QueuedConnection);
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.

@@ -1326,6 +1326,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Values prepared without the unit</source>
+        <translation>Values prepared without the unit</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>English</translation>
     </message>

@@ -1326,6 +1326,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
 <context>
     <name>mainWidget</name>
     <message>
+        <source>Values prepared without the unit</source>
+        <translation>未连接陀螺仪时准备的参数</translation>
+    </message>
+    <message>
         <source>English</source>
         <translation>English</translation>
     </message>

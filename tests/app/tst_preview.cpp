@@ -143,6 +143,8 @@ private slots:
     void matchingFile();
     void presets_data();
     void presets();
+    void preparedWithoutUnit_data();
+    void preparedWithoutUnit();
     void historyKeptAndRestored();
     void historyFolderUnwritable();
     void historyNaming_data();
@@ -195,6 +197,44 @@ void tst_Preview::fileRows()
     QCOMPARE(rows[0].caption, caption);
     QCOMPARE(rows[0].now, now);
     QCOMPARE(rows[0].after, after);
+}
+
+// Values edited before Connect are not lost to the download that follows:
+// the pilot chooses between them and the unit's own.
+void tst_Preview::preparedWithoutUnit_data()
+{
+    QTest::addColumn<bool>("prepared");
+    QTest::addColumn<bool>("apply");
+    QTest::addRow("prepared, applied") << true << true;
+    QTest::addRow("prepared, cancelled") << true << false;
+    QTest::addRow("nothing prepared") << false << false;
+}
+
+void tst_Preview::preparedWithoutUnit()
+{
+    QFETCH(bool, prepared);
+    QFETCH(bool, apply);
+    Window w;
+    const qint8 unitValue = w.window->simulatedPort().unit().workingRecord().phi_ktotal;
+    if (prepared) {
+        deviceParameters() = w.window->simulatedPort().unit().workingRecord();
+        deviceParameters().phi_ktotal = qint8(unitValue == 61 ? 62 : 61);
+        w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1); // as a page's edit does
+    }
+    const qint8 preparedValue = deviceParameters().phi_ktotal;
+    int asked = 0;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        ++asked;
+        (apply ? preview.applyButton() : preview.cancelButton())->click();
+        return preview.result();
+    });
+    QVERIFY(w.connectAndDownload());
+    w.settle();
+    QCOMPARE(asked, prepared ? 1 : 0);
+    const qint8 expected = apply ? preparedValue : unitValue;
+    QCOMPARE(deviceParameters().phi_ktotal, expected);
+    QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, expected);
+    QCOMPARE(w.writeFrames, apply ? 8 : 0);
 }
 
 void tst_Preview::answers_data()
