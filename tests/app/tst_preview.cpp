@@ -143,6 +143,7 @@ private slots:
     void matchingFile();
     void presets_data();
     void presets();
+    void pagesWaitForTheUnit();
     void preparedWithoutUnit_data();
     void preparedWithoutUnit();
     void historyKeptAndRestored();
@@ -197,6 +198,33 @@ void tst_Preview::fileRows()
     QCOMPARE(rows[0].caption, caption);
     QCOMPARE(rows[0].now, now);
     QCOMPARE(rows[0].after, after);
+}
+
+// From Connect until the unit's record has arrived, nothing can be edited
+// or loaded: an upload would send values the unit never had.
+void tst_Preview::pagesWaitForTheUnit()
+{
+    Window w;
+    const auto editable = [&] {
+        QStringList open;
+        for (const char *name : {"MainSettingPageUi", "ConfigureSettingPageUi", "AdvanceSettingPageUi"})
+            if (w.window->findChild<QWidget *>(name)->isEnabled())
+                open << name;
+        if (w.window->findChild<QPushButton *>("loadButton")->isEnabled())
+            open << "loadButton";
+        return open;
+    };
+    QCOMPARE(editable().size(), 4); // no port: a pilot may prepare a file
+    w.window->simulatedPort().unit().setSilent(true);
+    w.toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    w.link->serialConnect();
+    w.settle();
+    QCOMPARE(editable(), QStringList());
+    QCOMPARE(w.message(), QString("Waiting for the unit's parameters: editing resumes once they are read"));
+    w.window->simulatedPort().unit().setSilent(false);
+    QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
+    QCOMPARE(editable().size(), 4);
+    QCOMPARE(w.writeFrames, 0);
 }
 
 // Values edited before Connect are not lost to the download that follows:

@@ -35,6 +35,14 @@ private slots:
     void telemetryFollowsReadBack();
     void changesNotInFlash_data();
     void changesNotInFlash();
+    void lateRepliesOfOtherExchanges_data();
+    void lateRepliesOfOtherExchanges();
+    void noUploadBeforeTheUnitsRecord();
+    void commandsWaitTheirTurn();
+    void writeFlashAfterVerification();
+    void quickRestartNoticed_data();
+    void quickRestartNoticed();
+    void anotherPortStartsFresh();
 };
 
 void tst_LinkEngine::connectFrames()
@@ -58,7 +66,8 @@ void tst_LinkEngine::fullDownload()
     h.unit.workingRecord().reserved_28 = 99; // never carried
     QCOMPARE(h.download(), 8);
     QCOMPARE(h.sentSubframes(), (QList<int>{0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x8A, 0x8B}));
-    QCOMPARE(h.messages, (QStringList{"Download Parameters Now...", "Download Parameters Completely"}));
+    QCOMPARE(h.messages,
+             (QStringList{"Download Parameters Now...", "Download Parameters Completely"}));
     QCOMPARE(h.states, QStringList{"Connected"});
     QCOMPARE(h.parameterChanged.count(), 1);
     QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
@@ -103,9 +112,9 @@ void tst_LinkEngine::editDuringUpload()
     h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     for (int i = 0; i < 4; ++i) // blocks 1-4 acknowledged
         h.tick();
-    h.record.roll_agility = 77;   // block 4: already acknowledged
-    h.record.left_spin = 66;      // block 4 as well
-    h.record.right_spin = 55;     // block 5: not yet sent
+    h.record.roll_agility = 77; // block 4: already acknowledged
+    h.record.left_spin = 66;    // block 4 as well
+    h.record.right_spin = 55;   // block 5: not yet sent
     h.tickUntil([&] { return h.messages.endsWith("Upload Parameters Completely"); });
     QCOMPARE(h.unit.workingRecord().right_spin, qint8(55));
     QVERIFY(h.unit.workingRecord().roll_agility != 77); // goes out with the next upload
@@ -119,9 +128,9 @@ void tst_LinkEngine::acknowledgements_data()
 {
     QTest::addColumn<int>("command");
     QTest::addColumn<QString>("message");
-    QTest::addRow("fail safe")
-        << int(CMD_SET_FAIL_PROTECT)
-        << "Fail safe set: the unit holds the current stick and switch positions if the signal is lost";
+    QTest::addRow("fail safe") << int(CMD_SET_FAIL_PROTECT)
+                               << "Fail safe set: the unit holds the current stick and switch "
+                                  "positions if the signal is lost";
     QTest::addRow("write flash") << int(CMD_SAVE_FLASH) << "Write flash successfully";
     QTest::addRow("cut motor") << int(CMD_CUT_MOTOR) << QString();
     QTest::addRow("cut pid") << int(CMD_CUT_PID) << QString();
@@ -385,8 +394,10 @@ void tst_LinkEngine::verifiedUpload()
     QCOMPARE(h.upload(), 8);
     const int readBack = h.tickUntil([&] { return !h.engine.isVerifying(); });
     QCOMPARE(readBack, 8);
-    QCOMPARE(h.sentSubframes().mid(8), (QList<int>{0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x8A, 0x8B}));
-    QCOMPARE(h.messages, (QStringList{"Upload Parameters Now...", "Upload Parameters Completely", "Upload verified"}));
+    QCOMPARE(h.sentSubframes().mid(8),
+             (QList<int>{0x81, 0x82, 0x83, 0x84, 0x85, 0x86, 0x8A, 0x8B}));
+    QCOMPARE(h.messages, (QStringList{"Upload Parameters Now...", "Upload Parameters Completely",
+                                      "Upload verified"}));
     QCOMPARE(h.parameterChanged.count(), 1); // only the first download's
     QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
 }
@@ -398,7 +409,8 @@ void tst_LinkEngine::unitKeepsOtherValue_data()
     QTest::addColumn<int>("limit"); // the unit clamps to this
     QTest::addColumn<int>("kept");
     QTest::addRow("gain clamped") << int(offsetof(DeviceParameters, rpm_kp)) << 120 << 100 << 100;
-    QTest::addRow("trim clamped") << int(offsetof(DeviceParameters, servo_trim_2)) << 60 << 50 << 50;
+    QTest::addRow("trim clamped") << int(offsetof(DeviceParameters, servo_trim_2)) << 60 << 50
+                                  << 50;
 }
 
 void tst_LinkEngine::unitKeepsOtherValue()
@@ -417,7 +429,8 @@ void tst_LinkEngine::unitKeepsOtherValue()
     QCOMPARE(int(h.record.byteAt(offset)), kept);
     QCOMPARE(h.parameterChanged.count(), 2); // the pages show what the unit holds
     QCOMPARE(int(h.engine.subframe()), int(DLU_SFID_IDLE));
-    QVERIFY(h.record == h.unit.workingRecord() || sameCarriedBytes(h.record, h.unit.workingRecord()));
+    QVERIFY(h.record == h.unit.workingRecord() ||
+            sameCarriedBytes(h.record, h.unit.workingRecord()));
 }
 
 void tst_LinkEngine::editDuringReadBack()
@@ -462,8 +475,8 @@ void tst_LinkEngine::changesNotInFlash_data()
     QTest::addRow("edit, flash") << "ef" << false << "Write flash successfully";
     QTest::addRow("edit, flash, edit") << "efe" << true << "Upload verified";
     QTest::addRow("edit, link loss") << "el" << true << "Download Parameters Completely";
-    QTest::addRow("edit, power cycle") << "ep" << false
-                                       << "The unit restarted: changes not written to flash were lost";
+    QTest::addRow("edit, power cycle")
+        << "ep" << false << "The unit restarted: changes not written to flash were lost";
     QTest::addRow("edit, flash, power cycle") << "efp" << false << "Download Parameters Completely";
 }
 
@@ -510,6 +523,164 @@ void tst_LinkEngine::changesNotInFlash()
         QVERIFY(shown[i] != shown[i - 1]);
     if (!shown.isEmpty())
         QCOMPARE(shown.last(), notInFlash);
+}
+
+// Replies still on the wire when their exchange was abandoned or finished
+// change nothing: not the record, not the messages, not the pages.
+void tst_LinkEngine::lateRepliesOfOtherExchanges_data()
+{
+    QTest::addColumn<bool>("editDuringReadBack");
+    QTest::addRow("read-back cut short by an edit") << true;
+    QTest::addRow("read-back finished") << false;
+}
+
+void tst_LinkEngine::lateRepliesOfOtherExchanges()
+{
+    QFETCH(bool, editDuringReadBack);
+    LinkHarness h;
+    h.download();
+    h.record.phi_ktotal = 21;
+    QVERIFY(h.upload() > 0);
+    h.holdReplies = true;
+    for (int i = 0; i < 3; ++i)
+        h.tick(); // read-back requests for block 1, answers delayed
+    if (editDuringReadBack) {
+        h.record.phi_ktotal = 22;
+        h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    } else {
+        h.holdReplies = false;
+        h.engine.feed(h.held.takeFirst());
+        QVERIFY(h.tickUntil([&] { return !h.engine.isVerifying(); }) > 0);
+        h.held << h.unit.replyFor(h.sent.last()).toByteArray(); // its answer once more
+    }
+    const int refreshes = h.parameterChanged.count();
+    const DeviceParameters record = h.record;
+    const quint8 subframe = h.engine.subframe();
+    h.messages.clear();
+    for (const QByteArray &late : std::as_const(h.held))
+        h.engine.feed(late);
+    QCOMPARE(h.messages, QStringList());
+    QCOMPARE(h.parameterChanged.count(), refreshes);
+    QCOMPARE(h.record, record);
+    QCOMPARE(int(h.engine.subframe()), int(subframe));
+    h.holdReplies = false;
+    QVERIFY(h.tickUntil([&] { return !h.engine.isTransferRunning(); }) > 0);
+    QCOMPARE(h.unit.workingRecord().phi_ktotal, h.record.phi_ktotal);
+}
+
+void tst_LinkEngine::noUploadBeforeTheUnitsRecord()
+{
+    LinkHarness h;
+    QSignalSpy editing(&h.engine, &LinkEngine::editingAllowedChanged);
+    h.engine.startOver();
+    QVERIFY(!h.engine.isEditingAllowed());
+    h.record.phi_ktotal = 0; // what the window held before the unit answered
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(h.tickUntil([&] { return h.parameterChanged.count() == 1; }) > 0);
+    for (const LinkFrame &f : std::as_const(h.sent))
+        QVERIFY(!ParameterBlocks::blockForWriteId(f.subframe()));
+    QCOMPARE(h.record, h.unit.workingRecord());
+    QVERIFY(h.engine.isEditingAllowed());
+    QCOMPARE(editing.count(), 1);
+}
+
+// A mode asked for after WriteFlash and fail-safe follows them, never
+// replaces them; the motor cut of a new connection goes first.
+void tst_LinkEngine::commandsWaitTheirTurn()
+{
+    LinkHarness h;
+    h.download();
+    h.unit.setSilent(true); // nothing is acknowledged for a while
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    h.engine.setCommand(CMD_SET_FAIL_PROTECT);
+    h.engine.setCommand(CMD_RUN_PID);
+    h.tick();
+    h.tick();
+    QCOMPARE(int(h.sent.last().command()), int(CMD_SAVE_FLASH));
+    h.unit.setSilent(false);
+    QList<int> order;
+    for (int i = 0; i < 6; ++i) {
+        h.tick();
+        if (order.isEmpty() || order.last() != h.sent.last().command())
+            order << h.sent.last().command();
+    }
+    QCOMPARE(order, (QList<int>{CMD_SAVE_FLASH, CMD_SET_FAIL_PROTECT, CMD_RUN_PID, CMD_NONE}));
+    QVERIFY(h.unit.failSafeStored());
+    QCOMPARE(h.unit.flashWriteCount(), 1);
+}
+
+// WriteFlash pressed while an edit is still on its way flashes the edit,
+// once the unit is known to hold it.
+void tst_LinkEngine::writeFlashAfterVerification()
+{
+    LinkHarness h;
+    h.unit.setLatencyMs(30);
+    h.download();
+    h.record.r_kp = 17;
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    h.tick();
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    QVERIFY(h.tickUntil([&] { return h.messages.contains("Write flash successfully"); }) > 0);
+    const int verified = h.messages.indexOf("Upload verified");
+    QVERIFY(verified >= 0 && verified < h.messages.indexOf("Write flash successfully"));
+    QCOMPARE(h.unit.flashRecord().r_kp, qint8(17));
+    QCOMPARE(h.unit.flashWriteCount(), 1);
+    QVERIFY(!h.engine.hasChangesNotInFlash());
+}
+
+// A unit that restarts quicker than the silence watchdog is noticed by the
+// background re-read within about three seconds, whichever block differs.
+void tst_LinkEngine::quickRestartNoticed_data()
+{
+    QTest::addColumn<int>("offset");
+    QTest::addRow("block 1") << int(offsetof(DeviceParameters, phi_ktotal));
+    QTest::addRow("block 10") << int(offsetof(DeviceParameters, rpm_kp));
+    QTest::addRow("block 11") << int(DeviceParameters::Size - 1);
+}
+
+void tst_LinkEngine::quickRestartNoticed()
+{
+    QFETCH(int, offset);
+    LinkHarness h;
+    h.download();
+    h.record.setByteAt(offset, qint8(h.record.byteAt(offset) ^ 0x15));
+    QVERIFY(h.upload() > 0);
+    QVERIFY(h.tickUntil([&] { return !h.engine.isTransferRunning(); }) > 0);
+    QVERIFY(h.engine.hasChangesNotInFlash());
+    h.unit.powerCycle();
+    h.messages.clear();
+    const int refreshes = h.parameterChanged.count();
+    const int ticks = h.tickUntil([&] { return h.parameterChanged.count() > refreshes; });
+    QVERIFY2(ticks > 0 && ticks <= 150, qPrintable(QString::number(ticks)));
+    QCOMPARE(h.record, h.unit.workingRecord());
+    QVERIFY(!h.engine.hasChangesNotInFlash());
+    QVERIFY(h.messages.contains("The unit restarted: changes not written to flash were lost"));
+    QVERIFY(h.unit.motorCut()); // as after any new connection
+}
+
+void tst_LinkEngine::anotherPortStartsFresh()
+{
+    LinkHarness h;
+    h.download();
+    h.record.phi_ktotal = qint8(h.record.phi_ktotal + 1);
+    QVERIFY(h.upload() > 0);
+    QVERIFY(h.tickUntil([&] { return !h.engine.isTransferRunning(); }) > 0);
+    QVERIFY(h.engine.hasChangesNotInFlash());
+    h.engine.portClosed();
+    SimulatedUnit other; // a second unit, as it left its factory
+    other.setClockMs(0);
+    h.engine.portOpened("another port");
+    QVERIFY(!h.engine.hasChangesNotInFlash());
+    h.messages.clear();
+    h.engine.startOver();
+    for (int i = 0; i < 20; ++i) {
+        const QByteArray reply = other.receive(h.engine.nextFrame().toByteArray());
+        h.engine.countTick();
+        h.engine.feed(reply);
+    }
+    QVERIFY(h.messages.contains("Download Parameters Completely"));
+    QVERIFY(!h.messages.contains("The unit restarted: changes not written to flash were lost"));
+    QVERIFY(!h.engine.hasChangesNotInFlash());
 }
 
 QTEST_GUILESS_MAIN(tst_LinkEngine)
