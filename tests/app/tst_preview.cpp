@@ -207,10 +207,13 @@ void tst_Preview::pagesWaitForTheUnit()
     Window w;
     const auto editable = [&] {
         QStringList open;
-        for (const char *name : {"MainSettingPageUi", "ConfigureSettingPageUi", "AdvanceSettingPageUi"})
-            if (w.window->findChild<QWidget *>(name)->isEnabled())
-                open << name;
-        if (w.window->findChild<QPushButton *>("loadButton")->isEnabled())
+        for (QWidget *page : w.window->findChildren<QWidget *>()) {
+            const QString kind = QString::fromLatin1(page->metaObject()->className());
+            if (kind.endsWith(QLatin1String("SettingPage")) && kind != QLatin1String("updatesettingpage")
+                && page->isEnabled())
+                open << kind;
+        }
+        if (w.window->findChild<QWidget *>("loadButton")->isEnabled())
             open << "loadButton";
         return open;
     };
