@@ -447,9 +447,11 @@ void LinkEngine::uploadStep(int acknowledged, const SentFrame &sent)
 {
     if (!acknowledged)
         return;
-    // The unit stored the block as it went out.
+    // The unit stored the block as it went out; what it held before, which
+    // could tell what a WriteFlash took, is gone.
     ParameterBlocks::store(acknowledged, sent.frame.payload(), unitRecord,
                            ParameterBlocks::PcToUnit);
+    flashUnconfirmed = false;
     updateFlashState();
     // The next block follows the acknowledged one, even when that moves back.
     if (const int next = ParameterBlocks::nextBlock(acknowledged)) {
