@@ -1,6 +1,7 @@
 #include "LanguageSettings.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -10,9 +11,29 @@ namespace LanguageSettings {
 namespace {
 
 const char *const languageKey = "System/lang";
+const char *const skinKey = "System/skin";
 
 // One translator for the whole program; it lives until the process ends.
 QTranslator *translator = nullptr;
+// Qt's own texts (dialog buttons, the reasons a port cannot be opened) in
+// the chosen language, from the catalogues Qt ships.
+QList<QTranslator *> qtTranslators;
+
+void installQtTranslations(quint8 language)
+{
+    if (language != Chinese)
+        return;
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char *catalogue : {"qtbase_zh_CN", "qtserialport_zh_CN"}) {
+        auto *qt = new QTranslator;
+        if (qt->load(QLatin1String(catalogue), dir)) {
+            QCoreApplication::installTranslator(qt);
+            qtTranslators.append(qt);
+        } else {
+            delete qt; // without the catalogue Qt's texts stay English
+        }
+    }
+}
 
 NoticeHandler &noticeHandler()
 {
@@ -63,12 +84,15 @@ void installTranslator(quint8 language)
     if (!file.isEmpty())
         (void)translator->load(file); // a missing file leaves the English texts
     QCoreApplication::installTranslator(translator);
+    installQtTranslations(language);
 }
 
 void removeTranslator()
 {
     delete translator; // removes itself from the application
     translator = nullptr;
+    qDeleteAll(qtTranslators);
+    qtTranslators.clear();
 }
 
 void showRestartNotice(const QString &title, const QString &text)
@@ -85,6 +109,19 @@ void showRestartNotice(const QString &title, const QString &text)
 void setRestartNoticeHandler(NoticeHandler handler)
 {
     noticeHandler() = std::move(handler);
+}
+
+QString readSkin()
+{
+    const QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    return settings.value(skinKey).toString();
+}
+
+void storeSkin(const QString &picturePath)
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    settings.setValue(skinKey, picturePath);
+    settings.sync();
 }
 
 } // namespace LanguageSettings

@@ -1,6 +1,7 @@
 #include "mainWidget.h"
 
 #include "LanguageSettings.h"
+#include "WindowControls.h"
 #include "SerialProcessThread.h"
 #include "contentWidget.h"
 #include "skinWidget.h"
@@ -40,8 +41,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // 7. We draw our own caption and frame.
     setWindowFlags(Qt::FramelessWindowHint);
 
-    // 8.
-    skinPath = ":/images/skin/redThunder.jpg";
+    // 8. The skin picked at the last run, if it is still one of ours.
+    skinPath = LanguageSettings::readSkin();
+    if (!skinWidget::skinPictures().contains(skinPath))
+        skinPath = defaultSkinPath;
 
     // 9.
     titleWidget *titleBar = createTitleBar();
@@ -89,6 +92,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     // 19.
     qDebug() << "mainWidget::mainWidget()-serialThread->start";
+
+    // Keyboard, wheel and drop-down behaviour of every control, now that the
+    // pages exist.
+    WindowControls::prepare(this);
 }
 
 // The link has no parent; it ends with the window, closing its port, while
@@ -198,6 +205,7 @@ void mainWidget::showMenu()
 void mainWidget::setPicName(const QString &picturePath)
 {
     skinPath = picturePath;
+    LanguageSettings::storeSkin(picturePath);
     update();
 }
 
@@ -212,7 +220,9 @@ void mainWidget::langChangeToEn()
 void mainWidget::langChangeToZh()
 {
     LanguageSettings::storeLanguage("1");
+    // Said in the language chosen, title included, in the same colour as the
+    // English notice.
     LanguageSettings::showRestartNotice(
-        tr("Info"), QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
+        QStringLiteral("提示"), QStringLiteral("<font color = 'black'>请重启应用程序！</font>"));
     qDebug() << "mainWidget::change to ZH";
 }

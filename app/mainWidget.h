@@ -23,6 +23,7 @@ public:
     QString currentSkinPath() const { return skinPath; }
     SerialProcessThread *serialLink() const { return link; }
 
+    static constexpr const char *defaultSkinPath = ":/images/skin/redThunder.jpg";
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
 

@@ -274,6 +274,18 @@ Tail Comp.</translation>
         <source>Reset </source>
         <translation>Reset </translation>
     </message>
+    <message>
+        <source>Governor off: the throttle follows the transmitter&apos;s throttle curve.</source>
+        <translation>Governor off: the throttle follows the transmitter&apos;s throttle curve.</translation>
+    </message>
+    <message>
+        <source>Governor on: the unit holds the head speed. While it reads &quot;Calibrate RPM&quot;, the unit is set to learn the head speed first.</source>
+        <translation>Governor on: the unit holds the head speed. While it reads &quot;Calibrate RPM&quot;, the unit is set to learn the head speed first.</translation>
+    </message>
+    <message>
+        <source>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</source>
+        <translation>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>
@@ -604,8 +616,8 @@ Tail Comp.</translation>
         <translation>SwashPlate Servo Type</translation>
     </message>
     <message>
-        <source>Anolog Servo 1520us</source>
-        <translation>Anolog Servo 1520us</translation>
+        <source>Analog Servo 1520us</source>
+        <translation>Analog Servo 1520us</translation>
     </message>
     <message>
         <source>Digital Servo 1520us(250Hz)</source>
@@ -788,6 +800,18 @@ Tail Comp.</translation>
     <message>
         <source>Reset All</source>
         <translation>Reset All</translation>
+    </message>
+    <message>
+        <source>Load the standard gains and rates for sport flying. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>Load the standard gains and rates for sport flying. Mounting, swash plate, servos, trims and travel stay as they are.</translation>
+    </message>
+    <message>
+        <source>Load livelier gains and faster rates for 3D flight. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>Load livelier gains and faster rates for 3D flight. Mounting, swash plate, servos, trims and travel stay as they are.</translation>
+    </message>
+    <message>
+        <source>Return every setting to the factory set-up, receiver, mounting, swash plate and servos included. Only the servo trims stay.</source>
+        <translation>Return every setting to the factory set-up, receiver, mounting, swash plate and servos included. Only the servo trims stay.</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1053,18 @@ Tail Comp.</translation>
     <message>
         <source>%1 (%2)</source>
         <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Open the chosen port and read the unit&apos;s parameters</source>
+        <translation>Open the chosen port and read the unit&apos;s parameters</translation>
+    </message>
+    <message>
+        <source>The serial port the unit is plugged into</source>
+        <translation>The serial port the unit is plugged into</translation>
+    </message>
+    <message>
+        <source>Close the port; the unit keeps running</source>
+        <translation>Close the port; the unit keeps running</translation>
     </message>
 </context>
 <context>

@@ -3,10 +3,12 @@
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
+#include "SliderTicks.h"
 #include "Telemetry.h"
 #include "ui_ConfigureSettingPage.h"
 
 #include <QDebug>
+#include <QIntValidator>
 #include <QMutexLocker>
 
 namespace {
@@ -127,7 +129,7 @@ const char *const VerticalSliderStyle =
 
 const char *const LineEditStyle =
     "QLineEdit { color: black; background: yellow; border: 2px solid gray; border-radius: 10px;"
-    " padding: 0 8px; }";
+    " padding: 0 6px; }";
 
 // Mount and swash type buttons: a picture per check state.
 QString typeButtonStyle(const QString &unchecked, const QString &checked)
@@ -237,11 +239,20 @@ void ConfigureSettingPage::applyStyles()
         box->setStyleSheet(QLatin1String(ComboBoxStyle));
     for (QCheckBox *box : findChildren<QCheckBox *>())
         box->setStyleSheet(QLatin1String(CheckBoxStyle));
-    for (QLineEdit *edit : findChildren<QLineEdit *>())
+    // The channel read-outs; the edit field inside each spin box keeps the
+    // box's plain look and its whole width for the value.
+    // They show a signed byte each; the validator states that range.
+    auto *channelRange = new QIntValidator(-128, 127, this);
+    for (QLineEdit *edit : {ui->AcceleratorLineEdit, ui->CollectiveLineEdit, ui->ElevatorLineEdit,
+                            ui->AileronLineEdit, ui->RudderLineEdit, ui->GainLineEdit}) {
         edit->setStyleSheet(QLatin1String(LineEditStyle));
-    for (QSlider *slider : findChildren<QSlider *>())
+        edit->setValidator(channelRange);
+    }
+    for (QSlider *slider : findChildren<QSlider *>()) {
         slider->setStyleSheet(QLatin1String(
             slider->orientation() == Qt::Horizontal ? HorizontalSliderStyle : VerticalSliderStyle));
+        new SliderTicks(slider);
+    }
     for (QSpinBox *box : findChildren<QSpinBox *>())
         box->setStyleSheet(QStringLiteral("QSpinBox { color: black; background: white; }"));
 

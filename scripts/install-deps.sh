@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the assistant needs to build, run and test.
+# qt6-translations-l10n: Qt's own texts in Chinese (qtbase, qtserialport).
 # Usage: install-deps.sh [--app]   (--app adds what a pilot's desktop session
 # and screenshots need: Chinese fonts, Xvfb and ImageMagick)
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools)
+packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
+    qt6-translations-l10n)
 if [ "${1:-}" = "--app" ]; then
     packages+=(fonts-noto-cjk)
 fi

@@ -1,5 +1,7 @@
 #include "sysButton.h"
 
+#include "WindowControls.h"
+
 #include <QPainter>
 
 namespace {
@@ -30,6 +32,13 @@ QImage sysButton::render() const
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.drawPixmap(image.rect(), frame(strip, buttonState));
+    if (hasFocus()) {
+        // The picture strip has no focused frame: mark it as the other
+        // controls are marked.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(WindowControls::FocusColour), 2));
+        painter.drawRoundedRect(QRectF(image.rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
     return image;
 }
 

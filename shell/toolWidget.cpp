@@ -129,6 +129,7 @@ void toolWidget::createConnectButton()
     connectButton->setObjectName("connectButton");
     connectButton->setMinimumSize(60, 30);
     connectButton->setText(tr("Connect"));
+    connectButton->setToolTip(tr("Open the chosen port and read the unit's parameters"));
     connectButton->setStyleSheet(connectButtonStyle);
 }
 
@@ -138,6 +139,7 @@ void toolWidget::createPortComboBox()
     portComboBox->setObjectName("portComboBox");
     portComboBox->setMinimumSize(60, 20);
     portComboBox->setStyleSheet(portComboBoxStyle);
+    portComboBox->setToolTip(tr("The serial port the unit is plugged into"));
 }
 
 void toolWidget::createMarkLabel()
@@ -171,11 +173,13 @@ void toolWidget::connectPort()
     if (connected) {
         emit serialDisconnect();
         connectButton->setText(tr("Connect"));
+        connectButton->setToolTip(tr("Open the chosen port and read the unit's parameters"));
         connected = false;
         portComboBox->setEnabled(true);
     } else {
         emit serialConnect();
         connectButton->setText(tr("Disconnect"));
+        connectButton->setToolTip(tr("Close the port; the unit keeps running"));
         connected = true;
         portComboBox->setEnabled(false);
     }
