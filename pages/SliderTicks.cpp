@@ -68,7 +68,14 @@ void SliderTicks::paintEvent(QPaintEvent *)
     const bool before = side == QSlider::TicksAbove || side == QSlider::TicksBothSides;
     const bool after = side == QSlider::TicksBelow || side == QSlider::TicksBothSides;
     const int across = horizontal ? height() : width();
-    for (const int p : tickPositions()) {
+    const QList<int> key = {slider->width(), slider->height(), slider->minimum(), slider->maximum(),
+                            slider->tickInterval(), int(slider->layoutDirection()),
+                            int(slider->invertedAppearance())};
+    if (key != positionsKey) {
+        positions = tickPositions();
+        positionsKey = key;
+    }
+    for (const int p : positions) {
         if (before)
             horizontal ? painter.drawLine(p, 1, p, TickLength) : painter.drawLine(1, p, TickLength, p);
         if (after)

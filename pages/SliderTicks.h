@@ -22,4 +22,8 @@ protected:
 
 private:
     QSlider *slider;
+    // The positions last worked out, and for which slider shape: asking the
+    // style sheet for the handle's geometry costs more than the painting.
+    QList<int> positions;
+    QList<int> positionsKey;
 };
