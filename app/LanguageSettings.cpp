@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTranslator>
@@ -19,8 +20,18 @@ QTranslator *translator = nullptr;
 // the chosen language, from the catalogues Qt ships.
 QList<QTranslator *> qtTranslators;
 
+// The locale the program started with, put back when the language changes.
+const QLocale &startLocale()
+{
+    static const QLocale locale;
+    return locale;
+}
+
 void installQtTranslations(quint8 language)
 {
+    // The pages draw the pictures with words in them for the default locale.
+    const QLocale start = startLocale();
+    QLocale::setDefault(language == Chinese ? QLocale(QLocale::Chinese, QLocale::China) : start);
     if (language != Chinese)
         return;
     const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
@@ -93,6 +104,7 @@ void removeTranslator()
     translator = nullptr;
     qDeleteAll(qtTranslators);
     qtTranslators.clear();
+    QLocale::setDefault(startLocale());
 }
 
 void showRestartNotice(const QString &title, const QString &text)

@@ -9,6 +9,7 @@
 
 #include <QDebug>
 #include <QIntValidator>
+#include <QLocale>
 #include <QMutexLocker>
 
 namespace {
@@ -134,6 +135,16 @@ const char *const VerticalSliderStyle =
 const char *const LineEditStyle =
     "QLineEdit { color: black; background: yellow; border: 2px solid gray; border-radius: 10px;"
     " padding: 0 6px; }";
+
+// Pictures with words in them are drawn per language: the Chinese ones lie
+// under zh/ and are shown while the program speaks Chinese. A prefix (the
+// mount and swash buttons add their state) works as well as a whole name.
+QString picturePath(const QString &path)
+{
+    if (QLocale().language() == QLocale::Chinese)
+        return QStringLiteral(":/images/zh/") + path;
+    return QStringLiteral(":/images/") + path;
+}
 
 // Mount and swash type buttons: a picture per check state.
 QString typeButtonStyle(const QString &unchecked, const QString &checked)
@@ -284,7 +295,7 @@ void ConfigureSettingPage::applyStyles()
                                                  ui->Mount3PushButton, ui->Mount4PushButton,
                                                  ui->Mount5PushButton, ui->Mount6PushButton};
     for (int i = 0; i < 6; ++i) {
-        const QString base = QStringLiteral(":/images/mount/mount%1_").arg(i + 1);
+        const QString base = picturePath(QStringLiteral("mount/mount%1_").arg(i + 1));
         mounts[i]->setStyleSheet(typeButtonStyle(base + QLatin1String("unchecked.png"),
                                                  base + QLatin1String("checked.png")));
     }
@@ -296,7 +307,7 @@ void ConfigureSettingPage::applyStyles()
         {ui->CCPM140PushButton, "140ccpm"},
     }};
     for (const auto &[button, name] : swashes) {
-        const QString base = QStringLiteral("://images/swash/sc_%1_").arg(QLatin1String(name));
+        const QString base = picturePath(QStringLiteral("swash/sc_%1_").arg(QLatin1String(name)));
         button->setStyleSheet(typeButtonStyle(base + QLatin1String("uncheck.png"),
                                               base + QLatin1String("check.png")));
     }
@@ -340,7 +351,7 @@ void ConfigureSettingPage::loadPictures()
     const char *const names[] = {"mixer", "90ccpm", "120ccpm", "135ccpm", "140ccpm"};
     for (int i = 0; i < 5; ++i)
         swashPictures[i] =
-            QPixmap(QStringLiteral(":/images/swash/sc_%1_check.png").arg(QLatin1String(names[i])));
+            QPixmap(picturePath(QStringLiteral("swash/sc_%1_check.png").arg(QLatin1String(names[i]))));
     showPicture(ui->Imagelabel, swashPictures[4]);
     showWiringFor(0);
 
@@ -352,8 +363,8 @@ void ConfigureSettingPage::loadPictures()
          {ui->labelCalibAilTravel, ui->labelCalibElevTravel, ui->labelCalibTailLimitA,
           ui->labelCalibTailLimitB, ui->labelCalibCyclicLimit})
         showPicture(label, blue);
-    showPicture(ui->labelExample1, QPixmap(QStringLiteral(":/images/transmiter_example_1.png")));
-    showPicture(ui->labelExample2, QPixmap(QStringLiteral(":/images/transmiter_example_2.png")));
+    showPicture(ui->labelExample1, QPixmap(picturePath(QStringLiteral("transmiter_example_1.png"))));
+    showPicture(ui->labelExample2, QPixmap(picturePath(QStringLiteral("transmiter_example_2.png"))));
 }
 
 void ConfigureSettingPage::setRanges()
@@ -527,7 +538,7 @@ void ConfigureSettingPage::showWiringFor(int receiver)
 {
     const char *name = receiver == 0 ? "connection" : receiver == 1 ? "futaba" : "dsm";
     showPicture(ui->connectionLabel,
-                QPixmap(QStringLiteral(":/images/receiver/%1.png").arg(QLatin1String(name))));
+                QPixmap(picturePath(QStringLiteral("receiver/%1.png").arg(QLatin1String(name)))));
 }
 
 void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)

@@ -556,8 +556,8 @@ void AppTest::qtTextsFollowTheLanguage_data()
     QTest::addRow("Chinese") << int(LanguageSettings::Chinese) << true;
 }
 
-// Qt's own texts inside ours: the reason a port cannot be opened, and the
-// buttons of Qt's dialogs.
+// Qt's own texts inside ours (the reason a port cannot be opened, the
+// buttons of Qt's dialogs) and the words drawn into pictures.
 void AppTest::qtTextsFollowTheLanguage()
 {
     QFETCH(int, language);
@@ -572,6 +572,14 @@ void AppTest::qtTextsFollowTheLanguage()
     QVERIFY2(isChinese(port.errorString()) == chinese, qPrintable(port.errorString()));
     const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
     QVERIFY2(isChinese(cancel) == chinese, qPrintable(cancel));
+
+    // The pictures with words in them follow too.
+    LanguageSettings::removeTranslator();
+    storeRaw(QString::number(language));
+    mainWidget window;
+    const QImage wiring = window.findChild<QLabel *>("connectionLabel")->pixmap().toImage();
+    QVERIFY(!wiring.isNull());
+    QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()), chinese);
 }
 
 QTEST_MAIN(AppTest)

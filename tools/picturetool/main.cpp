@@ -3,6 +3,7 @@
 //
 //   vrn-picturetool <images folder> [--sheet <contact sheet.png>]
 
+#include "Captions.h"
 #include "ChromePictures.h"
 #include "IndicatorPictures.h"
 #include "MountPictures.h"
@@ -43,6 +44,15 @@ int main(int argc, char *argv[])
 
     const QDir root(args.first());
     if (!set.writeAll(root))
+        return 1;
+
+    // The pictures with words in them once more in Chinese, under zh/.
+    Captions::setLanguage(Captions::Chinese);
+    PictureSet chinese;
+    MountPictures::addAll(chinese);
+    SwashPictures::addAll(chinese);
+    WiringPictures::addAll(chinese);
+    if (!root.mkpath(QStringLiteral("zh")) || !chinese.writeAll(QDir(root.filePath(QStringLiteral("zh")))))
         return 1;
     std::printf("%lld pictures written to %s\n", qlonglong(set.entries().size()),
                 qPrintable(root.absolutePath()));
