@@ -286,6 +286,11 @@ Tail Comp.</translation>
         <source>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</source>
         <translation>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</translation>
     </message>
+    <message>
+        <source>Gain I</source>
+        <comment>governor: integral term</comment>
+        <translation>Gain I</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>

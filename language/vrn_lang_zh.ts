@@ -286,6 +286,11 @@ Tail Comp.</source>
         <source>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</source>
         <translation>将定速的增益和补偿恢复为默认值：总增益 30、P 20、I 80、D 20、螺距补偿 60、周期变距补偿 40。</translation>
     </message>
+    <message>
+        <source>Gain I</source>
+        <comment>governor: integral term</comment>
+        <translation>I 增益</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>
