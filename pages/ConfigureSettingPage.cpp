@@ -1,5 +1,7 @@
 #include "ConfigureSettingPage.h"
 
+#include "ChannelBar.h"
+
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
@@ -215,9 +217,12 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     makeTypeButtonsExclusive();
     loadPictures();
 
+    // The monitor's bars only show telemetry, which moves them 25 times a second.
     for (QSlider *slider : {ui->AcceleratorSlider, ui->CollectiveSlider, ui->ElevatorSlider,
-                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider})
+                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider}) {
         slider->setEnabled(false);
+        new ChannelBar(slider);
+    }
 
     setRanges();
 
