@@ -182,6 +182,7 @@ void mainWidget::showSkinWidget()
 {
     auto *chooser = new skinWidget(skinPath);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
+    WindowControls::prepare(chooser); // its thumbnails are Tab stops too
     connect(chooser, &skinWidget::changeSkin, this, &mainWidget::setPicName);
     chooser->move(mapToGlobal(QPoint(width() - 501, 30)));
     chooser->show();
