@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTranslator>
 
@@ -12,9 +14,39 @@ namespace LanguageSettings {
 namespace {
 
 const char *const languageKey = "System/lang";
+const char *const skinKey = "System/skin";
 
 // One translator for the whole program; it lives until the process ends.
 QTranslator *translator = nullptr;
+// Qt's own texts (dialog buttons, the reasons a port cannot be opened) in
+// the chosen language, from the catalogues Qt ships.
+QList<QTranslator *> qtTranslators;
+
+// The locale the program started with, put back when the language changes.
+const QLocale &startLocale()
+{
+    static const QLocale locale;
+    return locale;
+}
+
+void installQtTranslations(quint8 language)
+{
+    // The pages draw the pictures with words in them for the default locale.
+    const QLocale start = startLocale();
+    QLocale::setDefault(language == Chinese ? QLocale(QLocale::Chinese, QLocale::China) : start);
+    if (language != Chinese)
+        return;
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char *catalogue : {"qtbase_zh_CN", "qtserialport_zh_CN"}) {
+        auto *qt = new QTranslator;
+        if (qt->load(QLatin1String(catalogue), dir)) {
+            QCoreApplication::installTranslator(qt);
+            qtTranslators.append(qt);
+        } else {
+            delete qt; // without the catalogue Qt's texts stay English
+        }
+    }
+}
 
 NoticeHandler &noticeHandler()
 {
@@ -59,12 +91,16 @@ void installTranslator(quint8 language)
     if (!file.isEmpty() && translator->load(file))
         qDebug().noquote() << "LanguageSettings: loaded" << file;
     QCoreApplication::installTranslator(translator);
+    installQtTranslations(language);
 }
 
 void removeTranslator()
 {
     delete translator; // removes itself from the application
     translator = nullptr;
+    qDeleteAll(qtTranslators);
+    qtTranslators.clear();
+    QLocale::setDefault(startLocale());
 }
 
 void showRestartNotice(const QString &title, const QString &text)
@@ -81,6 +117,16 @@ void showRestartNotice(const QString &title, const QString &text)
 void setRestartNoticeHandler(NoticeHandler handler)
 {
     noticeHandler() = std::move(handler);
+}
+
+QString readSkin()
+{
+    return AppSettings::value(skinKey).toString();
+}
+
+void storeSkin(const QString &picturePath)
+{
+    AppSettings::setValue(skinKey, picturePath);
 }
 
 } // namespace LanguageSettings

@@ -34,4 +34,9 @@ using NoticeHandler = std::function<void(const QString &title, const QString &te
 void showRestartNotice(const QString &title, const QString &text);
 void setRestartNoticeHandler(NoticeHandler handler);
 
+// The skin picked last, kept in the same settings as the language; empty when
+// none was stored.
+QString readSkin();
+void storeSkin(const QString &picturePath);
+
 } // namespace LanguageSettings

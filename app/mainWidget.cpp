@@ -4,6 +4,7 @@
 #include "ChangePreview.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
+#include "WindowControls.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
@@ -46,8 +47,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // 7. We draw our own caption and frame.
     setWindowFlags(Qt::FramelessWindowHint);
 
-    // 8.
-    skinPath = ":/images/skin/redThunder.jpg";
+    // 8. The skin picked at the last run, if it is still one of ours.
+    skinPath = LanguageSettings::readSkin();
+    if (!skinWidget::skinPictures().contains(skinPath))
+        skinPath = defaultSkinPath;
 
     // 9.
     titleWidget *titleBar = createTitleBar();
@@ -118,6 +121,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     // 19.
     qDebug() << "mainWidget::mainWidget()-serialThread->start";
+
+    // Keyboard, wheel and drop-down behaviour of every control, now that the
+    // pages exist.
+    WindowControls::prepare(this);
 }
 
 // The link has no parent; it ends with the window, closing its port, while
@@ -239,6 +246,7 @@ void mainWidget::showSkinWidget()
 {
     auto *chooser = new skinWidget(skinPath);
     chooser->setAttribute(Qt::WA_DeleteOnClose);
+    WindowControls::prepare(chooser); // its thumbnails are Tab stops too
     connect(chooser, &skinWidget::changeSkin, this, &mainWidget::setPicName);
     chooser->move(mapToGlobal(QPoint(width() - 501, 30)));
     chooser->show();
@@ -262,6 +270,7 @@ void mainWidget::showMenu()
 void mainWidget::setPicName(const QString &picturePath)
 {
     skinPath = picturePath;
+    LanguageSettings::storeSkin(picturePath);
     update();
 }
 
@@ -273,11 +282,15 @@ void mainWidget::langChangeToEn()
 
 void mainWidget::langChangeToZh()
 {
-    storeLanguageChoice("1", QStringLiteral("<font color = 'red'>请重启应用程序!</font>"));
+    // Said in the language chosen, title included, in the same colour as the
+    // English notice.
+    storeLanguageChoice("1", QStringLiteral("<font color = 'black'>请重启应用程序！</font>"),
+                        QStringLiteral("提示"));
     qDebug() << "mainWidget::change to ZH";
 }
 
-void mainWidget::storeLanguageChoice(const QString &value, const QString &restartNotice)
+void mainWidget::storeLanguageChoice(const QString &value, const QString &restartNotice,
+                                     const QString &title)
 {
     // A restart would bring back the old language: say so instead.
     if (!LanguageSettings::storeLanguage(value)) {
@@ -286,5 +299,5 @@ void mainWidget::storeLanguageChoice(const QString &value, const QString &restar
                             .arg(AppSettings::userFilePath(), AppSettings::programFilePath()));
         return;
     }
-    LanguageSettings::showRestartNotice(tr("Info"), restartNotice);
+    LanguageSettings::showRestartNotice(title.isEmpty() ? tr("Info") : title, restartNotice);
 }

@@ -33,6 +33,7 @@ public:
     SimulatedPortProvider &simulatedPort() const { return *simulated; }
     toolWidget *toolBarWidget() const { return toolBar; }
 
+    static constexpr const char *defaultSkinPath = ":/images/skin/redThunder.jpg";
     static const int fixedWidth = 850;
     static const int fixedHeight = 600;
 
@@ -77,5 +78,6 @@ private:
 
     titleWidget *createTitleBar();
     void keepHistory(UnitHistory::Kind kind);
-    void storeLanguageChoice(const QString &value, const QString &restartNotice);
+    void storeLanguageChoice(const QString &value, const QString &restartNotice,
+                             const QString &title = QString());
 };

@@ -78,7 +78,7 @@ const Name MountingNames[] = {
 
 // Servo types by code, from 1 on; the swash plate offers the first three.
 const Name ServoNames[] = {
-    {SetupForm, QT_TRANSLATE_NOOP("ConfigureSettingPageUi", "Anolog Servo 1520us")},
+    {SetupForm, QT_TRANSLATE_NOOP("ConfigureSettingPageUi", "Analog Servo 1520us")},
     {SetupForm, QT_TRANSLATE_NOOP("ConfigureSettingPageUi", "Digital Servo 1520us(250Hz)")},
     {SetupForm, QT_TRANSLATE_NOOP("ConfigureSettingPageUi", "Digital Servo 1520us(333Hz)")},
     {SetupForm, QT_TRANSLATE_NOOP("ConfigureSettingPageUi", "Digital Servo 760us")},

@@ -290,6 +290,23 @@ Tail Comp.</translation>
         <source>Reset </source>
         <translation>Reset </translation>
     </message>
+    <message>
+        <source>Governor off: the throttle follows the transmitter&apos;s throttle curve.</source>
+        <translation>Governor off: the throttle follows the transmitter&apos;s throttle curve.</translation>
+    </message>
+    <message>
+        <source>Governor on: the unit holds the head speed. While it reads &quot;Calibrate RPM&quot;, the unit is set to learn the head speed first.</source>
+        <translation>Governor on: the unit holds the head speed. While it reads &quot;Calibrate RPM&quot;, the unit is set to learn the head speed first.</translation>
+    </message>
+    <message>
+        <source>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</source>
+        <translation>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</translation>
+    </message>
+    <message>
+        <source>Gain I</source>
+        <comment>governor: integral term</comment>
+        <translation>Gain I</translation>
+    </message>
 </context>
 <context>
     <name>ChangePreview</name>
@@ -695,8 +712,8 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>SwashPlate Servo Type</translation>
     </message>
     <message>
-        <source>Anolog Servo 1520us</source>
-        <translation>Anolog Servo 1520us</translation>
+        <source>Analog Servo 1520us</source>
+        <translation>Analog Servo 1520us</translation>
     </message>
     <message>
         <source>Digital Servo 1520us(250Hz)</source>
@@ -934,6 +951,18 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Reset All</source>
         <translation>Reset All</translation>
+    </message>
+    <message>
+        <source>Load the standard gains and rates for sport flying. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>Load the standard gains and rates for sport flying. Mounting, swash plate, servos, trims and travel stay as they are.</translation>
+    </message>
+    <message>
+        <source>Load livelier gains and faster rates for 3D flight. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>Load livelier gains and faster rates for 3D flight. Mounting, swash plate, servos, trims and travel stay as they are.</translation>
+    </message>
+    <message>
+        <source>Return every setting to the factory set-up, receiver, mounting, swash plate and servos included. Only the servo trims stay.</source>
+        <translation>Return every setting to the factory set-up, receiver, mounting, swash plate and servos included. Only the servo trims stay.</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1589,16 @@ Replace it?</translation>
     <message>
         <source>Restore %1</source>
         <translation>Restore %1</translation>
+        <source>Open the chosen port and read the unit&apos;s parameters</source>
+        <translation>Open the chosen port and read the unit&apos;s parameters</translation>
+    </message>
+    <message>
+        <source>The serial port the unit is plugged into</source>
+        <translation>The serial port the unit is plugged into</translation>
+    </message>
+    <message>
+        <source>Close the port; the unit keeps running</source>
+        <translation>Close the port; the unit keeps running</translation>
     </message>
 </context>
 <context>

@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>Governor On</source>
-        <translation>定速开启</translation>
+        <translation>开启定速</translation>
     </message>
     <message>
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
@@ -36,7 +36,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>Roll Gain Setting</source>
-        <translation>横滚增益设置</translation>
+        <translation>横滚感度设置</translation>
     </message>
     <message>
         <source>Gain P</source>
@@ -48,7 +48,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>Gain I</source>
-        <translation>I 增益</translation>
+        <translation>角度增益</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Angle-hold gain of the roll axis. Raising it keeps the disc at the commanded angle and stops it drifting after a stick input; if roll swings back slowly after a roll or in fast forward flight, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -72,7 +72,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>Pitch Gain Setting</source>
-        <translation>俯仰增益设置</translation>
+        <translation>俯仰感度设置</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the pitch axis. Raising it holds pitch more firmly against gusts and makes the helicopter feel more locked in; if pitch wobbles or oscillates quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -116,7 +116,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>RC. DB.</source>
-        <translation>遥控死区</translation>
+        <translation>摇杆死区</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Cyclic stick dead band around centre. Raising it ignores more stick movement near centre, so sticks that do not centre exactly cause no drift; if the cyclic feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -148,7 +148,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>Tail Gain Setting</source>
-        <translation>尾舵增益设置</translation>
+        <translation>尾舵感度设置</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the tail. Raising it holds the tail more firmly against torque changes; if the tail wags quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -156,7 +156,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Heading-hold gain of the tail. Raising it keeps the tail on its heading through collective changes and in forward flight; if the tail swings slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的锁尾增益。调高后在总距变化和前飞时尾巴更能保持航向；若尾巴缓慢来回摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的锁尾增益。调高后在螺距变化和前飞时尾巴更能保持航向；若尾巴缓慢来回摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the tail. Raising it brakes the tail more firmly at the end of a pirouette; if the tail bounces at the stop or the tail servo buzzes, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -211,16 +211,16 @@ Tail Comp.</source>
     <message>
         <source>Collective to
 Tail Comp.</source>
-        <translation>总距
+        <translation>螺距
 尾舵补偿</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with collective input, to meet the torque change before the gyro sees it (negative values work in the other direction). Raising it holds the tail better on collective punches; if the tail kicks the other way on collective punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随总距加入的尾桨螺距，在陀螺感知之前抵消扭矩变化（负值作用方向相反）。调高后猛推总距时尾巴更稳；若猛推总距时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随螺距加入的尾桨螺距，在陀螺感知之前抵消扭矩变化（负值作用方向相反）。调高后猛推螺距时尾巴更稳；若猛推螺距时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>RC.DB.</source>
-        <translation>遥控死区</translation>
+        <translation>摇杆死区</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rudder stick dead band around centre. Raising it ignores more stick movement near centre, so a stick that does not centre exactly does not make the tail creep; if the tail feels vague around centre, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -252,7 +252,7 @@ Tail Comp.</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the governor. Raising it damps overshoot after sudden load changes; if the throttle turns nervous or jittery, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的阻尼。调高后可抑制突然负载变化后的过冲；若油门变得神经质或抖动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的阻尼。调高后可抑制突然负载变化后的过冲；若油门发抖、抽动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>RPM. Compensation</source>
@@ -260,11 +260,11 @@ Tail Comp.</source>
     </message>
     <message>
         <source>Collective Comp.</source>
-        <translation>总距补偿</translation>
+        <translation>螺距补偿</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Throttle added with collective before the head speed drops. Raising it holds the head speed better on collective punches; if the head speed rises when you punch collective, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随总距提前加入的油门，赶在转速下降之前。调高后猛推总距时转速保持得更好；若猛推总距时转速反而升高，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随螺距提前加入的油门，赶在转速下降之前。调高后猛推螺距时转速保持得更好；若猛推螺距时转速反而升高，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Cyclic Comp.</source>
@@ -288,7 +288,24 @@ Tail Comp.</source>
     </message>
     <message>
         <source>Reset </source>
-        <translation>重置 </translation>
+        <translation>恢复默认 </translation>
+    </message>
+    <message>
+        <source>Governor off: the throttle follows the transmitter&apos;s throttle curve.</source>
+        <translation>关闭定速：油门按遥控器的油门曲线输出。</translation>
+    </message>
+    <message>
+        <source>Governor on: the unit holds the head speed. While it reads &quot;Calibrate RPM&quot;, the unit is set to learn the head speed first.</source>
+        <translation>开启定速：陀螺仪保持主旋翼转速。显示“校准转速”时，陀螺仪会先学习主旋翼转速。</translation>
+    </message>
+    <message>
+        <source>Set the governor gains and compensations back to their defaults: total 30, P 20, I 80, D 20, collective 60, cyclic 40.</source>
+        <translation>将定速的增益和补偿恢复为默认值：总增益 30、P 20、I 80、D 20、螺距补偿 60、周期变距补偿 40。</translation>
+    </message>
+    <message>
+        <source>Gain I</source>
+        <comment>governor: integral term</comment>
+        <translation>I 增益</translation>
     </message>
 </context>
 <context>
@@ -338,7 +355,7 @@ Tail Comp.</source>
     </message>
     <message>
         <source>Cannot load %1: it is not a file</source>
-        <translation>无法载入 %1：它不是文件</translation>
+        <translation>无法载入 %1：该路径不是文件</translation>
     </message>
     <message>
         <source>Cannot load %1: the file cannot be read</source>
@@ -448,7 +465,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; Turn off every swash plate mixing and every tail mixing, and leave the collective pitch curve a straight line.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; 关闭所有十字盘混控和尾部混控，并把螺距曲线保持为一条直线。&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;&lt;b&gt;2.&lt;/b&gt; 关闭所有十字盘混控和尾舵混控，并把螺距曲线保持为一条直线。&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;3.&lt;/b&gt; Two example transmitter configurations are shown below.&lt;/p&gt;</source>
@@ -480,7 +497,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Conventional receiver</source>
-        <translation>普通接收机</translation>
+        <translation>普通接收机（PWM）</translation>
     </message>
     <message>
         <source>Futaba SBUS</source>
@@ -695,7 +712,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>十字盘舵机类型</translation>
     </message>
     <message>
-        <source>Anolog Servo 1520us</source>
+        <source>Analog Servo 1520us</source>
         <translation>模拟舵机 1520us</translation>
     </message>
     <message>
@@ -748,11 +765,11 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source> Trim </source>
-        <translation> 微调 </translation>
+        <translation> 中立点 </translation>
     </message>
     <message>
         <source>SwashPlate Servo Trim</source>
-        <translation>十字盘舵机微调</translation>
+        <translation>十字盘舵机中立点</translation>
     </message>
     <message>
         <source>CH1</source>
@@ -776,7 +793,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Tail Servo Trim</source>
-        <translation>尾舵机微调</translation>
+        <translation>尾舵机中立点</translation>
     </message>
     <message>
         <source> Travel </source>
@@ -784,7 +801,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Tail Setting</source>
-        <translation>尾部设置</translation>
+        <translation>尾舵行程</translation>
     </message>
     <message>
         <source>Limit A</source>
@@ -796,7 +813,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>SwashPlate Setting</source>
-        <translation>十字盘设置</translation>
+        <translation>十字盘行程</translation>
     </message>
     <message>
         <source>Ail. Travel</source>
@@ -881,7 +898,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Agility</source>
-        <translation>灵敏度</translation>
+        <translation>敏捷度</translation>
     </message>
     <message>
         <source>Total Gain</source>
@@ -897,15 +914,15 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Tail</source>
-        <translation>尾旋翼</translation>
+        <translation>尾舵</translation>
     </message>
     <message>
         <source>Left Rate</source>
-        <translation>左旋速率</translation>
+        <translation>左自旋速率</translation>
     </message>
     <message>
         <source>Right Rate</source>
-        <translation>右旋速率</translation>
+        <translation>右自旋速率</translation>
     </message>
     <message>
         <source>Level Attitude Trim</source>
@@ -934,6 +951,18 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Reset All</source>
         <translation>全部复位</translation>
+    </message>
+    <message>
+        <source>Load the standard gains and rates for sport flying. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>载入运动飞行的标准感度和速率。安装方式、十字盘、舵机、中立点和行程保持不变。</translation>
+    </message>
+    <message>
+        <source>Load livelier gains and faster rates for 3D flight. Mounting, swash plate, servos, trims and travel stay as they are.</source>
+        <translation>载入适合 3D 飞行的更灵敏的感度和更快的速率。安装方式、十字盘、舵机、中立点和行程保持不变。</translation>
+    </message>
+    <message>
+        <source>Return every setting to the factory set-up, receiver, mounting, swash plate and servos included. Only the servo trims stay.</source>
+        <translation>将所有设置恢复为出厂设置，包括接收机、安装方式、十字盘和舵机。只保留舵机中立点。</translation>
     </message>
 </context>
 <context>
@@ -1227,27 +1256,27 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Upload Parameters Now...</source>
-        <translation>正在上传参数...</translation>
+        <translation>正在向陀螺仪发送参数…</translation>
     </message>
     <message>
         <source>Upload Parameters Completely</source>
-        <translation>参数上传完成</translation>
+        <translation>参数发送完成</translation>
     </message>
     <message>
         <source>Upload verified</source>
-        <translation>上传已校验</translation>
+        <translation>回读校验通过</translation>
     </message>
     <message>
         <source>The unit kept different values for %1 parameters</source>
-        <translation>陀螺仪保存的值与发送的不同，共 %1 个参数</translation>
+        <translation>陀螺仪实际采用的值与发送值不同，共 %1 个参数</translation>
     </message>
     <message>
         <source>Download Parameters Now...</source>
-        <translation>正在下载参数...</translation>
+        <translation>正在读取陀螺仪参数…</translation>
     </message>
     <message>
         <source>Download Parameters Completely</source>
-        <translation>参数下载完成</translation>
+        <translation>参数读取完成</translation>
     </message>
     <message>
         <source>The unit restarted: changes not written to flash were lost</source>
@@ -1255,7 +1284,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Simulated unit</source>
-        <translation>模拟陀螺仪</translation>
+        <translation>虚拟陀螺仪</translation>
     </message>
     <message>
         <source>Port %1 is back</source>
@@ -1339,7 +1368,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
-        <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序!&lt;/font&gt;</translation>
+        <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序！&lt;/font&gt;</translation>
     </message>
     <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
@@ -1560,6 +1589,16 @@ Replace it?</source>
     <message>
         <source>Restore %1</source>
         <translation>恢复 %1</translation>
+        <source>Open the chosen port and read the unit&apos;s parameters</source>
+        <translation>打开所选端口并读取陀螺仪参数</translation>
+    </message>
+    <message>
+        <source>The serial port the unit is plugged into</source>
+        <translation>陀螺仪所连接的串口</translation>
+    </message>
+    <message>
+        <source>Close the port; the unit keeps running</source>
+        <translation>关闭端口；陀螺仪继续运行</translation>
     </message>
 </context>
 <context>
@@ -1622,7 +1661,7 @@ Replace it?</source>
     </message>
     <message>
         <source>Invalid Device</source>
-        <translation>无效设备</translation>
+        <translation>未知设备</translation>
     </message>
 </context>
 </TS>

@@ -1,10 +1,13 @@
 #include "ConfigureSettingPage.h"
 
+#include "ChannelBar.h"
+
 #include "DeviceParameters.h"
 #include "ParameterCaption.h"
 #include "LinkFrame.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
+#include "SliderTicks.h"
 #include "Telemetry.h"
 #include "ValueRanges.h"
 #include "Question.h"
@@ -13,6 +16,8 @@
 #include <QComboBox>
 #include <QDebug>
 #include <QSignalBlocker>
+#include <QIntValidator>
+#include <QLocale>
 #include <QMutexLocker>
 
 namespace {
@@ -24,6 +29,10 @@ constexpr int MonitorTab = 2;
 constexpr int TrimTab = 6;
 
 constexpr int ChannelRange = 125;
+
+// Telemetry comes with every 20 ms tick; the monitor shows it at 25 frames a
+// second, which the eye cannot tell apart and which halves its drawing.
+constexpr qint64 TelemetryFrameMs = 40;
 
 // List entries 5 and 6 carry each other's receiver code, in both directions.
 int receiverCodeForIndex(int index)
@@ -137,7 +146,17 @@ const char *const VerticalSliderStyle =
 
 const char *const LineEditStyle =
     "QLineEdit { color: black; background: yellow; border: 2px solid gray; border-radius: 10px;"
-    " padding: 0 8px; }";
+    " padding: 0 6px; }";
+
+// Pictures with words in them are drawn per language: the Chinese ones lie
+// under zh/ and are shown while the program speaks Chinese. A prefix (the
+// mount and swash buttons add their state) works as well as a whole name.
+QString picturePath(const QString &path)
+{
+    if (QLocale().language() == QLocale::Chinese)
+        return QStringLiteral(":/images/zh/") + path;
+    return QStringLiteral(":/images/") + path;
+}
 
 // Mount and swash type buttons: a picture per check state.
 QString typeButtonStyle(const QString &unchecked, const QString &checked)
@@ -208,9 +227,12 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     makeTypeButtonsExclusive();
     loadPictures();
 
+    // The monitor's bars only show telemetry, which moves them 25 times a second.
     for (QSlider *slider : {ui->AcceleratorSlider, ui->CollectiveSlider, ui->ElevatorSlider,
-                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider})
+                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider}) {
         slider->setEnabled(false);
+        new ChannelBar(slider);
+    }
 
     setRanges();
 
@@ -225,7 +247,9 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     connect(ui->FlightModeComboBox, &QComboBox::currentIndexChanged, this,
             &ConfigureSettingPage::flightModeCurrentIndexChanged);
     connect(link, &SerialProcessThread::telemetryChanged, this,
-            &ConfigureSettingPage::updateTelemetryInfo);
+            &ConfigureSettingPage::telemetryArrived);
+    telemetryPending.setSingleShot(true);
+    connect(&telemetryPending, &QTimer::timeout, this, &ConfigureSettingPage::updateTelemetryInfo);
     connectMonitor();
     connectServoSettings();
     connectTrimsAndTravel();
@@ -247,11 +271,20 @@ void ConfigureSettingPage::applyStyles()
         box->setStyleSheet(QLatin1String(ComboBoxStyle));
     for (QCheckBox *box : findChildren<QCheckBox *>())
         box->setStyleSheet(QLatin1String(CheckBoxStyle));
-    for (QLineEdit *edit : findChildren<QLineEdit *>())
+    // The channel read-outs; the edit field inside each spin box keeps the
+    // box's plain look and its whole width for the value.
+    // They show a signed byte each; the validator states that range.
+    auto *channelRange = new QIntValidator(-128, 127, this);
+    for (QLineEdit *edit : {ui->AcceleratorLineEdit, ui->CollectiveLineEdit, ui->ElevatorLineEdit,
+                            ui->AileronLineEdit, ui->RudderLineEdit, ui->GainLineEdit}) {
         edit->setStyleSheet(QLatin1String(LineEditStyle));
-    for (QSlider *slider : findChildren<QSlider *>())
+        edit->setValidator(channelRange);
+    }
+    for (QSlider *slider : findChildren<QSlider *>()) {
         slider->setStyleSheet(QLatin1String(
             slider->orientation() == Qt::Horizontal ? HorizontalSliderStyle : VerticalSliderStyle));
+        new SliderTicks(slider);
+    }
     for (QSpinBox *box : findChildren<QSpinBox *>())
         box->setStyleSheet(QStringLiteral("QSpinBox { color: black; background: white; }"));
 
@@ -277,7 +310,7 @@ void ConfigureSettingPage::applyStyles()
                                                  ui->Mount3PushButton, ui->Mount4PushButton,
                                                  ui->Mount5PushButton, ui->Mount6PushButton};
     for (int i = 0; i < 6; ++i) {
-        const QString base = QStringLiteral(":/images/mount/mount%1_").arg(i + 1);
+        const QString base = picturePath(QStringLiteral("mount/mount%1_").arg(i + 1));
         mounts[i]->setStyleSheet(typeButtonStyle(base + QLatin1String("unchecked.png"),
                                                  base + QLatin1String("checked.png")));
     }
@@ -289,7 +322,7 @@ void ConfigureSettingPage::applyStyles()
         {ui->CCPM140PushButton, "140ccpm"},
     }};
     for (const auto &[button, name] : swashes) {
-        const QString base = QStringLiteral("://images/swash/sc_%1_").arg(QLatin1String(name));
+        const QString base = picturePath(QStringLiteral("swash/sc_%1_").arg(QLatin1String(name)));
         button->setStyleSheet(typeButtonStyle(base + QLatin1String("uncheck.png"),
                                               base + QLatin1String("check.png")));
     }
@@ -333,7 +366,7 @@ void ConfigureSettingPage::loadPictures()
     const char *const names[] = {"mixer", "90ccpm", "120ccpm", "135ccpm", "140ccpm"};
     for (int i = 0; i < 5; ++i)
         swashPictures[i] =
-            Picture::pixmap(QStringLiteral(":/images/swash/sc_%1_check.png").arg(QLatin1String(names[i])));
+            Picture::pixmap(picturePath(QStringLiteral("swash/sc_%1_check.png").arg(QLatin1String(names[i]))));
     showPicture(ui->Imagelabel, swashPictures[4]);
     showWiringFor(0);
 
@@ -345,8 +378,8 @@ void ConfigureSettingPage::loadPictures()
          {ui->labelCalibAilTravel, ui->labelCalibElevTravel, ui->labelCalibTailLimitA,
           ui->labelCalibTailLimitB, ui->labelCalibCyclicLimit})
         showPicture(label, blue);
-    showPicture(ui->labelExample1, Picture::pixmap(QStringLiteral(":/images/transmiter_example_1.png")));
-    showPicture(ui->labelExample2, Picture::pixmap(QStringLiteral(":/images/transmiter_example_2.png")));
+    showPicture(ui->labelExample1, Picture::pixmap(picturePath(QStringLiteral("transmiter_example_1.png"))));
+    showPicture(ui->labelExample2, Picture::pixmap(picturePath(QStringLiteral("transmiter_example_2.png"))));
 }
 
 void ConfigureSettingPage::setRanges()
@@ -520,7 +553,7 @@ void ConfigureSettingPage::showWiringFor(int receiver)
 {
     const char *name = receiver == 0 ? "connection" : receiver == 1 ? "futaba" : "dsm";
     showPicture(ui->connectionLabel,
-                Picture::pixmap(QStringLiteral(":/images/receiver/%1.png").arg(QLatin1String(name))));
+                Picture::pixmap(picturePath(QStringLiteral("receiver/%1.png").arg(QLatin1String(name)))));
 }
 
 void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
@@ -798,8 +831,20 @@ void ConfigureSettingPage::servoTrimSetZeroClicked()
 
 // ---- Monitor tab
 
+void ConfigureSettingPage::telemetryArrived()
+{
+    if (telemetryPending.isActive())
+        return; // the values it draws will be the newest
+    const qint64 since = telemetryShown.isValid() ? telemetryShown.elapsed() : TelemetryFrameMs;
+    if (since >= TelemetryFrameMs)
+        updateTelemetryInfo();
+    else
+        telemetryPending.start(int(TelemetryFrameMs - since));
+}
+
 void ConfigureSettingPage::updateTelemetryInfo()
 {
+    telemetryShown.start();
     updating = true;
     const Telemetry &t = telemetry();
     const std::array<int, 6> values = {t.accelerator, t.collective, t.elevator,
@@ -812,8 +857,11 @@ void ConfigureSettingPage::updateTelemetryInfo()
                                               ui->RudderLineEdit,      ui->GainLineEdit};
     for (int i = 0; i < 6; ++i)
         sliders[i]->setValue(values[i]);
-    for (int i = 0; i < 6; ++i)
-        edits[i]->setText(tr("%1").arg(values[i]));
+    for (int i = 0; i < 6; ++i) {
+        const QString text = tr("%1").arg(values[i]);
+        if (edits[i]->text() != text) // an unchanged read-out need not be repainted
+            edits[i]->setText(text);
+    }
     updating = false;
 }
 

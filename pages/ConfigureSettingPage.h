@@ -4,6 +4,8 @@
 
 #include <QMutex>
 #include <QPixmap>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -128,8 +130,15 @@ private:
     static SwashMixing::Servos trimsFromRecord();
     static SwashMixing::Servos directionsFromRecord();
 
+    void telemetryArrived();
+
     SerialProcessThread *link;
     Ui::ConfigureSettingPageUi *ui;
+    // The monitor is drawn at most once per display frame: since when the
+    // read-outs show the newest values, and the timer that draws values
+    // held back meanwhile.
+    QElapsedTimer telemetryShown;
+    QTimer telemetryPending;
     QMutex mutex;
     bool updating = false;
     std::array<QPixmap, 5> swashPictures;

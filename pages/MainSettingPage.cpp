@@ -3,17 +3,16 @@
 #include "ui_MainSettingPage.h"
 
 #include "ChangePreview.h"
+#include "SliderTicks.h"
+
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
 #include "SerialProcessThread.h"
 #include "ValueRanges.h"
 
 #include <QDoubleValidator>
-#include <QEvent>
 #include <QIcon>
 #include <QMutexLocker>
-#include <QPainter>
-#include <QStyle>
 
 namespace {
 
@@ -46,45 +45,6 @@ QSlider::add-page:horizontal {
     border-radius: 2px;
 }
 )";
-
-// A style sheet that shapes the groove and the handle makes the toolkit skip
-// a slider's tick marks, so they are painted on a layer over the slider that
-// lets the mouse through.
-class TickMarks : public QWidget
-{
-public:
-    explicit TickMarks(QSlider *slider) : QWidget(slider), slider(slider)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        slider->installEventFilter(this);
-        setGeometry(slider->rect());
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Resize)
-            setGeometry(slider->rect());
-        return false;
-    }
-
-    void paintEvent(QPaintEvent *) override
-    {
-        constexpr int handleWidth = 20; // 18 plus the border
-        const int interval = qMax(1, slider->tickInterval());
-        QPainter painter(this);
-        painter.setPen(QColor(0x40, 0x40, 0x40));
-        for (int v = slider->minimum(); v <= slider->maximum(); v += interval) {
-            const int x = handleWidth / 2 + QStyle::sliderPositionFromValue(slider->minimum(),
-                                                                            slider->maximum(), v,
-                                                                            width() - handleWidth);
-            painter.drawLine(x, height() - 5, x, height() - 2);
-        }
-    }
-
-private:
-    QSlider *slider;
-};
 
 // The trim fields hold tenths of a degree in a signed byte; a typed value
 // is kept within the same limit on both sides.
@@ -223,7 +183,7 @@ MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *link)
     setArrowIcons();
     for (QSlider *slider : findChildren<QSlider *>()) {
         slider->setStyleSheet(sliderStyle);
-        new TickMarks(slider);
+        new SliderTicks(slider);
     }
     setRanges();
     setUpTargets();

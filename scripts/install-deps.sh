@@ -2,12 +2,13 @@
 # Installs the Debian 12 packages the assistant needs to build, run and test,
 # and to build and check its Debian package (dpkg-dev and file for the
 # library dependencies, lintian, desktop-file-utils, appstream).
+# qt6-translations-l10n: Qt's own texts in Chinese (qtbase, qtserialport).
 # Usage: install-deps.sh [--app]   (--app adds what a pilot's desktop session
 # and screenshots need: Chinese fonts, Xvfb and ImageMagick)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
-          dpkg-dev file lintian desktop-file-utils appstream)
+          qt6-translations-l10n dpkg-dev file lintian desktop-file-utils appstream)
 if [ "${1:-}" = "--app" ]; then
     packages+=(fonts-noto-cjk)
 fi

@@ -1,6 +1,7 @@
 #include "sysButton.h"
 
 #include "Picture.h"
+#include "WindowControls.h"
 
 #include <QPainter>
 
@@ -39,6 +40,13 @@ QImage sysButton::render() const
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.drawPixmap(rect(), frame(strip, buttonState));
+    if (hasFocus()) {
+        // The picture strip has no focused frame: mark it as the other
+        // controls are marked.
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(QColor(WindowControls::FocusColour), 2));
+        painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 3, 3);
+    }
     return image;
 }
 

@@ -142,6 +142,7 @@ void toolWidget::createConnectButton()
     connectButton->setObjectName("connectButton");
     connectButton->setMinimumSize(60, 30);
     connectButton->setText(tr("Connect"));
+    connectButton->setToolTip(tr("Open the chosen port and read the unit's parameters"));
     connectButton->setStyleSheet(connectButtonStyle);
 }
 
@@ -151,6 +152,7 @@ void toolWidget::createPortComboBox()
     portComboBox->setObjectName("portComboBox");
     portComboBox->setMinimumSize(60, 20);
     portComboBox->setStyleSheet(portComboBoxStyle);
+    portComboBox->setToolTip(tr("The serial port the unit is plugged into"));
 }
 
 void toolWidget::createMarkLabel()
@@ -197,6 +199,7 @@ void toolWidget::startConnection()
 {
     connectedPort = portComboBox->currentText();
     emit serialConnect();
+    connectButton->setToolTip(tr("Close the port; the unit keeps running"));
     connectButton->setText(tr("Disconnect"));
     connected = true;
     portComboBox->setEnabled(false);
@@ -206,6 +209,7 @@ void toolWidget::endConnection()
 {
     emit serialDisconnect();
     connectButton->setText(tr("Connect"));
+    connectButton->setToolTip(tr("Open the chosen port and read the unit's parameters"));
     connected = false;
     portComboBox->setEnabled(true);
 }

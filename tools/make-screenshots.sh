@@ -1,5 +1,6 @@
 #!/bin/sh
-# Builds vrn-screenshots and grabs the window on every page and tab, in
+# Builds vrn-screenshots and grabs the window on every page and tab (and with
+# an open drop-down list and with the keyboard on a slider), in
 # English and Chinese, into docs/window-<lang>-<page>[-<tab>].png.
 # Usage: tools/make-screenshots.sh [build dir] [output folder]
 set -eu

@@ -21,12 +21,15 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSerialPort>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -168,6 +171,10 @@ private slots:
     void languageMenu();
     void languageKeptWhereWritable_data();
     void languageKeptWhereWritable();
+    void skinKeptBetweenRuns_data();
+    void skinKeptBetweenRuns();
+    void qtTextsFollowTheLanguage_data();
+    void qtTextsFollowTheLanguage();
 };
 
 void AppTest::initTestCase()
@@ -510,7 +517,7 @@ void AppTest::languageMenu_data()
     QTest::addColumn<QString>("notice");
 
     const QString english = "Info|<font color = 'black'>Please restart the application!</font>";
-    const QString chinese = QString::fromUtf8("Info|<font color = 'red'>请重启应用程序!</font>");
+    const QString chinese = QString::fromUtf8("提示|<font color = 'black'>请重启应用程序！</font>");
     const QList<bool> en = {true, false};
     const QList<bool> zh = {false, true};
     const QList<bool> none = {false, false};
@@ -520,7 +527,7 @@ void AppTest::languageMenu_data()
     QTest::addRow("English, choose English again") << "0" << 0 << en << "0" << english;
     QTest::addRow("Chinese, choose English")
         << "1" << 0 << zh << "0"
-        << QString::fromUtf8("提示|<font color = 'black'>请重启应用程序!</font>");
+        << QString::fromUtf8("提示|<font color = 'black'>请重启应用程序！</font>");
     QTest::addRow("value 2, choose Chinese") << "2" << 1 << none << "1" << chinese;
 }
 
@@ -615,6 +622,85 @@ void AppTest::languageKeptWhereWritable()
              !told);
     // The next start takes the new choice, or the old one when nothing was written.
     QCOMPARE(int(LanguageSettings::readLanguage()), told ? (startsChinese ? 1 : 0) : pick);
+}
+
+void AppTest::skinKeptBetweenRuns_data()
+{
+    QTest::addColumn<QString>("stored"); // "none": nothing stored before the first run
+    QTest::addColumn<int>("pick");       // thumbnail picked in the first run, -1 none
+    QTest::addColumn<QString>("next");   // the skin of the next run
+
+    const QString byDefault = ":/images/skin/redThunder.jpg";
+    QTest::addRow("nothing stored, nothing picked") << "none" << -1 << byDefault;
+    QTest::addRow("picked skin comes back") << "none" << 2 << ":/images/skin/blueSky.jpg";
+    QTest::addRow("last pick wins") << ":/images/skin/classic.jpg" << 0 << ":/images/skin/angryBird.jpg";
+    QTest::addRow("stored skin kept without a pick") << ":/images/skin/oldWood.jpg" << -1 << ":/images/skin/oldWood.jpg";
+    QTest::addRow("stored path not one of ours") << "/etc/passwd" << -1 << byDefault;
+    QTest::addRow("stored picture gone") << ":/images/skin/missing.jpg" << -1 << byDefault;
+}
+
+// The skin picked is the skin of the next start; the language choice beside
+// it is left as it was.
+void AppTest::skinKeptBetweenRuns()
+{
+    QFETCH(QString, stored);
+    QFETCH(int, pick);
+    storeRaw("1");
+    if (stored != "none") {
+        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
+        settings.setValue("System/skin", stored);
+    }
+    {
+        mainWidget first;
+        first.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&first));
+        if (pick >= 0) {
+            skinWidget *chooser = openChooser(first);
+            QVERIFY(chooser);
+            QTest::mouseClick(chooser->findChildren<QPushButton *>().at(pick), Qt::LeftButton);
+            chooser->close();
+        }
+    }
+    LanguageSettings::removeTranslator();
+
+    mainWidget next;
+    QTEST(next.currentSkinPath(), "next");
+    const QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
+    QCOMPARE(settings.value("System/lang").toString(), QString("1"));
+}
+
+void AppTest::qtTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<bool>("chinese");
+    QTest::addRow("English") << int(LanguageSettings::English) << false;
+    QTest::addRow("Chinese") << int(LanguageSettings::Chinese) << true;
+}
+
+// Qt's own texts inside ours (the reason a port cannot be opened, the
+// buttons of Qt's dialogs) and the words drawn into pictures.
+void AppTest::qtTextsFollowTheLanguage()
+{
+    QFETCH(int, language);
+    QFETCH(bool, chinese);
+    LanguageSettings::installTranslator(quint8(language));
+
+    QSerialPort port(QDir::tempPath() + "/no-such-vrn-port");
+    QVERIFY(!port.open(QIODevice::ReadWrite));
+    const auto isChinese = [](const QString &text) {
+        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+    };
+    QVERIFY2(isChinese(port.errorString()) == chinese, qPrintable(port.errorString()));
+    const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
+    QVERIFY2(isChinese(cancel) == chinese, qPrintable(cancel));
+
+    // The pictures with words in them follow too.
+    LanguageSettings::removeTranslator();
+    storeRaw(QString::number(language));
+    mainWidget window;
+    const QImage wiring = window.findChild<QLabel *>("connectionLabel")->pixmap().toImage();
+    QVERIFY(!wiring.isNull());
+    QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()), chinese);
 }
 
 QTEST_MAIN(AppTest)

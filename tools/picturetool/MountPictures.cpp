@@ -1,5 +1,7 @@
 #include "MountPictures.h"
 
+#include "Captions.h"
+
 #include "Draw.h"
 #include "Palette.h"
 #include "PictureSet.h"
@@ -139,7 +141,7 @@ void noseArrow(QPainter &p, const View &view)
     p.setPen(QPen(Palette::amberDark(), 1.0));
     p.setBrush(Palette::amber());
     p.drawPath(Draw::arrow(from, to, 3.5, 8, 10));
-    Draw::haloText(p, QRectF(to.x() + 4, to.y() - 2, 40, 12), QStringLiteral("NOSE"), 9,
+    Draw::haloText(p, QRectF(to.x() + 4, to.y() - 2, 40, 12), Captions::text("NOSE"), Captions::pixelSize(9),
                    Palette::amberLight(), Palette::navyDeep(), Qt::AlignLeft | Qt::AlignVCenter);
 }
 
@@ -309,7 +311,7 @@ QImage mountPicture(const Mounting &m, bool checked)
     helicopterOutline(p, view);
     noseArrow(p, view);
     unit(p, view, m);
-    Draw::text(p, QRectF(4, tileSize - 19, tileSize - 8, 14), QString::fromLatin1(m.caption), 8,
+    Draw::text(p, QRectF(4, tileSize - 19, tileSize - 8, 14), Captions::text(m.caption), Captions::pixelSize(8),
                checked ? Palette::amberLight() : Palette::mist(), Qt::AlignCenter, true, true);
     return image;
 }

@@ -1,5 +1,7 @@
 #include "WiringPictures.h"
 
+#include "Captions.h"
+
 #include "Draw.h"
 #include "Palette.h"
 #include "PictureSet.h"
@@ -127,7 +129,7 @@ void conventionalReceiver(QPainter &p)
     const QRectF r(22.5, 56.5, 100, 140);
     antenna(p, QPointF(40, r.top()), QPointF(28, 20));
     antenna(p, QPointF(58, r.top()), QPointF(74, 22));
-    receiverBox(p, r, QStringLiteral("RECEIVER"));
+    receiverBox(p, r, Captions::text("RECEIVER"));
     for (int i = 0; i < inputs.size(); ++i) {
         const qreal y = inputY(i) + 8;
         header(p, r.right(), y, false, true);
@@ -142,7 +144,7 @@ void serialBusReceiver(QPainter &p)
     const QRectF r(22.5, 66.5, 100, 96);
     antenna(p, QPointF(40, r.top()), QPointF(28, 30));
     antenna(p, QPointF(58, r.top()), QPointF(74, 32));
-    receiverBox(p, r, QStringLiteral("RECEIVER"));
+    receiverBox(p, r, Captions::text("RECEIVER"));
     const qreal y = r.top() + 44;
     header(p, r.right(), y, false, true);
     Draw::text(p, QRectF(r.left() + 8, y - 7, 60, 14), QStringLiteral("SBUS"), 9,
@@ -185,7 +187,7 @@ QImage wiring(Receiver receiver)
         lead(p, QPointF(unitBody.right(), outputY(i)), servoAt - QPointF(4, 3));
         servo(p, servoAt);
     }
-    Draw::text(p, QRectF(440, 188, 80, 14), QStringLiteral("SERVOS"), 9, Palette::steel(),
+    Draw::text(p, QRectF(440, 188, 80, 14), Captions::text("SERVOS"), 9, Palette::steel(),
                Qt::AlignLeft | Qt::AlignVCenter, true, true);
     return image;
 }
@@ -230,10 +232,10 @@ QImage swashTypeExample()
     QPainter p(&image);
     Draw::prepare(p);
     const QRectF screen = transmitter(p);
-    screenTitle(p, screen, QStringLiteral("SWASH TYPE"));
+    screenTitle(p, screen, Captions::text("SWASH TYPE"));
     const QStringList items = {
-        QStringLiteral("1 SERVO (NO MIX)"), QStringLiteral("3 SERVO 120\u00B0"),
-        QStringLiteral("3 SERVO 140\u00B0"), QStringLiteral("3 SERVO 90\u00B0")};
+        Captions::text("1 SERVO (NO MIX)"), Captions::text("3 SERVO 120\u00B0"),
+        Captions::text("3 SERVO 140\u00B0"), Captions::text("3 SERVO 90\u00B0")};
     for (int i = 0; i < items.size(); ++i) {
         const QRectF row(screen.left() + 8, screen.top() + 25 + i * 19, screen.width() - 16, 17);
         if (i == 0) {
@@ -246,10 +248,10 @@ QImage swashTypeExample()
                    Qt::AlignLeft | Qt::AlignVCenter, i == 0, true);
     }
     Draw::text(p, QRectF(screen.left() + 8, screen.bottom() - 36, screen.width() - 16, 14),
-               QStringLiteral("TRIM 0   SUB-TRIM 0"), 9, Palette::navy(), Qt::AlignCenter, true,
+               Captions::text("TRIM 0   SUB-TRIM 0"), 9, Palette::navy(), Qt::AlignCenter, true,
                true);
     Draw::text(p, QRectF(screen.left() + 8, screen.bottom() - 20, screen.width() - 16, 14),
-               QStringLiteral("ALL MIXES OFF"), 9, Palette::navy(), Qt::AlignCenter, true, true);
+               Captions::text("ALL MIXES OFF"), 9, Palette::navy(), Qt::AlignCenter, true, true);
     return image;
 }
 
@@ -259,7 +261,7 @@ QImage pitchCurveExample()
     QPainter p(&image);
     Draw::prepare(p);
     const QRectF screen = transmitter(p);
-    screenTitle(p, screen, QStringLiteral("PITCH CURVE"));
+    screenTitle(p, screen, Captions::text("PITCH CURVE"));
     const QRectF graph(screen.left() + 30.5, screen.top() + 27.5, 104, 84);
     p.setPen(QPen(Palette::steelLight(), 1.0));
     p.setBrush(Palette::paper());
@@ -284,7 +286,7 @@ QImage pitchCurveExample()
     Draw::text(p, QRectF(screen.left() + 1, graph.bottom() - 6, 25, 12), QStringLiteral("-100"), 8,
                Palette::navy(), Qt::AlignRight | Qt::AlignVCenter, true, true);
     Draw::text(p, QRectF(screen.left() + 8, screen.bottom() - 20, screen.width() - 16, 14),
-               QStringLiteral("STRAIGHT LINE"), 9, Palette::navy(), Qt::AlignCenter, true, true);
+               Captions::text("STRAIGHT LINE"), 9, Palette::navy(), Qt::AlignCenter, true, true);
     return image;
 }
 

@@ -4,6 +4,7 @@
 //
 //   vrn-picturetool <images folder> [--sheet <contact sheet.png>]
 
+#include "Captions.h"
 #include "ChromePictures.h"
 #include "Draw.h"
 #include "IndicatorPictures.h"
@@ -19,6 +20,7 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <functional>
 
 namespace {
 void addEverything(PictureSet &set)
@@ -31,6 +33,26 @@ void addEverything(PictureSet &set)
     SwashPictures::addAll(set);
     WiringPictures::addAll(set);
 }
+// The pictures `add` draws, and the same at twice the size as "name@2x.ext"
+// beside each one. Icon files carry their own sizes, and packaging/ holds
+// the desktop icons by size: neither has a 2x form.
+void addAtBothScales(PictureSet &set, const std::function<void(PictureSet &)> &add)
+{
+    add(set);
+    Draw::setScale(2);
+    PictureSet twice;
+    add(twice);
+    Draw::setScale(1);
+    for (const PictureSet::Entry &entry : twice.entries()) {
+        const QFileInfo file(entry.path);
+        if (entry.path.startsWith(QLatin1String("../")) || file.suffix() == QLatin1String("ico"))
+            continue;
+        const QString dir = file.path() == QLatin1String(".") ? QString() : file.path() + '/';
+        set.add(dir + file.completeBaseName() + QLatin1String("@2x.") + file.suffix(),
+                entry.images.first());
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -49,25 +71,21 @@ int main(int argc, char *argv[])
     }
 
     PictureSet set;
-    addEverything(set);
-    // The same pictures at twice the size, as "name@2x.ext" beside each one.
-    // Icon files carry their own sizes, and packaging/ holds the desktop
-    // icons by size: neither has a 2x form.
-    Draw::setScale(2);
-    PictureSet twice;
-    addEverything(twice);
-    Draw::setScale(1);
-    for (const PictureSet::Entry &entry : twice.entries()) {
-        const QFileInfo file(entry.path);
-        if (entry.path.startsWith(QLatin1String("../")) || file.suffix() == QLatin1String("ico"))
-            continue;
-        const QString dir = file.path() == QLatin1String(".") ? QString() : file.path() + '/';
-        set.add(dir + file.completeBaseName() + QLatin1String("@2x.") + file.suffix(),
-                entry.images.first());
-    }
+    addAtBothScales(set, addEverything);
 
     const QDir root(args.first());
     if (!set.writeAll(root))
+        return 1;
+
+    // The pictures with words in them once more in Chinese, under zh/.
+    Captions::setLanguage(Captions::Chinese);
+    PictureSet chinese;
+    addAtBothScales(chinese, [](PictureSet &words) {
+        MountPictures::addAll(words);
+        SwashPictures::addAll(words);
+        WiringPictures::addAll(words);
+    });
+    if (!root.mkpath(QStringLiteral("zh")) || !chinese.writeAll(QDir(root.filePath(QStringLiteral("zh")))))
         return 1;
     std::printf("%lld pictures written to %s\n", qlonglong(set.entries().size()),
                 qPrintable(root.absolutePath()));

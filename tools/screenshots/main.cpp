@@ -15,7 +15,10 @@
 #include "toolWidget.h"
 
 #include <QApplication>
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QPainter>
+#include <QSlider>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -217,6 +220,49 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
+// The window with the Setup page's receiver list open and its third entry
+// highlighted: the list is a window of its own, painted in where it opens.
+bool grabOpenList(mainWidget &window, const QString &file)
+{
+    auto *content = window.findChild<contentWidget *>();
+    content->pages()->setCurrentRow(1);
+    auto *tabs = content->stack()->widget(1)->findChild<QTabWidget *>("tabWidget");
+    tabs->setCurrentIndex(1);
+    auto *box = window.findChild<QComboBox *>("ReceiverComboBox");
+    box->setFocus(Qt::TabFocusReason);
+    box->showPopup();
+    runFor(300);
+    QAbstractItemView *view = box->view();
+    const QModelIndex entry = view->model()->index(2, box->modelColumn());
+    view->setCurrentIndex(entry);
+    view->selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
+    runFor(100);
+    QImage picture = window.grab().toImage();
+    QWidget *list = view->window();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(list->mapToGlobal(QPoint(0, 0))), list->grab());
+    painter.end();
+    box->hidePopup();
+    tabs->setCurrentIndex(0);
+    if (!picture.save(file, "PNG")) {
+        fail(QString("cannot write %1").arg(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+// The Basic page with the keyboard on the roll gain slider, as after Tab.
+bool grabSliderFocus(mainWidget &window, const QString &file)
+{
+    auto *content = window.findChild<contentWidget *>();
+    content->pages()->setCurrentRow(0);
+    window.findChild<QSlider *>("RollGainSlider")->setFocus(Qt::TabFocusReason);
+    const bool ok = save(window, file);
+    content->pages()->setFocus(Qt::TabFocusReason);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -252,8 +298,11 @@ int main(int argc, char *argv[])
         QTemporaryDir historyFolder;
         window.findChild<toolWidget *>()->history().setFolder(historyFolder.path());
         runFor(200);
+        window.activateWindow(); // focus marks show only in the active window
         ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
              grabDialogs(window, folder, lang);
+        const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
+        ok = ok && grabOpenList(window, base + "open-list.png") && grabSliderFocus(window, base + "focus-slider.png");
         window.serialLink()->serialDisconnect();
     }
     LanguageSettings::removeTranslator();
