@@ -1,6 +1,7 @@
 // The change preview and the unit's history through the real window and the
 // built-in simulated unit: what the pilot is shown before a file, a preset
 // or a history entry reaches the unit, and what reaches it afterwards.
+#include "AppSettings.h"
 #include "ChangePreview.h"
 #include "SimulatedPortProvider.h"
 #include "ConfigFile.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -133,9 +135,17 @@ struct Window
 class tst_Preview : public QObject
 {
     Q_OBJECT
+    QTemporaryDir settingsDir;
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // English, whatever the tests beside this one store as the choice.
+        QVERIFY(settingsDir.isValid());
+        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     void fileRows_data();
     void fileRows();
     void answers_data();

@@ -9,6 +9,7 @@
 #include "contentWidget.h"
 #include "Question.h"
 #include "mainWidget.h"
+#include "AppSettings.h"
 #include "toolWidget.h"
 
 #include <QComboBox>
@@ -23,6 +24,8 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -134,8 +137,16 @@ struct Program
 class tst_WholeProgram : public QObject
 {
     Q_OBJECT
+    QTemporaryDir settingsDir;
 
 private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        // English, whatever the tests beside this one store as the choice.
+        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
     void init() { deviceParameters() = DeviceParameters(); }
     void pilotSession();
     void unitFallsSilentDuringUpload();
