@@ -106,6 +106,15 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             [this] { keepHistory(UnitHistory::Kind::Read); });
     connect(&link->protocol(), &LinkEngine::flashWritten, this,
             [this] { keepHistory(UnitHistory::Kind::Flashed); });
+    // The simulated unit is named in the title too, so it is never taken
+    // for a helicopter's.
+    connect(link, &SerialProcessThread::unitChanged, this,
+            [this, titleBar](const QString &, bool simulated) {
+                const QString note = simulated ? SimulatedPortProvider::name() : QString();
+                titleBar->setCaptionNote(note);
+                setWindowTitle(note.isEmpty() ? QStringLiteral("VRN Assistant V1.1")
+                                              : tr("VRN Assistant V1.1 — %1").arg(note));
+            });
     // Values prepared without a unit are offered once its own have arrived;
     // queued, so the question is not asked from inside the link's reply.
     connect(&link->protocol(), &LinkEngine::preparedRecordFound, navigator,

@@ -1,5 +1,7 @@
 #include "UnitHistory.h"
 
+#include "UnitModel.h"
+
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "ParameterCaption.h"
@@ -59,19 +61,12 @@ UnitHistory::UnitHistory(const QString &folder) : dir(folder)
 
 QString UnitHistory::modelName(quint8 model)
 {
-    switch (model) {
-    case 10:
-        return QStringLiteral("VRN-X1");
-    case 11:
-        return QStringLiteral("VRN-A1");
-    default:
-        return QStringLiteral("unit-%1").arg(model);
-    }
+    return UnitModel::name(model);
 }
 
 QString UnitHistory::firmwareText(quint8 firmware)
 {
-    return QString::number(firmware / 10.0, 'f', 1);
+    return UnitModel::firmware(firmware);
 }
 
 QString UnitHistory::kindText(Kind kind)

@@ -1219,6 +1219,18 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
 <context>
     <name>SerialProcessThread</name>
     <message>
+        <source>No answer from the unit on %1: check the cable and that the unit is powered</source>
+        <translation>No answer from the unit on %1: check the cable and that the unit is powered</translation>
+    </message>
+    <message>
+        <source>%1 · firmware %2</source>
+        <translation>%1 · firmware %2</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
         <source>Set fail safe was not confirmed: press Set Fail Safe again</source>
         <translation>Set fail safe was not confirmed: press Set Fail Safe again</translation>
     </message>
@@ -1355,6 +1367,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
 <context>
     <name>mainWidget</name>
     <message>
+        <source>VRN Assistant V1.1 — %1</source>
+        <translation>VRN Assistant V1.1 — %1</translation>
+    </message>
+    <message>
         <source>Values prepared without the unit</source>
         <translation>Values prepared without the unit</translation>
     </message>
@@ -1437,6 +1453,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
 </context>
 <context>
     <name>titleWidget</name>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
     <message>
         <source>VRN Flybarless Gyro System Assistant</source>
         <translation>VRN Flybarless Gyro System Assistant</translation>

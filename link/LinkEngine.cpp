@@ -158,15 +158,18 @@ LinkFrame LinkEngine::nextFrame()
 void LinkEngine::countTick()
 {
     ++ticks;
+    if (portIsOpen && ++quietTicks == quint32(NoAnswerTicks))
+        emit noAnswer();
     if (silence <= SilenceLimit) {
         ++silence;
         return;
     }
-    if (linkAlive) {
+    const bool wasAlive = linkAlive;
+    linkAlive = false;
+    if (wasAlive) {
         emit stateText(QCoreApplication::translate("SerialProcessThread", "Unconnected"));
         emit messageText(QStringLiteral("--------------"));
     }
-    linkAlive = false;
     if (!lossHandled)
         loseLink();
 }
@@ -260,15 +263,17 @@ void LinkEngine::portOpened(const QString &name)
     }
     portName = name;
     portIsOpen = true;
+    quietTicks = 0;
     inFlight.clear();
     setRecordArrived(false);
 }
 
 void LinkEngine::portClosed()
 {
-    if (linkAlive)
-        emit stateText(QCoreApplication::translate("SerialProcessThread", "Unconnected"));
+    const bool wasAlive = linkAlive;
     linkAlive = false;
+    if (wasAlive)
+        emit stateText(QCoreApplication::translate("SerialProcessThread", "Unconnected"));
     portIsOpen = false;
     inFlight.clear();
     dropCommands();
@@ -326,15 +331,19 @@ std::optional<LinkEngine::SentFrame> LinkEngine::takeMatch(const LinkFrame &repl
 
 void LinkEngine::handleReply(const LinkFrame &reply)
 {
+    const bool identified = !linkAlive || model != reply.model() || version != reply.version();
     if (!linkAlive) {
         linkAlive = true;
         emit stateText(QCoreApplication::translate("SerialProcessThread", "Connected"));
     }
     silence = 0;
+    quietTicks = 0;
     lossHandled = false;
     qDebug().noquote() << QStringLiteral("rev 4 %1").arg(reply.command());
     model = reply.model();
     version = reply.version();
+    if (identified)
+        emit unitIdentified();
     if (reply.subframe() == DLU_UP_SFID_TELEMETRY_1) {
         telemetry() = Telemetry::decode(reply.payload());
         emit telemetryChanged();

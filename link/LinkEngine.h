@@ -42,6 +42,9 @@ public:
     // While idle, one block of the unit's record is read back this often, so
     // all eight are covered in about 2.4 s.
     static constexpr int RereadIntervalTicks = 15;
+    // An open port that gives no valid frame for this long (3 s) is worth
+    // telling the pilot about.
+    static constexpr int NoAnswerTicks = 150;
 
     enum class Exchange
     {
@@ -126,6 +129,11 @@ signals:
     // record has now arrived in its place: the pilot may still want the
     // prepared values.
     void preparedRecordFound(const DeviceParameters &prepared);
+    // A port has been open for NoAnswerTicks without a valid frame.
+    void noAnswer();
+    // The unit answered for the first time since it was lost or connected,
+    // or now names another model or firmware.
+    void unitIdentified();
 
 private:
     struct SentFrame
@@ -176,6 +184,7 @@ private:
     quint8 model = 0;
     quint8 version = 0;
     quint32 ticks = 0;
+    quint32 quietTicks = 0; // since the last valid frame, while a port is open
 
     // The exchange running now; replies to any other are ignored.
     Exchange current = Exchange::Background;

@@ -1,5 +1,6 @@
 #include "SerialProcessThread.h"
 
+#include "UnitModel.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
 
@@ -19,8 +20,16 @@ SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *stat
     connect(&engine, &LinkEngine::stateText, statusBar, &statusWidget::setStateText);
     connect(&engine, &LinkEngine::messageText, statusBar, &statusWidget::setMessageText);
     connect(&engine, &LinkEngine::noticeText, statusBar, &statusWidget::showNotice);
+    connect(&engine, &LinkEngine::unitIdentified, this, &SerialProcessThread::showUnit);
+    connect(&engine, &LinkEngine::stateText, this, &SerialProcessThread::showUnit);
+    connect(&engine, &LinkEngine::noAnswer, this, [this] {
+        this->statusBar->setMessageText(
+            tr("No answer from the unit on %1: check the cable and that the unit is powered")
+                .arg(connectedName));
+    });
 
-    connect(&engine, &LinkEngine::flashStateChanged, statusBar, &statusWidget::setChangesNotInFlash);
+    connect(&engine, &LinkEngine::flashStateChanged, statusBar,
+            &statusWidget::setChangesNotInFlash);
 
     linkTimer = new QTimer(this);
     linkTimer->setInterval(20);
@@ -162,20 +171,24 @@ bool SerialProcessThread::openPort(const QString &name)
         }
         // A pulled cable makes the port report errors without end: close it
         // on the first one.
-        connect(serial, &QSerialPort::errorOccurred, this, [this, serial](QSerialPort::SerialPortError e) {
-            if (port == serial && (e == QSerialPort::ReadError || e == QSerialPort::ResourceError))
-                portFailed(serial->errorString());
-        });
+        connect(serial, &QSerialPort::errorOccurred, this,
+                [this, serial](QSerialPort::SerialPortError e) {
+                    if (port == serial &&
+                        (e == QSerialPort::ReadError || e == QSerialPort::ResourceError))
+                        portFailed(serial->errorString());
+                });
         port = serial;
     }
     connect(port, &QIODevice::readyRead, this, &SerialProcessThread::readMyCom);
     engine.portOpened(name);
     // The pages stay locked until the unit's record is in: say why.
-    statusBar->setMessageText(tr("Waiting for the unit's parameters: editing resumes once they are read"));
+    statusBar->setMessageText(
+        tr("Waiting for the unit's parameters: editing resumes once they are read"));
     return true;
 }
 
-QString SerialProcessThread::openFailureText(const QString &name, int error, const QString &reason) const
+QString SerialProcessThread::openFailureText(const QString &name, int error,
+                                             const QString &reason) const
 {
     switch (error) {
     case QSerialPort::DeviceNotFoundError:
@@ -189,6 +202,30 @@ QString SerialProcessThread::openFailureText(const QString &name, int error, con
     default:
         return tr("Cannot open %1: %2").arg(name, reason);
     }
+}
+
+bool SerialProcessThread::isSimulatedUnitConnected() const
+{
+    return port && extraPort && connectedName == extraPort->portName();
+}
+
+QString SerialProcessThread::unitDescription() const
+{
+    if (!port || !engine.isLinkAlive())
+        return QString();
+    const QString unit = tr("%1 · firmware %2")
+                             .arg(UnitModel::name(engine.deviceModel()),
+                                  UnitModel::firmware(engine.firmwareVersion()));
+    if (isSimulatedUnitConnected())
+        return tr("%1 · %2").arg(extraPort->portName(), unit);
+    return unit;
+}
+
+void SerialProcessThread::showUnit()
+{
+    const QString text = unitDescription();
+    statusBar->setUnitText(text);
+    emit unitChanged(text, !text.isEmpty() && isSimulatedUnitConnected());
 }
 
 void SerialProcessThread::portFailed(const QString &reason)
@@ -208,4 +245,5 @@ void SerialProcessThread::closePort()
     old->disconnect(this);
     old->close();
     old->deleteLater();
+    showUnit();
 }

@@ -47,9 +47,16 @@ public:
     QTimer *tickTimer() const { return linkTimer; }
     QTimer *refreshTimer() const { return portTimer; }
 
+    // What the status bar names the unit by: model and firmware, and the
+    // words "Simulated unit" when it is the application's own.
+    QString unitDescription() const;
+    bool isSimulatedUnitConnected() const;
+
 signals:
     void parameterChanged();
     void telemetryChanged();
+    // The unit answering changed (or none answers any more).
+    void unitChanged(const QString &description, bool simulated);
 
 public slots:
     void time();
@@ -65,6 +72,7 @@ private:
     bool openPort(const QString &name);
     void closePort();
     void portFailed(const QString &reason);
+    void showUnit();
     QString openFailureText(const QString &name, int error, const QString &reason) const;
 
     toolWidget *toolBar;

@@ -15,6 +15,9 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     flashLabel->setStyleSheet("QLabel { color: #FFB020; font-weight: bold; }");
     flashLabel->setContentsMargins(0, 0, 20, 0);
     flashLabel->hide();
+    unitLabel = new QLabel;
+    unitLabel->setObjectName("unitLabel");
+    unitLabel->setContentsMargins(0, 0, 20, 0);
     stateLabel = new QLabel(tr("Unconnected"));
     stateLabel->setObjectName("stateLabel");
     stateLabel->setContentsMargins(0, 0, 20, 0);
@@ -24,6 +27,7 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     layout->addWidget(messageLabel);
     layout->addStretch();
     layout->addWidget(flashLabel);
+    layout->addWidget(unitLabel);
     layout->addWidget(stateLabel);
     setLayout(layout);
     setFixedHeight(25);
@@ -87,4 +91,9 @@ void statusWidget::releaseNotice()
 void statusWidget::setChangesNotInFlash(bool notInFlash)
 {
     flashLabel->setVisible(notInFlash);
+}
+
+void statusWidget::setUnitText(const QString &text)
+{
+    unitLabel->setText(text);
 }

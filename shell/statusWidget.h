@@ -16,6 +16,8 @@ public:
     explicit statusWidget(QWidget *parent = nullptr);
 
     void setStateText(const QString &text);
+    // Which unit answers ("VRN-X1 · firmware 1.2"); empty while none does.
+    void setUnitText(const QString &text);
     // Progress text; while a notice shows it waits behind it, and the latest
     // one appears once the pilot has acted.
     void setMessageText(const QString &text);
@@ -39,5 +41,6 @@ private:
     QString heldMessage;
     QLabel *messageLabel;
     QLabel *stateLabel;
+    QLabel *unitLabel;
     QLabel *flashLabel;
 };

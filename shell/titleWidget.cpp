@@ -118,3 +118,9 @@ void titleWidget::mouseMoveEvent(QMouseEvent *event)
     }
     window->move(window->pos() + (event->position().toPoint() - pressPos));
 }
+
+void titleWidget::setCaptionNote(const QString &note)
+{
+    const QString caption = tr("VRN Flybarless Gyro System Assistant");
+    titleLabel->setText(note.isEmpty() ? caption : tr("%1 — %2").arg(caption, note));
+}

@@ -20,6 +20,10 @@ public:
     // starts a drag or a maximise toggle.
     static const int buttonBandWidth = 170;
 
+    // Words after the caption, such as which unit is connected; empty: the
+    // caption alone.
+    void setCaptionNote(const QString &note);
+
 signals:
     void showMin();
     void showMax();

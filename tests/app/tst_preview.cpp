@@ -154,6 +154,7 @@ private slots:
     void presets_data();
     void presets();
     void pagesWaitForTheUnit();
+    void unitNamedAndSilenceTold();
     void preparedWithoutUnit_data();
     void preparedWithoutUnit();
     void historyKeptAndRestored();
@@ -238,6 +239,37 @@ void tst_Preview::pagesWaitForTheUnit()
     QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
     QCOMPARE(editable().size(), 4);
     QCOMPARE(w.writeFrames, 0);
+}
+
+// The status bar names the unit that answers, the title says when it is the
+// simulated one, and a port where nothing answers is told after 3 s.
+void tst_Preview::unitNamedAndSilenceTold()
+{
+    Window w;
+    const auto unit = [&] { return w.window->findChild<QLabel *>("unitLabel")->text(); };
+    const auto title = [&] { return w.window->findChild<QLabel *>("titleLabel")->text(); };
+    SimulatedUnit &sim = w.window->simulatedPort().unit();
+    sim.setSilent(true);
+    w.toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    w.link->serialConnect();
+    for (int i = 0; i < LinkEngine::NoAnswerTicks - 1; ++i)
+        w.tick();
+    QVERIFY(!w.message().startsWith("No answer"));
+    w.tick();
+    QCOMPARE(w.message(), QString("No answer from the unit on Simulated unit: check the cable and "
+                                  "that the unit is powered"));
+    QCOMPARE(unit(), QString());
+    sim.setSilent(false);
+    QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
+    QCOMPARE(unit(), QString("Simulated unit · VRN-X1 · firmware 1.2"));
+    QVERIFY(title().contains("Simulated unit"));
+    QVERIFY(w.window->windowTitle().contains("Simulated unit"));
+    sim.setSilent(true); // lost: told again, and the unit no longer named
+    for (int i = 0; i < LinkEngine::NoAnswerTicks; ++i)
+        w.tick();
+    QVERIFY(w.message().startsWith("No answer from the unit on Simulated unit"));
+    QCOMPARE(unit(), QString());
+    QVERIFY(!title().contains("Simulated unit"));
 }
 
 // Values edited before Connect are not lost to the download that follows:
