@@ -5,6 +5,7 @@
 #include "ConfigKey.h"
 #include "Question.h"
 #include "DeviceParameters.h"
+#include "ParameterCaption.h"
 #include "SerialProcessThread.h"
 #include "ValueRanges.h"
 #include "contentWidget.h"
@@ -89,6 +90,7 @@ class ConfFileTest : public QObject
     Q_OBJECT
 
 private slots:
+    void previewCaptionsCoverTheLoadedKeys();
     void init();
     void cleanup();
 
@@ -707,6 +709,21 @@ void ConfFileTest::randomRoundTrips()
         for (int i = 0; i < DeviceParameters::Size; ++i)
             QCOMPARE(int(loaded.byteAt(i)), int((offsets.contains(i) ? saved : before).byteAt(i)));
     }
+}
+
+// The change preview names a field by its caption: every key a file loads
+// has one, and no caption stands for a field no file carries.
+void ConfFileTest::previewCaptionsCoverTheLoadedKeys()
+{
+    QSet<int> loaded;
+    for (const ConfigKey &key : configKeys())
+        if (key.loaded)
+            loaded.insert(key.offset);
+    QSet<int> captioned;
+    for (const ParameterCaption &caption : ParameterCaption::all())
+        captioned.insert(caption.offset);
+    QCOMPARE(loaded.size(), LoadedKeyCount);
+    QCOMPARE(captioned, loaded);
 }
 
 QTEST_MAIN(ConfFileTest)
