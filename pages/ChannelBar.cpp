@@ -51,7 +51,9 @@ QRect ChannelBar::handleAt(int value) const
 
 void ChannelBar::render()
 {
-    const QVariantList key = {slider->size(), slider->minimum(), slider->maximum(),
+    QWidget *parent = slider->parentWidget();
+    const QVariantList key = {slider->geometry(), parent ? parent->size() : QSize(),
+                              slider->minimum(), slider->maximum(),
                               int(slider->layoutDirection()), slider->invertedAppearance(),
                               slider->isEnabled(), slider->styleSheet(), slider->devicePixelRatio()};
     if (key == renderedFor)
@@ -71,6 +73,32 @@ void ChannelBar::render()
                               QSizeF(handleAtMinimum.size()) * ratio)
                            .toRect());
     handle.setDevicePixelRatio(ratio);
+    captureBackground();
+}
+
+void ChannelBar::captureBackground()
+{
+    // The parent alone, without its children: its own background under the bar.
+    background = QPixmap();
+    QWidget *parent = slider->parentWidget();
+    if (!parent)
+        return;
+    const qreal ratio = slider->devicePixelRatio();
+    QPixmap under(slider->size() * ratio);
+    under.setDevicePixelRatio(ratio);
+    under.fill(Qt::transparent);
+    parent->render(&under, QPoint(), QRegion(slider->geometry()), QWidget::DrawWindowBackground);
+    const QImage pixels = under.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < pixels.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
+        for (int x = 0; x < pixels.width(); ++x)
+            if (qAlpha(line[x]) != 255) {
+                slider->setAttribute(Qt::WA_OpaquePaintEvent, false);
+                return; // something shows through: let the parents paint
+            }
+    }
+    background = under;
+    slider->setAttribute(Qt::WA_OpaquePaintEvent, true);
 }
 
 bool ChannelBar::eventFilter(QObject *, QEvent *event)
@@ -89,6 +117,8 @@ bool ChannelBar::eventFilter(QObject *, QEvent *event)
     const QRect right(centre, 0, slider->width() - centre, slider->height());
     const bool lowOnLeft = handleAtMinimum.left() <= handleAtMaximum.left();
     QPainter painter(slider);
+    if (!background.isNull())
+        painter.drawPixmap(0, 0, background);
     painter.setClipRect(lowOnLeft ? left : right);
     painter.drawPixmap(0, 0, lowSide);
     painter.setClipRect(lowOnLeft ? right : left);

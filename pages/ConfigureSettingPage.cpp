@@ -30,9 +30,11 @@ constexpr int TrimTab = 6;
 
 constexpr int ChannelRange = 125;
 
-// Telemetry comes with every 20 ms tick; the monitor shows it at 25 frames a
-// second, which the eye cannot tell apart and which halves its drawing.
-constexpr qint64 TelemetryFrameMs = 40;
+// Telemetry comes with every 20 ms tick; the monitor's bars show it at 25
+// frames a second, which the eye cannot tell apart and which halves their
+// drawing, and its numbers ten times a second: faster, no one reads them.
+constexpr int TelemetryFrameMs = 40;
+constexpr int ReadoutFrameMs = 100;
 
 // List entries 5 and 6 carry each other's receiver code, in both directions.
 int receiverCodeForIndex(int index)
@@ -212,7 +214,9 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
 }
 
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *link)
-    : QWidget(parent), link(link), ui(new Ui::ConfigureSettingPageUi)
+    : QWidget(parent), link(link), ui(new Ui::ConfigureSettingPageUi),
+      barFrames(TelemetryFrameMs, [this] { showChannelBars(); }),
+      readoutFrames(ReadoutFrameMs, [this] { showChannelReadouts(); })
 {
     ui->setupUi(this);
 
@@ -248,8 +252,6 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
             &ConfigureSettingPage::flightModeCurrentIndexChanged);
     connect(link, &SerialProcessThread::telemetryChanged, this,
             &ConfigureSettingPage::telemetryArrived);
-    telemetryPending.setSingleShot(true);
-    connect(&telemetryPending, &QTimer::timeout, this, &ConfigureSettingPage::updateTelemetryInfo);
     connectMonitor();
     connectServoSettings();
     connectTrimsAndTravel();
@@ -833,30 +835,48 @@ void ConfigureSettingPage::servoTrimSetZeroClicked()
 
 void ConfigureSettingPage::telemetryArrived()
 {
-    if (telemetryPending.isActive())
-        return; // the values it draws will be the newest
-    const qint64 since = telemetryShown.isValid() ? telemetryShown.elapsed() : TelemetryFrameMs;
-    if (since >= TelemetryFrameMs)
-        updateTelemetryInfo();
-    else
-        telemetryPending.start(int(TelemetryFrameMs - since));
+    barFrames.request();
+    readoutFrames.request();
 }
 
 void ConfigureSettingPage::updateTelemetryInfo()
 {
-    telemetryShown.start();
-    updating = true;
+    barFrames.drawn();
+    readoutFrames.drawn();
+    showChannelBars();
+    showChannelReadouts();
+}
+
+namespace {
+
+// The six channels in the monitor's order.
+std::array<int, 6> channelValues()
+{
     const Telemetry &t = telemetry();
-    const std::array<int, 6> values = {t.accelerator, t.collective, t.elevator,
-                                       t.aileron,     t.rudder,     t.gain};
+    return {t.accelerator, t.collective, t.elevator, t.aileron, t.rudder, t.gain};
+}
+
+} // namespace
+
+void ConfigureSettingPage::showChannelBars()
+{
+    updating = true;
+    const std::array<int, 6> values = channelValues();
     const std::array<QSlider *, 6> sliders = {ui->AcceleratorSlider, ui->CollectiveSlider,
                                               ui->ElevatorSlider,    ui->AileronSlider,
                                               ui->RudderSlider,      ui->GainSlider};
+    for (int i = 0; i < 6; ++i)
+        sliders[i]->setValue(values[i]);
+    updating = false;
+}
+
+void ConfigureSettingPage::showChannelReadouts()
+{
+    const std::array<int, 6> values = channelValues();
     const std::array<QLineEdit *, 6> edits = {ui->AcceleratorLineEdit, ui->CollectiveLineEdit,
                                               ui->ElevatorLineEdit,    ui->AileronLineEdit,
                                               ui->RudderLineEdit,      ui->GainLineEdit};
-    for (int i = 0; i < 6; ++i)
-        sliders[i]->setValue(values[i]);
+    updating = true;
     for (int i = 0; i < 6; ++i) {
         const QString text = tr("%1").arg(values[i]);
         if (edits[i]->text() != text) // an unchanged read-out need not be repainted

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrameLimiter.h"
 #include "SwashMixing.h"
 
 #include <QMutex>
@@ -134,11 +135,13 @@ private:
 
     SerialProcessThread *link;
     Ui::ConfigureSettingPageUi *ui;
-    // The monitor is drawn at most once per display frame: since when the
-    // read-outs show the newest values, and the timer that draws values
-    // held back meanwhile.
-    QElapsedTimer telemetryShown;
-    QTimer telemetryPending;
+    void showChannelBars();
+    void showChannelReadouts();
+
+    // The monitor's bars are drawn at most once per display frame, its
+    // numbers at a pace the eye can read; both always end on the newest.
+    FrameLimiter barFrames;
+    FrameLimiter readoutFrames;
     QMutex mutex;
     bool updating = false;
     std::array<QPixmap, 5> swashPictures;
