@@ -108,7 +108,7 @@ bool LinkEngine::flashReady() const
            sameAsSent(unitRecord, record);
 }
 
-quint8 LinkEngine::commandToSend() const
+quint8 LinkEngine::command() const
 {
     if (pending.contains(CMD_CUT_MOTOR))
         return CMD_CUT_MOTOR;
@@ -125,11 +125,6 @@ quint8 LinkEngine::commandToSend() const
     return CMD_NONE;
 }
 
-quint8 LinkEngine::command() const
-{
-    return commandToSend();
-}
-
 LinkFrame LinkEngine::nextFrame()
 {
     // Forget frames whose replies can no longer be told from later ones.
@@ -143,7 +138,7 @@ LinkFrame LinkEngine::nextFrame()
 
     const bool reread = rereadDue();
     const quint8 id = reread ? ParameterBlocks::requestId(rereadBlock) : exchangeSubframe();
-    const quint8 code = commandToSend();
+    const quint8 code = command();
     if (reread)
         lastReread = ticks;
     qDebug().noquote() << QStringLiteral("subframe: %1").arg(id)
@@ -442,10 +437,14 @@ void LinkEngine::transferStep(const SentFrame &sent, const LinkFrame &reply)
         if (first)
             emit messageText(
                 QCoreApplication::translate("SerialProcessThread", "Download Parameters Now..."));
-        downloadStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload());
+        if (requestStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload(),
+                        incoming))
+            completeDownload();
         break;
     case Exchange::ReadBack:
-        readBackStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload());
+        if (requestStep(ParameterBlocks::blockForRequestId(sent.subframe), reply.payload(),
+                        readBack))
+            completeReadBack();
         break;
     case Exchange::Background:
         break;
@@ -471,18 +470,6 @@ void LinkEngine::uploadStep(int acknowledged, const SentFrame &sent)
         QCoreApplication::translate("SerialProcessThread", "Upload Parameters Completely"));
     // Read the record back, to show the pilot what the unit really took.
     startExchange(Exchange::ReadBack, 1);
-}
-
-void LinkEngine::readBackStep(int received, const quint8 *payload)
-{
-    if (!received)
-        return;
-    ParameterBlocks::store(received, payload, readBack, ParameterBlocks::UnitToPc);
-    if (const int next = ParameterBlocks::nextBlock(received)) {
-        block = next;
-        return;
-    }
-    completeReadBack();
 }
 
 void LinkEngine::completeReadBack()
@@ -529,16 +516,18 @@ void LinkEngine::completeReadBack()
     finishExchange(id);
 }
 
-void LinkEngine::downloadStep(int received, const quint8 *payload)
+// A block of a download or a read-back: stored into the record being
+// assembled, then the next block follows the one received.
+bool LinkEngine::requestStep(int received, const quint8 *payload, DeviceParameters &into)
 {
     if (!received)
-        return;
-    ParameterBlocks::store(received, payload, incoming, ParameterBlocks::UnitToPc);
+        return false;
+    ParameterBlocks::store(received, payload, into, ParameterBlocks::UnitToPc);
     if (const int next = ParameterBlocks::nextBlock(received)) {
         block = next;
-        return;
+        return false;
     }
-    completeDownload();
+    return true;
 }
 
 void LinkEngine::completeDownload()

@@ -153,7 +153,6 @@ private:
     void completeCommand(quint8 code, bool confirmed);
     void dropCommands();
     void startWaitingUpload();
-    quint8 commandToSend() const;
     bool flashReady() const;
     quint8 exchangeSubframe() const;
     bool rereadDue() const;
@@ -163,8 +162,7 @@ private:
     void finishExchange(quint32 id);
     void transferStep(const SentFrame &sent, const LinkFrame &reply);
     void uploadStep(int block, const SentFrame &sent);
-    void readBackStep(int block, const quint8 *payload);
-    void downloadStep(int block, const quint8 *payload);
+    bool requestStep(int received, const quint8 *payload, DeviceParameters &into);
     void rereadStep(int block, const quint8 *payload);
     void completeDownload();
     void completeReadBack();

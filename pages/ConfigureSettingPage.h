@@ -5,7 +5,6 @@
 
 #include <QMutex>
 #include <QPixmap>
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 
