@@ -1,5 +1,8 @@
 #include "ChannelBar.h"
 
+#include "CapturedBackground.h"
+#include "SliderTicks.h"
+
 #include <QEvent>
 #include <QPainter>
 #include <QSlider>
@@ -24,22 +27,33 @@ QStyleOptionSlider optionFor(const QSlider *slider, int value, QStyle::SubContro
     return option;
 }
 
-QPixmap draw(const QSlider *slider, int value, QStyle::SubControls parts)
+QPixmap emptyPicture(const QSlider *slider)
 {
     const qreal ratio = slider->devicePixelRatio();
     QPixmap picture(slider->size() * ratio);
     picture.setDevicePixelRatio(ratio);
     picture.fill(Qt::transparent);
-    QPainter painter(&picture);
+    return picture;
+}
+
+void draw(QPainter &painter, const QSlider *slider, int value, QStyle::SubControls parts)
+{
     const QStyleOptionSlider option = optionFor(slider, value, parts);
     slider->style()->drawComplexControl(QStyle::CC_Slider, &option, &painter, slider);
-    return picture;
 }
 
 } // namespace
 
-ChannelBar::ChannelBar(QSlider *slider) : QObject(slider), slider(slider)
+ChannelBar::ChannelBar(QSlider *slider)
+    : QObject(slider), slider(slider), background(new CapturedBackground(slider))
 {
+    // Only a horizontal bar is painted here; an upright one keeps its marks' layer.
+    if (slider->orientation() == Qt::Horizontal)
+        for (QObject *child : slider->children())
+            if ((tickMarks = dynamic_cast<SliderTicks *>(child))) {
+                tickMarks->hide();
+                break;
+            }
     slider->installEventFilter(this);
 }
 
@@ -51,54 +65,42 @@ QRect ChannelBar::handleAt(int value) const
 
 void ChannelBar::render()
 {
-    QWidget *parent = slider->parentWidget();
-    const QVariantList key = {slider->geometry(), parent ? parent->size() : QSize(),
-                              slider->minimum(), slider->maximum(),
-                              int(slider->layoutDirection()), slider->invertedAppearance(),
-                              slider->isEnabled(), slider->styleSheet(), slider->devicePixelRatio()};
+    const QPixmap &under = background->picture();
+    const Key key = {slider->size(), slider->minimum(), slider->maximum(),
+                     int(slider->layoutDirection()), slider->invertedAppearance(),
+                     slider->isEnabled(), slider->styleSheet(), slider->devicePixelRatio(),
+                     int(slider->tickPosition()), slider->tickInterval(), under.cacheKey()};
     if (key == renderedFor)
         return;
     renderedFor = key;
+    ticks = emptyPicture(slider);
+    if (tickMarks) {
+        QPainter painter(&ticks);
+        tickMarks->paint(painter);
+    }
     // At the highest value the whole bar is the lower-value side, at the
     // lowest the higher-value side. The style draws the two sides only with
     // the handle; where that handle lies, the handle drawn later covers it.
-    const QStyle::SubControls whole = QStyle::SC_SliderGroove | QStyle::SC_SliderHandle;
-    lowSide = draw(slider, slider->maximum(), whole);
-    highSide = draw(slider, slider->minimum(), whole);
+    const auto side = [&](int value) {
+        QPixmap picture = under.isNull() ? emptyPicture(slider) : under.copy();
+        QPainter painter(&picture);
+        draw(painter, slider, value, QStyle::SC_SliderGroove | QStyle::SC_SliderHandle);
+        painter.drawPixmap(0, 0, ticks);
+        return picture;
+    };
+    lowSide = side(slider->maximum());
+    highSide = side(slider->minimum());
     handleAtMinimum = handleAt(slider->minimum());
     handleAtMaximum = handleAt(slider->maximum());
     const qreal ratio = slider->devicePixelRatio();
-    handle = draw(slider, slider->minimum(), QStyle::SC_SliderHandle)
-                 .copy(QRectF(QPointF(handleAtMinimum.topLeft()) * ratio,
-                              QSizeF(handleAtMinimum.size()) * ratio)
-                           .toRect());
-    handle.setDevicePixelRatio(ratio);
-    captureBackground();
-}
-
-void ChannelBar::captureBackground()
-{
-    // The parent alone, without its children: its own background under the bar.
-    background = QPixmap();
-    QWidget *parent = slider->parentWidget();
-    if (!parent)
-        return;
-    const qreal ratio = slider->devicePixelRatio();
-    QPixmap under(slider->size() * ratio);
-    under.setDevicePixelRatio(ratio);
-    under.fill(Qt::transparent);
-    parent->render(&under, QPoint(), QRegion(slider->geometry()), QWidget::DrawWindowBackground);
-    const QImage pixels = under.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(pixels.constScanLine(y));
-        for (int x = 0; x < pixels.width(); ++x)
-            if (qAlpha(line[x]) != 255) {
-                slider->setAttribute(Qt::WA_OpaquePaintEvent, false);
-                return; // something shows through: let the parents paint
-            }
+    QPixmap handleAlone = emptyPicture(slider);
+    {
+        QPainter painter(&handleAlone);
+        draw(painter, slider, slider->minimum(), QStyle::SC_SliderHandle);
     }
-    background = under;
-    slider->setAttribute(Qt::WA_OpaquePaintEvent, true);
+    handle = handleAlone.copy(
+        QRectF(QPointF(handleAtMinimum.topLeft()) * ratio, QSizeF(handleAtMinimum.size()) * ratio).toRect());
+    handle.setDevicePixelRatio(ratio);
 }
 
 bool ChannelBar::eventFilter(QObject *, QEvent *event)
@@ -117,13 +119,15 @@ bool ChannelBar::eventFilter(QObject *, QEvent *event)
     const QRect right(centre, 0, slider->width() - centre, slider->height());
     const bool lowOnLeft = handleAtMinimum.left() <= handleAtMaximum.left();
     QPainter painter(slider);
-    if (!background.isNull())
-        painter.drawPixmap(0, 0, background);
     painter.setClipRect(lowOnLeft ? left : right);
     painter.drawPixmap(0, 0, lowSide);
     painter.setClipRect(lowOnLeft ? right : left);
     painter.drawPixmap(0, 0, highSide);
     painter.setClipping(false);
-    painter.drawPixmap(x, handleAtMinimum.top(), handle);
+    const QRect handleRect(QPoint(x, handleAtMinimum.top()), handleAtMinimum.size());
+    painter.drawPixmap(handleRect.topLeft(), handle);
+    // The marks lie over the handle, as on every other slider.
+    painter.drawPixmap(handleRect, ticks, QRectF(QPointF(handleRect.topLeft()) * ticks.devicePixelRatio(),
+                                                  QSizeF(handleRect.size()) * ticks.devicePixelRatio()));
     return true;
 }

@@ -3,17 +3,22 @@
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
-#include <QVariantList>
+#include <QString>
 
+#include <tuple>
+
+class CapturedBackground;
+class SliderTicks;
 class QSlider;
 
 // Paints a display-only horizontal slider (a bar of the channel monitor,
 // moved by telemetry many times a second) from pictures its style drew once:
 // the bar all on the handle's lower-value side, all on its higher-value side,
-// and the handle. A move then costs three picture copies instead of the
-// style sheet's bordered, rounded shapes. Where what lies under the bar is
-// opaque, it is captured once too and the bar paints itself whole, so a move
-// does not repaint the group box and the skin beneath it.
+// and the handle. What lies under the bar (CapturedBackground) and its tick
+// marks (SliderTicks, which then paints no layer of its own) are drawn into
+// the two sides. A move thus costs three picture copies, opaque where the
+// background is, instead of the style sheet's bordered, rounded shapes, and
+// repaints the bar alone.
 class ChannelBar : public QObject
 {
 public:
@@ -24,15 +29,18 @@ protected:
 
 private:
     void render();
-    void captureBackground();
     QRect handleAt(int value) const;
 
     QSlider *slider;
     QPixmap lowSide;  // the bar as on the lower-value side of the handle
     QPixmap highSide; // and as on its higher-value side
     QPixmap handle;
-    QPixmap background; // what the parent paints under the bar, if opaque
+    QPixmap ticks; // the marks alone, for where the handle covers them
+    CapturedBackground *background;
+    SliderTicks *tickMarks = nullptr;
     QRect handleAtMinimum;
     QRect handleAtMaximum;
-    QVariantList renderedFor;
+    // What the pictures were drawn for; compared at every paint, so cheap.
+    using Key = std::tuple<QSize, int, int, int, bool, bool, QString, qreal, int, int, qint64>;
+    Key renderedFor;
 };

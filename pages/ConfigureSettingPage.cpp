@@ -1,6 +1,7 @@
 #include "ConfigureSettingPage.h"
 
 #include "ChannelBar.h"
+#include "ChannelReadouts.h"
 
 #include "DeviceParameters.h"
 #include "ParameterCaption.h"
@@ -19,6 +20,7 @@
 #include <QIntValidator>
 #include <QLocale>
 #include <QMutexLocker>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -30,10 +32,12 @@ constexpr int TrimTab = 6;
 
 constexpr int ChannelRange = 125;
 
-// Telemetry comes with every 20 ms tick; the monitor's bars show it at 25
-// frames a second, which the eye cannot tell apart and which halves their
-// drawing, and its numbers ten times a second: faster, no one reads them.
-constexpr int TelemetryFrameMs = 40;
+// Telemetry comes with every 20 ms tick; the monitor's bars show it 20 times
+// a second, smooth to the eye for a stick's travel at less than half the
+// drawing, and its numbers ten times a second, with every second frame of
+// the bars: faster, no one reads them. Each frame also costs a round trip to
+// the display server, whatever it draws.
+constexpr int TelemetryFrameMs = 50;
 constexpr int ReadoutFrameMs = 100;
 
 // List entries 5 and 6 carry each other's receiver code, in both directions.
@@ -215,10 +219,19 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
 
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *link)
     : QWidget(parent), link(link), ui(new Ui::ConfigureSettingPageUi),
-      barFrames(TelemetryFrameMs, [this] { showChannelBars(); }),
-      readoutFrames(ReadoutFrameMs, [this] { showChannelReadouts(); })
+      barFrames(TelemetryFrameMs, [this] { showChannelFrame(); }),
+      readoutFrames(ReadoutFrameMs, [this] {
+          // With the bars' next frame: one repaint for both.
+          readoutsDue = true;
+          barFrames.request();
+      })
 {
     ui->setupUi(this);
+    // The tabs fill the page whatever width the window gives it, so the
+    // pane's frame shows whole on its right.
+    auto *pageLayout = new QVBoxLayout(this);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(ui->tabWidget);
 
     // The cyclic limit is kept in the record but not offered to the user.
     ui->label_54->hide();
@@ -231,7 +244,7 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     makeTypeButtonsExclusive();
     loadPictures();
 
-    // The monitor's bars only show telemetry, which moves them 25 times a second.
+    // The monitor's bars only show telemetry, which moves them 20 times a second.
     for (QSlider *slider : {ui->AcceleratorSlider, ui->CollectiveSlider, ui->ElevatorSlider,
                             ui->AileronSlider, ui->RudderSlider, ui->GainSlider}) {
         slider->setEnabled(false);
@@ -282,6 +295,9 @@ void ConfigureSettingPage::applyStyles()
         edit->setStyleSheet(QLatin1String(LineEditStyle));
         edit->setValidator(channelRange);
     }
+    new ChannelReadouts({ui->AcceleratorLineEdit, ui->CollectiveLineEdit, ui->ElevatorLineEdit,
+                         ui->AileronLineEdit, ui->RudderLineEdit, ui->GainLineEdit},
+                        this);
     for (QSlider *slider : findChildren<QSlider *>()) {
         slider->setStyleSheet(QLatin1String(
             slider->orientation() == Qt::Horizontal ? HorizontalSliderStyle : VerticalSliderStyle));
@@ -835,14 +851,24 @@ void ConfigureSettingPage::servoTrimSetZeroClicked()
 
 void ConfigureSettingPage::telemetryArrived()
 {
-    barFrames.request();
     readoutFrames.request();
+    barFrames.request();
+}
+
+void ConfigureSettingPage::showChannelFrame()
+{
+    showChannelBars();
+    if (readoutsDue) {
+        readoutsDue = false;
+        showChannelReadouts();
+    }
 }
 
 void ConfigureSettingPage::updateTelemetryInfo()
 {
     barFrames.drawn();
     readoutFrames.drawn();
+    readoutsDue = false;
     showChannelBars();
     showChannelReadouts();
 }

@@ -134,13 +134,16 @@ private:
 
     SerialProcessThread *link;
     Ui::ConfigureSettingPageUi *ui;
+    void showChannelFrame();
     void showChannelBars();
     void showChannelReadouts();
 
-    // The monitor's bars are drawn at most once per display frame, its
-    // numbers at a pace the eye can read; both always end on the newest.
+    // The monitor's bars are drawn at a steady pace below the telemetry's,
+    // its numbers at a pace the eye can read and in the same repaint as the
+    // bars; both always end on the newest values.
     FrameLimiter barFrames;
     FrameLimiter readoutFrames;
+    bool readoutsDue = false;
     QMutex mutex;
     bool updating = false;
     std::array<QPixmap, 5> swashPictures;

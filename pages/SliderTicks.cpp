@@ -59,10 +59,15 @@ QList<int> SliderTicks::tickPositions() const
 
 void SliderTicks::paintEvent(QPaintEvent *)
 {
+    QPainter painter(this);
+    paint(painter);
+}
+
+void SliderTicks::paint(QPainter &painter)
+{
     const QSlider::TickPosition side = slider->tickPosition();
     if (side == QSlider::NoTicks)
         return;
-    QPainter painter(this);
     painter.setPen(QColor(0x40, 0x40, 0x40));
     const bool horizontal = slider->orientation() == Qt::Horizontal;
     const bool before = side == QSlider::TicksAbove || side == QSlider::TicksBothSides;

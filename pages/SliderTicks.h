@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QPainter;
 class QSlider;
 
 // A style sheet that shapes a slider's groove and handle makes the toolkit
@@ -15,6 +16,8 @@ public:
 
     // Where the marks go along the slider, in its coordinates.
     QList<int> tickPositions() const;
+    // The marks, onto a painter in the slider's coordinates.
+    void paint(QPainter &painter);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

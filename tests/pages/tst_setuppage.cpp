@@ -1,7 +1,11 @@
 // The Setup page against the real link and the simulated unit: what each
 // widget stores, what reaches the unit, what a refresh shows, and which
 // command and subframe the tabs leave pending.
+#include "CapturedBackground.h"
+#include "ChannelBar.h"
+#include "ChannelReadouts.h"
 #include "ConfigureSettingPage.h"
+#include "SliderTicks.h"
 #include "PageFixture.h"
 #include "Telemetry.h"
 #include "Question.h"
@@ -17,6 +21,7 @@
 #include <QMessageBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStackedWidget>
@@ -134,6 +139,8 @@ private slots:
     void telemetryDisplay_data();
     void telemetryDisplay();
     void elevatorRunsRightToLeft();
+    void monitorEndsOnNewestValues();
+    void monitorPaintedAsDrawn();
     void failSafe();
     void failSafeNotReplacedByTabChange();
     void failSafeWithoutUnit();
@@ -1052,6 +1059,104 @@ void tst_SetupPage::elevatorRunsRightToLeft()
     QVERIFY2(aileronHandle > middle + 10, qPrintable(QString::number(aileronHandle)));
     // "Pull" is on the left, under the handle's side.
     QVERIFY(w<QLabel>("label_31")->x() < w<QLabel>("label_29")->x());
+}
+
+// Telemetry at every tick is drawn at a lower pace; whenever it stops, the
+// monitor must end on the values last received, bars and numbers alike.
+void tst_SetupPage::monitorEndsOnNewestValues()
+{
+    QVERIFY(download());
+    showPage(true);
+    page->setCurrentTab(MonitorTab);
+    QRandomGenerator random(5);
+    const std::array<std::pair<const char *, qint8 Telemetry::*>, 6> channels = {
+        {{"Rudder", &Telemetry::rudder},
+         {"Aileron", &Telemetry::aileron},
+         {"Elevator", &Telemetry::elevator},
+         {"Collective", &Telemetry::collective},
+         {"Gain", &Telemetry::gain},
+         {"Accelerator", &Telemetry::accelerator}}};
+    for (int run = 0; run < 6; ++run) {
+        const int ticks = 1 + random.bounded(12);
+        for (int i = 0; i < ticks; ++i) {
+            SimulatedUnit::TelemetryWords words;
+            for (qint16 &word : words)
+                word = wordFor(random.bounded(-125, 126));
+            f->unit().setFixedTelemetry(words);
+            f->tick();
+        }
+        for (const auto &[name, field] : channels) {
+            const int received = telemetry().*field;
+            QTRY_COMPARE(w<QLineEdit>(qPrintable(QString(name) + "LineEdit"))->text(), QString::number(received));
+            QTRY_COMPARE(w<QSlider>(qPrintable(QString(name) + "Slider"))->value(), received);
+        }
+    }
+}
+
+// The monitor paints from pictures and captured backgrounds; the pilot must
+// see exactly what the sliders and line edits draw themselves, for any
+// values, and after the page's look changes (disabled while the unit's
+// record is awaited).
+void tst_SetupPage::monitorPaintedAsDrawn()
+{
+    stack->show();
+    showPage(true);
+    page->setCurrentTab(MonitorTab);
+    QWidget *monitor = w<QTabWidget>("tabWidget")->widget(MonitorTab);
+    QRandomGenerator random(3);
+    QList<Telemetry> shown = {Telemetry{-125, -125, -125, -125, -125, -125},
+                              Telemetry{125, 125, 125, 125, 125, 125}, Telemetry{}};
+    for (int i = 0; i < 6; ++i) {
+        auto v = [&] { return qint8(random.bounded(-125, 126)); };
+        shown.append(Telemetry{v(), v(), v(), v(), v(), v()});
+    }
+    const auto paintAll = [&] {
+        QList<QImage> images;
+        for (const bool enabled : {true, false, true})
+            for (const Telemetry &t : shown) {
+                page->setEnabled(enabled);
+                telemetry() = t;
+                page->updateTelemetryInfo();
+                images.append(monitor->grab().toImage());
+            }
+        return images;
+    };
+    const QList<QImage> painted = paintAll();
+
+    QList<QObject *> pictures;
+    for (QObject *child : page->findChildren<QObject *>())
+        if (dynamic_cast<ChannelBar *>(child) || dynamic_cast<ChannelReadouts *>(child) ||
+            dynamic_cast<CapturedBackground *>(child))
+            pictures.append(child);
+    QCOMPARE(pictures.size(), 6 + 1 + 12);
+    qDeleteAll(pictures);
+    for (QWidget *widget : monitor->findChildren<QWidget *>()) {
+        widget->setAttribute(Qt::WA_OpaquePaintEvent, false);
+        if (dynamic_cast<SliderTicks *>(widget))
+            widget->show(); // the tick marks' own layer, which the bars replace
+    }
+    const QList<QImage> drawn = paintAll();
+
+    // Rounded edges drawn into a picture and then onto the background blend
+    // a little differently from edges drawn onto the background at once:
+    // that much is allowed, at a few pixels per corner.
+    for (int i = 0; i < painted.size(); ++i) {
+        const QImage a = painted[i].convertToFormat(QImage::Format_RGB32);
+        const QImage b = drawn[i].convertToFormat(QImage::Format_RGB32);
+        int most = 0;
+        int apart = 0;
+        for (int y = 0; y < a.height(); ++y)
+            for (int x = 0; x < a.width(); ++x) {
+                const QRgb p = a.pixel(x, y);
+                const QRgb q = b.pixel(x, y);
+                const int d = qMax(qMax(qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q))),
+                                   qAbs(qBlue(p) - qBlue(q)));
+                most = qMax(most, d);
+                apart += d > 16;
+            }
+        QVERIFY2(most <= 48 && apart <= 12 * 6,
+                 qPrintable(QStringLiteral("frame %1: %2 pixels apart, by up to %3").arg(i).arg(apart).arg(most)));
+    }
 }
 
 void tst_SetupPage::failSafe()
