@@ -3,6 +3,7 @@
 // application directory), and is removed before and after every test.
 
 #include "AppSettings.h"
+#include "PaintCounter.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
 #include "mainWidget.h"
@@ -73,22 +74,6 @@ skinWidget *openChooser(mainWidget &window)
             return chooser;
     return nullptr;
 }
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 QImage stripes()
 {
