@@ -10,9 +10,9 @@
 class QWidget;
 
 // For a small widget that changes many times a second (a channel bar, a
-// channel read-out): captures once what its parent paints beneath it and
-// paints that first, so the widget is opaque and a change repaints only the
-// widget, not the group box, the tab pane and the skin under it. Where the
+// channel read-out): captures once what its parent paints beneath it, for
+// the widget to paint first; the widget is then opaque and a change repaints
+// only the widget, not the group box, the tab pane and the skin under it. Where the
 // parent's background is not opaque everywhere under the widget, nothing is
 // captured and the parents paint as usual.
 class CapturedBackground : public QObject
