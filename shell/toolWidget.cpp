@@ -400,14 +400,15 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
     }
     if (of == HistoryWindow::SheetOf::Window) {
         source.record = deviceParameters();
-        const bool answering = connected && engine && engine->deviceModel() != 0;
+        // Only a unit that answers now says what it is and what its flash holds.
+        const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
         if (answering) {
             source.model = engine->deviceModel();
             source.firmware = UnitModel::firmware(engine->firmwareVersion());
             source.notInFlash = engine->hasChangesNotInFlash();
         }
-        source.name = answering ? tr("The unit on %1").arg(connectedPort)
-                                : tr("The parameters in the window");
+        source.name = answering && connected ? tr("The unit on %1").arg(connectedPort)
+                                             : tr("The parameters in the window");
     } else {
         const ConfigResult result = SetupSheet::readFile(file, source);
         if (!result.ok()) {

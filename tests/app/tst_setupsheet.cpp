@@ -1,6 +1,7 @@
 // The setup sheet as a pilot gets it: from the command line without a
 // display, and from the History window; read back with poppler's tools.
 
+#include "../PdfText.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
@@ -15,6 +16,8 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -124,48 +127,6 @@ Run runProgram(const QStringList &arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-QString poppler(const QString &tool, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(tool, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfText(const QString &pdf)
-{
-    return poppler(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-}
-
-int pdfPages(const QString &pdf)
-{
-    const QString info = poppler(QStringLiteral("pdfinfo"), {pdf});
-    for (const QString &line : info.split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1String("Pages:")))
-            return line.mid(6).trimmed().toInt();
-    }
-    return 0;
-}
-
-// True when some line holds `caption`, starting a word, with `value` next
-// after it: the value printed beside its caption.
-bool besideCaption(const QString &text, const QString &caption, const QString &value)
-{
-    for (const QString &line : text.split(QLatin1Char('\n'))) {
-        for (int at = line.indexOf(caption); at >= 0; at = line.indexOf(caption, at + 1)) {
-            if (at > 0 && !line.at(at - 1).isSpace())
-                continue;
-            const QString after = line.mid(at + caption.size()).trimmed();
-            if (after.startsWith(value) &&
-                (after.size() == value.size() || after.at(value.size()).isSpace()))
-                return true;
-        }
-    }
-    return false;
-}
-
 class Translation
 {
 public:
@@ -194,6 +155,7 @@ private slots:
     void commandLineErrors();
     void modelAndFlashState_data();
     void modelAndFlashState();
+    void historyEntryFromTheWindow_data();
     void historyEntryFromTheWindow();
     void cleanup();
 };
@@ -230,19 +192,19 @@ void SetupSheetTest::everyValueBesideItsCaption()
     QCOMPARE(run.exitCode, 0);
     QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors));
     QVERIFY(run.out.contains(QStringLiteral("trex.pdf")));
-    const int pages = pdfPages(pdf);
+    const int pages = PdfText::pages(pdf);
     QVERIFY2(pages == 1 || pages == 2, qPrintable(QString::number(pages)));
 
     // Every font is in the file: the sheet prints the same elsewhere.
     const QStringList fonts =
-        poppler(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n')).mid(2);
+        PdfText::run(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n')).mid(2);
     QVERIFY(!fonts.join(QString()).trimmed().isEmpty());
     for (const QString &font : fonts) {
         if (!font.trimmed().isEmpty())
             QVERIFY2(font.contains(QLatin1String(" yes ")), qPrintable(font));
     }
 
-    const QString text = pdfText(pdf);
+    const QString text = PdfText::text(pdf);
     const Translation translation(chinese);
     QCOMPARE(translation.loaded(), chinese);
     QVERIFY(text.contains(QCoreApplication::translate("SetupSheet", "Setup sheet")));
@@ -252,7 +214,7 @@ void SetupSheetTest::everyValueBesideItsCaption()
         QVERIFY2(text.contains(row.pageName()), qPrintable(row.pageName()));
         QVERIFY2(text.contains(row.tabName()), qPrintable(row.tabName()));
         const QString value = expectedValue(record, row, chinese);
-        QVERIFY2(besideCaption(text, row.text(), value),
+        QVERIFY2(PdfText::besideCaption(text, row.text(), value),
                  qPrintable(QStringLiteral("%1: %2 not beside it").arg(row.text(), value)));
     }
 }
@@ -339,7 +301,7 @@ void SetupSheetTest::modelAndFlashState()
     source.notInFlash = notInFlash;
     const QString pdf = dir.filePath(QStringLiteral("unit.pdf"));
     QVERIFY(SetupSheet(source).writePdf(pdf));
-    const QString text = pdfText(pdf);
+    const QString text = PdfText::text(pdf);
 
     QCOMPARE(text.contains(QLatin1String("Not written to flash")), notInFlash);
     QCOMPARE(text.contains(QLatin1String("Governor Total Gain")), governorShown);
@@ -348,15 +310,26 @@ void SetupSheetTest::modelAndFlashState()
     QCOMPARE(text.contains(QLatin1String("Flight Mode")), governorShown);
     QVERIFY(text.contains(model ? UnitModel::name(model) : QStringLiteral("not known")));
     // What every model has is always there.
-    QVERIFY(besideCaption(text, QStringLiteral("Swash Servo Type"),
-                          QStringLiteral("Digital Servo 1520us(333Hz)")));
-    QVERIFY(besideCaption(text, QStringLiteral("Receiver Type"), QStringLiteral("DSMX-2")));
+    QVERIFY(PdfText::besideCaption(text, QStringLiteral("Swash Servo Type"),
+                                   QStringLiteral("Digital Servo 1520us(333Hz)")));
+    QVERIFY(
+        PdfText::besideCaption(text, QStringLiteral("Receiver Type"), QStringLiteral("DSMX-2")));
 }
 
-// History → Setup sheet… → Of the chosen entry → Save as PDF…: the entry's
-// model, firmware and how it was kept are on the sheet.
+void SetupSheetTest::historyEntryFromTheWindow_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QString>("message");
+    QTest::addRow("Save as PDF") << 0 << QStringLiteral("Setup sheet saved to");
+    QTest::addRow("Print") << 1 << QStringLiteral("Setup sheet sent to");
+}
+
+// History → Setup sheet… → Of the chosen entry → Save as PDF… or Print…:
+// the entry's model, firmware and how it was kept are on the sheet.
 void SetupSheetTest::historyEntryFromTheWindow()
 {
+    QFETCH(int, answer);
+    QFETCH(QString, message);
     QTemporaryDir dir;
     toolWidget bar;
     bar.history().setFolder(dir.filePath(QStringLiteral("history")));
@@ -370,7 +343,13 @@ void SetupSheetTest::historyEntryFromTheWindow()
         suggested = dialog.selectedFiles().value(0);
         return pdf;
     });
-    Question::setHook([](QMessageBox &) { return 0; });
+    // The print dialog's printer, set to print into a file.
+    SetupSheetOffer::setPrintHook([&](QPrintDialog &dialog) {
+        dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
+        dialog.printer()->setOutputFileName(pdf);
+        return true;
+    });
+    Question::setHook([&](QMessageBox &) { return answer; });
     HistoryWindow::setHook([](HistoryWindow &window) {
         if (!window.sheetButton() || !window.sheetButton()->menu())
             return int(QDialog::Rejected);
@@ -384,17 +363,19 @@ void SetupSheetTest::historyEntryFromTheWindow()
     bar.showHistory();
 
     QCOMPARE(messages.size(), 1);
-    QVERIFY2(messages.first().contains(QLatin1String("Setup sheet saved to")),
-             qPrintable(messages.first()));
-    QVERIFY(suggested.endsWith(QLatin1String("2026-12-08_14-03-22_VRN-A1_v1.2_flashed.pdf")));
-    const QString text = pdfText(pdf);
+    QVERIFY2(messages.first().contains(message), qPrintable(messages.first()));
+    if (answer == 0)
+        QVERIFY(suggested.endsWith(QLatin1String("2026-12-08_14-03-22_VRN-A1_v1.2_flashed.pdf")));
+    QCOMPARE(PdfText::pages(pdf), 1);
+    const QString text = PdfText::text(pdf);
     QVERIFY(text.contains(QLatin1String("VRN-A1")));
     QVERIFY(text.contains(QLatin1String("1.2")));
     QVERIFY(text.contains(QLatin1String("2026-12-08 14:03")));
     QVERIFY(text.contains(QLatin1String("Written to the unit's flash")));
     QVERIFY(text.contains(QLatin1String("2026-12-08_14-03-22_VRN-A1_v1.2_flashed.conf")));
     QVERIFY(!text.contains(QLatin1String("Governor Total Gain")));
-    QVERIFY(besideCaption(text, QStringLiteral("Mounting"), QStringLiteral("Mounting 3.")));
+    QVERIFY(
+        PdfText::besideCaption(text, QStringLiteral("Mounting"), QStringLiteral("Mounting 3.")));
 }
 
 QTEST_MAIN(SetupSheetTest)
