@@ -1421,6 +1421,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Setup sheet of %1 written to %2</source>
         <translation>Setup sheet of %1 written to %2</translation>
     </message>
+    <message>
+        <source>No setup sheet made: it would replace %1 itself</source>
+        <translation>No setup sheet made: it would replace %1 itself</translation>
+    </message>
 </context>
 <context>
     <name>SetupSheetOffer</name>

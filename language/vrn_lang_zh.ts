@@ -1421,6 +1421,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Setup sheet of %1 written to %2</source>
         <translation>%1 的设置单已写入 %2</translation>
     </message>
+    <message>
+        <source>No setup sheet made: it would replace %1 itself</source>
+        <translation>未生成设置单：它会覆盖 %1 本身</translation>
+    </message>
 </context>
 <context>
     <name>SetupSheetOffer</name>

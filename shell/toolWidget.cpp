@@ -14,6 +14,7 @@
 #include "SetupSheetOffer.h"
 #include "UnitModel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -416,7 +417,9 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
             return;
         }
     }
-    const QString outcome = SetupSheetOffer::offer(window(), source);
+    // Over the History window when it asked.
+    QWidget *over = QApplication::activeModalWidget();
+    const QString outcome = SetupSheetOffer::offer(over ? over : window(), source);
     if (!outcome.isEmpty())
         emit messageText(outcome);
 }

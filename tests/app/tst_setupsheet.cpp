@@ -240,6 +240,11 @@ void SetupSheetTest::commandLineErrors_data()
         << QStringList{QStringLiteral("--setup-sheet"), QStringLiteral("@in"), QStringLiteral("-o"),
                        QStringLiteral("@dir/no/such/folder/x.pdf")}
         << 1 << QStringLiteral("cannot be written");
+    QTest::addRow("output over the file")
+        << good
+        << QStringList{QStringLiteral("--setup-sheet"), QStringLiteral("@in"), QStringLiteral("-o"),
+                       QStringLiteral("@dir/./heli.conf")}
+        << 1 << QStringLiteral("would replace");
     QTest::addRow("no output named")
         << good << QStringList{QStringLiteral("--setup-sheet"), QStringLiteral("@in")} << 2
         << QStringLiteral("needs -o");
@@ -274,6 +279,10 @@ void SetupSheetTest::commandLineErrors()
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2(run.errors.contains(message), qPrintable(run.errors));
     QVERIFY(!QFile::exists(out));
+    // The .conf file is left as it was.
+    QFile file(in);
+    QCOMPARE(file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString(),
+             contents);
 }
 
 void SetupSheetTest::modelAndFlashState_data()
