@@ -14,7 +14,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt
           qt6-translations-l10n dpkg-dev file lintian desktop-file-utils appstream
           poppler-utils fonts-droid-fallback fonts-noto-cjk)
 if [ "${1:-}" = "--app" ]; then
-    packages+=(fonts-noto-cjk)
+    packages+=(fonts-noto-cjk xvfb x11-apps xdotool imagemagick)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
+#include "ModelParameters.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 #include "SetupSheet.h"
@@ -20,6 +21,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -155,6 +157,7 @@ private slots:
     void commandLineErrors();
     void modelAndFlashState_data();
     void modelAndFlashState();
+    void randomRecordsFitAndStayBesideTheirCaptions();
     void historyEntryFromTheWindow_data();
     void historyEntryFromTheWindow();
     void cleanup();
@@ -194,6 +197,7 @@ void SetupSheetTest::everyValueBesideItsCaption()
     QVERIFY(run.out.contains(QStringLiteral("trex.pdf")));
     const int pages = PdfText::pages(pdf);
     QVERIFY2(pages == 1 || pages == 2, qPrintable(QString::number(pages)));
+    QVERIFY(PdfText::run(QStringLiteral("pdfinfo"), {pdf}).contains(QLatin1String("(A4)")));
 
     // Every font is in the file: the sheet prints the same elsewhere.
     const QStringList fonts =
@@ -323,6 +327,45 @@ void SetupSheetTest::modelAndFlashState()
                                    QStringLiteral("Digital Servo 1520us(333Hz)")));
     QVERIFY(
         PdfText::besideCaption(text, QStringLiteral("Receiver Type"), QStringLiteral("DSMX-2")));
+}
+
+// Any record, any model, any fields missing, with or without the flash
+// warning: at most two A4 pages, and each value beside its own caption.
+void SetupSheetTest::randomRecordsFitAndStayBesideTheirCaptions()
+{
+    const quint32 seed = 20261208;
+    QRandomGenerator random(seed);
+    QTemporaryDir dir;
+    const quint8 models[] = {0, UnitModel::X1, UnitModel::A1};
+    for (int round = 0; round < 12; ++round) {
+        SetupSheet::Source source;
+        for (int offset = 0; offset < DeviceParameters::Size; ++offset)
+            source.record.setByteAt(offset, qint8(random.bounded(256) - 128));
+        for (const ParameterCaption &row : ParameterCaption::all()) {
+            if (random.bounded(8) == 0)
+                source.missing.insert(row.offset);
+        }
+        source.model = models[random.bounded(3)];
+        source.notInFlash = random.bounded(2);
+        source.name = QStringLiteral("round-%1.conf").arg(round);
+        source.note = QStringLiteral("Note of round %1").arg(round);
+        const QString pdf = dir.filePath(QStringLiteral("round-%1.pdf").arg(round));
+        const QString context = QStringLiteral("seed %1, round %2").arg(seed).arg(round);
+        QVERIFY2(SetupSheet(source).writePdf(pdf), qPrintable(context));
+        const int pages = PdfText::pages(pdf);
+        QVERIFY2(pages == 1 || pages == 2, qPrintable(context));
+        const QString text = PdfText::text(pdf);
+        QCOMPARE(text.contains(QLatin1String("Not written to flash")), source.notInFlash);
+        QVERIFY2(text.contains(source.note), qPrintable(context));
+        for (const ParameterCaption &row : ParameterCaption::all()) {
+            if (!ModelParameters::uses(source.model, row.offset))
+                continue;
+            const QString value = SetupSheet::printedValue(source, row.offset);
+            QVERIFY2(
+                PdfText::besideCaption(text, row.text(), value),
+                qPrintable(QStringLiteral("%1: %2 not beside %3").arg(context, value, row.text())));
+        }
+    }
 }
 
 void SetupSheetTest::historyEntryFromTheWindow_data()
