@@ -250,7 +250,9 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
     const ConfigResult result = ConfigFile::load(fileName, zeros, ValueRanges());
     if (!result.ok())
         return result;
-    ConfigFile::load(fileName, ones, ValueRanges());
+    const ConfigResult again = ConfigFile::load(fileName, ones, ValueRanges());
+    if (!again.ok())
+        return again; // changed or gone in between
     source = Source();
     source.record = zeros;
     for (const ParameterCaption &row : ParameterCaption::all()) {
