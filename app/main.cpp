@@ -1,3 +1,5 @@
+#include "LanguageSettings.h"
+#include "SheetCommand.h"
 #include "mainWidget.h"
 
 #include <QApplication>
@@ -5,7 +7,12 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QPalette>
+#include <QTextStream>
+
+#include <cstdlib>
+#include <optional>
 
 namespace {
 
@@ -24,34 +31,91 @@ void setNames()
     QCoreApplication::setApplicationName("VRN Assistant");
 }
 
-// --help and --version answer on a terminal without a display, so they are
-// handled before the window system is reached. Ends the process for those
-// two and for anything it does not know.
-void handleCommandLine(int argc, char *argv[])
+// A setup sheet asked for on the command line.
+struct SheetRequest
+{
+    QString confFile;
+    QString pdfFile;
+    quint8 language;
+};
+
+// --help, --version and --setup-sheet answer on a terminal without a
+// display, so they are handled before the window system is reached. Ends
+// the process for the first two and for anything it does not know.
+std::optional<SheetRequest> handleCommandLine(int argc, char *argv[])
 {
     QCoreApplication core(argc, argv);
     setNames();
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Sets up VRN-A1 and VRN-X1 flybarless gyro units over a USB-serial port.\n"
-        "The language is chosen in the window (title bar, Language button).");
+        "The language is chosen in the window (title bar, Language button).\n"
+        "With --setup-sheet, writes the setup sheet of a .conf file as a PDF\n"
+        "without opening a window:\n"
+        "  vrn-assistant --setup-sheet heli.conf -o heli.pdf [--language zh]");
     // Not addHelpOption(): it also offers --help-all, Qt's own options, which
     // this program does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
+    const QCommandLineOption sheet("setup-sheet",
+                                   "Writes the setup sheet of <file>: every parameter, grouped "
+                                   "as on the pages, on one or two A4 pages.",
+                                   "file.conf");
+    const QCommandLineOption output({"o", "output"}, "The PDF file the setup sheet is written to.",
+                                    "file.pdf");
+    const QCommandLineOption language(
+        "language", "The setup sheet's language: en (the default) or zh.", "en|zh", "en");
     parser.addOption(help);
     parser.addVersionOption();
+    parser.addOptions({sheet, output, language});
     parser.process(core);
     if (parser.isSet(help))
         parser.showHelp(0);
     if (!parser.positionalArguments().isEmpty())
         parser.showHelp(2);
+    const QString languageName = parser.value(language);
+    if (languageName != QLatin1String("en") && languageName != QLatin1String("zh")) {
+        QTextStream(stderr) << "vrn-assistant: --language takes en or zh, not " << languageName
+                            << Qt::endl;
+        ::exit(2);
+    }
+    if (!parser.isSet(sheet)) {
+        if (parser.isSet(output) || parser.isSet(language)) {
+            QTextStream(stderr) << "vrn-assistant: -o and --language go with --setup-sheet"
+                                << Qt::endl;
+            ::exit(2);
+        }
+        return std::nullopt;
+    }
+    if (!parser.isSet(output)) {
+        QTextStream(stderr) << "vrn-assistant: --setup-sheet needs -o file.pdf" << Qt::endl;
+        ::exit(2);
+    }
+    return SheetRequest{parser.value(sheet), parser.value(output),
+                        languageName == QLatin1String("zh") ? LanguageSettings::Chinese
+                                                            : LanguageSettings::English};
+}
+
+// The sheet needs fonts, not a screen: the offscreen platform has both
+// where no display is.
+int makeSheet(int argc, char *argv[], const SheetRequest &request)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // A terminal shows the outcome, not which catalogue was loaded.
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false"));
+    setNames();
+    LanguageSettings::installTranslator(request.language);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    return SheetCommand::make(request.confFile, request.pdfFile, out, errors);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    handleCommandLine(argc, argv);
+    if (const std::optional<SheetRequest> sheet = handleCommandLine(argc, argv))
+        return makeSheet(argc, argv, *sheet);
 
     // The pictures are compiled into vrn_images; qt_add_resources in its
     // target form links their registration into this executable.

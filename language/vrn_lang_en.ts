@@ -15,7 +15,7 @@
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</source>
-        <translation>Calibration makes the unit learn the engine's speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+        <translation>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</translation>
     </message>
@@ -383,7 +383,7 @@ Tail Comp.</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
-        <translation>Nothing loaded: in %1, %2 holds "%3", which is not a whole number</translation>
+        <translation>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
@@ -432,9 +432,9 @@ Tail Comp.</translation>
         <source>Change the servo type to &quot;%1&quot;?
 
 A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
-        <translation>Change the servo type to "%1"?
+        <translation>Change the servo type to &quot;%1&quot;?
 
-A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo's data sheet first.</translation>
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</translation>
     </message>
     <message>
         <source>Change servo type</source>
@@ -882,6 +882,22 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>%1 entries in %2</source>
         <translation>%1 entries in %2</translation>
     </message>
+    <message>
+        <source>Setup sheet…</source>
+        <translation>Setup sheet…</translation>
+    </message>
+    <message>
+        <source>Of the parameters in the window</source>
+        <translation>Of the parameters in the window</translation>
+    </message>
+    <message>
+        <source>Of the chosen entry</source>
+        <translation>Of the chosen entry</translation>
+    </message>
+    <message>
+        <source>Of a .conf file…</source>
+        <translation>Of a .conf file…</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -1328,10 +1344,133 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
-    <name>ValueRanges</name>
+    <name>SetupSheet</name>
     <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
+        <source>not in the file</source>
+        <translation>not in the file</translation>
+    </message>
+    <message>
+        <source>Read from the unit</source>
+        <translation>Read from the unit</translation>
+    </message>
+    <message>
+        <source>Written to the unit&apos;s flash</source>
+        <translation>Written to the unit&apos;s flash</translation>
+    </message>
+    <message>
+        <source>Setup sheet: %1</source>
+        <translation>Setup sheet: %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet</source>
+        <translation>Setup sheet</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>not known</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>Firmware</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>From</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>Kept</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>Printed</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>Not written to flash</translation>
+    </message>
+    <message>
+        <source>The unit loses these values when it is switched off.</source>
+        <translation>The unit loses these values when it is switched off.</translation>
+    </message>
+    <message>
+        <source>%1 · page %2 of %3</source>
+        <translation>%1 · page %2 of %3</translation>
+    </message>
+    <message>
+        <source>Setup sheet (continued)</source>
+        <translation>Setup sheet (continued)</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: %1</source>
+        <translation>No setup sheet made: %1</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: %1 cannot be written</source>
+        <translation>No setup sheet made: %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Setup sheet of %1 written to %2</source>
+        <translation>Setup sheet of %1 written to %2</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: it would replace %1 itself</source>
+        <translation>No setup sheet made: it would replace %1 itself</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheetOffer</name>
+    <message>
+        <source>Save Setup Sheet</source>
+        <translation>Save Setup Sheet</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The setup sheet cannot be written to %1</source>
+        <translation>The setup sheet cannot be written to %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>Setup sheet saved to %1</translation>
+    </message>
+    <message>
+        <source>Print Setup Sheet</source>
+        <translation>Print Setup Sheet</translation>
+    </message>
+    <message>
+        <source>Setup sheet sent to %1</source>
+        <translation>Setup sheet sent to %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet</source>
+        <translation>Setup sheet</translation>
+    </message>
+    <message>
+        <source>The setup sheet of %1: every parameter on one or two A4 pages.</source>
+        <translation>The setup sheet of %1: every parameter on one or two A4 pages.</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>Save as PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1482,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>flashed</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1387,10 +1533,12 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>The unit&apos;s history cannot be kept in %1</source>
-        <translation>The unit&apos;s history cannot be kept in %1</translation>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>The unit&apos;s history cannot be kept in %1</translation>
     </message>
 </context>
 <context>
@@ -1589,8 +1737,6 @@ Replace it?</source>
 Replace it?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
         <source>History</source>
         <translation>History</translation>
     </message>
@@ -1607,8 +1753,6 @@ Replace it?</translation>
         <translation>%1 matches the unit&apos;s parameters</translation>
     </message>
     <message>
-        <source>Restore %1</source>
-        <translation>Restore %1</translation>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>Open the chosen port and read the unit&apos;s parameters</translation>
     </message>
@@ -1619,6 +1763,26 @@ Replace it?</translation>
     <message>
         <source>Close the port; the unit keeps running</source>
         <translation>Close the port; the unit keeps running</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restore %1</translation>
+    </message>
+    <message>
+        <source>Setup Sheet of a Config File</source>
+        <translation>Setup Sheet of a Config File</translation>
+    </message>
+    <message>
+        <source>The unit on %1</source>
+        <translation>The unit on %1</translation>
+    </message>
+    <message>
+        <source>The parameters in the window</source>
+        <translation>The parameters in the window</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
     </message>
 </context>
 <context>

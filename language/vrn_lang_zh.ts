@@ -882,6 +882,22 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>%1 entries in %2</source>
         <translation>%2 中共 %1 条记录</translation>
     </message>
+    <message>
+        <source>Setup sheet…</source>
+        <translation>设置单…</translation>
+    </message>
+    <message>
+        <source>Of the parameters in the window</source>
+        <translation>窗口中的参数</translation>
+    </message>
+    <message>
+        <source>Of the chosen entry</source>
+        <translation>所选记录</translation>
+    </message>
+    <message>
+        <source>Of a .conf file…</source>
+        <translation>.conf 文件…</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -1328,10 +1344,133 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
-    <name>ValueRanges</name>
+    <name>SetupSheet</name>
     <message>
-        <source>%1 to %2</source>
-        <translation>%1 至 %2</translation>
+        <source>not in the file</source>
+        <translation>文件中没有</translation>
+    </message>
+    <message>
+        <source>Read from the unit</source>
+        <translation>从陀螺仪读取</translation>
+    </message>
+    <message>
+        <source>Written to the unit&apos;s flash</source>
+        <translation>已写入陀螺仪闪存</translation>
+    </message>
+    <message>
+        <source>Setup sheet: %1</source>
+        <translation>设置单：%1</translation>
+    </message>
+    <message>
+        <source>Setup sheet</source>
+        <translation>设置单</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>陀螺仪</translation>
+    </message>
+    <message>
+        <source>Firmware</source>
+        <translation>固件</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Kept</source>
+        <translation>保存时间</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>打印时间</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>未写入闪存</translation>
+    </message>
+    <message>
+        <source>The unit loses these values when it is switched off.</source>
+        <translation>陀螺仪断电后将丢失这些参数。</translation>
+    </message>
+    <message>
+        <source>%1 · page %2 of %3</source>
+        <translation>%1 · 第 %2 页，共 %3 页</translation>
+    </message>
+    <message>
+        <source>Setup sheet (continued)</source>
+        <translation>设置单（续）</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: %1</source>
+        <translation>未生成设置单：%1</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: %1 cannot be written</source>
+        <translation>未生成设置单：无法写入 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet of %1 written to %2</source>
+        <translation>%1 的设置单已写入 %2</translation>
+    </message>
+    <message>
+        <source>No setup sheet made: it would replace %1 itself</source>
+        <translation>未生成设置单：它会覆盖 %1 本身</translation>
+    </message>
+</context>
+<context>
+    <name>SetupSheetOffer</name>
+    <message>
+        <source>Save Setup Sheet</source>
+        <translation>保存设置单</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>PDF 文档 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The setup sheet cannot be written to %1</source>
+        <translation>无法将设置单写入 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet saved to %1</source>
+        <translation>设置单已保存到 %1</translation>
+    </message>
+    <message>
+        <source>Print Setup Sheet</source>
+        <translation>打印设置单</translation>
+    </message>
+    <message>
+        <source>Setup sheet sent to %1</source>
+        <translation>设置单已发送到 %1</translation>
+    </message>
+    <message>
+        <source>Setup sheet</source>
+        <translation>设置单</translation>
+    </message>
+    <message>
+        <source>The setup sheet of %1: every parameter on one or two A4 pages.</source>
+        <translation>%1 的设置单：全部参数，印在一到两页 A4 纸上。</translation>
+    </message>
+    <message>
+        <source>Save as PDF…</source>
+        <translation>保存为 PDF…</translation>
+    </message>
+    <message>
+        <source>Print…</source>
+        <translation>打印…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1482,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>写入闪存</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>
@@ -1387,10 +1533,12 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序！&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>The unit&apos;s history cannot be kept in %1</source>
-        <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>无法保存语言设置：%1 和 %2 都无法写入。</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
     </message>
 </context>
 <context>
@@ -1589,8 +1737,6 @@ Replace it?</source>
 要替换它吗？</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>替换</translation>
         <source>History</source>
         <translation>历史记录</translation>
     </message>
@@ -1607,8 +1753,6 @@ Replace it?</source>
         <translation>%1 与陀螺仪的参数一致</translation>
     </message>
     <message>
-        <source>Restore %1</source>
-        <translation>恢复 %1</translation>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>打开所选端口并读取陀螺仪参数</translation>
     </message>
@@ -1619,6 +1763,26 @@ Replace it?</source>
     <message>
         <source>Close the port; the unit keeps running</source>
         <translation>关闭端口；陀螺仪继续运行</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>恢复 %1</translation>
+    </message>
+    <message>
+        <source>Setup Sheet of a Config File</source>
+        <translation>配置文件的设置单</translation>
+    </message>
+    <message>
+        <source>The unit on %1</source>
+        <translation>%1 上的陀螺仪</translation>
+    </message>
+    <message>
+        <source>The parameters in the window</source>
+        <translation>窗口中的参数</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
     </message>
 </context>
 <context>

@@ -3,14 +3,18 @@
 # and to build and check its Debian package (dpkg-dev and file for the
 # library dependencies, lintian, desktop-file-utils, appstream).
 # qt6-translations-l10n: Qt's own texts in Chinese (qtbase, qtserialport).
+# poppler-utils, fonts-droid-fallback and fonts-noto-cjk: the setup sheet's
+# tests read its PDF back; its Chinese text is embedded in Droid Sans Fallback
+# (whose glyphs copy out of the PDF as the characters typed), bold in Noto.
 # Usage: install-deps.sh [--app]   (--app adds what a pilot's desktop session
 # and screenshots need: Chinese fonts, Xvfb and ImageMagick)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
-          qt6-translations-l10n dpkg-dev file lintian desktop-file-utils appstream)
+          qt6-translations-l10n dpkg-dev file lintian desktop-file-utils appstream
+          poppler-utils fonts-droid-fallback fonts-noto-cjk)
 if [ "${1:-}" = "--app" ]; then
-    packages+=(fonts-noto-cjk)
+    packages+=(fonts-noto-cjk xvfb x11-apps xdotool imagemagick)
 fi
 
 missing=()

@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QUrl>
@@ -26,8 +27,8 @@ HistoryWindow::Hook &windowHook()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(const UnitHistory &history, QWidget *parent)
-    : QDialog(parent), history(history)
+HistoryWindow::HistoryWindow(const UnitHistory &history, QWidget *parent, SheetMaker sheets)
+    : QDialog(parent), history(history), sheetMaker(std::move(sheets))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
@@ -47,9 +48,12 @@ HistoryWindow::HistoryWindow(const UnitHistory &history, QWidget *parent)
     closeBtn->setObjectName(QStringLiteral("historyClose"));
 
     fill();
+    createSheetMenu();
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(folderBtn);
+    if (sheetBtn)
+        buttons->addWidget(sheetBtn);
     buttons->addStretch();
     buttons->addWidget(previewBtn);
     buttons->addWidget(closeBtn);
@@ -103,6 +107,25 @@ void HistoryWindow::fill()
                              : tr("%1 entries in %2").arg(entries.size()).arg(folder));
 }
 
+void HistoryWindow::createSheetMenu()
+{
+    if (!sheetMaker)
+        return;
+    sheetBtn = new QPushButton(tr("Setup sheet…"));
+    sheetBtn->setObjectName(QStringLiteral("historySheet"));
+    auto *menu = new QMenu(sheetBtn);
+    menu->setObjectName(QStringLiteral("historySheetMenu"));
+    menu->addAction(tr("Of the parameters in the window"), this,
+                    [this] { sheetMaker(SheetOf::Window, QString()); });
+    QAction *entry = menu->addAction(tr("Of the chosen entry"), this, [this] {
+        if (QTreeWidgetItem *item = list->currentItem())
+            sheetMaker(SheetOf::Entry, item->data(0, Qt::UserRole).toString());
+    });
+    entry->setEnabled(list->currentItem() != nullptr);
+    menu->addAction(tr("Of a .conf file…"), this, [this] { sheetMaker(SheetOf::File, QString()); });
+    sheetBtn->setMenu(menu);
+}
+
 void HistoryWindow::chooseCurrent()
 {
     QTreeWidgetItem *item = list->currentItem();
@@ -123,9 +146,9 @@ void HistoryWindow::setHook(Hook hook)
     windowHook() = std::move(hook);
 }
 
-QString HistoryWindow::choose(const UnitHistory &history, QWidget *parent)
+QString HistoryWindow::choose(const UnitHistory &history, QWidget *parent, SheetMaker sheets)
 {
-    HistoryWindow window(history, parent);
+    HistoryWindow window(history, parent, std::move(sheets));
     const int answer = windowHook() ? windowHook()(window) : window.exec();
     return answer == QDialog::Accepted ? window.chosenPath() : QString();
 }

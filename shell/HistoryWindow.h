@@ -7,6 +7,7 @@
 #include <functional>
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTreeWidget;
 
@@ -19,11 +20,24 @@ class HistoryWindow : public QDialog
     Q_OBJECT
 
 public:
-    HistoryWindow(const UnitHistory &history, QWidget *parent = nullptr);
+    // What "Setup sheet…" can be made of; the entry's file goes with Entry.
+    enum class SheetOf
+    {
+        Window,
+        Entry,
+        File,
+    };
+    using SheetMaker = std::function<void(SheetOf of, const QString &entryPath)>;
+
+    // `sheets` makes the setup sheets; without it the window has no
+    // "Setup sheet…" button.
+    HistoryWindow(const UnitHistory &history, QWidget *parent = nullptr,
+                  SheetMaker sheets = SheetMaker());
 
     QTreeWidget *entryList() const { return list; }
     QPushButton *previewButton() const { return previewBtn; }
     QPushButton *folderButton() const { return folderBtn; }
+    QPushButton *sheetButton() const { return sheetBtn; }
     // The file of the chosen entry, after the window was accepted.
     QString chosenPath() const { return chosen; }
 
@@ -31,7 +45,8 @@ public:
     using Hook = std::function<int(HistoryWindow &window)>;
     static void setHook(Hook hook);
     // Shows the window (or asks the hook); the chosen file, or an empty text.
-    static QString choose(const UnitHistory &history, QWidget *parent);
+    static QString choose(const UnitHistory &history, QWidget *parent,
+                          SheetMaker sheets = SheetMaker());
 
 private slots:
     void chooseCurrent();
@@ -39,6 +54,7 @@ private slots:
 
 private:
     void fill();
+    void createSheetMenu();
 
     const UnitHistory &history;
     QLabel *folderLabel;
@@ -46,5 +62,7 @@ private:
     QPushButton *previewBtn;
     QPushButton *folderBtn;
     QPushButton *closeBtn;
+    QPushButton *sheetBtn = nullptr;
+    SheetMaker sheetMaker;
     QString chosen;
 };

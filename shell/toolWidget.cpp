@@ -11,7 +11,10 @@
 #include "LinkEngine.h"
 #include "ParameterCaption.h"
 #include "Question.h"
+#include "SetupSheetOffer.h"
+#include "UnitModel.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -134,6 +137,9 @@ void toolWidget::createShortcuts()
         connect(shortcut, &QShortcut::activated, this, a.slot);
         a.button->setToolTip(tr("%1 (%2)").arg(a.tip, a.keys.toString(QKeySequence::NativeText)));
     }
+    // The sheet of the window's parameters; History offers the others too.
+    auto *sheet = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+    connect(sheet, &QShortcut::activated, this, &toolWidget::makeSetupSheet);
 }
 
 void toolWidget::createConnectButton()
@@ -368,10 +374,54 @@ void toolWidget::previewFile(const QString &fileName, const QString &title)
 
 void toolWidget::showHistory()
 {
-    const QString chosen = HistoryWindow::choose(unitHistory, window());
+    const QString chosen = HistoryWindow::choose(
+        unitHistory, window(), [this](HistoryWindow::SheetOf of, const QString &entryPath) {
+            offerSetupSheet(of, entryPath);
+        });
     if (chosen.isEmpty())
         return;
     previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
+}
+
+void toolWidget::makeSetupSheet()
+{
+    offerSetupSheet(HistoryWindow::SheetOf::Window, QString());
+}
+
+void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entryPath)
+{
+    SetupSheet::Source source;
+    QString file = entryPath;
+    if (of == HistoryWindow::SheetOf::File) {
+        const std::optional<QString> name =
+            chooseConfigFile(tr("Setup Sheet of a Config File"), true);
+        if (!name)
+            return;
+        file = *name;
+    }
+    if (of == HistoryWindow::SheetOf::Window) {
+        source.record = deviceParameters();
+        // Only a unit that answers now says what it is and what its flash holds.
+        const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
+        if (answering) {
+            source.model = engine->deviceModel();
+            source.firmware = UnitModel::firmware(engine->firmwareVersion());
+            source.notInFlash = engine->hasChangesNotInFlash();
+        }
+        source.name = answering && connected ? tr("The unit on %1").arg(connectedPort)
+                                             : tr("The parameters in the window");
+    } else {
+        const ConfigResult result = SetupSheet::readFile(file, source);
+        if (!result.ok()) {
+            emit messageText(result.message());
+            return;
+        }
+    }
+    // Over the History window when it asked.
+    QWidget *over = QApplication::activeModalWidget();
+    const QString outcome = SetupSheetOffer::offer(over ? over : window(), source);
+    if (!outcome.isEmpty())
+        emit messageText(outcome);
 }
 
 void toolWidget::saveConfigFile()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "HistoryWindow.h"
 #include "ValueRanges.h"
 #include "UnitHistory.h"
 
@@ -71,6 +72,8 @@ public slots:
     // LoadConfig waits, like the pages, for the unit's record.
     void setLoadingAllowed(bool allowed);
     void showHistory();
+    // "Setup sheet…" of the parameters the window holds (Ctrl+P).
+    void makeSetupSheet();
 
 private:
     QPushButton *connectButton;
@@ -109,4 +112,5 @@ private:
     void linkStateChanged();
     void recordDownloaded();
     void previewFile(const QString &fileName, const QString &title);
+    void offerSetupSheet(HistoryWindow::SheetOf of, const QString &entryPath);
 };

@@ -1,13 +1,17 @@
 // What the pilot is told about the unit: verified uploads, changes not yet
 // written to flash, and the keyboard way to the tool bar's actions.
+#include "../PdfText.h"
 #include "ChangePreview.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 #include "Question.h"
+#include "SetupSheetOffer.h"
+#include "UnitModel.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QComboBox>
+#include <QDir>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -67,6 +71,8 @@ private slots:
     void unitKeepsOtherValueShownOnPage();
     void flashWarning_data();
     void flashWarning();
+    void setupSheetOfTheUnit_data();
+    void setupSheetOfTheUnit();
     void shortcuts_data();
     void shortcuts();
     void leavingUnflashed_data();
@@ -140,6 +146,44 @@ void tst_Trust::flashWarning()
     QCOMPARE(t.message(), message);
     // After a power cycle the page shows what the unit came back with.
     QCOMPARE(t.rollGain()->value(), int(t.unit().workingRecord().phi_ktotal));
+}
+
+void tst_Trust::setupSheetOfTheUnit_data()
+{
+    QTest::addColumn<bool>("flash");
+    QTest::addRow("edited") << false;
+    QTest::addRow("edited, written to flash") << true;
+}
+
+// Ctrl+P: the sheet of what the unit holds now, and whether it would lose it.
+void tst_Trust::setupSheetOfTheUnit()
+{
+    QFETCH(bool, flash);
+    Trust t;
+    QVERIFY(t.connectWithButton());
+    t.edit(93);
+    QVERIFY(t.settle());
+    if (flash) {
+        emit t.toolBar.flashWriting();
+        QVERIFY(t.settle());
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("unit.pdf");
+    Question::setHook([](QMessageBox &) { return 0; });
+    SetupSheetOffer::setSaveHook([&](QFileDialog &) -> std::optional<QString> { return pdf; });
+    t.toolBar.show();
+    QVERIFY(QTest::qWaitForWindowActive(&t.toolBar));
+    QTest::keySequence(&t.toolBar, QKeySequence("Ctrl+P"));
+    Question::setHook(nullptr);
+    SetupSheetOffer::setSaveHook(nullptr);
+
+    QCOMPARE(t.message(), "Setup sheet saved to " + QDir::toNativeSeparators(pdf));
+    const QString text = PdfText::text(pdf);
+    QCOMPARE(text.contains("Not written to flash"), !flash);
+    QVERIFY(PdfText::besideCaption(text, "Roll Total Gain", "93"));
+    QVERIFY(text.contains("The unit on " + SimulatedPortProvider::name()));
+    QVERIFY(PdfText::besideCaption(text, "Unit", UnitModel::name(t.link->deviceModel())));
+    QVERIFY(PdfText::besideCaption(text, "Firmware", UnitModel::firmware(t.link->firmwareVersion())));
 }
 
 void tst_Trust::shortcuts_data()
