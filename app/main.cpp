@@ -1,3 +1,5 @@
+#include "DialogStyle.h"
+#include "Traces.h"
 #include "mainWidget.h"
 
 #include <QApplication>
@@ -26,8 +28,8 @@ void setNames()
 
 // --help and --version answer on a terminal without a display, so they are
 // handled before the window system is reached. Ends the process for those
-// two and for anything it does not know.
-void handleCommandLine(int argc, char *argv[])
+// two and for anything it does not know; true for --verbose.
+bool handleCommandLine(int argc, char *argv[])
 {
     QCoreApplication core(argc, argv);
     setNames();
@@ -39,25 +41,30 @@ void handleCommandLine(int argc, char *argv[])
     // this program does not take.
     const QCommandLineOption help({"h", "help"}, "Displays this help.");
     parser.addOption(help);
+    const QCommandLineOption verbose(
+        "verbose", "Writes the program's traces (frames, commands, start-up) to the terminal.");
+    parser.addOption(verbose);
     parser.addVersionOption();
     parser.process(core);
     if (parser.isSet(help))
         parser.showHelp(0);
     if (!parser.positionalArguments().isEmpty())
         parser.showHelp(2);
+    return parser.isSet(verbose);
 }
 
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    handleCommandLine(argc, argv);
+    if (handleCommandLine(argc, argv))
+        Traces::enableAll();
 
     // The pictures are compiled into vrn_images; qt_add_resources in its
     // target form links their registration into this executable.
     QApplication app(argc, argv);
 
-    QApplication::setPalette(mainWidget::applicationPalette());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
 
     QApplication::setWindowIcon(windowIcon());
     setNames();

@@ -11,6 +11,7 @@
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
+#include "DialogStyle.h"
 #include "mainWidget.h"
 
 #include <QStandardPaths>
@@ -129,7 +130,7 @@ double cpuPercentOver(int seconds)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setPalette(mainWidget::applicationPalette());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
     // Downloads here must not fill the pilot's own history folder.
     QStandardPaths::setTestModeEnabled(true);
     const int sampleSeconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;
