@@ -15,7 +15,7 @@
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</source>
-        <translation>Calibration makes the unit learn the engine's speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+        <translation>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</translation>
     </message>
@@ -383,7 +383,7 @@ Tail Comp.</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
-        <translation>Nothing loaded: in %1, %2 holds "%3", which is not a whole number</translation>
+        <translation>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
@@ -432,9 +432,9 @@ Tail Comp.</translation>
         <source>Change the servo type to &quot;%1&quot;?
 
 A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
-        <translation>Change the servo type to "%1"?
+        <translation>Change the servo type to &quot;%1&quot;?
 
-A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo's data sheet first.</translation>
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</translation>
     </message>
     <message>
         <source>Change servo type</source>
@@ -1328,13 +1328,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
-    <name>ValueRanges</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-</context>
-<context>
     <name>UnitHistory</name>
     <message>
         <source>read</source>
@@ -1343,6 +1336,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>flashed</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1383,14 +1383,16 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>Info</translation>
     </message>
     <message>
-        <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
-        <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
-    </message>
-    <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
         <translation>The unit&apos;s history cannot be kept in %1</translation>
+    </message>
+    <message>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
+    </message>
+    <message>
+        <source>Please restart the application!</source>
+        <translation>Please restart the application!</translation>
     </message>
 </context>
 <context>
@@ -1501,8 +1503,8 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>Disconnect</translation>
     </message>
     <message>
-        <source>ConfigFile(*.conf)</source>
-        <translation>ConfigFile(*.conf)</translation>
+        <source>Configuration files (*.conf)</source>
+        <translation>Configuration files (*.conf)</translation>
     </message>
     <message>
         <source>Open Config File</source>
@@ -1591,6 +1593,8 @@ Replace it?</translation>
     <message>
         <source>Replace</source>
         <translation>Replace</translation>
+    </message>
+    <message>
         <source>History</source>
         <translation>History</translation>
     </message>
@@ -1609,6 +1613,8 @@ Replace it?</translation>
     <message>
         <source>Restore %1</source>
         <translation>Restore %1</translation>
+    </message>
+    <message>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>Open the chosen port and read the unit&apos;s parameters</translation>
     </message>
