@@ -5,7 +5,8 @@
 // with the link's real 20 ms timer.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench_program [seconds per CPU sample] 2>/dev/null
-// The link's per-frame traces stay on, as in the program.
+// The traces are off, as in the program started without --verbose;
+// QT_LOGGING_RULES="vrn.*.debug=true" measures them on.
 #include "ConfigureSettingPage.h"
 #include "PaintCounter.h"
 #include "SerialProcessThread.h"
