@@ -71,8 +71,6 @@ public:
     {
     }
 
-    QPalette palette;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
@@ -83,6 +81,9 @@ protected:
         }
         return false;
     }
+
+private:
+    QPalette palette;
 };
 
 DialogPalette *watcher = nullptr;
@@ -115,9 +116,4 @@ void DialogStyle::setApplicationPalette(const QPalette &mainWindowPalette)
         qApp->installEventFilter(watcher);
     }
     QApplication::setPalette(mainWindowPalette);
-}
-
-QPalette DialogStyle::dialogPalette()
-{
-    return watcher ? watcher->palette : QApplication::palette();
 }

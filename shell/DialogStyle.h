@@ -21,7 +21,4 @@ QString sheet();
 // as it is first shown (unless the dialog has set one of its own).
 void setApplicationPalette(const QPalette &mainWindowPalette);
 
-// The palette dialogs are drawn with.
-QPalette dialogPalette();
-
 } // namespace DialogStyle

@@ -3,26 +3,34 @@
 // application directory), and is removed before and after every test.
 
 #include "AppSettings.h"
+#include "CataloguesBesideProgram.h"
 #include "PaintCounter.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
+#include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
+#include "Traces.h"
 #include "mainWidget.h"
+#include "toolWidget.h"
 #include "skinWidget.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
@@ -162,6 +170,7 @@ private slots:
     void skinKeptBetweenRuns();
     void qtTextsFollowTheLanguage_data();
     void qtTextsFollowTheLanguage();
+    void quietUnlessAsked();
 };
 
 void AppTest::initTestCase()
@@ -169,12 +178,7 @@ void AppTest::initTestCase()
     // Windows built here keep the unit's history in a test folder.
     QStandardPaths::setTestModeEnabled(true);
     // The translations, where the program looks for them: beside the executable.
-    const QString target = QCoreApplication::applicationDirPath() + "/language";
-    QDir().mkpath(target);
-    for (const char *name : {"vrn_lang_en.qm", "vrn_lang_zh.qm"}) {
-        QFile::remove(target + "/" + name);
-        QVERIFY(QFile::copy(QString(VRN_BINARY_DIR) + "/language/" + name, target + "/" + name));
-    }
+    QVERIFY(CataloguesBesideProgram::install());
     LanguageSettings::setRestartNoticeHandler([this](QMessageBox &box) {
         notices << box.windowTitle() + "|" + box.text();
         // Over the window it is about, not somewhere on the screen.
@@ -206,7 +210,7 @@ void AppTest::cleanup()
 void AppTest::cleanupTestCase()
 {
     LanguageSettings::setRestartNoticeHandler(nullptr);
-    QDir(QCoreApplication::applicationDirPath() + "/language").removeRecursively();
+    CataloguesBesideProgram::remove();
 }
 
 void AppTest::picturesResolve_data()
@@ -706,6 +710,42 @@ void AppTest::qtTextsFollowTheLanguage()
     const QImage wiring = window.findChild<QLabel *>("connectionLabel")->pixmap().toImage();
     QVERIFY(!wiring.isNull());
     QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()), chinese);
+}
+
+// Connected and exchanging frames, the program writes nothing unless its
+// traces are asked for; asked, the link traces every frame.
+void AppTest::quietUnlessAsked()
+{
+    static QStringList written;
+    written.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (type == QtDebugMsg || type == QtInfoMsg)
+                written << QLatin1String(context.category) + ": " + text;
+        });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
+    QLoggingCategory::setFilterRules(QString());
+    mainWidget window;
+    SerialProcessThread *link = window.serialLink();
+    link->tickTimer()->stop();
+    window.toolBarWidget()->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    link->serialConnect();
+    const auto tick = [link](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            link->time();
+            QCoreApplication::processEvents();
+        }
+    };
+    tick(50);
+    QVERIFY(link->protocol().isLinkAlive());
+    QVERIFY2(written.isEmpty(), qPrintable(written.mid(0, 5).join('\n')));
+
+    Traces::enableAll();
+    tick(10);
+    QVERIFY2(written.filter(QStringLiteral("vrn.link: subframe")).size() >= 10, qPrintable(written.join('\n')));
 }
 
 QTEST_MAIN(AppTest)

@@ -1,6 +1,7 @@
 // Every window the program opens beside its main window is readable: its
 // texts are measured from the pixels drawn, in both languages, while the main
 // window keeps its white captions over the skin.
+#include "CataloguesBesideProgram.h"
 #include "AppSettings.h"
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
@@ -144,12 +145,8 @@ private slots:
 void DialogsTest::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
-    const QString target = QCoreApplication::applicationDirPath() + "/language";
-    QDir().mkpath(target);
-    for (const char *name : {"vrn_lang_en.qm", "vrn_lang_zh.qm"}) {
-        QFile::remove(target + "/" + name);
-        QVERIFY(QFile::copy(QString(VRN_BINARY_DIR) + "/language/" + name, target + "/" + name));
-    }
+    // The translations, where the program looks for them: beside the executable.
+    QVERIFY(CataloguesBesideProgram::install());
     DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
     QVERIFY(files.isValid());
     QFile existing(files.filePath("model.conf"));
@@ -173,7 +170,7 @@ void DialogsTest::cleanup()
 
 void DialogsTest::cleanupTestCase()
 {
-    QDir(QCoreApplication::applicationDirPath() + "/language").removeRecursively();
+    CataloguesBesideProgram::remove();
 }
 
 void DialogsTest::textIsReadable_data()

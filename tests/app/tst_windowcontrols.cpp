@@ -3,6 +3,7 @@
 // Tab in reading order, the tab keys of Setup and Advanced, the wheel only in
 // the control that has focus, legible drop-down lists. Real window, offscreen.
 
+#include "CataloguesBesideProgram.h"
 #include "AppSettings.h"
 #include "DeviceParameters.h"
 #include "SerialProcessThread.h"
@@ -242,12 +243,8 @@ private slots:
 
 void WindowControlsTest::initTestCase()
 {
-    const QString target = QCoreApplication::applicationDirPath() + "/language";
-    QDir().mkpath(target);
-    for (const char *name : {"vrn_lang_en.qm", "vrn_lang_zh.qm"}) {
-        QFile::remove(target + "/" + name);
-        QVERIFY(QFile::copy(QString(VRN_BINARY_DIR) + "/language/" + name, target + "/" + name));
-    }
+    // The translations, where the program looks for them: beside the executable.
+    QVERIFY(CataloguesBesideProgram::install());
     DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
 }
 
@@ -260,7 +257,7 @@ void WindowControlsTest::cleanup()
 
 void WindowControlsTest::cleanupTestCase()
 {
-    QDir(QCoreApplication::applicationDirPath() + "/language").removeRecursively();
+    CataloguesBesideProgram::remove();
 }
 
 void WindowControlsTest::valuesFitTheirBoxes_data()
@@ -691,6 +688,21 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
         if (!reached.contains(QLatin1String(name)))
             faults << QStringLiteral("%1 is never reached by Tab").arg(QLatin1String(name));
     QCOMPARE(asked, 0);
+    // Space or Enter chooses a picture; the unit gets it.
+    QList<QPushButton *> unchosen;
+    for (const char *name : {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton"})
+        if (auto *mount = window->findChild<QPushButton *>(name); !mount->isChecked())
+            unchosen << mount;
+    QVERIFY(unchosen.size() >= 2);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QPushButton *mount = unchosen.takeFirst();
+        reveal(*window, mount);
+        mount->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(mount, key);
+        QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " + QKeySequence(key).toString()));
+        QVERIFY(recordNow() != record);
+        deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+    }
     QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults in %2 key presses:\n").arg(faults.size()).arg(pressed) + faults.mid(0, 80).join('\n')));
     QVERIFY(pressed > 300);
 }
