@@ -9,6 +9,7 @@
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
+#include "SimulatedUnit.h"
 #include "Traces.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -731,6 +732,7 @@ void AppTest::quietUnlessAsked()
     mainWidget window;
     SerialProcessThread *link = window.serialLink();
     link->tickTimer()->stop();
+    window.simulatedPort().unit().setLatencyMs(0); // answers within the tick
     window.toolBarWidget()->portComboBox->setCurrentText(SimulatedPortProvider::name());
     link->serialConnect();
     const auto tick = [link](int ticks) {
