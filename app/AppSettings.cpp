@@ -1,6 +1,7 @@
 #include "AppSettings.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace AppSettings {
@@ -39,6 +40,14 @@ bool writeTo(QSettings &&settings, const QString &key, const QVariant &value)
     return settings.status() == QSettings::NoError;
 }
 
+// A program installed under /usr belongs to the system's package manager:
+// its folder is never written, even by root, whose choice then goes to
+// root's own settings like anyone else's.
+bool inSystemFolder()
+{
+    return QFileInfo(programFilePath()).absolutePath().startsWith(QLatin1String("/usr/"));
+}
+
 } // namespace
 
 QString programFilePath()
@@ -63,7 +72,7 @@ QVariant value(const QString &key, const QVariant &fallback)
 
 bool setValue(const QString &key, const QVariant &value)
 {
-    if (writeTo(programSettings(), key, value)) {
+    if (!inSystemFolder() && writeTo(programSettings(), key, value)) {
         // The pilot's own file would hide the new choice: it no longer holds one.
         QSettings user = userSettings();
         if (user.contains(key)) {

@@ -1,9 +1,9 @@
 #include "LanguageSettings.h"
 
 #include "AppSettings.h"
+#include "Traces.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -89,7 +89,7 @@ void installTranslator(quint8 language)
     // A missing file leaves the English texts; the trace tells which file an
     // installed program really took.
     if (!file.isEmpty() && translator->load(file))
-        qDebug().noquote() << "LanguageSettings: loaded" << file;
+        qCDebug(vrnApp).noquote() << "LanguageSettings: loaded" << file;
     QCoreApplication::installTranslator(translator);
     installQtTranslations(language);
 }
@@ -103,14 +103,25 @@ void removeTranslator()
     QLocale::setDefault(startLocale());
 }
 
-void showRestartNotice(const QString &title, const QString &text)
+QString translate(quint8 language, const char *context, const char *source)
 {
+    QTranslator catalogue;
+    const QString file = translationFilePath(language);
+    if (file.isEmpty() || !catalogue.load(file))
+        return QString::fromUtf8(source);
+    const QString text = catalogue.translate(context, source);
+    return text.isEmpty() ? QString::fromUtf8(source) : text;
+}
+
+void showRestartNotice(QWidget *parent, const QString &title, const QString &text)
+{
+    // Parented, so that it opens over the window it is about.
+    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     if (noticeHandler()) {
-        noticeHandler()(title, text);
+        noticeHandler()(box);
         return;
     }
-    QMessageBox box(QMessageBox::Information, title, text, QMessageBox::NoButton, nullptr,
-                    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint);
     box.exec();
 }
 

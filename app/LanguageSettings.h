@@ -4,6 +4,9 @@
 
 #include <functional>
 
+class QMessageBox;
+class QWidget;
+
 // The language choice: kept by AppSettings, read once at start-up, written
 // from the language menu, effective at the next start.
 namespace LanguageSettings {
@@ -27,11 +30,15 @@ QString translationFilePath(quint8 language);
 void installTranslator(quint8 language);
 void removeTranslator();
 
+// `source` of `context` as the catalogue of `language` gives it (the source
+// itself when there is none), whatever language the window shows.
+QString translate(quint8 language, const char *context, const char *source);
+
 // The notice after a choice ("please restart", or that it could not be
-// stored). Tests answer it through the handler instead of
+// stored), over `parent`. Tests answer it through the handler instead of
 // waiting for a person; by default a modal message box is shown.
-using NoticeHandler = std::function<void(const QString &title, const QString &text)>;
-void showRestartNotice(const QString &title, const QString &text);
+using NoticeHandler = std::function<void(QMessageBox &box)>;
+void showRestartNotice(QWidget *parent, const QString &title, const QString &text);
 void setRestartNoticeHandler(NoticeHandler handler);
 
 // The skin picked last, kept in the same settings as the language; empty when

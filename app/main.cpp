@@ -1,5 +1,7 @@
+#include "DialogStyle.h"
 #include "LanguageSettings.h"
 #include "SheetCommand.h"
+#include "Traces.h"
 #include "mainWidget.h"
 
 #include <QApplication>
@@ -39,10 +41,17 @@ struct SheetRequest
     quint8 language;
 };
 
+// What the command line asks of a run that opens the window or makes a sheet.
+struct CommandLine
+{
+    std::optional<SheetRequest> sheet;
+    bool verbose = false;
+};
+
 // --help, --version and --setup-sheet answer on a terminal without a
 // display, so they are handled before the window system is reached. Ends
 // the process for the first two and for anything it does not know.
-std::optional<SheetRequest> handleCommandLine(int argc, char *argv[])
+CommandLine handleCommandLine(int argc, char *argv[])
 {
     QCoreApplication core(argc, argv);
     setNames();
@@ -65,6 +74,9 @@ std::optional<SheetRequest> handleCommandLine(int argc, char *argv[])
     const QCommandLineOption language(
         "language", "The setup sheet's language: en (the default) or zh.", "en|zh", "en");
     parser.addOption(help);
+    const QCommandLineOption verbose(
+        "verbose", "Writes the program's traces (frames, commands, start-up) to the terminal.");
+    parser.addOption(verbose);
     parser.addVersionOption();
     parser.addOptions({sheet, output, language});
     parser.process(core);
@@ -84,15 +96,17 @@ std::optional<SheetRequest> handleCommandLine(int argc, char *argv[])
                                 << Qt::endl;
             ::exit(2);
         }
-        return std::nullopt;
+        return CommandLine{std::nullopt, parser.isSet(verbose)};
     }
     if (!parser.isSet(output)) {
         QTextStream(stderr) << "vrn-assistant: --setup-sheet needs -o file.pdf" << Qt::endl;
         ::exit(2);
     }
-    return SheetRequest{parser.value(sheet), parser.value(output),
-                        languageName == QLatin1String("zh") ? LanguageSettings::Chinese
-                                                            : LanguageSettings::English};
+    return CommandLine{SheetRequest{parser.value(sheet), parser.value(output),
+                                    languageName == QLatin1String("zh")
+                                        ? LanguageSettings::Chinese
+                                        : LanguageSettings::English},
+                       parser.isSet(verbose)};
 }
 
 // The sheet needs fonts, not a screen: the offscreen platform has both
@@ -114,14 +128,17 @@ int makeSheet(int argc, char *argv[], const SheetRequest &request)
 
 int main(int argc, char *argv[])
 {
-    if (const std::optional<SheetRequest> sheet = handleCommandLine(argc, argv))
-        return makeSheet(argc, argv, *sheet);
+    const CommandLine commandLine = handleCommandLine(argc, argv);
+    if (commandLine.verbose)
+        Traces::enableAll();
+    if (commandLine.sheet)
+        return makeSheet(argc, argv, *commandLine.sheet);
 
     // The pictures are compiled into vrn_images; qt_add_resources in its
     // target form links their registration into this executable.
     QApplication app(argc, argv);
 
-    QApplication::setPalette(mainWidget::applicationPalette());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
 
     QApplication::setWindowIcon(windowIcon());
     setNames();

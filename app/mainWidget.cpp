@@ -12,11 +12,11 @@
 #include "statusWidget.h"
 #include "titleWidget.h"
 #include "toolWidget.h"
+#include "Traces.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDebug>
 #include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
@@ -25,10 +25,17 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+namespace {
+
+// The folder of the last .conf file loaded or saved.
+const char *const folderKey = "System/folder";
+
+} // namespace
+
 mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 {
     // 2. Where the settings file and the translations are looked for.
-    qDebug().noquote() << QCoreApplication::applicationDirPath();
+    qCDebug(vrnApp).noquote() << QCoreApplication::applicationDirPath();
 
     // 3. The language chosen at the last run: everything built from here on
     //    shows translated texts.
@@ -42,7 +49,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     setFixedSize(fixedWidth, fixedHeight);
 
     // 6.
-    qDebug() << "mainWidget::mainWidget()-setCodecForTr";
+    qCDebug(vrnApp) << "mainWidget::mainWidget()-setCodecForTr";
 
     // 7. We draw our own caption and frame.
     setWindowFlags(Qt::FramelessWindowHint);
@@ -58,6 +65,9 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // 10.
     toolBar = new toolWidget;
     toolBar->setFocus(Qt::OtherFocusReason);
+    toolBar->setLastFolder(AppSettings::value(folderKey).toString());
+    connect(toolBar, &toolWidget::folderChosen, this,
+            [](const QString &folder) { AppSettings::setValue(folderKey, folder); });
 
     // 11.
     statusBar = new statusWidget;
@@ -69,13 +79,13 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     link = new SerialProcessThread(toolBar, statusBar, simulated.get());
 
     // 13.
-    qDebug() << "mainWidget::mainWidget()-SerialProcessThread";
+    qCDebug(vrnApp) << "mainWidget::mainWidget()-SerialProcessThread";
 
     // 14. The page navigator, which creates the four pages and hands them the link.
     auto *navigator = new contentWidget(this, link);
 
     // 15.
-    qDebug() << "mainWidget::mainWidget()-contentWidget";
+    qCDebug(vrnApp) << "mainWidget::mainWidget()-contentWidget";
 
     // 16. Bars and navigator top to bottom, without gaps; the navigator takes
     //     the 470 pixels between the tool bar and the status bar.
@@ -129,7 +139,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     //     there is no thread of its own to start.
 
     // 19.
-    qDebug() << "mainWidget::mainWidget()-serialThread->start";
+    qCDebug(vrnApp) << "mainWidget::mainWidget()-serialThread->start";
 
     // Keyboard, wheel and drop-down behaviour of every control, now that the
     // pages exist.
@@ -285,28 +295,34 @@ void mainWidget::setPicName(const QString &picturePath)
 
 void mainWidget::langChangeToEn()
 {
-    storeLanguageChoice("0", tr("<font color = 'black'>Please restart the application!</font>"));
-    qDebug() << "mainWidget::change to EN";
+    storeLanguageChoice(LanguageSettings::English);
 }
 
 void mainWidget::langChangeToZh()
 {
-    // Said in the language chosen, title included, in the same colour as the
-    // English notice.
-    storeLanguageChoice("1", QStringLiteral("<font color = 'black'>请重启应用程序！</font>"),
-                        QStringLiteral("提示"));
-    qDebug() << "mainWidget::change to ZH";
+    storeLanguageChoice(LanguageSettings::Chinese);
 }
 
-void mainWidget::storeLanguageChoice(const QString &value, const QString &restartNotice,
-                                     const QString &title)
+// The notice is said in the language the window shows and in the one chosen,
+// so that a pilot who picked the wrong one by mistake still reads it.
+void mainWidget::storeLanguageChoice(quint8 chosen)
 {
     // A restart would bring back the old language: say so instead.
-    if (!LanguageSettings::storeLanguage(value)) {
+    if (!LanguageSettings::storeLanguage(QString::number(chosen))) {
         LanguageSettings::showRestartNotice(
-            tr("Info"), tr("The language could not be saved: neither %1 nor %2 can be written.")
-                            .arg(AppSettings::userFilePath(), AppSettings::programFilePath()));
+            this, tr("Info"),
+            tr("The language could not be saved: neither %1 nor %2 can be written.")
+                .arg(AppSettings::userFilePath(), AppSettings::programFilePath()));
         return;
     }
-    LanguageSettings::showRestartNotice(title.isEmpty() ? tr("Info") : title, restartNotice);
+    const auto inBoth = [chosen](const char *source) {
+        const QString shown = tr(source);
+        const QString next = LanguageSettings::translate(chosen, "mainWidget", source);
+        return next == shown ? QStringList{shown} : QStringList{shown, next};
+    };
+    const QStringList title = inBoth(QT_TRANSLATE_NOOP("mainWidget", "Info"));
+    const QStringList text =
+        inBoth(QT_TRANSLATE_NOOP("mainWidget", "Please restart the application!"));
+    LanguageSettings::showRestartNotice(this, title.join(QLatin1String(" / ")),
+                                        text.join(QLatin1Char('\n')));
 }

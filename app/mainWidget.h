@@ -78,6 +78,5 @@ private:
 
     titleWidget *createTitleBar();
     void keepHistory(UnitHistory::Kind kind);
-    void storeLanguageChoice(const QString &value, const QString &restartNotice,
-                             const QString &title = QString());
+    void storeLanguageChoice(quint8 chosen);
 };

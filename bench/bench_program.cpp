@@ -5,12 +5,14 @@
 // with the link's real 20 ms timer.
 //
 //   QT_QPA_PLATFORM=offscreen build/bench_program [seconds per CPU sample] 2>/dev/null
-// The link's per-frame traces stay on, as in the program.
+// The traces are off, as in the program started without --verbose;
+// QT_LOGGING_RULES="vrn.*.debug=true" measures them on.
 #include "ConfigureSettingPage.h"
 #include "PaintCounter.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
+#include "DialogStyle.h"
 #include "mainWidget.h"
 
 #include <QStandardPaths>
@@ -129,7 +131,7 @@ double cpuPercentOver(int seconds)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setPalette(mainWidget::applicationPalette());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
     // Downloads here must not fill the pilot's own history folder.
     QStandardPaths::setTestModeEnabled(true);
     const int sampleSeconds = argc > 1 ? qMax(1, atoi(argv[1])) : 10;

@@ -1529,16 +1529,16 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>Info</translation>
     </message>
     <message>
-        <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
-        <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
-    </message>
-    <message>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
     </message>
     <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
         <translation>The unit&apos;s history cannot be kept in %1</translation>
+    </message>
+    <message>
+        <source>Please restart the application!</source>
+        <translation>Please restart the application!</translation>
     </message>
 </context>
 <context>
@@ -1647,10 +1647,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Disconnect</source>
         <translation>Disconnect</translation>
-    </message>
-    <message>
-        <source>ConfigFile(*.conf)</source>
-        <translation>ConfigFile(*.conf)</translation>
     </message>
     <message>
         <source>Open Config File</source>
@@ -1783,6 +1779,10 @@ Replace it?</translation>
     <message>
         <source>Replace</source>
         <translation>Replace</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.conf)</source>
+        <translation>Configuration files (*.conf)</translation>
     </message>
 </context>
 <context>

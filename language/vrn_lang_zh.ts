@@ -15,7 +15,7 @@
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</source>
-        <translation>校准会让陀螺仪学习发动机的转速信号：下次动力升到全油门时，陀螺仪把当时的旋翼转速作为定速要保持的转速。运转时请按住直升机，远离旋翼。
+        <translation>校准会让陀螺仪学习动力的转速信号：下次动力升到全油门时，陀螺仪把当时的旋翼转速作为定速要保持的转速。运转时请按住直升机，远离旋翼。
 
 现在校准定速吗？</translation>
     </message>
@@ -152,11 +152,11 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Rate gain of the tail. Raising it holds the tail more firmly against torque changes; if the tail wags quickly, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的角速度增益。调高后尾舵更能抵抗扭矩变化；若尾巴快速摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的角速度增益。调高后尾舵更能抵抗扭矩变化；若出现快速摆尾，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Heading-hold gain of the tail. Raising it keeps the tail on its heading through collective changes and in forward flight; if the tail swings slowly back and forth, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的锁尾增益。调高后在螺距变化和前飞时尾巴更能保持航向；若尾巴缓慢来回摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;尾舵的锁尾增益。调高后在螺距变化和前飞时尾巴更能保持航向；若出现缓慢摆尾，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the tail. Raising it brakes the tail more firmly at the end of a pirouette; if the tail bounces at the stop or the tail servo buzzes, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -168,7 +168,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a left pirouette builds up. Raising it makes the tail start harder; if the start of a left turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋起动的快慢。调高后尾巴起动更猛；若左转起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋起动的快慢。调高后尾巴起动更猛；若左自旋起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Left Dec.</source>
@@ -176,7 +176,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a left pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a left stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若左转停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;左自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若左自旋停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Right Acc.</source>
@@ -184,7 +184,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How quickly a right pirouette builds up. Raising it makes the tail start harder; if the start of a right turn jerks, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋起动的快慢。调高后尾巴起动更猛；若右转起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋起动的快慢。调高后尾巴起动更猛；若右自旋起始有顿挫，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Right Dec.</source>
@@ -192,7 +192,7 @@ Calibrate the governor now?</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;How hard the tail stops after a right pirouette. Raising it stops the tail sooner and more crisply; if the tail bounces back after a right stop, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若右转停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;右自旋后尾巴停止的力度。调高后尾巴停得更快更干脆；若右自旋停止后尾巴回弹，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Tail Compensation</source>
@@ -216,7 +216,7 @@ Tail Comp.</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Tail pitch added with collective input, to meet the torque change before the gyro sees it (negative values work in the other direction). Raising it holds the tail better on collective punches; if the tail kicks the other way on collective punches, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随螺距加入的尾桨螺距，在陀螺感知之前抵消扭矩变化（负值作用方向相反）。调高后猛推螺距时尾巴更稳；若猛推螺距时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;随螺距加入的尾桨螺距，在陀螺仪感知之前抵消扭矩变化（负值作用方向相反）。调高后猛推螺距时尾巴更稳；若猛推螺距时尾巴向相反方向甩，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>RC.DB.</source>
@@ -244,15 +244,15 @@ Tail Comp.</source>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Proportional gain of the governor. Raising it answers load changes faster; if the head speed surges or the motor sound pulses, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的比例增益。调高后对负载变化响应更快；若主旋翼转速忽高忽低或电机声音起伏，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速的比例增益。调高后对负载变化响应更快；若主旋翼转速忽高忽低或动力声音起伏，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Integral gain of the governor. Raising it brings the head speed back to the set value more exactly under steady load; if the head speed overshoots and swings slowly after a load change, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的积分增益。调高后在持续负载下转速更准确地回到设定值；若负载变化后转速过冲并缓慢摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速的积分增益。调高后在持续负载下转速更准确地回到设定值；若负载变化后转速过冲并缓慢摆动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;Damping of the governor. Raising it damps overshoot after sudden load changes; if the throttle turns nervous or jittery, lower it.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速器的阻尼。调高后可抑制突然负载变化后的过冲；若油门发抖、抽动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#006400;&quot;&gt;定速的阻尼。调高后可抑制突然负载变化后的过冲；若油门发抖、抽动，请调低。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>RPM. Compensation</source>
@@ -868,7 +868,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Differing</source>
-        <translation>不同参数</translation>
+        <translation>不同项数</translation>
     </message>
     <message>
         <source>unreadable</source>
@@ -880,7 +880,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>%1 entries in %2</source>
-        <translation>%2 中共 %1 条记录</translation>
+        <translation>%2：共 %1 条记录</translation>
     </message>
     <message>
         <source>Setup sheet…</source>
@@ -1328,7 +1328,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</source>
-        <translation>无法打开 %1：权限不足。请将当前用户加入拥有该设备的用户组（通常为 &quot;dialout&quot;），然后重新登录</translation>
+        <translation>无法打开 %1：权限不足。请将当前用户加入拥有该设备的用户组（通常为“dialout”），然后重新登录</translation>
     </message>
     <message>
         <source>Cannot open %1: %2</source>
@@ -1518,7 +1518,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Values prepared without the unit</source>
-        <translation>未连接陀螺仪时准备的参数</translation>
+        <translation>离线准备的参数</translation>
     </message>
     <message>
         <source>English</source>
@@ -1529,16 +1529,16 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>提示</translation>
     </message>
     <message>
-        <source>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</source>
-        <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序！&lt;/font&gt;</translation>
-    </message>
-    <message>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>无法保存语言设置：%1 和 %2 都无法写入。</translation>
     </message>
     <message>
         <source>The unit&apos;s history cannot be kept in %1</source>
         <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
+    </message>
+    <message>
+        <source>Please restart the application!</source>
+        <translation>请重启应用程序！</translation>
     </message>
 </context>
 <context>
@@ -1649,10 +1649,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>断开</translation>
     </message>
     <message>
-        <source>ConfigFile(*.conf)</source>
-        <translation>配置文件(*.conf)</translation>
-    </message>
-    <message>
         <source>Open Config File</source>
         <translation>打开配置文件</translation>
     </message>
@@ -1710,7 +1706,7 @@ Write them to flash before connecting to %2?</source>
     </message>
     <message>
         <source>Leave them unsaved</source>
-        <translation>不保存</translation>
+        <translation>不写入闪存</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1718,7 +1714,7 @@ Write them to flash before connecting to %2?</source>
     </message>
     <message>
         <source>%1 is not present: nothing was written to flash</source>
-        <translation>找不到 %1：没有写入闪存</translation>
+        <translation>找不到端口 %1：没有写入闪存</translation>
     </message>
     <message>
         <source>No unit answers: nothing was written to flash</source>
@@ -1783,6 +1779,10 @@ Replace it?</source>
     <message>
         <source>Replace</source>
         <translation>替换</translation>
+    </message>
+    <message>
+        <source>Configuration files (*.conf)</source>
+        <translation>配置文件(*.conf)</translation>
     </message>
 </context>
 <context>

@@ -2,9 +2,9 @@
 
 #include "ParameterBlocks.h"
 #include "Telemetry.h"
+#include "Traces.h"
 
 #include <QCoreApplication>
-#include <QDebug>
 
 namespace {
 
@@ -141,7 +141,7 @@ LinkFrame LinkEngine::nextFrame()
     const quint8 code = command();
     if (reread)
         lastReread = ticks;
-    qDebug().noquote() << QStringLiteral("subframe: %1").arg(id)
+    qCDebug(vrnLink).noquote() << QStringLiteral("subframe: %1").arg(id)
                        << QStringLiteral("g_subframe:%1").arg(code);
     if (code == CMD_SAVE_FLASH)
         flashSent = true;
@@ -207,7 +207,7 @@ void LinkEngine::setCommand(quint8 code)
 void LinkEngine::setSubframeHead(quint8 id)
 {
     if (const char *name = subframeName(id))
-        qDebug().noquote() << "set subframe" << name;
+        qCDebug(vrnLink).noquote() << "set subframe" << name;
     emit subframeRequested(id);
     if (isBackground(id)) {
         background = id;
@@ -244,7 +244,7 @@ void LinkEngine::startUpload()
 void LinkEngine::startOver()
 {
     setCommand(CMD_CUT_MOTOR);
-    qDebug() << "setCommand(CMD_CUT_MOTOR)";
+    qCDebug(vrnLink) << "setCommand(CMD_CUT_MOTOR)";
     setSubframeHead(DLU_DOWN_SFID_PARAM_1);
 }
 
@@ -334,7 +334,7 @@ void LinkEngine::handleReply(const LinkFrame &reply)
     silence = 0;
     quietTicks = 0;
     lossHandled = false;
-    qDebug().noquote() << QStringLiteral("rev 4 %1").arg(reply.command());
+    qCDebug(vrnLink).noquote() << QStringLiteral("rev 4 %1").arg(reply.command());
     model = reply.model();
     version = reply.version();
     if (identified)
@@ -591,7 +591,7 @@ void LinkEngine::rereadStep(int received, const quint8 *payload)
         rereadBlock = next ? next : ParameterBlocks::Blocks.front();
         return;
     }
-    qDebug() << "unit changed behind the link, block" << received;
+    qCDebug(vrnLink) << "unit changed behind the link, block" << received;
     resyncWithUnit();
 }
 

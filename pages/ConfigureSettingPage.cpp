@@ -13,9 +13,9 @@
 #include "ValueRanges.h"
 #include "Question.h"
 #include "ui_ConfigureSettingPage.h"
+#include "Traces.h"
 
 #include <QComboBox>
-#include <QDebug>
 #include <QSignalBlocker>
 #include <QIntValidator>
 #include <QLocale>
@@ -317,7 +317,7 @@ void ConfigureSettingPage::applyStyles()
     for (QLabel *label : {ui->label_41, ui->label_43, ui->label_42, ui->label_26, ui->label_27,
                           ui->label_28, ui->label_31, ui->label_30, ui->label_29, ui->label_34,
                           ui->label_33, ui->label_32, ui->label_37, ui->label_36, ui->label_35,
-                          ui->labelAuxChannelLeft, ui->label_39, ui->labelAuxChannelRight})
+                          ui->labelAuxChannelLeft, ui->labelAuxChannelRight})
         label->setStyleSheet(QLatin1String(ScaleStyle));
     for (QLabel *label : {ui->label, ui->label_2, ui->label_53, ui->label_38})
         label->setStyleSheet(QLatin1String(NoteStyle));
@@ -498,7 +498,7 @@ void ConfigureSettingPage::store(qint8 &field, int value)
 // A checked box means reversed (-1); the trace is written even during a refresh.
 void ConfigureSettingPage::storeDirection(qint8 &field, const char *trace, bool reversed)
 {
-    qDebug().noquote() << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
+    qCDebug(vrnPages).noquote() << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
     store(field, reversed ? -1 : 1);
 }
 
@@ -948,22 +948,22 @@ void ConfigureSettingPage::setCurrentTab(int index)
 
 void ConfigureSettingPage::tabIndexChanged(int index)
 {
-    qDebug().noquote() << QStringLiteral("%1").arg(index);
+    qCDebug(vrnPages).noquote() << QStringLiteral("%1").arg(index);
     if (index == MonitorTab) {
         link->setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
-        qDebug() << "DLU_UP_SFID_TELEMETRY_1";
+        qCDebug(vrnPages) << "DLU_UP_SFID_TELEMETRY_1";
         link->setCommand(CMD_RUN_PID);
-        qDebug() << "setCommand(CMD_RUN_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_RUN_PID)";
         return;
     }
     link->setSubframeHead(DLU_SFID_IDLE);
-    qDebug() << "set subframe 0";
+    qCDebug(vrnPages) << "set subframe 0";
     if (index == TrimTab) {
         link->setCommand(CMD_CUT_PID);
-        qDebug() << "setCommand(CMD_CUT_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_CUT_PID)";
     } else {
         link->setCommand(CMD_RUN_PID);
-        qDebug() << "setCommand(CMD_RUN_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_RUN_PID)";
     }
 }
 
@@ -1060,13 +1060,13 @@ void ConfigureSettingPage::applyTabToLink()
     const int tab = ui->tabWidget->currentIndex();
     if (tab == MonitorTab) {
         link->setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
-        qDebug() << "setSubframeHead(DLU_UP_SFID_TELEMETRY_1)";
+        qCDebug(vrnPages) << "setSubframeHead(DLU_UP_SFID_TELEMETRY_1)";
     }
     if (tab == TrimTab && !isHidden()) {
         link->setCommand(CMD_CUT_PID);
-        qDebug() << "setCommand(CMD_CUT_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_CUT_PID)";
     } else {
         link->setCommand(CMD_RUN_PID);
-        qDebug() << "setCommand(CMD_RUN_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_RUN_PID)";
     }
 }

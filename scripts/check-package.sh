@@ -61,10 +61,14 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$XDG_CONFIG_HOME/Morvane"
 printf '[System]\nlang=1\n' > "$XDG_CONFIG_HOME/Morvane/VRN Assistant.conf"
 set +e
-QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 QT_LOGGING_RULES="default.debug=true" \
+QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 QT_LOGGING_RULES="default.debug=true;vrn.app.debug=true" \
     timeout 5 vrn-assistant > "$work/run.log" 2>&1
 status=$?
+# As started from the menu: no traces at all.
+QT_QPA_PLATFORM=offscreen timeout 3 vrn-assistant > "$work/quiet.log" 2>&1
 set -e
+if [ -s "$work/quiet.log" ]; then fail "writes traces unasked:"; head -5 "$work/quiet.log"; else
+    pass "quiet unless asked"; fi
 [ "$status" -eq 124 ] || fail "vrn-assistant ended by itself within 5 s (status $status)"
 if grep -q "LanguageSettings: loaded /usr/lib/vrn-assistant/language/vrn_lang_zh.qm" "$work/run.log"; then
     pass "loaded the Chinese catalogue"
@@ -72,6 +76,13 @@ else
     fail "did not load the Chinese catalogue"; tail -20 "$work/run.log"
 fi
 [ ! -e /usr/lib/vrn-assistant/sys.ini ] || fail "the program wrote into /usr"
+
+# The README the package installs shows no picture it does not carry.
+doc=/usr/share/doc/vrn-assistant
+missing=$(grep -o '](docs/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//' |
+          while read -r picture; do [ -e "$doc/$picture" ] || echo "$picture"; done)
+if [ -z "$missing" ]; then pass "README: every picture it shows is installed"; else
+    fail "README points to pictures not installed: $missing"; fi
 
 echo "== Every Qt plugin it loaded comes from its dependencies =="
 closure=$(apt-cache depends --recurse --installed --no-recommends --no-suggests --no-conflicts \

@@ -1,10 +1,18 @@
 #include "DialogStyle.h"
 
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+
 namespace {
 
 const char *const Sheet = R"(
 QDialog {
+    color: black;
     background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 #FFFFFF);
+}
+QDialog QLabel {
+    color: black;
 }
 QLabel#dialogHeader {
     color: white;
@@ -35,7 +43,7 @@ QHeaderView::section {
 QPushButton {
     border: 2px solid #004080;
     border-radius: 6px;
-    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #111111, stop: 1 #dadbde);
+    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #111111, stop: 1 #5a5a5a);
     min-width: 80px;
     min-height: 24px;
     padding: 0 8px;
@@ -46,14 +54,66 @@ QPushButton:focus, QPushButton:default {
 }
 QPushButton:pressed {
     border-color: #ff0000;
-    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #dadbde, stop: 1 #111111);
+    background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #5a5a5a, stop: 1 #111111);
+}
+QPushButton:disabled {
+    color: #b0b0b0;
 }
 )";
 
+// Gives each dialog the kept palette while it is polished, before it is
+// first drawn; its children inherit it.
+class DialogPalette : public QObject
+{
+public:
+    explicit DialogPalette(const QPalette &palette, QObject *parent)
+        : QObject(parent), palette(palette)
+    {
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Polish) {
+            auto *dialog = qobject_cast<QDialog *>(watched);
+            if (dialog && !dialog->testAttribute(Qt::WA_SetPalette))
+                dialog->setPalette(palette);
+        }
+        return false;
+    }
+
+private:
+    QPalette palette;
+};
+
+DialogPalette *watcher = nullptr;
+
+// Every role set explicitly: a palette that sets nothing is replaced by the
+// application's when it is given to a widget.
+QPalette everyRoleSet(const QPalette &palette)
+{
+    QPalette explicitPalette = palette;
+    for (int group = 0; group < QPalette::NColorGroups; ++group)
+        for (int role = 0; role < QPalette::NColorRoles; ++role) {
+            const auto g = QPalette::ColorGroup(group);
+            const auto r = QPalette::ColorRole(role);
+            explicitPalette.setBrush(g, r, palette.brush(g, r));
+        }
+    return explicitPalette;
+}
 
 } // namespace
 
 QString DialogStyle::sheet()
 {
     return QLatin1String(Sheet);
+}
+
+void DialogStyle::setApplicationPalette(const QPalette &mainWindowPalette)
+{
+    if (!watcher) {
+        watcher = new DialogPalette(everyRoleSet(QApplication::palette()), qApp);
+        qApp->installEventFilter(watcher);
+    }
+    QApplication::setPalette(mainWindowPalette);
 }

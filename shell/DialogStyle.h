@@ -1,11 +1,24 @@
 #pragma once
 
+#include <QPalette>
 #include <QString>
 
-// The look the window's dialogs share with its pages: the group boxes' pale
-// gradient and dark title band, the tool bar's dark buttons with white text.
-// The application palette draws plain text white for the skin, so every
-// text a dialog shows gets its colour here.
+// The look of every window the program opens beside its main window.
+//
+// The main window draws its captions white over a dark skin, through the
+// application palette's window text. A dialog drawn with that palette shows
+// white text on a light grey background: every dialog, Qt's own included
+// (questions, file dialogs), gets the desktop's palette instead.
 namespace DialogStyle {
+
+// The sheet of the program's own dialogs: the group boxes' pale gradient and
+// dark title band, dark buttons with white text (darker than the tool
+// bar's, whose light lower half leaves white text hard to read).
 QString sheet();
-}
+
+// Makes `mainWindowPalette` the application palette, keeps the palette it
+// replaces for dialogs, and from then on gives that palette to every dialog
+// as it is first shown (unless the dialog has set one of its own).
+void setApplicationPalette(const QPalette &mainWindowPalette);
+
+} // namespace DialogStyle

@@ -1,5 +1,7 @@
 #include "WindowControls.h"
 
+#include "toolButton.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSlider>
@@ -7,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,6 +49,66 @@ protected:
     }
 };
 
+void sortReadingOrder(QList<QWidget *> &widgets);
+
+// Keys on a button: Space or Enter presses it; arrows and page keys never
+// walk out of it (Qt's default walks them into the next value box, where the
+// next arrow changes a parameter). In a group of exclusive buttons (mount,
+// swash type) the arrows move the keyboard to the neighbour without choosing
+// it.
+class ButtonKeys : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto *button = static_cast<QAbstractButton *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (!key->isAutoRepeat())
+                button->click();
+            return true;
+        case Qt::Key_Up:
+        case Qt::Key_Left:
+            moveWithinGroup(button, -1);
+            return true;
+        case Qt::Key_Down:
+        case Qt::Key_Right:
+            moveWithinGroup(button, 1);
+            return true;
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static void moveWithinGroup(QAbstractButton *button, int step)
+    {
+        if (!button->autoExclusive() || !button->parentWidget())
+            return;
+        QList<QWidget *> group;
+        for (QAbstractButton *b :
+             button->parentWidget()->findChildren<QAbstractButton *>(Qt::FindDirectChildrenOnly))
+            if (b->autoExclusive() && b->isVisible() && b->isEnabled())
+                group << b;
+        sortReadingOrder(group);
+        const qsizetype next = group.indexOf(button) + step;
+        if (next >= 0 && next < group.size())
+            group[next]->setFocus(step > 0 ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    }
+};
+
 bool isValueControl(const QWidget *w)
 {
     return qobject_cast<const QAbstractSpinBox *>(w) || qobject_cast<const QAbstractSlider *>(w) ||
@@ -57,6 +120,7 @@ bool isValueControl(const QWidget *w)
 bool isControl(const QWidget *w)
 {
     const bool kind = isValueControl(w) || qobject_cast<const QAbstractButton *>(w) ||
+                      qobject_cast<const toolButton *>(w) ||
                       qobject_cast<const QAbstractItemView *>(w) ||
                       qobject_cast<const QTabBar *>(w) ||
                       (qobject_cast<const QLineEdit *>(w) &&
@@ -223,6 +287,14 @@ QList<QWidget *> readingOrder(QWidget *root)
 
 void prepare(QWidget *window)
 {
+    // A tab widget hands its focus to its tab bar, and as a stop of its own
+    // it would take Tab from the last control of a tab back to the bar: the
+    // bar alone is the stop.
+    for (QTabWidget *tabs : window->findChildren<QTabWidget *>()) {
+        tabs->setFocusProxy(nullptr);
+        tabs->setFocusPolicy(Qt::NoFocus);
+        tabs->tabBar()->setFocusPolicy(Qt::TabFocus);
+    }
     activateLayouts(window);
     const QList<QWidget *> controls = readingOrder(window);
     for (int i = 1; i < controls.size(); ++i)
@@ -234,7 +306,10 @@ void prepare(QWidget *window)
             edit->setFocusPolicy(Qt::NoFocus);
 
     auto *guard = new WheelGuard(window);
+    auto *buttonKeys = new ButtonKeys(window);
     for (QWidget *control : controls) {
+        if (qobject_cast<QAbstractButton *>(control))
+            control->installEventFilter(buttonKeys);
         if (isValueControl(control)) {
             control->setFocusPolicy(Qt::StrongFocus);
             control->installEventFilter(guard);

@@ -9,7 +9,11 @@ class QWidget;
 // How the window's controls behave for a pilot at the keyboard and the mouse
 // wheel, applied once to the whole window after the pages are built:
 // - every control that takes focus shows an orange mark while it has it;
-// - Tab walks each page top to bottom, left to right, group by group;
+// - Tab walks the tool bar, the port list, Connect, the navigator, then the
+//   page and tab shown top to bottom, left to right, group by group;
+// - Space or Enter presses the button with focus; arrows and page keys on a
+//   button never move focus out of its group nor change anything (in a
+//   group of exclusive buttons they move focus to the neighbour);
 // - the mouse wheel changes a value only in the control that has focus, so
 //   scrolling over a page never changes (and uploads) a parameter;
 // - Ctrl+Tab / Ctrl+Shift+Tab and Ctrl+PageDown / Ctrl+PageUp switch the tabs

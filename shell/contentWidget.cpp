@@ -6,8 +6,8 @@
 #include "SerialProcessThread.h"
 #include "ValueRanges.h"
 #include "updatesettingpage.h"
+#include "Traces.h"
 
-#include <QDebug>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QStackedWidget>
@@ -26,7 +26,7 @@ contentWidget::contentWidget(QWidget *parent, SerialProcessThread *link) : QWidg
     setAutoFillBackground(true);
 
     this->link = link;
-    qDebug() << "ContentWidget::ContentWidget()-pThread";
+    qCDebug(vrnPages) << "ContentWidget::ContentWidget()-pThread";
 
     basicPage = new MainSettingPage(this, link);
     setupPage = new ConfigureSettingPage(this, link);
@@ -45,7 +45,7 @@ contentWidget::contentWidget(QWidget *parent, SerialProcessThread *link) : QWidg
     pageStack->addWidget(setupPage);
     pageStack->addWidget(advancedPage);
     pageStack->addWidget(upgradePage);
-    qDebug() << "ContentWidget::ContentWidget()-addWdiget";
+    qCDebug(vrnPages) << "ContentWidget::ContentWidget()-addWdiget";
 
     buildPageList();
     pageList->setCurrentRow(0);
@@ -94,7 +94,7 @@ void contentWidget::changePage(QListWidgetItem *current, QListWidgetItem *previo
     // unit's control loops, whatever tab the Setup page was showing.
     if (row != SetupRow) {
         link->setCommand(CMD_RUN_PID);
-        qDebug() << "setCommand(CMD_RUN_PID)";
+        qCDebug(vrnPages) << "setCommand(CMD_RUN_PID)";
     }
 }
 
@@ -129,7 +129,7 @@ void contentWidget::configurationLoaded()
 void contentWidget::flashWriting()
 {
     link->setCommand(CMD_SAVE_FLASH);
-    qDebug() << "setCommand(CMD_SAVE_FLASH)";
+    qCDebug(vrnPages) << "setCommand(CMD_SAVE_FLASH)";
 }
 
 void contentWidget::setEditingAllowed(bool allowed)

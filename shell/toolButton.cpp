@@ -1,7 +1,9 @@
 #include "toolButton.h"
 
 #include "Picture.h"
+#include "WindowControls.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
@@ -34,6 +36,8 @@ toolButton::toolButton(const QString &picturePath, const QString &caption, QWidg
     setBackgroundAlpha(0);
     setAutoFillBackground(true);
     setFixedHeight(80);
+    // A Tab stop like any button; the mouse leaves the keyboard where it is.
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void toolButton::setBackgroundAlpha(int alpha)
@@ -57,8 +61,41 @@ QBitmap toolButton::shapeMask(const QSize &size)
 
 void toolButton::paintEvent(QPaintEvent *)
 {
-    // The hover wash comes from the automatic fill; only the corners are ours.
+    // The hover wash comes from the automatic fill; only the corners and the
+    // focus mark are ours.
     setMask(shapeMask(size()));
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(WindowControls::FocusColour), 2));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 5, 5, Qt::AbsoluteSize);
+}
+
+void toolButton::focusInEvent(QFocusEvent *event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void toolButton::focusOutEvent(QFocusEvent *event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+void toolButton::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit myToolClicked();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
 }
 
 void toolButton::enterEvent(QEnterEvent *)

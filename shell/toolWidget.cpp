@@ -16,12 +16,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStandardPaths>
 
 namespace {
 
@@ -322,8 +324,8 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
 {
     QFileDialog dialog(this, QString(), QString(), QString());
     dialog.setWindowTitle(title);
-    dialog.setDirectory(QStringLiteral("."));
-    dialog.setNameFilter(tr("ConfigFile(*.conf)"));
+    dialog.setDirectory(startFolder(lastFolder));
+    dialog.setNameFilter(tr("Configuration files (*.conf)"));
     // Loading a name that does not exist would zero the record and upload it.
     if (mustExist)
         dialog.setFileMode(QFileDialog::ExistingFile);
@@ -334,11 +336,26 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
+    std::optional<QString> chosen;
     if (fileDialogHook())
-        return fileDialogHook()(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+        chosen = fileDialogHook()(dialog);
+    else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        chosen = dialog.selectedFiles().constFirst();
+    if (chosen) {
+        lastFolder = QFileInfo(*chosen).absolutePath();
+        emit folderChosen(lastFolder);
+    }
+    return chosen;
+}
+
+QString toolWidget::startFolder(const QString &last)
+{
+    for (const QString &folder :
+         {last, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)}) {
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
 }
 
 void toolWidget::loadConfigFile()

@@ -31,6 +31,10 @@ public:
     // a cancelled dialog. An empty hook restores the real dialog.
     using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
     static void setFileDialogHook(FileDialogHook hook);
+    // Where the load and save dialogs open: the folder used last (`last`),
+    // else the pilot's Documents folder, else the home folder.
+    static QString startFolder(const QString &last);
+    void setLastFolder(const QString &folder) { lastFolder = folder; }
 
     // What the pages allow in each field; a loaded file is held to it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
@@ -63,6 +67,9 @@ signals:
     void messageText(const QString &text);
     // The window may close now: its changes are written to flash.
     void closeConfirmed();
+    // A file was chosen in `folder`: the next dialog opens there, also after
+    // a restart.
+    void folderChosen(const QString &folder);
 
 public slots:
     void connectPort();
@@ -85,6 +92,7 @@ public:
 private:
     bool connected = false;
     QString connectedPort; // the port of the last connection
+    QString lastFolder;    // where the last file was chosen
     ValueRanges ranges;
     LinkEngine *engine = nullptr;
     // Done once the unit acknowledges the write to flash.

@@ -3,24 +3,35 @@
 // application directory), and is removed before and after every test.
 
 #include "AppSettings.h"
+#include "CataloguesBesideProgram.h"
 #include "PaintCounter.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
+#include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
+#include "SimulatedUnit.h"
+#include "Traces.h"
 #include "mainWidget.h"
+#include "toolWidget.h"
 #include "skinWidget.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLoggingCategory>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QSerialPort>
 #include <QSettings>
@@ -160,6 +171,7 @@ private slots:
     void skinKeptBetweenRuns();
     void qtTextsFollowTheLanguage_data();
     void qtTextsFollowTheLanguage();
+    void quietUnlessAsked();
 };
 
 void AppTest::initTestCase()
@@ -167,14 +179,13 @@ void AppTest::initTestCase()
     // Windows built here keep the unit's history in a test folder.
     QStandardPaths::setTestModeEnabled(true);
     // The translations, where the program looks for them: beside the executable.
-    const QString target = QCoreApplication::applicationDirPath() + "/language";
-    QDir().mkpath(target);
-    for (const char *name : {"vrn_lang_en.qm", "vrn_lang_zh.qm"}) {
-        QFile::remove(target + "/" + name);
-        QVERIFY(QFile::copy(QString(VRN_BINARY_DIR) + "/language/" + name, target + "/" + name));
-    }
-    LanguageSettings::setRestartNoticeHandler(
-        [this](const QString &title, const QString &text) { notices << title + "|" + text; });
+    QVERIFY(CataloguesBesideProgram::install());
+    LanguageSettings::setRestartNoticeHandler([this](QMessageBox &box) {
+        notices << box.windowTitle() + "|" + box.text();
+        // Over the window it is about, not somewhere on the screen.
+        if (!box.parentWidget() || !box.parentWidget()->isWindow())
+            notices << "no window";
+    });
 }
 
 void AppTest::init()
@@ -200,7 +211,7 @@ void AppTest::cleanup()
 void AppTest::cleanupTestCase()
 {
     LanguageSettings::setRestartNoticeHandler(nullptr);
-    QDir(QCoreApplication::applicationDirPath() + "/language").removeRecursively();
+    CataloguesBesideProgram::remove();
 }
 
 void AppTest::picturesResolve_data()
@@ -501,19 +512,24 @@ void AppTest::languageMenu_data()
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("notice");
 
-    const QString english = "Info|<font color = 'black'>Please restart the application!</font>";
-    const QString chinese = QString::fromUtf8("提示|<font color = 'black'>请重启应用程序！</font>");
+    // Said in the language shown and, when it differs, in the one chosen.
+    const QString english = "Info|Please restart the application!";
+    const QString englishThenChinese =
+        QString::fromUtf8("Info / 提示|Please restart the application!\n请重启应用程序！");
+    const QString chineseThenEnglish =
+        QString::fromUtf8("提示 / Info|请重启应用程序！\nPlease restart the application!");
     const QList<bool> en = {true, false};
     const QList<bool> zh = {false, true};
     const QList<bool> none = {false, false};
 
-    QTest::addRow("no file, choose Chinese") << "none" << 1 << en << "1" << chinese;
+    QTest::addRow("no file, choose Chinese") << "none" << 1 << en << "1" << englishThenChinese;
     QTest::addRow("no file, choose English") << "none" << 0 << en << "0" << english;
     QTest::addRow("English, choose English again") << "0" << 0 << en << "0" << english;
     QTest::addRow("Chinese, choose English")
-        << "1" << 0 << zh << "0"
-        << QString::fromUtf8("提示|<font color = 'black'>请重启应用程序！</font>");
-    QTest::addRow("value 2, choose Chinese") << "2" << 1 << none << "1" << chinese;
+        << "1" << 0 << zh << "0" << chineseThenEnglish;
+    QTest::addRow("Chinese, choose Chinese again")
+        << "1" << 1 << zh << "1" << QString::fromUtf8("提示|请重启应用程序！");
+    QTest::addRow("value 2, choose Chinese") << "2" << 1 << none << "1" << englishThenChinese;
 }
 
 void AppTest::languageMenu()
@@ -562,6 +578,9 @@ void AppTest::languageKeptWhereWritable_data()
         << "0" << "1" << 1 << false << "-" << "1" << false;
     QTest::addRow("installed: pilot's file is written") << "-" << "x" << 1 << false << "1" << "x" << false;
     QTest::addRow("installed: pilot's file is read") << "1" << "x" << 0 << true << "0" << "x" << false;
+    // Root could write there; the package's folder is still left alone.
+    QTest::addRow("installed under /usr: pilot's file, even for root")
+        << "-" << "usr" << 1 << false << "1" << "-" << false;
     QTest::addRow("nothing writable: the pilot is told") << "x" << "x" << 1 << false << "x" << "x" << true;
 }
 
@@ -573,8 +592,11 @@ void AppTest::languageKeptWhereWritable()
     QFETCH(bool, startsChinese);
 
     const QString unwritable = "/proc/vrn-assistant-test";
+    const QString systemFolder = "/usr/lib/vrn-assistant-test";
     if (program == "x")
         AppSettings::setProgramFilePath(unwritable + "/sys.ini");
+    else if (program == "usr")
+        AppSettings::setProgramFilePath(systemFolder + "/sys.ini");
     else if (program != "-")
         storeRaw(program);
     if (user == "x") {
@@ -599,6 +621,9 @@ void AppTest::languageKeptWhereWritable()
     };
     QTEST(stored(AppSettings::userFilePath(), QSettings::NativeFormat), "userAfter");
     QTEST(stored(AppSettings::programFilePath(), QSettings::IniFormat), "programAfter");
+    const bool wroteSystemFolder = QFileInfo::exists(systemFolder);
+    QDir(systemFolder).removeRecursively();
+    QVERIFY2(!wroteSystemFolder, "a folder under /usr was written");
 
     QCOMPARE(notices.size(), 1);
     QFETCH(bool, told);
@@ -686,6 +711,43 @@ void AppTest::qtTextsFollowTheLanguage()
     const QImage wiring = window.findChild<QLabel *>("connectionLabel")->pixmap().toImage();
     QVERIFY(!wiring.isNull());
     QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()), chinese);
+}
+
+// Connected and exchanging frames, the program writes nothing unless its
+// traces are asked for; asked, the link traces every frame.
+void AppTest::quietUnlessAsked()
+{
+    static QStringList written;
+    written.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+            if (type == QtDebugMsg || type == QtInfoMsg)
+                written << QLatin1String(context.category) + ": " + text;
+        });
+    const auto restore = qScopeGuard([previous] {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules(QString());
+    });
+    QLoggingCategory::setFilterRules(QString());
+    mainWidget window;
+    SerialProcessThread *link = window.serialLink();
+    link->tickTimer()->stop();
+    window.simulatedPort().unit().setLatencyMs(0); // answers within the tick
+    window.toolBarWidget()->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    link->serialConnect();
+    const auto tick = [link](int ticks) {
+        for (int i = 0; i < ticks; ++i) {
+            link->time();
+            QCoreApplication::processEvents();
+        }
+    };
+    tick(50);
+    QVERIFY(link->protocol().isLinkAlive());
+    QVERIFY2(written.isEmpty(), qPrintable(written.mid(0, 5).join('\n')));
+
+    Traces::enableAll();
+    tick(10);
+    QVERIFY2(written.filter(QStringLiteral("vrn.link: subframe")).size() >= 10, qPrintable(written.join('\n')));
 }
 
 QTEST_MAIN(AppTest)

@@ -3,11 +3,18 @@
 // Tab in reading order, the tab keys of Setup and Advanced, the wheel only in
 // the control that has focus, legible drop-down lists. Real window, offscreen.
 
+#include "CataloguesBesideProgram.h"
 #include "AppSettings.h"
+#include "DeviceParameters.h"
+#include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
+#include "SimulatedUnit.h"
+#include "toolWidget.h"
 #include "LanguageSettings.h"
 #include "Question.h"
 #include "WindowControls.h"
 #include "contentWidget.h"
+#include "DialogStyle.h"
 #include "mainWidget.h"
 
 #include <QAbstractButton>
@@ -21,9 +28,12 @@
 #include <QSettings>
 #include <QGroupBox>
 #include <QIntValidator>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSlider>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStyle>
@@ -33,6 +43,7 @@
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -226,17 +237,15 @@ private slots:
     void everyTabStopShowsItsFocus();
     void tabFollowsReadingOrder();
     void highlightedListEntryIsLegible();
+    void keysChangeOnlyWhatThePilotChose();
+    void noEmptyFramedCaption();
 };
 
 void WindowControlsTest::initTestCase()
 {
-    const QString target = QCoreApplication::applicationDirPath() + "/language";
-    QDir().mkpath(target);
-    for (const char *name : {"vrn_lang_en.qm", "vrn_lang_zh.qm"}) {
-        QFile::remove(target + "/" + name);
-        QVERIFY(QFile::copy(QString(VRN_BINARY_DIR) + "/language/" + name, target + "/" + name));
-    }
-    QApplication::setPalette(mainWidget::applicationPalette());
+    // The translations, where the program looks for them: beside the executable.
+    QVERIFY(CataloguesBesideProgram::install());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
 }
 
 void WindowControlsTest::cleanup()
@@ -248,7 +257,7 @@ void WindowControlsTest::cleanup()
 
 void WindowControlsTest::cleanupTestCase()
 {
-    QDir(QCoreApplication::applicationDirPath() + "/language").removeRecursively();
+    CataloguesBesideProgram::remove();
 }
 
 void WindowControlsTest::valuesFitTheirBoxes_data()
@@ -540,6 +549,179 @@ void WindowControlsTest::highlightedListEntryIsLegible()
         ++checked;
     }
     QVERIFY(checked >= 6);
+}
+
+// Connected to a unit, the pilot tabs through the whole window: tool bar,
+// port list, Connect, navigator, then every control of the page and tab
+// shown; Ctrl+Tab to each tab and Tab goes into it. At every stop that is not
+// a value box every arrow and page key is pressed: focus stays in the stop's
+// own group, and neither the record, the unit's record, the page nor the tab
+// shown changes.
+void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
+{
+    openWindow();
+    SerialProcessThread *link = window->serialLink();
+    link->tickTimer()->stop();
+    link->refreshTimer()->stop();
+    window->simulatedPort().unit().setLatencyMs(0);
+    QSignalSpy downloaded(&link->protocol(), &LinkEngine::downloadCompleted);
+    toolWidget *bar = window->toolBarWidget();
+    bar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+    QTest::keyClick(bar->findChild<QPushButton *>("connectButton"), Qt::Key_Space);
+    for (int i = 0; i < 400 && downloaded.isEmpty(); ++i) {
+        link->time();
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(!downloaded.isEmpty());
+    // A risky change (a servo type) would ask first; nothing may get that far.
+    int asked = 0;
+    Question::setHook([&asked](QMessageBox &box) { return ++asked, int(box.buttons().size()) - 1; });
+    const auto noHook = qScopeGuard([] { Question::setHook({}); });
+
+    contentWidget *navigator = navigatorOf(*window);
+    const QByteArray record = QByteArray(reinterpret_cast<const char *>(&deviceParameters()),
+                                         sizeof(DeviceParameters));
+    const auto recordNow = [] {
+        return QByteArray(reinterpret_cast<const char *>(&deviceParameters()), sizeof(DeviceParameters));
+    };
+    const auto isValueBox = [](QWidget *w) {
+        for (QWidget *p = w; p; p = p->parentWidget())
+            if (qobject_cast<QAbstractSpinBox *>(p) || qobject_cast<QSlider *>(p) || qobject_cast<QComboBox *>(p))
+                return true;
+        return false;
+    };
+    const auto groupOf = [](QWidget *w) {
+        for (QWidget *p = w->parentWidget(); p; p = p->parentWidget())
+            if (qobject_cast<QGroupBox *>(p))
+                return p;
+        return w->parentWidget();
+    };
+    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown};
+
+    QStringList faults;
+    QSet<QString> reached;
+    int pressed = 0;
+    // Walks the Tab chain from `first` once round; returns the stops met.
+    const auto walk = [&](QWidget *first, const QString &view) {
+        const int row = navigator->pages()->currentRow();
+        QTabWidget *tabs = tabsOf(*window, row);
+        const int tab = tabs ? tabs->currentIndex() : -1;
+        QList<QWidget *> stops;
+        for (QWidget *stop = first; stop && !stops.contains(stop) && stops.size() < 400;
+             stop = QApplication::focusWidget()) {
+            stops << stop;
+            reached << stop->objectName();
+            if (!isValueBox(stop) && !qobject_cast<QTabBar *>(stop) && stop != navigator->pages()) {
+                for (Qt::Key key : keys) {
+                    stop->setFocus(Qt::TabFocusReason);
+                    QTest::keyClick(stop, key);
+                    ++pressed;
+                    QWidget *now = QApplication::focusWidget();
+                    if (now)
+                        reached << now->objectName(); // within a group of exclusive buttons
+                    const QString where = QStringLiteral("%1 on %2, key %3")
+                                              .arg(describe(stop), view, QKeySequence(key).toString());
+                    if (now && now != stop && (isValueBox(now) || groupOf(now) != groupOf(stop)))
+                        faults << where + ": focus went to " + describe(now);
+                    if (recordNow() != record)
+                        faults << where + ": the record changed";
+                    if (navigator->pages()->currentRow() != row)
+                        faults << where + ": the page changed";
+                    if (tabs && tabs->currentIndex() != tab)
+                        faults << where + ": the tab changed";
+                    deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+                    navigator->pages()->setCurrentRow(row);
+                    if (tabs)
+                        tabs->setCurrentIndex(tab);
+                }
+                // Along a group of exclusive buttons to its end: each is reached, none chosen.
+                for (int k = 0; k < 8 && qobject_cast<QAbstractButton *>(stop); ++k) {
+                    QTest::keyClick(QApplication::focusWidget(), k < 4 ? Qt::Key_Right : Qt::Key_Down);
+                    reached << QApplication::focusWidget()->objectName();
+                    if (recordNow() != record)
+                        faults << describe(QApplication::focusWidget()) + " on " + view + ": chosen by an arrow";
+                }
+                stop->setFocus(Qt::TabFocusReason);
+            }
+            QTest::keyClick(stop, Qt::Key_Tab);
+        }
+        return stops;
+    };
+
+    for (int row = 0; row < navigator->stack()->count(); ++row) {
+        navigator->pages()->setCurrentRow(row);
+        QTabWidget *tabs = tabsOf(*window, row);
+        for (int tab = 0; tab < (tabs ? tabs->count() : 1); ++tab) {
+            const QString view = QStringLiteral("page %1 tab %2").arg(row).arg(tab);
+            QWidget *first = bar->findChild<QWidget *>("loadButton");
+            if (tabs) {
+                // Ctrl+Tab from the tab before, then Tab goes into the tab.
+                tabs->setCurrentIndex((tab + tabs->count() - 1) % tabs->count());
+                tabs->tabBar()->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(tabs->tabBar(), Qt::Key_Tab, Qt::ControlModifier);
+                QCOMPARE(tabs->currentIndex(), tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                if (!tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()))
+                    faults << view + ": Tab after Ctrl+Tab went to " + describe(QApplication::focusWidget());
+            }
+            first->setFocus(Qt::TabFocusReason);
+            const QList<QWidget *> stops = walk(first, view);
+            QStringList names;
+            for (QWidget *w : stops)
+                names << w->objectName();
+            // One chain: the tool bar, the port, Connect, the navigator, then the page.
+            // (The port list is locked, and no stop, while connected.)
+            QStringList head = {"loadButton", "saveButton", "writeFlashButton", "historyButton",
+                                "portComboBox", "connectButton"};
+            if (!bar->portComboBox->isEnabled())
+                head.removeOne("portComboBox");
+            if (names.mid(0, head.size()) != head || !stops.contains(navigator->pages()))
+                faults << view + ": the chain starts " + names.mid(0, 8).join(", ");
+            QWidget *page = navigator->stack()->currentWidget();
+            if (row < 3 && std::none_of(stops.cbegin(), stops.cend(), [page](QWidget *w) { return page->isAncestorOf(w); }))
+                faults << view + ": no stop on the page";
+        }
+    }
+    for (const char *name : {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton",
+                             "Mount5PushButton", "Mount6PushButton", "MixerPushButton", "CCPM90PushButton",
+                             "CCPM120PushButton", "CCPM135PushButton", "CCPM140PushButton"})
+        if (!reached.contains(QLatin1String(name)))
+            faults << QStringLiteral("%1 is never reached by Tab").arg(QLatin1String(name));
+    QCOMPARE(asked, 0);
+    // Space or Enter chooses a picture; the unit gets it.
+    QList<QPushButton *> unchosen;
+    for (const char *name : {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton"})
+        if (auto *mount = window->findChild<QPushButton *>(name); !mount->isChecked())
+            unchosen << mount;
+    QVERIFY(unchosen.size() >= 2);
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
+        QPushButton *mount = unchosen.takeFirst();
+        reveal(*window, mount);
+        mount->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(mount, key);
+        QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " + QKeySequence(key).toString()));
+        QVERIFY(recordNow() != record);
+        deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults in %2 key presses:\n").arg(faults.size()).arg(pressed) + faults.mid(0, 80).join('\n')));
+    QVERIFY(pressed > 300);
+}
+
+// A framed caption without a word reads as a button that does nothing.
+void WindowControlsTest::noEmptyFramedCaption()
+{
+    openWindow();
+    QStringList faults;
+    forEachView(*window, [&](const QString &view) {
+        for (QLabel *label : window->findChildren<QLabel *>()) {
+            const bool framed = label->styleSheet().contains(QLatin1String("border")) || label->frameShape() != QFrame::NoFrame;
+            if (label->isVisible() && framed && label->text().trimmed().isEmpty() && label->pixmap().isNull() &&
+                !label->movie())
+                faults << describe(label) + " on " + view;
+        }
+    });
+    faults.removeDuplicates();
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
 }
 
 QTEST_MAIN(WindowControlsTest)

@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSet>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -453,14 +454,28 @@ void ConfFileTest::failedSaveKeepsOldFile()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.conf"});
 }
 
+// Where the dialogs open: the folder of the last file chosen, else the
+// pilot's Documents, else home; never the working directory. A choice moves
+// the next dialog, of either kind, to its folder.
 void ConfFileTest::dialogs_data()
 {
     QTest::addColumn<bool>("load");
     QTest::addColumn<QString>("title");
     QTest::addColumn<int>("fileMode");
+    QTest::addColumn<bool>("documents"); // the pilot has a Documents folder
+    QTest::addColumn<QString>("last");   // "", "kept" or "gone"
+    QTest::addColumn<QString>("opens");  // "Documents", "kept" or "home"
 
-    QTest::addRow("load") << true << "Open Config File" << int(QFileDialog::ExistingFile);
-    QTest::addRow("save") << false << "Save Config File" << int(QFileDialog::AnyFile);
+    for (const bool load : {true, false}) {
+        const char *kind = load ? "load" : "save";
+        const QString title = load ? "Open Config File" : "Save Config File";
+        const int mode = load ? int(QFileDialog::ExistingFile) : int(QFileDialog::AnyFile);
+        QTest::addRow("%s: first time, Documents", kind) << load << title << mode << true << "" << "Documents";
+        QTest::addRow("%s: first time, no Documents", kind) << load << title << mode << false << "" << "home";
+        QTest::addRow("%s: last folder", kind) << load << title << mode << true << "kept" << "kept";
+        QTest::addRow("%s: last folder gone", kind) << load << title << mode << true << "gone" << "Documents";
+        QTest::addRow("%s: all gone", kind) << load << title << mode << false << "gone" << "home";
+    }
 }
 
 void ConfFileTest::dialogs()
@@ -468,25 +483,46 @@ void ConfFileTest::dialogs()
     QFETCH(bool, load);
     QFETCH(QString, title);
     QFETCH(int, fileMode);
+    QFETCH(bool, documents);
+    QFETCH(QString, last);
+    QFETCH(QString, opens);
+
+    const QByteArray home = qgetenv("HOME");
+    const auto restoreHome = qScopeGuard([home] { qputenv("HOME", home); });
+    const QString pilot = path("pilot");
+    QVERIFY(QDir().mkpath(pilot + "/kept"));
+    QVERIFY(QDir().mkpath(pilot + "/picked"));
+    if (documents)
+        QVERIFY(QDir().mkpath(pilot + "/Documents"));
+    qputenv("HOME", QFile::encodeName(pilot));
 
     toolWidget bar;
-    int shown = 0;
+    bar.setLoadingAllowed(true);
+    if (!last.isEmpty())
+        bar.setLastFolder(pilot + "/" + last);
+    QSignalSpy folders(&bar, &toolWidget::folderChosen);
+    QStringList openedIn;
     toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
-        ++shown;
+        openedIn << dialog.directory().absolutePath();
         [&] {
             QCOMPARE(dialog.windowTitle(), title);
-            QCOMPARE(dialog.nameFilters(), QStringList{"ConfigFile(*.conf)"});
-            QCOMPARE(dialog.directory().absolutePath(), QDir::current().absolutePath());
+            QCOMPARE(dialog.nameFilters(), QStringList{"Configuration files (*.conf)"});
             QCOMPARE(int(dialog.fileMode()), fileMode);
             QCOMPARE(dialog.parentWidget(), &bar);
+            // The desktop's own dialog wherever the desktop offers one.
+            QVERIFY(!dialog.testOption(QFileDialog::DontUseNativeDialog));
         }();
-        return std::nullopt;
+        return pilot + "/picked/model.conf";
     });
-    if (load)
-        bar.loadConfigFile();
-    else
-        bar.saveConfigFile();
-    QCOMPARE(shown, 1);
+    Question::setHook([](QMessageBox &) { return 1; }); // keep the first save
+    const auto forgetHook = qScopeGuard([] { Question::setHook({}); });
+    const auto open = [&] { load ? bar.loadConfigFile() : bar.saveConfigFile(); };
+    open();
+    open();
+    const QString expected = opens == "home" ? pilot : pilot + "/" + opens;
+    QCOMPARE(openedIn, QStringList({expected, pilot + "/picked"}));
+    QCOMPARE(folders.count(), 2);
+    QCOMPARE(folders.at(0).at(0).toString(), pilot + "/picked");
 }
 
 void ConfFileTest::cancelledDialogs_data()

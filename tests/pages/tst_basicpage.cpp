@@ -508,6 +508,19 @@ void BasicPageTest::trimEnabling()
     page->refreshFromParameters();
     for (const QString &name : trimWidgets)
         QTEST(widget<QWidget>(name)->isEnabled(), "enabledAfter");
+    // And each arrow looks it: its frame is drawn in another colour.
+    for (const QString &name : trimWidgets.mid(2)) {
+        auto *arrow = widget<QWidget>(name);
+        const auto frameColour = [arrow] {
+            const QImage image = arrow->grab().toImage();
+            return image.pixel(1, image.height() / 2);
+        };
+        const QRgb shown = frameColour();
+        arrow->setEnabled(!arrow->isEnabled());
+        const QRgb other = frameColour();
+        arrow->setEnabled(!arrow->isEnabled());
+        QVERIFY2(shown != other, qPrintable(name + " looks the same enabled and disabled"));
+    }
     // The gains are the same on both models.
     QVERIFY(widget<QWidget>("RollGainSlider")->isEnabled());
 }

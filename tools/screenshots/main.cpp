@@ -11,6 +11,7 @@
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
+#include "DialogStyle.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -282,7 +283,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QApplication::setPalette(mainWidget::applicationPalette());
+    DialogStyle::setApplicationPalette(mainWidget::applicationPalette());
     // A language the developer chose for the program would win over sys.ini.
     const QTemporaryDir userSettings;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userSettings.path());
