@@ -26,8 +26,8 @@ HistoryWindow::Hook &windowHook()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(const UnitHistory &history, QWidget *parent)
-    : QDialog(parent), history(history)
+HistoryWindow::HistoryWindow(const UnitHistory &entries, QWidget *parent)
+    : QDialog(parent), history(entries)
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
