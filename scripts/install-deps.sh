@@ -3,14 +3,20 @@
 # and to build and check its Debian package (dpkg-dev and file for the
 # library dependencies, lintian, desktop-file-utils, appstream).
 # qt6-translations-l10n: Qt's own texts in Chinese (qtbase, qtserialport).
+# clang and libclang-rt-14-dev (libFuzzer, the sanitizers) build the fuzzers
+# and clang-format checks the sources' format: the tests need them, the window
+# does not.
 # Usage: install-deps.sh [--app]   (--app adds what a pilot's desktop session
-# and screenshots need: Chinese fonts, Xvfb and ImageMagick)
+# and screenshots need: Chinese fonts, Xvfb and ImageMagick, and leaves out
+# the fuzzing and format tools)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
           qt6-translations-l10n dpkg-dev file lintian desktop-file-utils appstream)
 if [ "${1:-}" = "--app" ]; then
     packages+=(fonts-noto-cjk)
+else
+    packages+=(clang libclang-rt-14-dev clang-format)
 fi
 
 missing=()
