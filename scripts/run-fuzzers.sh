@@ -67,4 +67,3 @@ for name in "${fuzzers[@]}"; do
     fi
 done
 exit "$failed"
-
