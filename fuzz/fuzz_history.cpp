@@ -40,15 +40,19 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         const QString file = entry.path.mid(folder.path().size() + 1);
         if (entry.path != folder.filePath(file) || !names.contains(file))
             std::abort();
-        if (!entry.time.isValid() || entry.model.isEmpty() || !file.endsWith(QLatin1String(".conf")))
+        if (!entry.time.isValid() || entry.model.isEmpty() ||
+            !file.endsWith(QLatin1String(".conf")))
             std::abort();
-        const QString kindWord =
-            entry.kind == UnitHistory::Kind::Read ? QStringLiteral("_read.conf") : QStringLiteral("_flashed.conf");
-        if (!file.endsWith(kindWord) || !file.contains(QLatin1String("_v") + entry.firmware + kindWord))
+        const QString kindWord = entry.kind == UnitHistory::Kind::Read
+                                     ? QStringLiteral("_read.conf")
+                                     : QStringLiteral("_flashed.conf");
+        if (!file.endsWith(kindWord) ||
+            !file.contains(QLatin1String("_v") + entry.firmware + kindWord))
             std::abort();
         if (i > 0) {
             const UnitHistory::Entry &newer = entries.at(i - 1);
-            if (newer.time < entry.time || (newer.time == entry.time && newer.sequence < entry.sequence))
+            if (newer.time < entry.time ||
+                (newer.time == entry.time && newer.sequence < entry.sequence))
                 std::abort();
         }
     }

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
     if (result.status() != ConfigResult::Loaded || result.keysRead() != LoadedKeyCount)
         std::abort();
     for (const ConfigKey &key : configKeys()) {
-        const qint8 expected = key.loaded ? record.byteAt(key.offset) : untouched.byteAt(key.offset);
+        const qint8 expected =
+            key.loaded ? record.byteAt(key.offset) : untouched.byteAt(key.offset);
         if (loaded.byteAt(key.offset) != expected)
             std::abort();
     }

@@ -52,8 +52,8 @@ QList<int> SliderTicks::tickPositions() const
     const int interval = qMax(1, slider->tickInterval());
     for (int v = slider->minimum(); v <= slider->maximum(); v += interval)
         marks.append(start + handleLength / 2 +
-                         QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
-                                                         span, option.upsideDown));
+                     QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v, span,
+                                                     option.upsideDown));
     return marks;
 }
 
