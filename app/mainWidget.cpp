@@ -119,8 +119,8 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // The simulated unit is named in the title too, so it is never taken
     // for a helicopter's.
     connect(link, &SerialProcessThread::unitChanged, this,
-            [this, titleBar](const QString &, bool simulated) {
-                const QString note = simulated ? SimulatedPortProvider::name() : QString();
+            [this, titleBar](const QString &, bool onSimulatedUnit) {
+                const QString note = onSimulatedUnit ? SimulatedPortProvider::name() : QString();
                 titleBar->setCaptionNote(note);
                 setWindowTitle(note.isEmpty() ? QStringLiteral("VRN Assistant V1.1")
                                               : tr("VRN Assistant V1.1 — %1").arg(note));

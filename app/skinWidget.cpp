@@ -14,8 +14,7 @@ const int columns = 3;
 const QSize thumbnailSize(97, 62);
 } // namespace
 
-skinWidget::skinWidget(const QString &skinPath, QWidget *parent)
-    : QWidget(parent), skinPath(skinPath)
+skinWidget::skinWidget(const QString &path, QWidget *parent) : QWidget(parent), skinPath(path)
 {
     signalMapper = new QSignalMapper(this);
 

@@ -1,6 +1,7 @@
 // Arbitrary file contents must never crash the .conf loader, and a load may
 // write only the 62 loaded offsets: reserved bytes and the IMU geometry stay,
-// and a refused file leaves every byte as it was.
+// and a refused file leaves every byte as it was and names the key it stopped
+// at.
 #include "ConfigFile.h"
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QString>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <unistd.h>
@@ -52,7 +54,24 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         if (!mayChange && record.byteAt(i) != before.byteAt(i))
             std::abort();
     }
-    if (!result.ok() && result.status() != ConfigResult::NoSettings)
-        std::abort(); // the file exists and is readable
+    // The file exists and is readable: it is taken, holds none of the keys,
+    // or is refused for a value, naming a key a load reads.
+    switch (result.status()) {
+    case ConfigResult::Loaded:
+        if (result.keysRead() < 1 || result.keysRead() > LoadedKeyCount)
+            std::abort();
+        break;
+    case ConfigResult::NoSettings:
+        break;
+    case ConfigResult::NotANumber:
+    case ConfigResult::OutOfRange:
+        if (!std::any_of(configKeys().begin(), configKeys().end(), [&](const ConfigKey &key) {
+                return key.loaded && result.offendingKey() == QLatin1String(key.key);
+            }))
+            std::abort();
+        break;
+    default:
+        std::abort();
+    }
     return 0;
 }

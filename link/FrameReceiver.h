@@ -13,7 +13,7 @@ public:
     enum State { HuntSync, GotSync1, Collecting };
     using FrameHandler = std::function<void(const LinkFrame &)>;
 
-    explicit FrameReceiver(FrameHandler handler = {}) : handler(std::move(handler)) {}
+    explicit FrameReceiver(FrameHandler onFrame = {}) : handler(std::move(onFrame)) {}
     void setHandler(FrameHandler h) { handler = std::move(h); }
 
     // Each frame that passes the CRC reaches the handler before the next

@@ -67,7 +67,8 @@ bool sameBlockFromUnit(int block, const DeviceParameters &a, const DeviceParamet
 
 // Status texts are translated in the link's context, whichever object
 // carries them.
-LinkEngine::LinkEngine(DeviceParameters &record, QObject *parent) : QObject(parent), record(record)
+LinkEngine::LinkEngine(DeviceParameters &parameters, QObject *parent)
+    : QObject(parent), record(parameters)
 {
     receiver.setHandler([this](const LinkFrame &frame) { handleReply(frame); });
 }

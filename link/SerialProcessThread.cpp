@@ -11,9 +11,9 @@
 #include <QSerialPortInfo>
 #include <QTimer>
 
-SerialProcessThread::SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar,
-                                         PortProvider *extraPort)
-    : toolBar(toolBar), statusBar(statusBar), extraPort(extraPort)
+SerialProcessThread::SerialProcessThread(toolWidget *tools, statusWidget *status,
+                                         PortProvider *simulated)
+    : toolBar(tools), statusBar(status), extraPort(simulated)
 {
     connect(&engine, &LinkEngine::parameterChanged, this, &SerialProcessThread::parameterChanged);
     connect(&engine, &LinkEngine::telemetryChanged, this, &SerialProcessThread::telemetryChanged);

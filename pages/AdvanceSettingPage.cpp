@@ -129,8 +129,8 @@ const AdvanceSettingPage::SpinBinding *AdvanceSettingPage::spinBindings(int *cou
     return table;
 }
 
-AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, SerialProcessThread *link)
-    : QWidget(parent), link(link), ui(new Ui::AdvanceSettingPageUi)
+AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, SerialProcessThread *serialLink)
+    : QWidget(parent), link(serialLink), ui(new Ui::AdvanceSettingPageUi)
 {
     ui->setupUi(this);
     applyStyles();

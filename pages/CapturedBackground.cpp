@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-CapturedBackground::CapturedBackground(QWidget *widget) : QObject(widget), widget(widget) {}
+CapturedBackground::CapturedBackground(QWidget *target) : QObject(target), widget(target) {}
 
 void CapturedBackground::capture()
 {

@@ -44,8 +44,8 @@ void draw(QPainter &painter, const QSlider *slider, int value, QStyle::SubContro
 
 } // namespace
 
-ChannelBar::ChannelBar(QSlider *slider)
-    : QObject(slider), slider(slider), background(new CapturedBackground(slider))
+ChannelBar::ChannelBar(QSlider *bar)
+    : QObject(bar), slider(bar), background(new CapturedBackground(bar))
 {
     // Only a horizontal bar is painted here; an upright one keeps its marks' layer.
     if (slider->orientation() == Qt::Horizontal)

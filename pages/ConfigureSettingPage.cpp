@@ -217,8 +217,8 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
     return rows;
 }
 
-ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *link)
-    : QWidget(parent), link(link), ui(new Ui::ConfigureSettingPageUi),
+ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *serialLink)
+    : QWidget(parent), link(serialLink), ui(new Ui::ConfigureSettingPageUi),
       barFrames(TelemetryFrameMs, [this] { showChannelFrame(); }),
       readoutFrames(ReadoutFrameMs, [this] {
           // With the bars' next frame: one repaint for both.

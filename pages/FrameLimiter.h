@@ -14,7 +14,7 @@
 class FrameLimiter
 {
 public:
-    FrameLimiter(int intervalMs, std::function<void()> draw) : interval(intervalMs), draw(std::move(draw))
+    FrameLimiter(int intervalMs, std::function<void()> paint) : interval(intervalMs), draw(std::move(paint))
     {
         held.setSingleShot(true);
         QObject::connect(&held, &QTimer::timeout, [this] { run(); });

@@ -176,8 +176,8 @@ const SpinField spinFields[] = {
 
 } // namespace
 
-MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *link)
-    : QWidget(parent), link(link), ui(new Ui::MainSettingPageUi)
+MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *serialLink)
+    : QWidget(parent), link(serialLink), ui(new Ui::MainSettingPageUi)
 {
     ui->setupUi(this);
     setArrowIcons();

@@ -10,7 +10,7 @@ namespace {
 constexpr int TickLength = 4;
 }
 
-SliderTicks::SliderTicks(QSlider *slider) : QWidget(slider), slider(slider)
+SliderTicks::SliderTicks(QSlider *target) : QWidget(target), slider(target)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     slider->installEventFilter(this);
@@ -48,13 +48,13 @@ QList<int> SliderTicks::tickPositions() const
     const int start = horizontal ? groove.left() : groove.top();
     const int span = (horizontal ? groove.width() : groove.height()) - handleLength;
 
-    QList<int> positions;
+    QList<int> marks;
     const int interval = qMax(1, slider->tickInterval());
     for (int v = slider->minimum(); v <= slider->maximum(); v += interval)
-        positions.append(start + handleLength / 2 +
-                         QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v,
-                                                         span, option.upsideDown));
-    return positions;
+        marks.append(start + handleLength / 2 +
+                     QStyle::sliderPositionFromValue(slider->minimum(), slider->maximum(), v, span,
+                                                     option.upsideDown));
+    return marks;
 }
 
 void SliderTicks::paintEvent(QPaintEvent *)

@@ -6,8 +6,12 @@
 # poppler-utils, fonts-droid-fallback and fonts-noto-cjk: the setup sheet's
 # tests read its PDF back; its Chinese text is embedded in Droid Sans Fallback
 # (whose glyphs copy out of the PDF as the characters typed), bold in Noto.
+# clang and libclang-rt-14-dev (libFuzzer, the sanitizers) build the fuzzers
+# and clang-format checks the sources' format: the tests need them, the window
+# does not.
 # Usage: install-deps.sh [--app]   (--app adds what a pilot's desktop session
-# and screenshots need: Chinese fonts, Xvfb and ImageMagick)
+# and screenshots need: Chinese fonts, Xvfb and ImageMagick, and leaves out
+# the fuzzing and format tools)
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-l10n-tools
@@ -15,6 +19,8 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-serialport-dev qt6-tools-dev qt
           poppler-utils fonts-droid-fallback fonts-noto-cjk)
 if [ "${1:-}" = "--app" ]; then
     packages+=(fonts-noto-cjk xvfb x11-apps xdotool imagemagick)
+else
+    packages+=(clang libclang-rt-14-dev clang-format)
 fi
 
 missing=()

@@ -5,5 +5,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --app
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build
+# Only the program with its translations: no tests, benchmarks or tools.
+cmake --build build --target vrn-assistant
 exec build/vrn-assistant "$@"

@@ -27,8 +27,8 @@ HistoryWindow::Hook &windowHook()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(const UnitHistory &history, QWidget *parent, SheetMaker sheets)
-    : QDialog(parent), history(history), sheetMaker(std::move(sheets))
+HistoryWindow::HistoryWindow(const UnitHistory &entries, QWidget *parent, SheetMaker sheets)
+    : QDialog(parent), history(entries), sheetMaker(std::move(sheets))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));

@@ -17,7 +17,7 @@ namespace {
 constexpr int SetupRow = 1;
 }
 
-contentWidget::contentWidget(QWidget *parent, SerialProcessThread *link) : QWidget(parent)
+contentWidget::contentWidget(QWidget *parent, SerialProcessThread *serialLink) : QWidget(parent)
 {
     // A pale wash over the skin, so the pages stay readable on every skin.
     QPalette wash;
@@ -25,7 +25,7 @@ contentWidget::contentWidget(QWidget *parent, SerialProcessThread *link) : QWidg
     setPalette(wash);
     setAutoFillBackground(true);
 
-    this->link = link;
+    link = serialLink;
     qCDebug(vrnPages) << "ContentWidget::ContentWidget()-pThread";
 
     basicPage = new MainSettingPage(this, link);

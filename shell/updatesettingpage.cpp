@@ -15,8 +15,8 @@ const char *groupBoxStyle =
     " stop: 0 rgba(74, 74, 74, 255), stop: 1 rgba(36, 36, 36, 255)); }";
 }
 
-updatesettingpage::updatesettingpage(QWidget *parent, SerialProcessThread *link)
-    : QWidget(parent), link(link), ui(new Ui::updatesettingpage)
+updatesettingpage::updatesettingpage(QWidget *parent, SerialProcessThread *serialLink)
+    : QWidget(parent), link(serialLink), ui(new Ui::updatesettingpage)
 {
     ui->setupUi(this);
     for (QWidget *box : {ui->VersionGroupBox, ui->DeviceGroupBox, ui->UpdateGroupBox})

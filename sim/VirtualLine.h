@@ -16,7 +16,7 @@ class VirtualLine
 public:
     static constexpr int TickMs = 20;
 
-    VirtualLine(LinkEngine &engine, SimulatedUnit &unit) : engine(engine), unit(unit) {}
+    VirtualLine(LinkEngine &link, SimulatedUnit &simulated) : engine(link), unit(simulated) {}
 
     // One link tick: the frame goes out, then every reply due before the
     // next tick arrives.

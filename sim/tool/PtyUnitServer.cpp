@@ -25,7 +25,8 @@ QByteArray recordBytes(const DeviceParameters &record)
 
 } // namespace
 
-PtyUnitServer::PtyUnitServer(SimulatedUnit *unit, QObject *parent) : QObject(parent), unit(unit)
+PtyUnitServer::PtyUnitServer(SimulatedUnit *simulated, QObject *parent)
+    : QObject(parent), unit(simulated)
 {
     quietTimer.setSingleShot(true);
     quietTimer.setInterval(QuietMs);

@@ -118,10 +118,10 @@ QStringList possibleTexts(QWidget *w)
     if (auto *box = qobject_cast<QSpinBox *>(w)) {
         for (int v = box->minimum(); v <= box->maximum(); ++v)
             texts << box->prefix() + box->locale().toString(v) + box->suffix();
-    } else if (auto *box = qobject_cast<QDoubleSpinBox *>(w)) {
-        const double step = std::pow(10.0, -box->decimals());
-        for (double v = box->minimum(); v <= box->maximum() + step / 2; v += step)
-            texts << box->prefix() + box->locale().toString(v, 'f', box->decimals()) + box->suffix();
+    } else if (auto *decimal = qobject_cast<QDoubleSpinBox *>(w)) {
+        const double step = std::pow(10.0, -decimal->decimals());
+        for (double v = decimal->minimum(); v <= decimal->maximum() + step / 2; v += step)
+            texts << decimal->prefix() + decimal->locale().toString(v, 'f', decimal->decimals()) + decimal->suffix();
     } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         if (auto *ints = qobject_cast<const QIntValidator *>(edit->validator())) {
             for (int v = ints->bottom(); v <= ints->top(); ++v)

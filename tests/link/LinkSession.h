@@ -19,8 +19,8 @@
 class LinkSession
 {
 public:
-    explicit LinkSession(quint32 seed, int actionTicks = 600)
-        : random(seed), actionTicks(actionTicks)
+    explicit LinkSession(quint32 seed, int ticksOfActions = 600)
+        : random(seed), actionTicks(ticksOfActions)
     {
         unit.setSeed(seed);
         unit.setClockMs(0);

@@ -71,7 +71,7 @@ const std::array<Mounting, 6> mountings = {{
 class View
 {
 public:
-    View(QPointF centre, qreal scale) : centre(centre), scale(scale) {}
+    View(QPointF middle, qreal pixelsPerUnit) : centre(middle), scale(pixelsPerUnit) {}
 
     QPointF project(Vec v) const
     {
