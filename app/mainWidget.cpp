@@ -58,6 +58,12 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // 10.
     toolBar = new toolWidget;
     toolBar->setFocus(Qt::OtherFocusReason);
+    // Connecting when a unit is plugged in stays off once the pilot turned it off.
+    toolBar->autoConnectAction->setChecked(
+        AppSettings::value(QStringLiteral("Ports/connectWhenPlugged"), true).toBool());
+    connect(toolBar->autoConnectAction, &QAction::toggled, this, [](bool on) {
+        AppSettings::setValue(QStringLiteral("Ports/connectWhenPlugged"), on);
+    });
 
     // 11.
     statusBar = new statusWidget;

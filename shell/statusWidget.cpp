@@ -1,5 +1,7 @@
 #include "statusWidget.h"
 
+#include "Question.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,6 +12,13 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     messageLabel = new QLabel(tr("--------------"));
     messageLabel->setObjectName("messageLabel");
     messageLabel->setContentsMargins(5, 0, 0, 0);
+    detailsLabel = new QLabel(QStringLiteral("<a href=\"#details\" style=\"color: #9fd3ff;\">%1</a>")
+                                  .arg(tr("Details").toHtmlEscaped()));
+    detailsLabel->setObjectName("detailsLabel");
+    detailsLabel->setContentsMargins(8, 0, 0, 0);
+    detailsLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    detailsLabel->hide();
+    connect(detailsLabel, &QLabel::linkActivated, this, &statusWidget::showDetails);
     flashLabel = new QLabel(tr("Not written to flash"));
     flashLabel->setObjectName("flashLabel");
     flashLabel->setStyleSheet("QLabel { color: #FFB020; font-weight: bold; }");
@@ -25,6 +34,7 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     auto *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(messageLabel);
+    layout->addWidget(detailsLabel);
     layout->addStretch();
     layout->addWidget(flashLabel);
     layout->addWidget(unitLabel);
@@ -55,6 +65,13 @@ QString statusWidget::messageText() const
 
 void statusWidget::showNotice(const QString &text)
 {
+    showNoticeWithDetails(text, QString());
+}
+
+void statusWidget::showNoticeWithDetails(const QString &text, const QString &details)
+{
+    noticeDetails = details;
+    detailsLabel->setVisible(!details.isEmpty());
     messageLabel->setText(text);
     messageHeld = false;
     if (!noticeShown && qApp)
@@ -69,7 +86,9 @@ bool statusWidget::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::KeyPress:
-        releaseNotice();
+        // The press that opens the details keeps the notice they explain.
+        if (watched != detailsLabel)
+            releaseNotice();
         break;
     default:
         break;
@@ -83,6 +102,7 @@ void statusWidget::releaseNotice()
         return;
     noticeShown = false;
     qApp->removeEventFilter(this);
+    detailsLabel->hide();
     if (messageHeld)
         messageLabel->setText(heldMessage);
     messageHeld = false;
@@ -96,4 +116,9 @@ void statusWidget::setChangesNotInFlash(bool notInFlash)
 void statusWidget::setUnitText(const QString &text)
 {
     unitLabel->setText(text);
+}
+
+void statusWidget::showDetails()
+{
+    Question::ask(window(), tr("Details"), noticeDetails, {tr("Close")});
 }

@@ -1,5 +1,7 @@
 #include "toolWidget.h"
 
+#include <QAction>
+
 #include "Picture.h"
 
 #include "toolButton.h"
@@ -12,6 +14,7 @@
 #include "ParameterCaption.h"
 #include "Question.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -152,7 +155,14 @@ void toolWidget::createPortComboBox()
     portComboBox->setObjectName("portComboBox");
     portComboBox->setMinimumSize(60, 20);
     portComboBox->setStyleSheet(portComboBoxStyle);
-    portComboBox->setToolTip(tr("The serial port the unit is plugged into"));
+    portComboBox->setToolTip(
+        tr("The serial port the unit is plugged into (right-click for the port options)"));
+    autoConnectAction = new QAction(tr("Connect when a unit is plugged in"), portComboBox);
+    autoConnectAction->setObjectName("autoConnectAction");
+    autoConnectAction->setCheckable(true);
+    autoConnectAction->setChecked(true);
+    portComboBox->addAction(autoConnectAction);
+    portComboBox->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void toolWidget::createMarkLabel()

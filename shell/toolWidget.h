@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QFileDialog;
 class LinkEngine;
@@ -78,6 +79,9 @@ private:
 public:
     // Filled and watched by the link; the tool bar only locks it while connected.
     QComboBox *portComboBox;
+    // In the port list's menu: the link connects by itself when a unit's
+    // adapter is plugged in. On unless the pilot turned it off.
+    QAction *autoConnectAction;
 
 private:
     bool connected = false;

@@ -1,3 +1,5 @@
+#include "FakePortSystem.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
@@ -6,6 +8,8 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -59,6 +63,20 @@ struct Link
     }
 };
 
+// A pseudo-terminal with nothing behind it: a port where no unit answers.
+struct Pty
+{
+    int master = -1;
+    QString path;
+    Pty()
+    {
+        master = ::posix_openpt(O_RDWR | O_NOCTTY);
+        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
+            path = QString::fromLocal8Bit(::ptsname(master));
+    }
+    ~Pty() { ::close(master); }
+};
+
 // vrn-sim on a pseudo-terminal reached through a symlink.
 struct SimProcess
 {
@@ -80,12 +98,26 @@ struct SimProcess
     ~SimProcess() { stop(); }
 };
 
-QStringList enumerated()
+// The machine's own ports as the list orders them (adapters first, newest
+// first), and the ones without a USB id to sort in with the test's paths.
+QStringList enumerated(bool usb)
 {
+    QList<PortEntry> ports;
+    for (const PortEntry &entry : PortSystem().presentPorts())
+        if (entry.usb == usb && entry.path.startsWith("/dev/"))
+            ports << entry;
     QStringList names;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names << info.portName();
+    for (const PortEntry &entry : PortSession::ordered(ports))
+        names << entry.name;
     return names;
+}
+
+// The list the link should show with `extra` in VRN_EXTRA_PORTS.
+QStringList expectedList(const QStringList &extra)
+{
+    QStringList others = enumerated(false) + extra;
+    std::sort(others.begin(), others.end());
+    return enumerated(true) + others + QStringList{"Simulated unit"};
 }
 
 } // namespace
@@ -105,6 +137,7 @@ private slots:
     void openFailureIsReported_data();
     void openFailureIsReported();
     void portInUseIsReported();
+    void pluggedAdapterThroughTheToolBar();
     void closesPortWhenProgramEnds();
     void realPortThroughPseudoTerminal();
     void pulledCableIsClosedAndReopened();
@@ -117,9 +150,7 @@ void tst_SerialProcessThread::portListOrder()
 {
     qputenv("VRN_EXTRA_PORTS", "/tmp/vrnB:/tmp/COM2::/tmp/COM10");
     Link l;
-    QStringList expected = enumerated() + QStringList{"/tmp/vrnB", "/tmp/COM2", "/tmp/COM10"};
-    std::sort(expected.begin(), expected.end());
-    expected << "Simulated unit";
+    const QStringList expected = expectedList({"/tmp/vrnB", "/tmp/COM2", "/tmp/COM10"});
     QCOMPARE(l.link->portNames(), expected);
     QCOMPARE(l.toolBar.portComboBox->count(), expected.size());
     QCOMPARE(l.toolBar.portComboBox->itemText(expected.size() - 1), QString("Simulated unit"));
@@ -145,13 +176,17 @@ void tst_SerialProcessThread::refreshNoticesChangedNames()
     Link l;
     l.select("/tmp/b");
     qputenv("VRN_EXTRA_PORTS", after);
+    QSignalSpy listed(&l.link->portSession(), &PortSession::portListChanged);
     l.link->timeUpdateDevice();
-    QStringList expected = enumerated() + QString::fromUtf8(after).split(':');
-    std::sort(expected.begin(), expected.end());
-    expected << "Simulated unit";
+    QCOMPARE(listed.count(), refilled ? 1 : 0);
+    const QStringList expected = expectedList(QString::fromUtf8(after).split(':'));
     QCOMPARE(l.link->portNames(), expected);
-    // A refill selects the first entry, and the port to open follows it.
-    QCOMPARE(l.toolBar.portComboBox->currentText(), refilled ? expected.first() : QString("/tmp/b"));
+    // A refill keeps the pilot's choice while it is there, else it selects
+    // the first entry; the port to open follows the list.
+    const QString chosen = expected.contains("/tmp/b") ? QString("/tmp/b") : expected.first();
+    QCOMPARE(l.toolBar.portComboBox->currentText(), chosen);
+    l.link->serialConnect();
+    QCOMPARE(l.link->openPortName(), chosen);
 }
 
 void tst_SerialProcessThread::noRefreshWhileLive()
@@ -208,7 +243,7 @@ void tst_SerialProcessThread::openFailureIsReported_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: no such port";
+    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: unplugged";
 }
 
 void tst_SerialProcessThread::openFailureIsReported()
@@ -240,7 +275,67 @@ void tst_SerialProcessThread::portInUseIsReported()
     l.select(path);
     l.link->serialConnect();
     QVERIFY(!l.link->isPortOpen());
-    QCOMPARE(l.message(), QString("Cannot open %1: the port is in use by another program").arg(path));
+    // This test holds it: the notice names it, the details say what to do.
+    QCOMPARE(l.message(), QString("Cannot open %1: in use by %2")
+                              .arg(path, QCoreApplication::applicationName().left(15)));
+    QVERIFY(l.statusBar.isNoticeShown());
+    auto *details = l.statusBar.findChild<QLabel *>("detailsLabel");
+    QVERIFY(details && !details->isHidden());
+    QString shown;
+    Question::setHook([&](QMessageBox &box) {
+        shown = box.text();
+        return 0;
+    });
+    emit details->linkActivated("#details");
+    Question::setHook({});
+    QVERIFY2(shown.contains(QString("kill %1").arg(QCoreApplication::applicationPid())), qPrintable(shown));
+    QVERIFY(l.statusBar.isNoticeShown()); // reading the details keeps the notice
+}
+
+// The tool bar's button follows what the link does by itself: "Disconnect"
+// while it tries a plugged adapter, "Connect" again once it lets go.
+void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
+{
+    SimProcess sim;
+    const QString path = dir.filePath("pty-plugged");
+    QVERIFY(sim.start(path));
+    FakePortSystem system;
+    toolWidget toolBar;
+    statusWidget statusBar;
+    SerialProcessThread link(&toolBar, &statusBar, nullptr, &system);
+    link.tickTimer()->stop();
+    link.refreshTimer()->stop();
+    auto *button = toolBar.findChild<QPushButton *>("connectButton");
+
+    system.ports = {{"ttyUSB0", path, true, 1}};
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QVERIFY(link.isPortOpen());
+    QCOMPARE(button->text(), QString("Disconnect"));
+    QCOMPARE(toolBar.portComboBox->currentText(), QString("ttyUSB0"));
+    // vrn-sim answers: the connection is the pilot's like any other.
+    QVERIFY(QTest::qWaitFor([&] {
+        link.time();
+        QTest::qWait(5);
+        return link.protocol().isLinkAlive();
+    }, 5000));
+    QVERIFY(!link.portSession().isTryingPluggedPort());
+
+    // The pilot lets go; a silent adapter plugged in is tried and let go.
+    toolBar.connectPort();
+    QCOMPARE(button->text(), QString("Connect"));
+    Pty silent;
+    system.ports << PortEntry{"ttyUSB1", silent.path, true, 2};
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QCOMPARE(link.openPortName(), QString("ttyUSB1"));
+    QCOMPARE(button->text(), QString("Disconnect"));
+    for (int i = 0; i < LinkEngine::NoAnswerTicks; ++i)
+        link.time();
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(button->text(), QString("Connect"));
+    QCOMPARE(statusBar.findChild<QLabel *>("messageLabel")->text(),
+             QString("No gyro unit answered on ttyUSB1"));
 }
 
 void tst_SerialProcessThread::closesPortWhenProgramEnds()
