@@ -1302,6 +1302,14 @@ then connect again.</source>
     kill %2
 then connect again.</translation>
     </message>
+    <message>
+        <source>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</source>
+        <translation>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use, most likely by %2</source>
+        <translation>Cannot open %1: in use, most likely by %2</translation>
+    </message>
 </context>
 <context>
     <name>PortSession</name>

@@ -1302,6 +1302,14 @@ then connect again.</source>
     kill %2
 然后再连接。</translation>
     </message>
+    <message>
+        <source>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</source>
+        <translation>%1 只允许管理员（root）使用。请让这台电脑的管理员把串口交给用户组&quot;dialout&quot;，或者安装 vrn-assistant 软件包，其设备规则会把串口交给坐在这台电脑前的用户。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use, most likely by %2</source>
+        <translation>无法打开 %1：端口被占用，很可能是 %2</translation>
+    </message>
 </context>
 <context>
     <name>PortSession</name>

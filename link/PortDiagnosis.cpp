@@ -49,6 +49,14 @@ PortDiagnosis::Text PortDiagnosis::permissionDenied(const PortSystem &system, co
                            "    sudo usermod -aG %1 %2")
                             .arg(group, user);
     QStringList lines;
+    if (group.isEmpty() || group == QLatin1String("root")) {
+        // Joining the administrator's group is no fix to offer.
+        lines << tr("%1 is for the administrator (root) alone. Ask whoever looks after this "
+                    "computer to give serial ports to the group \"dialout\", or to install the "
+                    "vrn-assistant package, whose device rule gives them to whoever sits at it.")
+                     .arg(path);
+        return {summary, lines.join(QLatin1String("\n\n"))};
+    }
     if (system.sessionInGroup(group)) {
         lines << tr("%1 belongs to the group \"%2\", and you are in it, yet the system refuses "
                     "you the port: its permissions were changed. Unplug the unit and plug it in "
@@ -82,7 +90,18 @@ PortDiagnosis::Text PortDiagnosis::permissionDenied(const PortSystem &system, co
 PortDiagnosis::Text PortDiagnosis::busy(const PortSystem &system, const QString &name,
                                         const QString &path)
 {
-    const QList<PortHolder> holders = system.holders(path);
+    QList<PortHolder> holders = system.holders(path);
+    // The usual takers run as root, where this user cannot look: name the
+    // one that runs, if one does.
+    QString summary;
+    if (holders.isEmpty()) {
+        const QStringList suspects =
+            system.running({QStringLiteral("ModemManager"), QStringLiteral("brltty")});
+        if (!suspects.isEmpty()) {
+            holders.append({0, suspects.first()});
+            summary = tr("Cannot open %1: in use, most likely by %2").arg(name, suspects.first());
+        }
+    }
     if (holders.isEmpty())
         return {tr("Cannot open %1: the port is in use by another program").arg(name),
                 tr("Another program holds %1 open, one this user may not look into (it runs "
@@ -90,7 +109,8 @@ PortDiagnosis::Text PortDiagnosis::busy(const PortSystem &system, const QString 
                    "Close that program, then connect again.")
                     .arg(path)};
     const PortHolder &holder = holders.first();
-    const QString summary = tr("Cannot open %1: in use by %2").arg(name, holder.name);
+    if (summary.isEmpty())
+        summary = tr("Cannot open %1: in use by %2").arg(name, holder.name);
     if (holder.name == QLatin1String("ModemManager"))
         return {summary,
                 tr("ModemManager, the mobile-modem service, is probing %1 as if the unit were "

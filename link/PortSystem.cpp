@@ -119,6 +119,38 @@ bool PortSystem::ruleInstalled() const
     return false;
 }
 
+static QString programName(const QDir &proc, const QString &pid)
+{
+    QFile comm(proc.filePath(pid + QLatin1String("/comm")));
+    if (!comm.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromLocal8Bit(comm.readAll()).trimmed();
+}
+
+static QStringList processIds(const QDir &proc)
+{
+    QStringList pids;
+    for (const QString &entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        bool isPid = false;
+        entry.toLongLong(&isPid);
+        if (isPid)
+            pids << entry;
+    }
+    return pids;
+}
+
+QStringList PortSystem::running(const QStringList &programs) const
+{
+    QStringList found;
+    const QDir proc(QStringLiteral("/proc"));
+    for (const QString &pid : processIds(proc)) {
+        const QString name = programName(proc, pid);
+        if (programs.contains(name) && !found.contains(name))
+            found << name;
+    }
+    return found;
+}
+
 QList<PortHolder> PortSystem::holders(const QString &path) const
 {
     QList<PortHolder> found;
@@ -126,22 +158,13 @@ QList<PortHolder> PortSystem::holders(const QString &path) const
     if (node.isEmpty())
         return found;
     const QDir proc(QStringLiteral("/proc"));
-    for (const QString &entry : proc.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        bool isPid = false;
-        const qint64 pid = entry.toLongLong(&isPid);
-        if (!isPid)
-            continue;
-        // Other users' processes cannot be looked into: the list stays empty.
-        const QDir fds(proc.filePath(entry + QLatin1String("/fd")));
+    for (const QString &pid : processIds(proc)) {
+        const QDir fds(proc.filePath(pid + QLatin1String("/fd")));
         for (const QString &fd : fds.entryList(QDir::System | QDir::NoDotAndDotDot)) {
-            if (QFile::symLinkTarget(fds.filePath(fd)) != node)
-                continue;
-            QFile comm(proc.filePath(entry + QLatin1String("/comm")));
-            QString name;
-            if (comm.open(QIODevice::ReadOnly))
-                name = QString::fromLocal8Bit(comm.readAll()).trimmed();
-            found.append({pid, name});
-            break;
+            if (QFile::symLinkTarget(fds.filePath(fd)) == node) {
+                found.append({pid.toLongLong(), programName(proc, pid)});
+                break;
+            }
         }
     }
     return found;

@@ -45,6 +45,9 @@ public:
     // The user's account belongs to the group now (it may be newer than the session).
     virtual bool accountInGroup(const QString &group) const;
     virtual bool ruleInstalled() const;
-    // Every process with the node open, found through /proc.
+    // Every process with the node open, found through /proc. Another user's
+    // processes (ModemManager runs as root) cannot be looked into.
     virtual QList<PortHolder> holders(const QString &path) const;
+    // Which of these programs run at all, whoever runs them.
+    virtual QStringList running(const QStringList &programs) const;
 };

@@ -1,11 +1,14 @@
 #include "statusWidget.h"
 
-#include "Question.h"
+#include "DialogStyle.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
 
 statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
 {
@@ -84,11 +87,16 @@ void statusWidget::showNoticeWithDetails(const QString &text, const QString &det
 bool statusWidget::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress: {
         // The press that opens the details keeps the notice they explain.
-        if (watched != detailsLabel)
+        // It reaches the window before the link: look where it is.
+        const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        if (!detailsLabel->isVisible() || !detailsLabel->rect().contains(detailsLabel->mapFromGlobal(at)))
             releaseNotice();
+        break;
+    }
+    case QEvent::KeyPress:
+        releaseNotice();
         break;
     default:
         break;
@@ -120,5 +128,18 @@ void statusWidget::setUnitText(const QString &text)
 
 void statusWidget::showDetails()
 {
-    Question::ask(window(), tr("Details"), noticeDetails, {tr("Close")});
+    // Not modal to the pilot's work: the window stays usable beside it, and
+    // the commands in it can be selected and copied.
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Details"), noticeDetails,
+                                QMessageBox::NoButton, window());
+    box->setObjectName("noticeDetailsBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The application palette writes white for the skin; this box is pale.
+    box->setStyleSheet(DialogStyle::sheet() + QLatin1String("QLabel { color: black; }"));
+    QPushButton *close = box->addButton(tr("Close"), QMessageBox::RejectRole);
+    box->setEscapeButton(close);
+    box->setDefaultButton(close);
+    box->open();
 }

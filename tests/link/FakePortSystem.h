@@ -17,6 +17,7 @@ struct FakePortSystem : PortSystem
     bool inAccount = false;
     bool rule = false;
     QMap<QString, QList<PortHolder>> held;
+    QStringList programs; // running
 
     QList<PortEntry> presentPorts() const override { return ports; }
     bool exists(const QString &path) const override { return !missing.contains(path); }
@@ -27,4 +28,12 @@ struct FakePortSystem : PortSystem
     bool accountInGroup(const QString &) const override { return inAccount; }
     bool ruleInstalled() const override { return rule; }
     QList<PortHolder> holders(const QString &path) const override { return held.value(path); }
+    QStringList running(const QStringList &wanted) const override
+    {
+        QStringList found;
+        for (const QString &p : programs)
+            if (wanted.contains(p))
+                found << p;
+        return found;
+    }
 };

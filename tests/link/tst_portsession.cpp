@@ -1,4 +1,5 @@
 #include "FakePortSystem.h"
+#include "PseudoTerminal.h"
 #include "PortDiagnosis.h"
 #include "PortSession.h"
 
@@ -21,24 +22,6 @@
 Q_DECLARE_METATYPE(QList<PortEntry>)
 
 namespace {
-
-// A pseudo-terminal the session can really open; the test keeps the master.
-struct Pty
-{
-    int master = -1;
-    QString path;
-    Pty()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
-            path = QString::fromLocal8Bit(::ptsname(master));
-    }
-    ~Pty()
-    {
-        if (master >= 0)
-            ::close(master);
-    }
-};
 
 // The session wired as the tool bar wires it: its requests become the
 // pilot's button presses.
@@ -220,6 +203,9 @@ void tst_PortSession::diagnosis_data()
     QTest::addRow("in the group and still refused")
         << denied << "refused session" << "Cannot open ttyUSB0: permission denied"
         << QStringList{"and you are in it", "ls -l /dev/ttyUSB0"};
+    QTest::addRow("only root may use it")
+        << denied << "refused root" << "Cannot open ttyUSB0: permission denied"
+        << QStringList{"administrator (root) alone", "vrn-assistant package"};
     QTest::addRow("ModemManager probing")
         << denied << "ModemManager" << "Cannot open ttyUSB0: in use by ModemManager"
         << QStringList{"mobile-modem service", "sudo systemctl disable --now ModemManager"};
@@ -232,6 +218,12 @@ void tst_PortSession::diagnosis_data()
     QTest::addRow("held by someone we cannot see")
         << denied << "" << "Cannot open ttyUSB0: the port is in use by another program"
         << QStringList{"sudo lsof /dev/ttyUSB0"};
+    QTest::addRow("held unseen while ModemManager runs as root")
+        << denied << "running ModemManager" << "Cannot open ttyUSB0: in use, most likely by ModemManager"
+        << QStringList{"sudo systemctl disable --now ModemManager"};
+    QTest::addRow("held unseen while brltty runs as root")
+        << denied << "running brltty" << "Cannot open ttyUSB0: in use, most likely by brltty"
+        << QStringList{"sudo apt remove brltty"};
     QTest::addRow("anything else keeps the library's words")
         << int(QSerialPort::UnknownError) << "" << "Cannot open ttyUSB0: it broke" << QStringList{};
 }
@@ -251,9 +243,14 @@ void tst_PortSession::diagnosis()
     system.rule = facts.contains("rule");
     system.inAccount = facts.contains("account");
     system.inSession = facts.contains("session");
-    for (const QString program : {"ModemManager", "brltty", "minicom"})
-        if (facts.contains(program))
+    if (facts.contains("root"))
+        system.group = "root";
+    for (const QString program : {"ModemManager", "brltty", "minicom"}) {
+        if (facts.contains("running " + program))
+            system.programs << program << "systemd";
+        else if (facts.contains(program))
             system.held[path] = {{4242, program}};
+    }
     // The library's own text, translated or not, never decides the wording.
     const PortDiagnosis::Text text =
         PortDiagnosis::explain(system, "ttyUSB0", path, error, "it broke");
@@ -282,9 +279,13 @@ void tst_PortSession::permissionDeniedOnARealPort()
         PortSystem system;
         const PortDiagnosis::Text text =
             PortDiagnosis::explain(system, "pty", pty.path, port.error(), port.errorString());
+        // The node's group is "tty" or, where devpts gives none, "root".
+        const QString group = system.groupOf(pty.path);
+        const QString says = group == "root"
+                                 ? QString("%1 is for the administrator (root) alone").arg(pty.path)
+                                 : QString("%1 belongs to the group \"%2\"").arg(pty.path, group);
         const bool right = text.summary == "Cannot open pty: permission denied" &&
-                           text.details.contains(QString("%1 belongs to the group \"%2\"")
-                                                     .arg(pty.path, system.groupOf(pty.path)));
+                           text.details.contains(says);
         ::_exit(right ? 0 : 4);
     }
     int status = 0;

@@ -1,5 +1,5 @@
 #include "FakePortSystem.h"
-#include "Question.h"
+#include "PseudoTerminal.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
@@ -61,20 +61,6 @@ struct Link
         }
         return false;
     }
-};
-
-// A pseudo-terminal with nothing behind it: a port where no unit answers.
-struct Pty
-{
-    int master = -1;
-    QString path;
-    Pty()
-    {
-        master = ::posix_openpt(O_RDWR | O_NOCTTY);
-        if (master >= 0 && ::grantpt(master) == 0 && ::unlockpt(master) == 0)
-            path = QString::fromLocal8Bit(::ptsname(master));
-    }
-    ~Pty() { ::close(master); }
 };
 
 // vrn-sim on a pseudo-terminal reached through a symlink.
@@ -281,13 +267,15 @@ void tst_SerialProcessThread::portInUseIsReported()
     QVERIFY(l.statusBar.isNoticeShown());
     auto *details = l.statusBar.findChild<QLabel *>("detailsLabel");
     QVERIFY(details && !details->isHidden());
-    QString shown;
-    Question::setHook([&](QMessageBox &box) {
-        shown = box.text();
-        return 0;
-    });
-    emit details->linkActivated("#details");
-    Question::setHook({});
+    // A real click: it passes the press that ends a notice on its way.
+    l.statusBar.resize(850, 25);
+    l.statusBar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l.statusBar));
+    QTest::mouseClick(details, Qt::LeftButton, {},
+                      QPoint(details->contentsRect().left() + 5, details->height() / 2));
+    auto *box = l.statusBar.findChild<QMessageBox *>("noticeDetailsBox");
+    QVERIFY(box && box->isVisible());
+    const QString shown = box->text();
     QVERIFY2(shown.contains(QString("kill %1").arg(QCoreApplication::applicationPid())), qPrintable(shown));
     QVERIFY(l.statusBar.isNoticeShown()); // reading the details keeps the notice
 }
