@@ -102,8 +102,10 @@ void PortSession::tick()
 
 void PortSession::refresh()
 {
-    if (engine.isLinkAlive())
+    if (engine.isLinkAlive()) {
+        unseenWhileAlive = true;
         return;
+    }
     const QList<PortEntry> present = presentPorts();
     QStringList usb;
     QStringList appeared;
@@ -115,6 +117,10 @@ void PortSession::refresh()
             appeared << entry.name; // newest first, as the list orders them
     }
     known = usb;
+    // Plugged while a unit answered: not the pilot's latest move any more.
+    if (unseenWhileAlive)
+        appeared.clear();
+    unseenWhileAlive = false;
     QStringList names;
     for (const PortEntry &entry : present)
         names << entry.name;

@@ -131,6 +131,7 @@ private:
     QString pending;             // asked to connect, not yet connected
     QString settling;            // plugged in, waiting one refresh
     QStringList known;           // USB ports seen at the last refresh
+    bool unseenWhileAlive = false; // refreshes skipped while a unit answered
     QString pilotDropped;        // the port the pilot last disconnected
     quint32 ticks = 0;
     quint32 droppedAt = 0;

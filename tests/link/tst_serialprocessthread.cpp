@@ -8,6 +8,9 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QScopeGuard>
+#include <QTranslator>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QProcess>
@@ -124,6 +127,7 @@ private slots:
     void openFailureIsReported();
     void portInUseIsReported();
     void pluggedAdapterThroughTheToolBar();
+    void portInUseInChinese();
     void closesPortWhenProgramEnds();
     void realPortThroughPseudoTerminal();
     void pulledCableIsClosedAndReopened();
@@ -280,6 +284,40 @@ void tst_SerialProcessThread::portInUseIsReported()
     QVERIFY(l.statusBar.isNoticeShown()); // reading the details keeps the notice
 }
 
+// In the Chinese window the serial library's own words are Chinese too: the
+// link must tell a port in use from a refused one without reading them.
+void tst_SerialProcessThread::portInUseInChinese()
+{
+    QTranslator library, own;
+    QVERIFY(library.load("qtserialport_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QVERIFY(own.load(QStringLiteral(VRN_BINARY_DIR "/language/vrn_lang_zh.qm")));
+    qApp->installTranslator(&library);
+    qApp->installTranslator(&own);
+    const auto restore = qScopeGuard([&] {
+        qApp->removeTranslator(&own);
+        qApp->removeTranslator(&library);
+    });
+    SimProcess sim;
+    const QString path = dir.filePath("pty-busy-zh");
+    QVERIFY(sim.start(path));
+    QSerialPort other;
+    other.setPortName(path);
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    QSerialPort second;
+    second.setPortName(path);
+    QVERIFY(!second.open(QIODevice::ReadWrite));
+    QCOMPARE(second.error(), QSerialPort::PermissionError);
+    QVERIFY2(!second.errorString().contains("lock", Qt::CaseInsensitive), qPrintable(second.errorString()));
+
+    qputenv("VRN_EXTRA_PORTS", path.toUtf8());
+    Link l;
+    l.select(path);
+    l.link->serialConnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.message(), QString::fromUtf8("无法打开 %1：正被 %2 占用")
+                              .arg(path, QCoreApplication::applicationName().left(15)));
+}
+
 // The tool bar's button follows what the link does by itself: "Disconnect"
 // while it tries a plugged adapter, "Connect" again once it lets go.
 void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
@@ -309,9 +347,18 @@ void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
     }, 5000));
     QVERIFY(!link.portSession().isTryingPluggedPort());
 
-    // The pilot lets go; a silent adapter plugged in is tried and let go.
+    // An adapter plugged in while the unit answers is old news once the
+    // pilot lets go: nothing connects by itself.
+    system.ports << PortEntry{"ttyUSB2", "/dev/vrn-none", true, 3};
+    link.timeUpdateDevice();
     toolBar.connectPort();
     QCOMPARE(button->text(), QString("Connect"));
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(button->text(), QString("Connect"));
+
+    // A silent adapter plugged in is tried and let go.
     Pty silent;
     system.ports << PortEntry{"ttyUSB1", silent.path, true, 2};
     link.timeUpdateDevice();
