@@ -68,6 +68,12 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     toolBar->setLastFolder(AppSettings::value(folderKey).toString());
     connect(toolBar, &toolWidget::folderChosen, this,
             [](const QString &folder) { AppSettings::setValue(folderKey, folder); });
+    // Connecting when a unit is plugged in stays off once the pilot turned it off.
+    toolBar->autoConnectAction->setChecked(
+        AppSettings::value(QStringLiteral("Ports/connectWhenPlugged"), true).toBool());
+    connect(toolBar->autoConnectAction, &QAction::toggled, this, [](bool on) {
+        AppSettings::setValue(QStringLiteral("Ports/connectWhenPlugged"), on);
+    });
 
     // 11.
     statusBar = new statusWidget;

@@ -1233,6 +1233,108 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>PortDiagnosis</name>
+    <message>
+        <source>Cannot open %1: unplugged</source>
+        <translation>Cannot open %1: unplugged</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: the unit was unplugged, or its adapter was reset. Plug it in again; the port list follows within a second.</source>
+        <translation>%1 is no longer there: the unit was unplugged, or its adapter was reset. Plug it in again; the port list follows within a second.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>Cannot open %1: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied</source>
+        <translation>Cannot open %1: permission denied</translation>
+    </message>
+    <message>
+        <source>The one command that fixes it for good (then log out and in again):
+    sudo usermod -aG %1 %2</source>
+        <translation>The one command that fixes it for good (then log out and in again):
+    sudo usermod -aG %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;, and you are in it, yet the system refuses you the port: its permissions were changed. Unplug the unit and plug it in again; if it still fails, this shows who may use it:
+    ls -l %1</source>
+        <translation>%1 belongs to the group &quot;%2&quot;, and you are in it, yet the system refuses you the port: its permissions were changed. Unplug the unit and plug it in again; if it still fails, this shows who may use it:
+    ls -l %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;. Your user &quot;%3&quot; was added to that group after this login began, so it does not count yet: log out and in again (or restart the computer), then connect.</source>
+        <translation>%1 belongs to the group &quot;%2&quot;. Your user &quot;%3&quot; was added to that group after this login began, so it does not count yet: log out and in again (or restart the computer), then connect.</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;, and your user &quot;%3&quot; is not in it.</source>
+        <translation>%1 belongs to the group &quot;%2&quot;, and your user &quot;%3&quot; is not in it.</translation>
+    </message>
+    <message>
+        <source>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is installed but was not applied to this port: the adapter was plugged in before the rule was installed, or you are not logged in at this computer&apos;s own screen. Unplug the unit and plug it in again.</source>
+        <translation>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is installed but was not applied to this port: the adapter was plugged in before the rule was installed, or you are not logged in at this computer&apos;s own screen. Unplug the unit and plug it in again.</translation>
+    </message>
+    <message>
+        <source>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is not installed; it comes with the vrn-assistant package.</source>
+        <translation>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is not installed; it comes with the vrn-assistant package.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the port is in use by another program</source>
+        <translation>Cannot open %1: the port is in use by another program</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 open, one this user may not look into (it runs as another user or as root). This command names it:
+    sudo lsof %1
+
+Close that program, then connect again.</source>
+        <translation>Another program holds %1 open, one this user may not look into (it runs as another user or as root). This command names it:
+    sudo lsof %1
+
+Close that program, then connect again.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use by %2</source>
+        <translation>Cannot open %1: in use by %2</translation>
+    </message>
+    <message>
+        <source>ModemManager, the mobile-modem service, is probing %1 as if the unit were a modem. It lets go after a few seconds: connect again then. The assistant&apos;s device rule keeps it away from USB-serial adapters; without the rule, or if you have no mobile modem, stop it for good:
+    sudo systemctl disable --now ModemManager</source>
+        <translation>ModemManager, the mobile-modem service, is probing %1 as if the unit were a modem. It lets go after a few seconds: connect again then. The assistant&apos;s device rule keeps it away from USB-serial adapters; without the rule, or if you have no mobile modem, stop it for good:
+    sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display service, has taken %1: it claims the USB-serial chips many units use. Unless you use a Braille display, remove it:
+    sudo apt remove brltty
+then unplug the unit and plug it in again.</source>
+        <translation>brltty, the Braille display service, has taken %1: it claims the USB-serial chips many units use. Unless you use a Braille display, remove it:
+    sudo apt remove brltty
+then unplug the unit and plug it in again.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) holds %3 open. Close it, or end it with:
+    kill %2
+then connect again.</source>
+        <translation>%1 (process %2) holds %3 open. Close it, or end it with:
+    kill %2
+then connect again.</translation>
+    </message>
+    <message>
+        <source>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</source>
+        <translation>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use, most likely by %2</source>
+        <translation>Cannot open %1: in use, most likely by %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortSession</name>
+    <message>
+        <source>No gyro unit answered on %1</source>
+        <translation>No gyro unit answered on %1</translation>
+    </message>
+</context>
+<context>
     <name>SerialProcessThread</name>
     <message>
         <source>No answer from the unit on %1: check the cable and that the unit is powered</source>
@@ -1319,28 +1421,16 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>Port %1 is back</translation>
     </message>
     <message>
-        <source>Cannot open %1: no such port</source>
-        <translation>Cannot open %1: no such port</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: the port is in use by another program</source>
-        <translation>Cannot open %1: the port is in use by another program</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</source>
-        <translation>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: %2</source>
-        <translation>Cannot open %1: %2</translation>
-    </message>
-    <message>
         <source>Port %1 was lost: %2</source>
         <translation>Port %1 was lost: %2</translation>
     </message>
     <message>
         <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
         <translation>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</translation>
+    </message>
+    <message>
+        <source>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</source>
+        <translation>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1688,14 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Not written to flash</source>
         <translation>Not written to flash</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1753,10 +1851,6 @@ Replace it?</translation>
         <translation>Open the chosen port and read the unit&apos;s parameters</translation>
     </message>
     <message>
-        <source>The serial port the unit is plugged into</source>
-        <translation>The serial port the unit is plugged into</translation>
-    </message>
-    <message>
         <source>Close the port; the unit keeps running</source>
         <translation>Close the port; the unit keeps running</translation>
     </message>
@@ -1783,6 +1877,14 @@ Replace it?</translation>
     <message>
         <source>Configuration files (*.conf)</source>
         <translation>Configuration files (*.conf)</translation>
+    </message>
+    <message>
+        <source>The serial port the unit is plugged into (right-click for the port options)</source>
+        <translation>The serial port the unit is plugged into (right-click for the port options)</translation>
+    </message>
+    <message>
+        <source>Connect when a unit is plugged in</source>
+        <translation>Connect when a unit is plugged in</translation>
     </message>
 </context>
 <context>

@@ -1233,6 +1233,108 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>PortDiagnosis</name>
+    <message>
+        <source>Cannot open %1: unplugged</source>
+        <translation>无法打开 %1：已拔出</translation>
+    </message>
+    <message>
+        <source>%1 is no longer there: the unit was unplugged, or its adapter was reset. Plug it in again; the port list follows within a second.</source>
+        <translation>%1 已不存在：陀螺仪已被拔出，或其转接器已复位。请重新插上；端口列表会在一秒内随之更新。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: permission denied</source>
+        <translation>无法打开 %1：权限不足</translation>
+    </message>
+    <message>
+        <source>The one command that fixes it for good (then log out and in again):
+    sudo usermod -aG %1 %2</source>
+        <translation>一劳永逸的解决命令（执行后注销并重新登录）：
+    sudo usermod -aG %1 %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;, and you are in it, yet the system refuses you the port: its permissions were changed. Unplug the unit and plug it in again; if it still fails, this shows who may use it:
+    ls -l %1</source>
+        <translation>%1 属于用户组&quot;%2&quot;，您也在该组中，但系统仍拒绝您使用此端口：它的权限已被更改。请拔下陀螺仪再重新插上；若仍然失败，以下命令可显示谁可以使用它：
+    ls -l %1</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;. Your user &quot;%3&quot; was added to that group after this login began, so it does not count yet: log out and in again (or restart the computer), then connect.</source>
+        <translation>%1 属于用户组&quot;%2&quot;。您的用户&quot;%3&quot;是在本次登录之后才加入该组的，因此尚未生效：请注销并重新登录（或重启电脑），然后再连接。</translation>
+    </message>
+    <message>
+        <source>%1 belongs to the group &quot;%2&quot;, and your user &quot;%3&quot; is not in it.</source>
+        <translation>%1 属于用户组&quot;%2&quot;，而您的用户&quot;%3&quot;不在该组中。</translation>
+    </message>
+    <message>
+        <source>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is installed but was not applied to this port: the adapter was plugged in before the rule was installed, or you are not logged in at this computer&apos;s own screen. Unplug the unit and plug it in again.</source>
+        <translation>助手的设备规则（让坐在这台电脑前的用户使用 USB 串口转接器）已安装，但未应用到此端口：转接器是在规则安装之前插上的，或者您不是在这台电脑本机屏幕前登录的。请拔下陀螺仪再重新插上。</translation>
+    </message>
+    <message>
+        <source>The assistant&apos;s device rule, which gives whoever sits at this computer access to USB-serial adapters, is not installed; it comes with the vrn-assistant package.</source>
+        <translation>助手的设备规则（让坐在这台电脑前的用户使用 USB 串口转接器）未安装；它随 vrn-assistant 软件包一起提供。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: the port is in use by another program</source>
+        <translation>无法打开 %1：端口正被其他程序占用</translation>
+    </message>
+    <message>
+        <source>Another program holds %1 open, one this user may not look into (it runs as another user or as root). This command names it:
+    sudo lsof %1
+
+Close that program, then connect again.</source>
+        <translation>另一个程序正占用 %1，而当前用户无权查看它（它以其他用户或 root 身份运行）。以下命令可显示它的名称：
+    sudo lsof %1
+
+关闭该程序后再连接。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use by %2</source>
+        <translation>无法打开 %1：正被 %2 占用</translation>
+    </message>
+    <message>
+        <source>ModemManager, the mobile-modem service, is probing %1 as if the unit were a modem. It lets go after a few seconds: connect again then. The assistant&apos;s device rule keeps it away from USB-serial adapters; without the rule, or if you have no mobile modem, stop it for good:
+    sudo systemctl disable --now ModemManager</source>
+        <translation>移动调制解调器服务 ModemManager 正把陀螺仪当作调制解调器探测 %1。几秒钟后它会释放端口，届时再连接即可。助手的设备规则会让它远离 USB 串口转接器；如果没有安装该规则，或者您不使用移动调制解调器，可以将其永久停用：
+    sudo systemctl disable --now ModemManager</translation>
+    </message>
+    <message>
+        <source>brltty, the Braille display service, has taken %1: it claims the USB-serial chips many units use. Unless you use a Braille display, remove it:
+    sudo apt remove brltty
+then unplug the unit and plug it in again.</source>
+        <translation>盲文显示器服务 brltty 占用了 %1：它会抢占许多陀螺仪所用的 USB 串口芯片。除非您使用盲文显示器，否则请卸载它：
+    sudo apt remove brltty
+然后拔下陀螺仪再重新插上。</translation>
+    </message>
+    <message>
+        <source>%1 (process %2) holds %3 open. Close it, or end it with:
+    kill %2
+then connect again.</source>
+        <translation>%1（进程 %2）正占用 %3。请关闭它，或用以下命令结束它：
+    kill %2
+然后再连接。</translation>
+    </message>
+    <message>
+        <source>%1 is for the administrator (root) alone. Ask whoever looks after this computer to give serial ports to the group &quot;dialout&quot;, or to install the vrn-assistant package, whose device rule gives them to whoever sits at it.</source>
+        <translation>%1 只允许管理员（root）使用。请让这台电脑的管理员把串口交给用户组&quot;dialout&quot;，或者安装 vrn-assistant 软件包，其设备规则会把串口交给坐在这台电脑前的用户。</translation>
+    </message>
+    <message>
+        <source>Cannot open %1: in use, most likely by %2</source>
+        <translation>无法打开 %1：端口被占用，很可能是 %2</translation>
+    </message>
+</context>
+<context>
+    <name>PortSession</name>
+    <message>
+        <source>No gyro unit answered on %1</source>
+        <translation>%1 上没有陀螺仪应答</translation>
+    </message>
+</context>
+<context>
     <name>SerialProcessThread</name>
     <message>
         <source>No answer from the unit on %1: check the cable and that the unit is powered</source>
@@ -1319,28 +1421,16 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>端口 %1 已恢复</translation>
     </message>
     <message>
-        <source>Cannot open %1: no such port</source>
-        <translation>无法打开 %1：端口不存在</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: the port is in use by another program</source>
-        <translation>无法打开 %1：端口正被其他程序占用</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: permission denied. Add your user to the group that owns the device, usually &quot;dialout&quot;, and log in again</source>
-        <translation>无法打开 %1：权限不足。请将当前用户加入拥有该设备的用户组（通常为“dialout”），然后重新登录</translation>
-    </message>
-    <message>
-        <source>Cannot open %1: %2</source>
-        <translation>无法打开 %1：%2</translation>
-    </message>
-    <message>
         <source>Port %1 was lost: %2</source>
         <translation>端口 %1 已断开：%2</translation>
     </message>
     <message>
         <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
         <translation>失控保护设置成功：信号丢失时，陀螺仪保持当前的摇杆和开关位置</translation>
+    </message>
+    <message>
+        <source>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</source>
+        <translation>无 USB 标识：这是电脑自带或虚拟的串口，不是陀螺仪的转接器</translation>
     </message>
 </context>
 <context>
@@ -1598,6 +1688,14 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Not written to flash</source>
         <translation>未写入闪存</translation>
     </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -1753,10 +1851,6 @@ Replace it?</source>
         <translation>打开所选端口并读取陀螺仪参数</translation>
     </message>
     <message>
-        <source>The serial port the unit is plugged into</source>
-        <translation>陀螺仪所连接的串口</translation>
-    </message>
-    <message>
         <source>Close the port; the unit keeps running</source>
         <translation>关闭端口；陀螺仪继续运行</translation>
     </message>
@@ -1783,6 +1877,14 @@ Replace it?</source>
     <message>
         <source>Configuration files (*.conf)</source>
         <translation>配置文件(*.conf)</translation>
+    </message>
+    <message>
+        <source>The serial port the unit is plugged into (right-click for the port options)</source>
+        <translation>陀螺仪所连接的串口（右键单击可设置端口选项）</translation>
+    </message>
+    <message>
+        <source>Connect when a unit is plugged in</source>
+        <translation>插上陀螺仪时自动连接</translation>
     </message>
 </context>
 <context>

@@ -2,21 +2,18 @@
 
 #include "LinkEngine.h"
 #include "PortProvider.h"
+#include "PortSession.h"
 
 #include <QObject>
-#include <QIODevice>
-#include <QPointer>
 #include <QStringList>
 
-class QIODevice;
 class QTimer;
 class statusWidget;
 class toolWidget;
 
-// Owns the connection to the unit: keeps the tool bar's port list up to date,
-// opens and closes the chosen port, sends one frame every 20 ms while a port
-// is open and hands the replies to the protocol engine. Everything runs on
-// the GUI event loop; nothing waits for the unit.
+// The link as the window sees it: the port session (ports, opening, the
+// tick, the protocol) wired to the tool bar's port list and button and to
+// the status bar. It decides nothing itself; the session below it does.
 //
 // The port list's last entry is the application's own port, if it offers
 // one (the built-in simulated unit); VRN_EXTRA_PORTS
@@ -26,31 +23,33 @@ class SerialProcessThread : public QObject
 {
     Q_OBJECT
 public:
+    // `system` answers the session's questions about ports (null: the real system).
     SerialProcessThread(toolWidget *toolBar, statusWidget *statusBar,
-                        PortProvider *extraPort = nullptr);
+                        PortProvider *extraPort = nullptr, PortSystem *system = nullptr);
     ~SerialProcessThread() override;
 
     // Only store a byte; the next tick carries it.
     void setCommand(quint8 code);
     void setSubframeHead(quint8 id);
 
-    quint8 deviceModel() const { return engine.deviceModel(); }
-    quint8 firmwareVersion() const { return engine.firmwareVersion(); }
+    quint8 deviceModel() const { return session.protocol().deviceModel(); }
+    quint8 firmwareVersion() const { return session.protocol().firmwareVersion(); }
 
-    LinkEngine &protocol() { return engine; }
-    const LinkEngine &protocol() const { return engine; }
-    bool isPortOpen() const { return port != nullptr; }
-    QString openPortName() const { return connectedName; }
+    LinkEngine &protocol() { return session.protocol(); }
+    const LinkEngine &protocol() const { return session.protocol(); }
+    PortSession &portSession() { return session; }
+    bool isPortOpen() const { return session.isPortOpen(); }
+    QString openPortName() const { return session.openPortName(); }
     // The port names the list shows, in order.
-    QStringList portNames() const { return portList; }
+    QStringList portNames() const { return session.portNames(); }
     // Tests drive the tick and the refresh by hand.
-    QTimer *tickTimer() const { return linkTimer; }
-    QTimer *refreshTimer() const { return portTimer; }
+    QTimer *tickTimer() const { return session.tickTimer(); }
+    QTimer *refreshTimer() const { return session.refreshTimer(); }
 
     // What the status bar names the unit by: model and firmware, and the
     // words "Simulated unit" when it is the application's own.
-    QString unitDescription() const;
-    bool isSimulatedUnitConnected() const;
+    QString unitDescription() const { return session.unitDescription(); }
+    bool isSimulatedUnitConnected() const { return session.isSimulatedUnitConnected(); }
 
 signals:
     void parameterChanged();
@@ -67,23 +66,9 @@ public slots:
     void serialPortChanged(const QString &text);
 
 private:
-    QStringList presentPorts() const;
-    void fillPortList(const QStringList &names);
-    bool openPort(const QString &name);
-    void closePort();
-    void portFailed(const QString &reason);
-    void showUnit();
-    QString openFailureText(const QString &name, int error, const QString &reason) const;
+    void fillPortList();
 
     toolWidget *toolBar;
     statusWidget *statusBar;
-    QStringList portList;
-    QString portName;
-    LinkEngine engine;
-    QTimer *linkTimer = nullptr;
-    QTimer *portTimer = nullptr;
-    QPointer<QIODevice> port;
-    QString connectedName; // the port the user connected, open or not
-    bool wantConnected = false;
-    PortProvider *extraPort;
+    PortSession session;
 };

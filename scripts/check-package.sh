@@ -2,8 +2,9 @@
 # Builds the Debian package and checks it as a pilot's machine would get it:
 # lintian, the desktop entry and AppStream metadata, `dpkg -i`, the installed
 # program started offscreen in Chinese, every Qt plugin it loads belonging
-# to its dependencies, --help against the manual pages, and that removing the
-# package leaves nothing under /usr. Needs root (it installs the package).
+# to its dependencies, --help against the manual pages, the device rule
+# (installed, valid, removed on purge), and that removing the package leaves
+# nothing under /usr. Needs root (it installs the package).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
@@ -56,6 +57,48 @@ for program in vrn-assistant vrn-sim; do
     fi
 done
 
+echo "== The device rule =="
+rule=/usr/lib/udev/rules.d/60-vrn-assistant.rules
+if [ -f "$rule" ]; then pass "device rule installed"; else fail "device rule not installed at $rule"; fi
+# udev's own grammar: comma-separated KEY[{attr}] OP "value" items, match
+# keys compared with == or !=, assignment keys set with = += -= :=, every
+# GOTO landing on a LABEL of the file.
+if awk '
+    BEGIN { bad = 0 }
+    /^[[:space:]]*(#|$)/ { next }
+    {
+        line = $0
+        while (length(line) > 0) {
+            if (!match(line, /^[[:space:]]*[A-Z_]+(\{[A-Za-z0-9_]+\})?[[:space:]]*(==|!=|\+=|-=|:=|=)[[:space:]]*"[^"]*"[[:space:]]*(,|$)/)) {
+                print "rule line " NR ": cannot read: " line; bad = 1; break
+            }
+            item = substr(line, 1, RLENGTH); line = substr(line, RLENGTH + 1)
+            key = item; sub(/^[[:space:]]*/, "", key); sub(/[{=!+:-].*/, "", key)
+            op = item; sub(/^[^=!+:-]*/, "", op); op = substr(op, 1, 2); if (op !~ /^(==|!=|\+=|-=|:=)$/) op = "="
+            value = item; sub(/^[^"]*"/, "", value); sub(/".*/, "", value)
+            if (key ~ /^(ACTION|SUBSYSTEM|SUBSYSTEMS|KERNEL|KERNELS|DRIVER|DRIVERS|ATTR|ATTRS|ENV|TAG|TAGS)$/ && (op == "==" || op == "!=")) ;
+            else if (key ~ /^(ENV|TAG|GOTO|LABEL|MODE|GROUP|OWNER|SYMLINK|RUN)$/ && op !~ /^(==|!=)$/) ;
+            else { print "rule line " NR ": " key " with " op; bad = 1 }
+            if (key == "GOTO") gotos[value] = NR
+            if (key == "LABEL") labels[value] = 1
+        }
+    }
+    END {
+        for (g in gotos) if (!(g in labels)) { print "GOTO " g " has no LABEL"; bad = 1 }
+        exit bad
+    }' "$rule"; then pass "device rule reads as udev rules"; else fail "device rule syntax"; fi
+for vendor in 10c4 1a86 0403 067b; do
+    grep -q "ATTRS{idVendor}==\"$vendor\".*TAG+=\"uaccess\".*ENV{ID_MM_DEVICE_IGNORE}=\"1\"" "$rule" ||
+        fail "device rule: USB vendor $vendor lacks uaccess or the ModemManager exclusion"
+done
+grep -q 'KERNEL=="ttyACM\[0-9\]\*".*TAG+="uaccess"' "$rule" || fail "device rule: CDC-ACM lacks uaccess"
+! grep 'ttyACM' "$rule" | grep -q ID_MM_DEVICE_IGNORE || fail "device rule keeps ModemManager from CDC-ACM modems"
+# Where udev runs, it reads the rule against a real tty without complaint.
+if command -v udevadm >/dev/null 2>&1 && [ -e /sys/class/tty/tty0 ]; then
+    if udevadm test --action=add /sys/class/tty/tty0 2>&1 | grep -i "60-vrn-assistant.rules" |
+       grep -qi -e invalid -e error; then fail "udevadm test"; else pass "udevadm test"; fi
+fi
+
 echo "== The installed program, with the user's settings asking for Chinese =="
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
 mkdir -p "$XDG_CONFIG_HOME/Morvane"
@@ -106,6 +149,7 @@ left=$(while read -r path; do
        done <<<"$files"
        find /usr -path '*vrn-assistant*' -o -path '*VrnAssistant*' -o -name 'vrn-sim*' 2>/dev/null)
 if [ -z "$left" ]; then pass "nothing of the package is left under /usr"; else fail "left behind:"; echo "$left"; fi
+if [ ! -e "$rule" ]; then pass "device rule removed on purge"; else fail "device rule left after purge"; fi
 
 echo "package: $passes passed, $failures failed"
 [ "$failures" -eq 0 ]

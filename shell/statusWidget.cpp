@@ -1,15 +1,27 @@
 #include "statusWidget.h"
 
+#include "DialogStyle.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
 
 statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
 {
     messageLabel = new QLabel(tr("--------------"));
     messageLabel->setObjectName("messageLabel");
     messageLabel->setContentsMargins(5, 0, 0, 0);
+    detailsLabel = new QLabel(QStringLiteral("<a href=\"#details\" style=\"color: #9fd3ff;\">%1</a>")
+                                  .arg(tr("Details").toHtmlEscaped()));
+    detailsLabel->setObjectName("detailsLabel");
+    detailsLabel->setContentsMargins(8, 0, 0, 0);
+    detailsLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    detailsLabel->hide();
+    connect(detailsLabel, &QLabel::linkActivated, this, &statusWidget::showDetails);
     flashLabel = new QLabel(tr("Not written to flash"));
     flashLabel->setObjectName("flashLabel");
     flashLabel->setStyleSheet("QLabel { color: #FFB020; font-weight: bold; }");
@@ -25,6 +37,7 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     auto *layout = new QHBoxLayout;
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(messageLabel);
+    layout->addWidget(detailsLabel);
     layout->addStretch();
     layout->addWidget(flashLabel);
     layout->addWidget(unitLabel);
@@ -55,6 +68,13 @@ QString statusWidget::messageText() const
 
 void statusWidget::showNotice(const QString &text)
 {
+    showNoticeWithDetails(text, QString());
+}
+
+void statusWidget::showNoticeWithDetails(const QString &text, const QString &details)
+{
+    noticeDetails = details;
+    detailsLabel->setVisible(!details.isEmpty());
     messageLabel->setText(text);
     messageHeld = false;
     if (!noticeShown && qApp)
@@ -67,7 +87,14 @@ void statusWidget::showNotice(const QString &text)
 bool statusWidget::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonPress: {
+        // The press that opens the details keeps the notice they explain.
+        // It reaches the window before the link: look where it is.
+        const QPoint at = static_cast<QMouseEvent *>(event)->globalPosition().toPoint();
+        if (!detailsLabel->isVisible() || !detailsLabel->rect().contains(detailsLabel->mapFromGlobal(at)))
+            releaseNotice();
+        break;
+    }
     case QEvent::KeyPress:
         releaseNotice();
         break;
@@ -83,6 +110,7 @@ void statusWidget::releaseNotice()
         return;
     noticeShown = false;
     qApp->removeEventFilter(this);
+    detailsLabel->hide();
     if (messageHeld)
         messageLabel->setText(heldMessage);
     messageHeld = false;
@@ -96,4 +124,22 @@ void statusWidget::setChangesNotInFlash(bool notInFlash)
 void statusWidget::setUnitText(const QString &text)
 {
     unitLabel->setText(text);
+}
+
+void statusWidget::showDetails()
+{
+    // Not modal to the pilot's work: the window stays usable beside it, and
+    // the commands in it can be selected and copied.
+    auto *box = new QMessageBox(QMessageBox::Information, tr("Details"), noticeDetails,
+                                QMessageBox::NoButton, window());
+    box->setObjectName("noticeDetailsBox");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The application palette writes white for the skin; this box is pale.
+    box->setStyleSheet(DialogStyle::sheet() + QLatin1String("QLabel { color: black; }"));
+    QPushButton *close = box->addButton(tr("Close"), QMessageBox::RejectRole);
+    box->setEscapeButton(close);
+    box->setDefaultButton(close);
+    box->open();
 }

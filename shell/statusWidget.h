@@ -25,6 +25,9 @@ public:
     // command not confirmed): it stays until the pilot's next click or key
     // press anywhere in the program.
     void showNotice(const QString &text);
+    // A notice with the whole explanation behind a "Details" link beside it
+    // (why a port did not open, and the one command that fixes it).
+    void showNoticeWithDetails(const QString &text, const QString &details);
     bool isNoticeShown() const { return noticeShown; }
     QString messageText() const;
     // The unit holds changes that a power cycle would lose.
@@ -35,11 +38,14 @@ protected:
 
 private:
     void releaseNotice();
+    void showDetails();
 
     bool noticeShown = false;
     bool messageHeld = false;
     QString heldMessage;
+    QString noticeDetails;
     QLabel *messageLabel;
+    QLabel *detailsLabel;
     QLabel *stateLabel;
     QLabel *unitLabel;
     QLabel *flashLabel;

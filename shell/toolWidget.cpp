@@ -1,5 +1,7 @@
 #include "toolWidget.h"
 
+#include <QAction>
+
 #include "Picture.h"
 
 #include "toolButton.h"
@@ -14,6 +16,7 @@
 #include "SetupSheetOffer.h"
 #include "UnitModel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -160,7 +163,14 @@ void toolWidget::createPortComboBox()
     portComboBox->setObjectName("portComboBox");
     portComboBox->setMinimumSize(60, 20);
     portComboBox->setStyleSheet(portComboBoxStyle);
-    portComboBox->setToolTip(tr("The serial port the unit is plugged into"));
+    portComboBox->setToolTip(
+        tr("The serial port the unit is plugged into (right-click for the port options)"));
+    autoConnectAction = new QAction(tr("Connect when a unit is plugged in"), portComboBox);
+    autoConnectAction->setObjectName("autoConnectAction");
+    autoConnectAction->setCheckable(true);
+    autoConnectAction->setChecked(true);
+    portComboBox->addAction(autoConnectAction);
+    portComboBox->setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 void toolWidget::createMarkLabel()

@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+class QAction;
 class QComboBox;
 class QFileDialog;
 class LinkEngine;
@@ -88,6 +89,9 @@ private:
 public:
     // Filled and watched by the link; the tool bar only locks it while connected.
     QComboBox *portComboBox;
+    // In the port list's menu: the link connects by itself when a unit's
+    // adapter is plugged in. On unless the pilot turned it off.
+    QAction *autoConnectAction;
 
 private:
     bool connected = false;

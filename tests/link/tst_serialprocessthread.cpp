@@ -1,3 +1,5 @@
+#include "FakePortSystem.h"
+#include "PseudoTerminal.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
@@ -6,6 +8,11 @@
 
 #include <QComboBox>
 #include <QLabel>
+#include <QLibraryInfo>
+#include <QScopeGuard>
+#include <QTranslator>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QProcess>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -80,12 +87,26 @@ struct SimProcess
     ~SimProcess() { stop(); }
 };
 
-QStringList enumerated()
+// The machine's own ports as the list orders them (adapters first, newest
+// first), and the ones without a USB id to sort in with the test's paths.
+QStringList enumerated(bool usb)
 {
+    QList<PortEntry> ports;
+    for (const PortEntry &entry : PortSystem().presentPorts())
+        if (entry.usb == usb && entry.path.startsWith("/dev/"))
+            ports << entry;
     QStringList names;
-    for (const QSerialPortInfo &info : QSerialPortInfo::availablePorts())
-        names << info.portName();
+    for (const PortEntry &entry : PortSession::ordered(ports))
+        names << entry.name;
     return names;
+}
+
+// The list the link should show with `extra` in VRN_EXTRA_PORTS.
+QStringList expectedList(const QStringList &extra)
+{
+    QStringList others = enumerated(false) + extra;
+    std::sort(others.begin(), others.end());
+    return enumerated(true) + others + QStringList{"Simulated unit"};
 }
 
 } // namespace
@@ -105,6 +126,8 @@ private slots:
     void openFailureIsReported_data();
     void openFailureIsReported();
     void portInUseIsReported();
+    void pluggedAdapterThroughTheToolBar();
+    void portInUseInChinese();
     void closesPortWhenProgramEnds();
     void realPortThroughPseudoTerminal();
     void pulledCableIsClosedAndReopened();
@@ -117,9 +140,7 @@ void tst_SerialProcessThread::portListOrder()
 {
     qputenv("VRN_EXTRA_PORTS", "/tmp/vrnB:/tmp/COM2::/tmp/COM10");
     Link l;
-    QStringList expected = enumerated() + QStringList{"/tmp/vrnB", "/tmp/COM2", "/tmp/COM10"};
-    std::sort(expected.begin(), expected.end());
-    expected << "Simulated unit";
+    const QStringList expected = expectedList({"/tmp/vrnB", "/tmp/COM2", "/tmp/COM10"});
     QCOMPARE(l.link->portNames(), expected);
     QCOMPARE(l.toolBar.portComboBox->count(), expected.size());
     QCOMPARE(l.toolBar.portComboBox->itemText(expected.size() - 1), QString("Simulated unit"));
@@ -145,13 +166,17 @@ void tst_SerialProcessThread::refreshNoticesChangedNames()
     Link l;
     l.select("/tmp/b");
     qputenv("VRN_EXTRA_PORTS", after);
+    QSignalSpy listed(&l.link->portSession(), &PortSession::portListChanged);
     l.link->timeUpdateDevice();
-    QStringList expected = enumerated() + QString::fromUtf8(after).split(':');
-    std::sort(expected.begin(), expected.end());
-    expected << "Simulated unit";
+    QCOMPARE(listed.count(), refilled ? 1 : 0);
+    const QStringList expected = expectedList(QString::fromUtf8(after).split(':'));
     QCOMPARE(l.link->portNames(), expected);
-    // A refill selects the first entry, and the port to open follows it.
-    QCOMPARE(l.toolBar.portComboBox->currentText(), refilled ? expected.first() : QString("/tmp/b"));
+    // A refill keeps the pilot's choice while it is there, else it selects
+    // the first entry; the port to open follows the list.
+    const QString chosen = expected.contains("/tmp/b") ? QString("/tmp/b") : expected.first();
+    QCOMPARE(l.toolBar.portComboBox->currentText(), chosen);
+    l.link->serialConnect();
+    QCOMPARE(l.link->openPortName(), chosen);
 }
 
 void tst_SerialProcessThread::noRefreshWhileLive()
@@ -208,7 +233,7 @@ void tst_SerialProcessThread::openFailureIsReported_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: no such port";
+    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: unplugged";
 }
 
 void tst_SerialProcessThread::openFailureIsReported()
@@ -240,7 +265,112 @@ void tst_SerialProcessThread::portInUseIsReported()
     l.select(path);
     l.link->serialConnect();
     QVERIFY(!l.link->isPortOpen());
-    QCOMPARE(l.message(), QString("Cannot open %1: the port is in use by another program").arg(path));
+    // This test holds it: the notice names it, the details say what to do.
+    QCOMPARE(l.message(), QString("Cannot open %1: in use by %2")
+                              .arg(path, QCoreApplication::applicationName().left(15)));
+    QVERIFY(l.statusBar.isNoticeShown());
+    auto *details = l.statusBar.findChild<QLabel *>("detailsLabel");
+    QVERIFY(details && !details->isHidden());
+    // A real click: it passes the press that ends a notice on its way.
+    l.statusBar.resize(850, 25);
+    l.statusBar.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l.statusBar));
+    QTest::mouseClick(details, Qt::LeftButton, {},
+                      QPoint(details->contentsRect().left() + 5, details->height() / 2));
+    auto *box = l.statusBar.findChild<QMessageBox *>("noticeDetailsBox");
+    QVERIFY(box && box->isVisible());
+    const QString shown = box->text();
+    QVERIFY2(shown.contains(QString("kill %1").arg(QCoreApplication::applicationPid())), qPrintable(shown));
+    QVERIFY(l.statusBar.isNoticeShown()); // reading the details keeps the notice
+}
+
+// In the Chinese window the serial library's own words are Chinese too: the
+// link must tell a port in use from a refused one without reading them.
+void tst_SerialProcessThread::portInUseInChinese()
+{
+    QTranslator library, own;
+    QVERIFY(library.load("qtserialport_zh_CN", QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QVERIFY(own.load(QStringLiteral(VRN_BINARY_DIR "/language/vrn_lang_zh.qm")));
+    qApp->installTranslator(&library);
+    qApp->installTranslator(&own);
+    const auto restore = qScopeGuard([&] {
+        qApp->removeTranslator(&own);
+        qApp->removeTranslator(&library);
+    });
+    SimProcess sim;
+    const QString path = dir.filePath("pty-busy-zh");
+    QVERIFY(sim.start(path));
+    QSerialPort other;
+    other.setPortName(path);
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    QSerialPort second;
+    second.setPortName(path);
+    QVERIFY(!second.open(QIODevice::ReadWrite));
+    QCOMPARE(second.error(), QSerialPort::PermissionError);
+    QVERIFY2(!second.errorString().contains("lock", Qt::CaseInsensitive), qPrintable(second.errorString()));
+
+    qputenv("VRN_EXTRA_PORTS", path.toUtf8());
+    Link l;
+    l.select(path);
+    l.link->serialConnect();
+    QVERIFY(!l.link->isPortOpen());
+    QCOMPARE(l.message(), QString::fromUtf8("无法打开 %1：正被 %2 占用")
+                              .arg(path, QCoreApplication::applicationName().left(15)));
+}
+
+// The tool bar's button follows what the link does by itself: "Disconnect"
+// while it tries a plugged adapter, "Connect" again once it lets go.
+void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
+{
+    SimProcess sim;
+    const QString path = dir.filePath("pty-plugged");
+    QVERIFY(sim.start(path));
+    FakePortSystem system;
+    toolWidget toolBar;
+    statusWidget statusBar;
+    SerialProcessThread link(&toolBar, &statusBar, nullptr, &system);
+    link.tickTimer()->stop();
+    link.refreshTimer()->stop();
+    auto *button = toolBar.findChild<QPushButton *>("connectButton");
+
+    system.ports = {{"ttyUSB0", path, true, 1}};
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QVERIFY(link.isPortOpen());
+    QCOMPARE(button->text(), QString("Disconnect"));
+    QCOMPARE(toolBar.portComboBox->currentText(), QString("ttyUSB0"));
+    // vrn-sim answers: the connection is the pilot's like any other.
+    QVERIFY(QTest::qWaitFor([&] {
+        link.time();
+        QTest::qWait(5);
+        return link.protocol().isLinkAlive();
+    }, 5000));
+    QVERIFY(!link.portSession().isTryingPluggedPort());
+
+    // An adapter plugged in while the unit answers is old news once the
+    // pilot lets go: nothing connects by itself.
+    system.ports << PortEntry{"ttyUSB2", "/dev/vrn-none", true, 3};
+    link.timeUpdateDevice();
+    toolBar.connectPort();
+    QCOMPARE(button->text(), QString("Connect"));
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(button->text(), QString("Connect"));
+
+    // A silent adapter plugged in is tried and let go.
+    Pty silent;
+    system.ports << PortEntry{"ttyUSB1", silent.path, true, 2};
+    link.timeUpdateDevice();
+    link.timeUpdateDevice();
+    QCOMPARE(link.openPortName(), QString("ttyUSB1"));
+    QCOMPARE(button->text(), QString("Disconnect"));
+    for (int i = 0; i < LinkEngine::NoAnswerTicks; ++i)
+        link.time();
+    QVERIFY(!link.isPortOpen());
+    QCOMPARE(button->text(), QString("Connect"));
+    QCOMPARE(statusBar.findChild<QLabel *>("messageLabel")->text(),
+             QString("No gyro unit answered on ttyUSB1"));
 }
 
 void tst_SerialProcessThread::closesPortWhenProgramEnds()
