@@ -31,7 +31,8 @@ public:
     using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
     static void setFileDialogHook(FileDialogHook hook);
 
-    // What the pages allow in each field; a loaded file is held to it.
+    // What the pages allow in each field; the preview flags what a file
+    // holds beyond it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
     // The link's protocol, to know whether a unit answers and whether it
     // holds changes not written to flash.
@@ -60,6 +61,8 @@ signals:
     // A message the pilot must read (the outcome of a load or save, a write
     // that did not happen), for the status bar.
     void messageText(const QString &text);
+    // A file is about to be read: what was said about the last one is old.
+    void loadStarting();
     // The window may close now: its changes are written to flash.
     void closeConfirmed();
 

@@ -177,13 +177,13 @@ void tst_Preview::fileRows_data()
     QTest::addRow("trim in degrees") << int(offsetof(DeviceParameters, flight_trim_phi)) << -12
                                      << "Basic · Level Attitude Trim · Roll Target" << "3.5°" << "-1.2°";
     QTest::addRow("receiver by name") << int(offsetof(DeviceParameters, receiver_type)) << 5
-                                      << "Setup · Receiver · Receiver Type" << "Conventional receiver" << "DSMJ";
+                                      << "Setup · Receiver · Select Receiver Type" << "Conventional receiver" << "DSMJ";
     QTest::addRow("direction") << int(offsetof(DeviceParameters, servo_rev_1)) << 1
-                               << "Setup · Servo · CH2 Servo Direction" << "Reversed" << "Normal";
+                               << "Setup · Servo · CH2 Servo Dir Rev." << "Reversed" << "Normal";
     QTest::addRow("governor state") << int(offsetof(DeviceParameters, governor_status)) << 2
-                                    << "Advanced · Governor · Governor" << "Governor Off" << "Governor On";
+                                    << "Advanced · Governor · Governor On/Off" << "Governor Off" << "Governor On";
     QTest::addRow("mounting") << int(offsetof(DeviceParameters, installation)) << 21
-                              << "Setup · Mount · Mounting" << "Mounting 1." << "Mounting 2.";
+                              << "Setup · Mount" << "Mounting 1." << "Mounting 2.";
 }
 
 void tst_Preview::fileRows()
@@ -378,9 +378,9 @@ void tst_Preview::presets_data()
                                << QStringList{"Basic · Main Rotor · Roll Agility", "Basic · Tail · Left Rate"};
     // Reset All also resets the Setup page, and says so.
     QTest::addRow("Reset All") << "pushButtonResetAll"
-                               << QStringList{"Setup · Receiver · Receiver Type", "Setup · SwashPlate · Swash Plate Type",
-                                              "Setup · Mount · Mounting", "Setup · Servo · Swash Servo Type"};
-    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Governor Gain P"};
+                               << QStringList{"Setup · Receiver · Select Receiver Type", "Setup · SwashPlate",
+                                              "Setup · Mount", "Setup · Servo · SwashPlate Servo Type"};
+    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Gain P"};
 }
 
 void tst_Preview::presets()
@@ -478,6 +478,8 @@ void tst_Preview::historyFolderUnwritable()
     w.toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
     w.link->serialConnect();
     QVERIFY(w.tickUntilMessage("The unit's history cannot be kept in", true));
+    // A notice: it stays until the pilot acts.
+    QTest::keyClick(w.window.get(), Qt::Key_Shift);
     // Said once; the link goes on: a second download does not say it again,
     // and edits still reach the unit.
     int said = 0;
@@ -562,6 +564,35 @@ void tst_Preview::historyCap()
     QCOMPARE(entries.last().time, start.addSecs(60 * 5));
     for (int i = 1; i < entries.size(); ++i)
         QVERIFY(entries[i - 1].time > entries[i].time);
+
+    // Files named like entries but not written by the program, older than
+    // all: a hand-edited partial record and another program's file. Neither
+    // is pruned, and the partial one, made the newest, equals no record.
+    const QString partial = history.folder() + "/2020-01-01_08-00-00_VRN-X1_v2.1_read.conf";
+    const QString foreign = history.folder() + "/2020-01-01_08-00-01_VRN-X1_v2.1_flashed.conf";
+    QFile(entries.last().path).copy(foreign);
+    QSettings(foreign, QSettings::IniFormat).setValue("Other/note", "mine");
+    QFile hand(partial);
+    QVERIFY(hand.open(QIODevice::WriteOnly));
+    hand.write("[Condition]\nphi_ktotal=7\n");
+    hand.close();
+    record.phi_ktotal = 99;
+    QCOMPARE(history.save(record, 10, 21, UnitHistory::Kind::Read, start.addSecs(60 * 1000)),
+             UnitHistory::Outcome::Saved);
+    QVERIFY(QFile::exists(partial));
+    QVERIFY(QFile::exists(foreign));
+    QCOMPARE(history.entries().size(), UnitHistory::Cap + 2);
+    QVERIFY(!UnitHistory::writtenHere(history.entries().last()));
+    QCOMPARE(UnitHistory::keysHeld(history.entries().last()), 1);
+
+    QTemporaryDir other;
+    UnitHistory fresh(other.filePath("h"));
+    QVERIFY(QDir().mkpath(fresh.folder()));
+    QFile::copy(partial, fresh.folder() + "/2026-01-01_08-00-00_VRN-X1_v2.1_read.conf");
+    DeviceParameters anything;
+    anything.phi_ktotal = 7;
+    QCOMPARE(fresh.save(anything, 10, 21, UnitHistory::Kind::Read, start),
+             UnitHistory::Outcome::Saved);
 }
 
 QTEST_MAIN(tst_Preview)
