@@ -46,7 +46,7 @@ QString pilotsName(const ConfigKey &key)
 {
     const ParameterCaption *caption = ParameterCaption::forOffset(key.offset);
     const QString name = QLatin1String(key.key);
-    return caption ? QStringLiteral("%1 (%2)").arg(caption->text(), name) : name;
+    return caption ? QStringLiteral("%1 (%2)").arg(caption->shortCaption(), name) : name;
 }
 
 // The name of a temporary file beside `target`: short, so that any name the

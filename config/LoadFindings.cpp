@@ -98,10 +98,11 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
         if (ranges.allows(row.offset, value))
             continue;
         flaggedAt.append(row.offset);
-        flaggedLines << (ranges.isChoice(row.offset)
-                             ? tr("%1: no choice on the page (%2)").arg(row.text()).arg(value)
+        flaggedLines << (row.format() != ParameterCaption::Format::Number &&
+                                     row.format() != ParameterCaption::Format::Degrees
+                             ? tr("%1: no choice on the page (%2)").arg(row.shortCaption()).arg(value)
                              : tr("%1: outside the page's %2 (%3)")
-                                   .arg(row.text(), ranges.describe(row.offset))
+                                   .arg(row.shortCaption(), ranges.describe(row.offset))
                                    .arg(value));
     }
 
@@ -109,7 +110,7 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
         QStringList captions;
         for (const QString &key : result.missingKeys()) {
             const ParameterCaption *row = ParameterCaption::forOffset(offsetOfKey(key));
-            captions << (row ? row->text() : fieldName(key));
+            captions << (row ? row->shortCaption() : fieldName(key));
         }
         noteLines << tr("Not in the file, kept as the unit holds them (%n):", nullptr,
                         int(captions.size()))
@@ -124,14 +125,12 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
                                         : tr("%1: not a setting; did you mean %2?").arg(name, nearest));
     }
     if (unknown.size() > ShownUnknown)
-        noteLines << tr("%n more keys that are not settings", nullptr,
-                        int(unknown.size() - ShownUnknown));
+        noteLines << tr("... and %1 more that are not settings").arg(unknown.size() - ShownUnknown);
 }
 
 QString LoadFindings::summary() const
 {
     if (flaggedLines.isEmpty())
         return QString();
-    return tr("The file holds %n value(s) that no page offers, marked below", nullptr,
-              int(flaggedLines.size()));
+    return tr("Values no page offers: %1, marked below").arg(flaggedLines.size());
 }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -254,6 +255,14 @@ QString ParameterCaption::text() const
     if (!prefix.text)
         return formText(label);
     return QStringLiteral("%1 %2").arg(formText(prefix), formText(label));
+}
+
+QString ParameterCaption::shortCaption() const
+{
+    const QString own = text();
+    const auto same = std::count_if(all().begin(), all().end(),
+                                    [&](const ParameterCaption &row) { return row.text() == own; });
+    return same > 1 ? QStringLiteral("%1 %2").arg(tabName(), own) : own;
 }
 
 bool ParameterCaption::usedBy(quint8 model) const

@@ -69,6 +69,9 @@ public:
     QString tabName() const;
     // "Roll Gain Setting Gain P": the texts the page shows, translated.
     QString text() const;
+    // The caption, with its tab before it where another tab has a field of
+    // the same caption ("Tail Gain P"): for a line of text outside the list.
+    QString shortCaption() const;
     // One of the caption's texts as the form translates it.
     QString formText(const FormText &part) const;
     // Whether a unit of that model uses the field (model 0: no unit yet,

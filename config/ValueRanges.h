@@ -32,8 +32,6 @@ public:
     static int offsetOf(qint8 DeviceParameters::*field);
 
     bool allows(int offset, int value) const;
-    // The page picks from a list there (a value outside it has no choice).
-    bool isChoice(int offset) const { return !fields.value(offset).values.isEmpty(); }
     // What may be set there, for a message: "10 to 125" or "-1, 1".
     QString describe(int offset) const;
     bool isEmpty() const { return fields.isEmpty(); }
