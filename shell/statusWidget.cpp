@@ -132,8 +132,9 @@ void statusWidget::clearNotice()
 {
     if (!noticeShown)
         return;
+    const bool progressWaits = messageHeld;
     releaseNotice();
-    if (!messageHeld)
+    if (!progressWaits)
         showText(QString());
 }
 

@@ -15,7 +15,11 @@
 #include "statusWidget.h"
 #include "toolWidget.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QMap>
@@ -94,6 +98,7 @@ class ConfFileTest : public QObject
 
 private slots:
     void previewCaptionsCoverTheLoadedKeys();
+    void captionsAreThePagesLabels();
     void init();
     void cleanup();
 
@@ -791,6 +796,59 @@ void ConfFileTest::previewCaptionsCoverTheLoadedKeys()
         captioned.insert(caption.offset);
     QCOMPARE(loaded.size(), LoadedKeyCount);
     QCOMPARE(captioned, loaded);
+}
+
+// Each caption is the text its page's form shows, found by object name on
+// the real page; a field said to be shown nowhere is hidden there, and a
+// caption without a label names one of its page's tabs.
+void ConfFileTest::captionsAreThePagesLabels()
+{
+    toolWidget bar;
+    statusWidget status;
+    SerialProcessThread link(&bar, &status);
+    contentWidget navigator(nullptr, &link);
+    const QHash<ParameterCaption::Page, const char *> pageClasses = {
+        {ParameterCaption::Page::Basic, "MainSettingPage"},
+        {ParameterCaption::Page::Setup, "ConfigureSettingPage"},
+        {ParameterCaption::Page::Advanced, "AdvanceSettingPage"},
+    };
+    const auto shownText = [](const QWidget *widget) {
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            return label->text();
+        if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            return group->title();
+        if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            return button->text();
+        return QString();
+    };
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        QWidget *page = nullptr;
+        for (QWidget *child : navigator.findChildren<QWidget *>()) {
+            if (child->inherits(pageClasses.value(row.page)))
+                page = child;
+        }
+        QVERIFY(page);
+        const QString where = row.fullCaption();
+        QStringList tabs;
+        for (const QTabWidget *tabWidget : page->findChildren<QTabWidget *>()) {
+            for (int i = 0; i < tabWidget->count(); ++i)
+                tabs << tabWidget->tabText(i).trimmed();
+        }
+        for (const QGroupBox *group : page->findChildren<QGroupBox *>())
+            tabs << group->title().trimmed();
+        QVERIFY2(tabs.contains(row.tabName()), qPrintable(where));
+        for (const ParameterCaption::FormText &part : {row.prefix, row.label}) {
+            if (!part.object)
+                continue;
+            auto *widget = page->findChild<QWidget *>(QLatin1String(part.object));
+            QVERIFY2(widget, part.object);
+            QCOMPARE(shownText(widget).simplified(), row.formText(part));
+        }
+        if (row.label.object) {
+            auto *label = page->findChild<QWidget *>(QLatin1String(row.label.object));
+            QVERIFY2(label->isHidden() == (row.use == ParameterCaption::Use::Hidden), qPrintable(where));
+        }
+    }
 }
 
 QTEST_MAIN(ConfFileTest)
