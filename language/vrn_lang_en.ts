@@ -15,7 +15,7 @@
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</source>
-        <translation>Calibration makes the unit learn the engine's speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+        <translation>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</translation>
     </message>
@@ -338,6 +338,22 @@ Tail Comp.</translation>
         <source>%1 of %2 parameters differ</source>
         <translation>%1 of %2 parameters differ</translation>
     </message>
+    <message>
+        <source>About the file</source>
+        <translation>About the file</translation>
+    </message>
+    <message>
+        <source>%1 (no page offers it)</source>
+        <translation>%1 (no page offers it)</translation>
+    </message>
+    <message>
+        <source>%1: left as the unit holds them</source>
+        <translation>%1: left as the unit holds them</translation>
+    </message>
+    <message>
+        <source>file: %1</source>
+        <translation>file: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>
@@ -383,11 +399,7 @@ Tail Comp.</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
-        <translation>Nothing loaded: in %1, %2 holds "%3", which is not a whole number</translation>
-    </message>
-    <message>
-        <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
-        <translation>Nothing loaded: in %1, %2 holds %3; allowed are %4</translation>
+        <translation>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</translation>
     </message>
     <message>
         <source>Cannot save %1: it is not a regular file</source>
@@ -400,6 +412,25 @@ Tail Comp.</translation>
     <message>
         <source>; unknown keys ignored: %1</source>
         <translation>; unknown keys ignored: %1</translation>
+    </message>
+    <message>
+        <source>-128 to 127</source>
+        <translation>-128 to 127</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 and %n more</source>
+        <translation>
+            <numerusform>%1 and %n more</numerusform>
+            <numerusform>%1 and %n more</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds %3; a setting holds %4</source>
+        <translation>Nothing loaded: in %1, %2 holds %3; a setting holds %4</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: not a configuration file: %2 MB</source>
+        <translation>Cannot load %1: not a configuration file: %2 MB</translation>
     </message>
 </context>
 <context>
@@ -432,9 +463,9 @@ Tail Comp.</translation>
         <source>Change the servo type to &quot;%1&quot;?
 
 A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
-        <translation>Change the servo type to "%1"?
+        <translation>Change the servo type to &quot;%1&quot;?
 
-A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo's data sheet first.</translation>
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</translation>
     </message>
     <message>
         <source>Change servo type</source>
@@ -882,6 +913,56 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>%1 entries in %2</source>
         <translation>%1 entries in %2</translation>
     </message>
+    <message>
+        <source>partial (%1 of %2 keys)</source>
+        <translation>partial (%1 of %2 keys)</translation>
+    </message>
+</context>
+<context>
+    <name>LoadFindings</name>
+    <message>
+        <source>Saved from a %1 (firmware %2); this unit is a %3</source>
+        <translation>Saved from a %1 (firmware %2); this unit is a %3</translation>
+    </message>
+    <message>
+        <source>Not shown on the pages</source>
+        <translation>Not shown on the pages</translation>
+    </message>
+    <message>
+        <source>Not used by the %1</source>
+        <translation>Not used by the %1</translation>
+    </message>
+    <message>
+        <source>%1: no choice on the page (%2)</source>
+        <translation>%1: no choice on the page (%2)</translation>
+    </message>
+    <message>
+        <source>%1: outside the page&apos;s %2 (%3)</source>
+        <translation>%1: outside the page&apos;s %2 (%3)</translation>
+    </message>
+    <message numerus="yes">
+        <source>Not in the file, kept as the unit holds them (%n):</source>
+        <translation>
+            <numerusform>Not in the file, kept as the unit holds them (%n):</numerusform>
+            <numerusform>Not in the file, kept as the unit holds them (%n):</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: not a setting</source>
+        <translation>%1: not a setting</translation>
+    </message>
+    <message>
+        <source>%1: not a setting; did you mean %2?</source>
+        <translation>%1: not a setting; did you mean %2?</translation>
+    </message>
+    <message>
+        <source>... and %1 more that are not settings</source>
+        <translation>... and %1 more that are not settings</translation>
+    </message>
+    <message>
+        <source>Values no page offers: %1, marked below</source>
+        <translation>Values no page offers: %1, marked below</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -974,246 +1055,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Reversed</source>
         <translation>Reversed</translation>
-    </message>
-    <message>
-        <source>Roll Agility</source>
-        <translation>Roll Agility</translation>
-    </message>
-    <message>
-        <source>Roll Total Gain</source>
-        <translation>Roll Total Gain</translation>
-    </message>
-    <message>
-        <source>Pitch Agility</source>
-        <translation>Pitch Agility</translation>
-    </message>
-    <message>
-        <source>Pitch Total Gain</source>
-        <translation>Pitch Total Gain</translation>
-    </message>
-    <message>
-        <source>Left Rate</source>
-        <translation>Left Rate</translation>
-    </message>
-    <message>
-        <source>Right Rate</source>
-        <translation>Right Rate</translation>
-    </message>
-    <message>
-        <source>Tail Total Gain</source>
-        <translation>Tail Total Gain</translation>
-    </message>
-    <message>
-        <source>Roll Target</source>
-        <translation>Roll Target</translation>
-    </message>
-    <message>
-        <source>Pitch Target</source>
-        <translation>Pitch Target</translation>
-    </message>
-    <message>
-        <source>Engine Type</source>
-        <translation>Engine Type</translation>
-    </message>
-    <message>
-        <source>Receiver Type</source>
-        <translation>Receiver Type</translation>
-    </message>
-    <message>
-        <source>AUX Channel Function</source>
-        <translation>AUX Channel Function</translation>
-    </message>
-    <message>
-        <source>Flight Mode</source>
-        <translation>Flight Mode</translation>
-    </message>
-    <message>
-        <source>Mounting</source>
-        <translation>Mounting</translation>
-    </message>
-    <message>
-        <source>Swash Plate Type</source>
-        <translation>Swash Plate Type</translation>
-    </message>
-    <message>
-        <source>Swash Servo Type</source>
-        <translation>Swash Servo Type</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Direction</source>
-        <translation>CH1 Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Direction</source>
-        <translation>CH2 Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Direction</source>
-        <translation>CH3 Servo Direction</translation>
-    </message>
-    <message>
-        <source>Tail Servo Type</source>
-        <translation>Tail Servo Type</translation>
-    </message>
-    <message>
-        <source>Tail Servo Direction</source>
-        <translation>Tail Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Trim</source>
-        <translation>CH1 Servo Trim</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Trim</source>
-        <translation>CH2 Servo Trim</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Trim</source>
-        <translation>CH3 Servo Trim</translation>
-    </message>
-    <message>
-        <source>Tail Servo Trim</source>
-        <translation>Tail Servo Trim</translation>
-    </message>
-    <message>
-        <source>Tail Limit A</source>
-        <translation>Tail Limit A</translation>
-    </message>
-    <message>
-        <source>Tail Limit B</source>
-        <translation>Tail Limit B</translation>
-    </message>
-    <message>
-        <source>Aileron Travel</source>
-        <translation>Aileron Travel</translation>
-    </message>
-    <message>
-        <source>Elevator Travel</source>
-        <translation>Elevator Travel</translation>
-    </message>
-    <message>
-        <source>Collective Travel</source>
-        <translation>Collective Travel</translation>
-    </message>
-    <message>
-        <source>Cyclic Limit</source>
-        <translation>Cyclic Limit</translation>
-    </message>
-    <message>
-        <source>Roll Gain P</source>
-        <translation>Roll Gain P</translation>
-    </message>
-    <message>
-        <source>Roll Gain I</source>
-        <translation>Roll Gain I</translation>
-    </message>
-    <message>
-        <source>Roll Gain D</source>
-        <translation>Roll Gain D</translation>
-    </message>
-    <message>
-        <source>Roll Integral Gain</source>
-        <translation>Roll Integral Gain</translation>
-    </message>
-    <message>
-        <source>Pitch Gain P</source>
-        <translation>Pitch Gain P</translation>
-    </message>
-    <message>
-        <source>Pitch Gain I</source>
-        <translation>Pitch Gain I</translation>
-    </message>
-    <message>
-        <source>Pitch Gain D</source>
-        <translation>Pitch Gain D</translation>
-    </message>
-    <message>
-        <source>Pitch Integral Gain</source>
-        <translation>Pitch Integral Gain</translation>
-    </message>
-    <message>
-        <source>Acceleration</source>
-        <translation>Acceleration</translation>
-    </message>
-    <message>
-        <source>Deceleration</source>
-        <translation>Deceleration</translation>
-    </message>
-    <message>
-        <source>Stick Dead Band</source>
-        <translation>Stick Dead Band</translation>
-    </message>
-    <message>
-        <source>Sensor Dead Band</source>
-        <translation>Sensor Dead Band</translation>
-    </message>
-    <message>
-        <source>Burst Coef.</source>
-        <translation>Burst Coef.</translation>
-    </message>
-    <message>
-        <source>Tail Gain P</source>
-        <translation>Tail Gain P</translation>
-    </message>
-    <message>
-        <source>Tail Gain I</source>
-        <translation>Tail Gain I</translation>
-    </message>
-    <message>
-        <source>Tail Gain D</source>
-        <translation>Tail Gain D</translation>
-    </message>
-    <message>
-        <source>Left Acceleration</source>
-        <translation>Left Acceleration</translation>
-    </message>
-    <message>
-        <source>Left Deceleration</source>
-        <translation>Left Deceleration</translation>
-    </message>
-    <message>
-        <source>Right Acceleration</source>
-        <translation>Right Acceleration</translation>
-    </message>
-    <message>
-        <source>Right Deceleration</source>
-        <translation>Right Deceleration</translation>
-    </message>
-    <message>
-        <source>Cyclic to Tail Comp.</source>
-        <translation>Cyclic to Tail Comp.</translation>
-    </message>
-    <message>
-        <source>Collective to Tail Comp.</source>
-        <translation>Collective to Tail Comp.</translation>
-    </message>
-    <message>
-        <source>Governor Total Gain</source>
-        <translation>Governor Total Gain</translation>
-    </message>
-    <message>
-        <source>Governor Gain P</source>
-        <translation>Governor Gain P</translation>
-    </message>
-    <message>
-        <source>Governor Gain I</source>
-        <translation>Governor Gain I</translation>
-    </message>
-    <message>
-        <source>Governor Gain D</source>
-        <translation>Governor Gain D</translation>
-    </message>
-    <message>
-        <source>Collective Comp.</source>
-        <translation>Collective Comp.</translation>
-    </message>
-    <message>
-        <source>Cyclic Comp.</source>
-        <translation>Cyclic Comp.</translation>
-    </message>
-    <message>
-        <source>Governor</source>
-        <translation>Governor</translation>
     </message>
 </context>
 <context>
@@ -1328,13 +1169,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
-    <name>ValueRanges</name>
-    <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
-    </message>
-</context>
-<context>
     <name>UnitHistory</name>
     <message>
         <source>read</source>
@@ -1343,6 +1177,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>flashed</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1387,10 +1228,12 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>The unit&apos;s history cannot be kept in %1</source>
-        <translation>The unit&apos;s history cannot be kept in %1</translation>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>The unit&apos;s history cannot be kept in %1</translation>
     </message>
 </context>
 <context>
@@ -1449,6 +1292,14 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Not written to flash</source>
         <translation>Not written to flash</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -1589,8 +1440,6 @@ Replace it?</source>
 Replace it?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
         <source>History</source>
         <translation>History</translation>
     </message>
@@ -1607,8 +1456,6 @@ Replace it?</translation>
         <translation>%1 matches the unit&apos;s parameters</translation>
     </message>
     <message>
-        <source>Restore %1</source>
-        <translation>Restore %1</translation>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>Open the chosen port and read the unit&apos;s parameters</translation>
     </message>
@@ -1619,6 +1466,14 @@ Replace it?</translation>
     <message>
         <source>Close the port; the unit keeps running</source>
         <translation>Close the port; the unit keeps running</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restore %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
     </message>
 </context>
 <context>
