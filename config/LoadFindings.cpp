@@ -112,9 +112,12 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
             const ParameterCaption *row = ParameterCaption::forOffset(offsetOfKey(key));
             captions << (row ? row->shortCaption() : fieldName(key));
         }
+        // A few captions a line, so that none is cut off in the list.
         noteLines << tr("Not in the file, kept as the unit holds them (%n):", nullptr,
-                        int(captions.size()))
-                  + QLatin1Char(' ') + captions.join(QStringLiteral(", "));
+                        int(captions.size()));
+        constexpr int PerLine = 3;
+        for (int i = 0; i < captions.size(); i += PerLine)
+            noteLines << QStringLiteral("    ") + captions.mid(i, PerLine).join(QStringLiteral(", "));
     }
 
     const QStringList unknown = result.unknownKeys();

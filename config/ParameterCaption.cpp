@@ -116,6 +116,13 @@ QString nameAt(const Name (&names)[N], int index, int value)
     return QCoreApplication::translate(names[index].context, names[index].text);
 }
 
+// "Roll" and "Total Gain" as one caption; Chinese writes them without a space.
+QString joined(const QString &first, const QString &second)
+{
+    //: a row or tab title followed by a field's label: "Roll Total Gain"
+    return QCoreApplication::translate("ParameterCaption", "%1 %2").arg(first, second);
+}
+
 const char *formContext(P page)
 {
     switch (page) {
@@ -254,7 +261,7 @@ QString ParameterCaption::text() const
         return tabName();
     if (!prefix.text)
         return formText(label);
-    return QStringLiteral("%1 %2").arg(formText(prefix), formText(label));
+    return joined(formText(prefix), formText(label));
 }
 
 QString ParameterCaption::shortCaption() const
@@ -262,7 +269,7 @@ QString ParameterCaption::shortCaption() const
     const QString own = text();
     const auto same = std::count_if(all().begin(), all().end(),
                                     [&](const ParameterCaption &row) { return row.text() == own; });
-    return same > 1 ? QStringLiteral("%1 %2").arg(tabName(), own) : own;
+    return same > 1 ? joined(tabName(), own) : own;
 }
 
 bool ParameterCaption::usedBy(quint8 model) const

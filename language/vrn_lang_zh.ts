@@ -1054,6 +1054,11 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Reversed</source>
         <translation>反向</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>a row or tab title followed by a field&apos;s label: &quot;Roll Total Gain&quot;</extracomment>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>SerialProcessThread</name>

@@ -123,7 +123,7 @@ void ChangePreview::fillList(const DeviceParameters &now, const DeviceParameters
         apart->setData(0, Qt::UserRole, QStringLiteral("apart"));
         for (const LoadFindings::Apart &row : findings.apart()) {
             auto *item = new QTreeWidgetItem(
-                apart, {row.row->text(), row.row->valueText(now.byteAt(row.row->offset)),
+                apart, {row.row->shortCaption(), row.row->valueText(now.byteAt(row.row->offset)),
                         tr("file: %1").arg(row.row->valueText(row.fileValue))});
             item->setData(0, Qt::UserRole, row.row->fullCaption());
             item->setData(0, Qt::UserRole + 1, row.row->offset);

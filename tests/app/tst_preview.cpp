@@ -721,7 +721,7 @@ void tst_Preview::previewTellsAll_data()
     const int x1 = UnitModel::X1;
     const int a1 = UnitModel::A1;
     QTest::addRow("misspelt tail gain") << x1 << QByteArray("\nr_kp=") << QByteArray("\nr_kpp=") << x1
-        << QStringList{"Not in the file, kept as the unit holds them (1): Tail Gain P",
+        << QStringList{"Not in the file, kept as the unit holds them (1):", "    Tail Gain P",
                        "r_kpp: not a setting; did you mean r_kp?"}
         << QStringList() << 0;
     QTest::addRow("other model's level trim") << a1 << QByteArray("\nflight_trim_phi=")
@@ -731,7 +731,7 @@ void tst_Preview::previewTellsAll_data()
     QTest::addRow("governor on an A1, one gain too") << a1 << QByteArray("\nrpm_kp=")
         << QByteArray("\nr_ktotal=70\nrpm_kp=9\nold_rpm_kp=") << a1
         << QStringList{"old_rpm_kp: not a setting"}
-        << QStringList{"Gain P"} << 1;
+        << QStringList{"Governor Gain P"} << 1;
 }
 
 // Everything the pilot must know before Apply is in the preview at once;
