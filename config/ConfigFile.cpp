@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -28,13 +29,19 @@ QString readText(const QVariant &value)
     return value.toString();
 }
 
+// A set, not a scan of the key table: a file near the size cap may hold a
+// hundred thousand keys.
 QStringList unknownKeys(const QSettings &settings)
 {
+    static const QSet<QString> known = [] {
+        QSet<QString> names{ConfigFile::modelKey(), ConfigFile::firmwareKey()};
+        for (const ConfigKey &key : configKeys())
+            names.insert(QLatin1String(key.key));
+        return names;
+    }();
     QStringList unknown;
     for (const QString &name : settings.allKeys()) {
-        const bool known = std::any_of(configKeys().begin(), configKeys().end(),
-                                       [&](const ConfigKey &k) { return name == QLatin1String(k.key); });
-        if (!known && name != ConfigFile::modelKey() && name != ConfigFile::firmwareKey())
+        if (!known.contains(name))
             unknown << name;
     }
     return unknown;
@@ -94,6 +101,10 @@ bool writeKeys(const QString &fileName, const DeviceParameters &record, quint8 m
     if (model != 0) {
         settings.setValue(ConfigFile::modelKey(), UnitModel::name(model));
         settings.setValue(ConfigFile::firmwareKey(), UnitModel::firmware(firmware));
+    } else {
+        // An older save's unit no longer describes the record.
+        settings.remove(ConfigFile::modelKey());
+        settings.remove(ConfigFile::firmwareKey());
     }
     settings.sync();
     // A FormatError only says the old contents held lines QSettings could not

@@ -15,7 +15,7 @@ QString someNames(const QStringList &names)
         texts << ConfigResult::printable(names.at(i));
     QString text = texts.join(QStringLiteral(", "));
     if (names.size() > Shown)
-        text = ConfigResult::tr("%1 and %n more", nullptr, int(names.size() - Shown)).arg(text);
+        text = ConfigResult::tr("%1 and %2 more").arg(text).arg(names.size() - Shown);
     return text;
 }
 

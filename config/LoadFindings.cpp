@@ -113,8 +113,7 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
             captions << (row ? row->shortCaption() : fieldName(key));
         }
         // A few captions a line, so that none is cut off in the list.
-        noteLines << tr("Not in the file, kept as the unit holds them (%n):", nullptr,
-                        int(captions.size()));
+        noteLines << tr("Not in the file, kept as the unit holds them (%1):").arg(captions.size());
         constexpr int PerLine = 3;
         for (int i = 0; i < captions.size(); i += PerLine)
             noteLines << QStringLiteral("    ") + captions.mid(i, PerLine).join(QStringLiteral(", "));

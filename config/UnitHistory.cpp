@@ -148,6 +148,11 @@ bool UnitHistory::writtenHere(const Entry &entry)
 {
     DeviceParameters probe;
     const ConfigResult result = ConfigFile::load(entry.path, probe);
+    // Before any unit has answered, a save names no unit in the file.
+    const bool namesItsUnit =
+        entry.model == modelName(0)
+            ? result.savedModel().isEmpty()
+            : result.savedModel() == entry.model && result.savedFirmware() == entry.firmware;
     return result.ok() && result.keysRead() == LoadedKeyCount && result.unknownKeys().isEmpty() &&
-           result.savedModel() == entry.model && result.savedFirmware() == entry.firmware;
+           namesItsUnit;
 }

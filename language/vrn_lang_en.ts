@@ -417,13 +417,6 @@ Tail Comp.</translation>
         <source>-128 to 127</source>
         <translation>-128 to 127</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 and %n more</numerusform>
-            <numerusform>%1 and %n more</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds %3; a setting holds %4</source>
         <translation>Nothing loaded: in %1, %2 holds %3; a setting holds %4</translation>
@@ -431,6 +424,10 @@ Tail Comp.</translation>
     <message>
         <source>Cannot load %1: not a configuration file: %2 MB</source>
         <translation>Cannot load %1: not a configuration file: %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 and %2 more</translation>
     </message>
 </context>
 <context>
@@ -940,13 +937,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>%1: outside the page&apos;s %2 (%3)</source>
         <translation>%1: outside the page&apos;s %2 (%3)</translation>
     </message>
-    <message numerus="yes">
-        <source>Not in the file, kept as the unit holds them (%n):</source>
-        <translation>
-            <numerusform>Not in the file, kept as the unit holds them (%n):</numerusform>
-            <numerusform>Not in the file, kept as the unit holds them (%n):</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: not a setting</source>
         <translation>%1: not a setting</translation>
@@ -962,6 +952,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Values no page offers: %1, marked below</source>
         <translation>Values no page offers: %1, marked below</translation>
+    </message>
+    <message>
+        <source>Not in the file, kept as the unit holds them (%1):</source>
+        <translation>Not in the file, kept as the unit holds them (%1):</translation>
     </message>
 </context>
 <context>

@@ -417,12 +417,6 @@ Tail Comp.</source>
         <source>-128 to 127</source>
         <translation>-128 至 127</translation>
     </message>
-    <message numerus="yes">
-        <source>%1 and %n more</source>
-        <translation>
-            <numerusform>%1 等另外 %n 项</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds %3; a setting holds %4</source>
         <translation>未载入：%1 中 %2 的值为 %3；参数只能是 %4</translation>
@@ -430,6 +424,10 @@ Tail Comp.</source>
     <message>
         <source>Cannot load %1: not a configuration file: %2 MB</source>
         <translation>无法载入 %1：不是配置文件：%2 MB</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 等另外 %2 项</translation>
     </message>
 </context>
 <context>
@@ -939,12 +937,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>%1: outside the page&apos;s %2 (%3)</source>
         <translation>%1：超出页面范围 %2（%3）</translation>
     </message>
-    <message numerus="yes">
-        <source>Not in the file, kept as the unit holds them (%n):</source>
-        <translation>
-            <numerusform>文件中没有，保持陀螺仪中的值（%n 项）：</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1: not a setting</source>
         <translation>%1：不是参数</translation>
@@ -960,6 +952,10 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>Values no page offers: %1, marked below</source>
         <translation>页面上没有的值：%1 个，已在下方标出</translation>
+    </message>
+    <message>
+        <source>Not in the file, kept as the unit holds them (%1):</source>
+        <translation>文件中没有，保持陀螺仪中的值（%1 项）：</translation>
     </message>
 </context>
 <context>

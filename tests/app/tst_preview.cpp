@@ -755,15 +755,7 @@ void tst_Preview::previewTellsAll()
     const QString file = w.dir.filePath("typo.conf");
     QVERIFY(ConfigFile::save(file, held, quint8(fileModel), 21).ok());
     // A line's key renamed or added: "from" starts a line of a key.
-    QFile f(file);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QByteArray text = f.readAll();
-    f.close();
-    QVERIFY(text.contains(from));
-    text.replace(from, to);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(text);
-    f.close();
+    QVERIFY(editLine(file, from, to));
 
     int previews = 0;
     QStringList shownAbout;

@@ -99,6 +99,8 @@ class ConfFileTest : public QObject
 private slots:
     void previewCaptionsCoverTheLoadedKeys();
     void captionsAreThePagesLabels();
+    void longNames_data();
+    void longNames();
     void init();
     void cleanup();
 
@@ -717,7 +719,7 @@ void ConfFileTest::randomRoundTrips()
             saved.setByteAt(i, qint8(random.bounded(-128, 128)));
             loaded.setByteAt(i, qint8(random.bounded(-128, 128)));
         }
-        // Now and then the extremes and the values the pilot had.
+        // Now and then the extremes, and 0 and -1 as a fresh unit may hold them.
         if (trip % 5 == 0) {
             for (const ConfigKey &key : configKeys())
                 saved.setByteAt(key.offset, qint8(std::array<int, 4>{-128, 127, 0, -1}[random.bounded(4)]));
@@ -849,6 +851,30 @@ void ConfFileTest::captionsAreThePagesLabels()
             QVERIFY2(label->isHidden() == (row.use == ParameterCaption::Use::Hidden), qPrintable(where));
         }
     }
+}
+
+void ConfFileTest::longNames_data()
+{
+    QTest::addColumn<QString>("name");
+    // Names up to the 255 bytes a Linux file system takes, in any script.
+    QTest::addRow("255 bytes") << QString(250, 'a') + ".conf";
+    QTest::addRow("Chinese, 250 bytes") << QString(80, QChar(0x4E2D)) + QString(5, 'b') + ".conf";
+}
+
+// The temporary and check files of a save must not need a longer name
+// than the file itself.
+void ConfFileTest::longNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(QFile::encodeName(name).size() <= 255);
+    const DeviceParameters saved = patterned(21);
+    const ConfigResult result = ConfigFile::save(path(name), saved, UnitModel::A1, 12);
+    QVERIFY2(result.ok(), qPrintable(result.message()));
+    DeviceParameters back;
+    QVERIFY(ConfigFile::load(path(name), back).ok());
+    QCOMPARE(back.r_kp, saved.r_kp);
+    // Nothing left beside it.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 QTEST_MAIN(ConfFileTest)
