@@ -114,6 +114,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(&link->protocol(), &LinkEngine::editingAllowedChanged, toolBar,
             &toolWidget::setLoadingAllowed);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
+    connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
     connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
     toolBar->setLinkEngine(&link->protocol());
     toolBar->setValueRanges(navigator->valueRanges());
@@ -184,7 +185,8 @@ void mainWidget::keepHistory(UnitHistory::Kind kind)
     if (historyFailureShown)
         return;
     historyFailureShown = true;
-    statusBar->setMessageText(tr("The unit's history cannot be kept in %1")
+    // A notice: it must not hide, nor be hidden by, the flash confirmation.
+    statusBar->showNotice(tr("The unit's history cannot be kept in %1")
                                   .arg(QDir::toNativeSeparators(history.folder())));
 }
 

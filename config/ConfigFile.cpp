@@ -2,9 +2,12 @@
 
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
+#include "ParameterCaption.h"
+#include "UnitModel.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
@@ -26,16 +29,38 @@ QString readText(const QVariant &value)
     return value.toString();
 }
 
+// A set, not a scan of the key table: a file near the size cap may hold a
+// hundred thousand keys.
 QStringList unknownKeys(const QSettings &settings)
 {
+    static const QSet<QString> known = [] {
+        QSet<QString> names{ConfigFile::modelKey(), ConfigFile::firmwareKey()};
+        for (const ConfigKey &key : configKeys())
+            names.insert(QLatin1String(key.key));
+        return names;
+    }();
     QStringList unknown;
     for (const QString &name : settings.allKeys()) {
-        const bool known = std::any_of(configKeys().begin(), configKeys().end(),
-                                       [&](const ConfigKey &k) { return name == QLatin1String(k.key); });
-        if (!known)
+        if (!known.contains(name))
             unknown << name;
     }
     return unknown;
+}
+
+// "Tail Gain P (Condition/r_kp)": the page's words, and the line to look for
+// in the file.
+QString pilotsName(const ConfigKey &key)
+{
+    const ParameterCaption *caption = ParameterCaption::forOffset(key.offset);
+    const QString name = QLatin1String(key.key);
+    return caption ? QStringLiteral("%1 (%2)").arg(caption->shortCaption(), name) : name;
+}
+
+// The name of a temporary file beside `target`: short, so that any name the
+// folder takes can be saved, and hidden.
+QString besideTemplate(const QString &target)
+{
+    return QFileInfo(target).absolutePath() + QStringLiteral("/.vrn.XXXXXX");
 }
 
 QString valueText(const DeviceParameters &record, const ConfigKey &key)
@@ -67,11 +92,20 @@ bool copyExisting(const QString &target, QTemporaryFile &temp, ConfigResult::Sta
     return temp.write(contents) == contents.size() && temp.flush();
 }
 
-bool writeKeys(const QString &fileName, const DeviceParameters &record)
+bool writeKeys(const QString &fileName, const DeviceParameters &record, quint8 model,
+               quint8 firmware)
 {
     QSettings settings(fileName, QSettings::IniFormat);
     for (const ConfigKey &key : configKeys())
         settings.setValue(QLatin1String(key.key), valueText(record, key));
+    if (model != 0) {
+        settings.setValue(ConfigFile::modelKey(), UnitModel::name(model));
+        settings.setValue(ConfigFile::firmwareKey(), UnitModel::firmware(firmware));
+    } else {
+        // An older save's unit no longer describes the record.
+        settings.remove(ConfigFile::modelKey());
+        settings.remove(ConfigFile::firmwareKey());
+    }
     settings.sync();
     // A FormatError only says the old contents held lines QSettings could not
     // parse (a byte order mark, a # comment); it still writes the file, and
@@ -89,7 +123,7 @@ bool verifyWritten(const QString &fileName, const DeviceParameters &record)
     if (!written.open(QIODevice::ReadOnly))
         return false;
     const QByteArray contents = written.readAll();
-    QTemporaryFile copy(fileName + QStringLiteral(".check.XXXXXX"));
+    QTemporaryFile copy(besideTemplate(fileName));
     if (written.error() != QFileDevice::NoError || !copy.open() ||
         copy.write(contents) != contents.size() || !copy.flush())
         return false;
@@ -116,8 +150,7 @@ bool replaceFile(const QString &from, const QString &to)
 
 } // namespace
 
-ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
-                               const ValueRanges &ranges)
+ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
@@ -125,6 +158,11 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
     // Devices and pipes would block or never end.
     if (!info.isFile())
         return {ConfigResult::NotAFile, fileName};
+    if (info.size() > MaxSize) {
+        ConfigResult refused(ConfigResult::TooLarge, fileName);
+        refused.setSize(info.size());
+        return refused;
+    }
     QFile probe(fileName);
     if (!probe.open(QIODevice::ReadOnly))
         return {ConfigResult::Unreadable, fileName};
@@ -137,22 +175,27 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
     // or not at all.
     std::array<std::optional<qint8>, ConfigKeyCount> values{};
     int present = 0;
+    QStringList missing;
     for (int i = 0; i < ConfigKeyCount; ++i) {
         const ConfigKey &key = configKeys()[i];
         const QString name = QLatin1String(key.key);
-        if (!key.loaded || !settings.contains(name))
+        if (!key.loaded)
             continue;
+        if (!settings.contains(name)) {
+            missing << name;
+            continue;
+        }
         const QString text = readText(settings.value(name));
         bool ok = false;
-        const int number = text.toInt(&ok, 10);
+        const int number = text.trimmed().toInt(&ok, 10);
         if (!ok) {
             ConfigResult refused(ConfigResult::NotANumber, fileName);
-            refused.setOffending(name, text);
+            refused.setOffending(pilotsName(key), text);
             return refused;
         }
-        if (!ranges.allows(key.offset, number)) {
+        if (number < -128 || number > 127) {
             ConfigResult refused(ConfigResult::OutOfRange, fileName);
-            refused.setOffending(name, text, ranges.describe(key.offset));
+            refused.setOffending(pilotsName(key), text, ConfigResult::tr("-128 to 127"));
             return refused;
         }
         values[i] = qint8(number);
@@ -161,6 +204,10 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
     ConfigResult result(present == 0 ? ConfigResult::NoSettings : ConfigResult::Loaded, fileName,
                         present);
     result.setUnknownKeys(unknownKeys(settings));
+    result.setMissingKeys(missing);
+    result.setSavedFrom(readText(settings.value(modelKey())), readText(settings.value(firmwareKey())));
+    if (present == 0)
+        return result;
     for (int i = 0; i < ConfigKeyCount; ++i) {
         if (values[i])
             record.setByteAt(configKeys()[i].offset, *values[i]);
@@ -168,7 +215,18 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record,
     return result;
 }
 
-ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record)
+QString ConfigFile::modelKey()
+{
+    return QStringLiteral("Unit/model");
+}
+
+QString ConfigFile::firmwareKey()
+{
+    return QStringLiteral("Unit/firmware");
+}
+
+ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record,
+                               quint8 model, quint8 firmware)
 {
     const QString name = saveName(fileName);
     const QFileInfo info(name);
@@ -181,8 +239,7 @@ ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &r
     const QString target = info.exists() ? info.canonicalFilePath() : info.absoluteFilePath();
     const QFileInfo targetInfo(target);
 
-    QTemporaryFile temp(targetInfo.absolutePath() + QStringLiteral("/.") + targetInfo.fileName() +
-                        QStringLiteral(".XXXXXX"));
+    QTemporaryFile temp(besideTemplate(target));
     if (!temp.open())
         return {ConfigResult::NotWritable, name};
     ConfigResult::Status failure = ConfigResult::NotWritable;
@@ -194,7 +251,7 @@ ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &r
                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
     temp.close();
-    if (!writeKeys(temp.fileName(), record) || !verifyWritten(temp.fileName(), record) ||
+    if (!writeKeys(temp.fileName(), record, model, firmware) || !verifyWritten(temp.fileName(), record) ||
         !replaceFile(temp.fileName(), target))
         return {ConfigResult::NotWritable, name};
     temp.setAutoRemove(false);

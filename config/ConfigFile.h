@@ -1,7 +1,6 @@
 #pragma once
 
 #include "ConfigResult.h"
-#include "ValueRanges.h"
 
 #include <QString>
 
@@ -14,20 +13,32 @@ struct DeviceParameters;
 class ConfigFile
 {
 public:
+    // No .conf file comes near this; a bigger one is refused unread, so no
+    // file can hold the window or the link up while it is parsed.
+    static constexpr qint64 MaxSize = 1024 * 1024;
+
     // Reads the loaded keys the file holds into `record`; a key the file
-    // lacks keeps the record's value. Every value is checked first: one that
-    // is not a decimal integer, or that `ranges` does not allow, refuses the
-    // whole file and the record stays as it was, as it does for a file that
-    // cannot be read or holds none of the keys. Keys no field is known by are
-    // reported, not read.
-    static ConfigResult load(const QString &fileName, DeviceParameters &record,
-                             const ValueRanges &ranges = ValueRanges());
+    // lacks keeps the record's value. Only what cannot be a value refuses
+    // the whole file, leaving the record as it was: text that is not a
+    // decimal integer, a number the field's byte cannot hold, a file that
+    // cannot be read, is too big or holds none of the keys. Whatever the
+    // pages make of a value is the preview's to say: every record a unit
+    // holds must come back from its own file. Missing and unknown keys and
+    // the unit the file was saved from are reported.
+    static ConfigResult load(const QString &fileName, DeviceParameters &record);
 
     // Writes all 66 keys into saveName(fileName), keeping any other keys an
-    // existing file holds. The new file is written beside the old one and
-    // renamed over it, so a failed save leaves the old file intact. A pipe
-    // or device of that name is refused: writing it would never end.
-    static ConfigResult save(const QString &fileName, const DeviceParameters &record);
+    // existing file holds, and, when `model` is known, the unit's model and
+    // firmware in a group of their own ("Unit") that the record's keys
+    // never share. The new file is written beside the old one and renamed
+    // over it, so a failed save leaves the old file intact. A pipe or
+    // device of that name is refused: writing it would never end.
+    static ConfigResult save(const QString &fileName, const DeviceParameters &record,
+                             quint8 model = 0, quint8 firmware = 0);
+
+    // The group keys of the unit a file was saved from.
+    static QString modelKey();
+    static QString firmwareKey();
 
     // The name a save writes to: ".conf" is appended unless the name already
     // ends in it, in any letter case.

@@ -2,9 +2,11 @@
 
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
+#include "UnitModel.h"
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -32,12 +34,6 @@ const char *const SetupTravel = QT_TRANSLATE_NOOP("ConfigureSettingPageUi", " Tr
 const char *const AdvancedMainRotor = QT_TRANSLATE_NOOP("AdvanceSettingPageUi", " Main Rotor ");
 const char *const AdvancedTail = QT_TRANSLATE_NOOP("AdvanceSettingPageUi", " Tail ");
 const char *const AdvancedGovernor = QT_TRANSLATE_NOOP("AdvanceSettingPageUi", " Governor ");
-
-#define VRN_CAPTION(field, page, tab, caption, format)                                             \
-    ParameterCaption                                                                               \
-    {                                                                                              \
-        int(offsetof(DeviceParameters, field)), page, tab, caption, format                         \
-    }
 
 struct Name
 {
@@ -120,6 +116,13 @@ QString nameAt(const Name (&names)[N], int index, int value)
     return QCoreApplication::translate(names[index].context, names[index].text);
 }
 
+// "Roll" and "Total Gain" as one caption; Chinese writes them without a space.
+QString joined(const QString &first, const QString &second)
+{
+    //: a row or tab title followed by a field's label: "Roll Total Gain"
+    return QCoreApplication::translate("ParameterCaption", "%1 %2").arg(first, second);
+}
+
 const char *formContext(P page)
 {
     switch (page) {
@@ -137,134 +140,83 @@ const char *formContext(P page)
 
 const QVector<ParameterCaption> &ParameterCaption::all()
 {
-    static const QVector<ParameterCaption> rows = {
-        VRN_CAPTION(roll_agility, P::Basic, BasicMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Agility"), F::Number),
-        VRN_CAPTION(phi_ktotal, P::Basic, BasicMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Total Gain"), F::Number),
-        VRN_CAPTION(pitch_agility, P::Basic, BasicMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Agility"), F::Number),
-        VRN_CAPTION(theta_ktotal, P::Basic, BasicMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Total Gain"), F::Number),
-        VRN_CAPTION(left_spin, P::Basic, BasicTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Left Rate"), F::Number),
-        VRN_CAPTION(right_spin, P::Basic, BasicTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Right Rate"), F::Number),
-        VRN_CAPTION(r_ktotal, P::Basic, BasicTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Total Gain"), F::Number),
-        VRN_CAPTION(flight_trim_phi, P::Basic, BasicTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Target"), F::Degrees),
-        VRN_CAPTION(flight_trim_theta, P::Basic, BasicTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Target"), F::Degrees),
-
-        VRN_CAPTION(motor_type, P::Setup, SetupStart,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Engine Type"), F::EngineType),
-        VRN_CAPTION(receiver_type, P::Setup, SetupReceiver,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Receiver Type"), F::Receiver),
-        VRN_CAPTION(aux_function, P::Setup, SetupReceiver,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "AUX Channel Function"), F::AuxFunction),
-        VRN_CAPTION(pcset_mode, P::Setup, SetupReceiver,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Flight Mode"), F::FlightMode),
-        VRN_CAPTION(installation, P::Setup, SetupMount,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Mounting"), F::Mounting),
-        VRN_CAPTION(model_type, P::Setup, SetupSwash,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Swash Plate Type"), F::SwashType),
-        VRN_CAPTION(swash_servotype, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Swash Servo Type"), F::SwashServoType),
-        VRN_CAPTION(servo_rev_0, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH1 Servo Direction"), F::Direction),
-        VRN_CAPTION(servo_rev_1, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH2 Servo Direction"), F::Direction),
-        VRN_CAPTION(servo_rev_2, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH3 Servo Direction"), F::Direction),
-        VRN_CAPTION(tail_servotype, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Servo Type"), F::TailServoType),
-        VRN_CAPTION(servo_rev_3, P::Setup, SetupServo,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Servo Direction"), F::Direction),
-        VRN_CAPTION(servo_trim_0, P::Setup, SetupTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH1 Servo Trim"), F::Number),
-        VRN_CAPTION(servo_trim_1, P::Setup, SetupTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH2 Servo Trim"), F::Number),
-        VRN_CAPTION(servo_trim_2, P::Setup, SetupTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "CH3 Servo Trim"), F::Number),
-        VRN_CAPTION(servo_trim_3, P::Setup, SetupTrim,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Servo Trim"), F::Number),
-        VRN_CAPTION(tail_limit_a, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Limit A"), F::Number),
-        VRN_CAPTION(tail_limit_b, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Limit B"), F::Number),
-        VRN_CAPTION(ail_limit, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Aileron Travel"), F::Number),
-        VRN_CAPTION(ele_limit, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Elevator Travel"), F::Number),
-        VRN_CAPTION(coll_ratio, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Collective Travel"), F::Number),
-        VRN_CAPTION(cyclic_limit, P::Setup, SetupTravel,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Cyclic Limit"), F::Number),
-
-        VRN_CAPTION(phi_k_rate, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Gain P"), F::Number),
-        VRN_CAPTION(phi_k_angle, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Gain I"), F::Number),
-        VRN_CAPTION(phi_k_ac, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Gain D"), F::Number),
-        VRN_CAPTION(phi_ki, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Roll Integral Gain"), F::Number),
-        VRN_CAPTION(theta_k_rate, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Gain P"), F::Number),
-        VRN_CAPTION(theta_k_angle, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Gain I"), F::Number),
-        VRN_CAPTION(theta_k_ac, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Gain D"), F::Number),
-        VRN_CAPTION(theta_ki, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Pitch Integral Gain"), F::Number),
-        VRN_CAPTION(acc_mainrotor, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Acceleration"), F::Number),
-        VRN_CAPTION(dec_mainrotor, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Deceleration"), F::Number),
-        VRN_CAPTION(deadband_rc_mainrotor, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Stick Dead Band"), F::Number),
-        VRN_CAPTION(deadband_gyro_xy, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Sensor Dead Band"), F::Number),
-        VRN_CAPTION(burst_coef, P::Advanced, AdvancedMainRotor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Burst Coef."), F::Number),
-        VRN_CAPTION(r_kp, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Gain P"), F::Number),
-        VRN_CAPTION(r_ki, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Gain I"), F::Number),
-        VRN_CAPTION(r_kd, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Tail Gain D"), F::Number),
-        VRN_CAPTION(acc_left, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Left Acceleration"), F::Number),
-        VRN_CAPTION(dec_left, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Left Deceleration"), F::Number),
-        VRN_CAPTION(acc_right, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Right Acceleration"), F::Number),
-        VRN_CAPTION(dec_right, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Right Deceleration"), F::Number),
-        VRN_CAPTION(deadband_rc_rudder, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Stick Dead Band"), F::Number),
-        VRN_CAPTION(deadband_gyro_z, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Sensor Dead Band"), F::Number),
-        VRN_CAPTION(tail_compensate_cyclic, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Cyclic to Tail Comp."), F::Number),
-        VRN_CAPTION(tail_compensate_colle, P::Advanced, AdvancedTail,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Collective to Tail Comp."), F::Number),
-        VRN_CAPTION(rpm_ktotal, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Governor Total Gain"), F::Number),
-        VRN_CAPTION(rpm_kp, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Governor Gain P"), F::Number),
-        VRN_CAPTION(rpm_ki, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Governor Gain I"), F::Number),
-        VRN_CAPTION(rpm_kd, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Governor Gain D"), F::Number),
-        VRN_CAPTION(rpm_compensate_colle, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Collective Comp."), F::Number),
-        VRN_CAPTION(rpm_compensate_cyclic, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Cyclic Comp."), F::Number),
-        VRN_CAPTION(governor_status, P::Advanced, AdvancedGovernor,
-                    QT_TRANSLATE_NOOP("ParameterCaption", "Governor"), F::Governor),
+    using T = ParameterCaption::FormText;
+    using U = ParameterCaption::Use;
+    constexpr T None{};
+    const auto row = [](int offset, P page, const char *tab, T prefix, T label, U use = U::Both) {
+        return ParameterCaption{offset, page, tab, prefix, label, use};
     };
+#define VRN_AT(field) int(offsetof(DeviceParameters, field))
+    // Captions are the texts of the forms' own labels, found by their object
+    // names; a prefix (a row or group title) is added where a label alone
+    // would be ambiguous within its tab.
+    static const QVector<ParameterCaption> rows = {
+        row(VRN_AT(roll_agility), P::Basic, BasicMainRotor, T{"label_138", "Roll"}, T{"label", "Agility"}),
+        row(VRN_AT(phi_ktotal), P::Basic, BasicMainRotor, T{"label_138", "Roll"}, T{"label_2", "Total Gain"}),
+        row(VRN_AT(pitch_agility), P::Basic, BasicMainRotor, T{"label_139", "Pitch"}, T{"label", "Agility"}),
+        row(VRN_AT(theta_ktotal), P::Basic, BasicMainRotor, T{"label_139", "Pitch"}, T{"label_2", "Total Gain"}),
+        row(VRN_AT(left_spin), P::Basic, BasicTail, None, T{"label_3", "Left Rate"}),
+        row(VRN_AT(right_spin), P::Basic, BasicTail, None, T{"label_4", "Right Rate"}),
+        row(VRN_AT(r_ktotal), P::Basic, BasicTail, None, T{"label_5", "Total Gain"}),
+        row(VRN_AT(flight_trim_phi), P::Basic, BasicTrim, None, T{"label_71", "Roll Target"}, U::X1Only),
+        row(VRN_AT(flight_trim_theta), P::Basic, BasicTrim, None, T{"label_72", "Pitch Target"}, U::X1Only),
+
+        row(VRN_AT(motor_type), P::Setup, SetupStart, None, T{"EngineTypeGroupBox", "Engine Type"}),
+        row(VRN_AT(receiver_type), P::Setup, SetupReceiver, None, T{"ReceiverGroupBox", "Select Receiver Type"}),
+        row(VRN_AT(aux_function), P::Setup, SetupReceiver, None, T{"AuxFunctionGroupBox", "AUX Channel Function"}, U::X1Only),
+        row(VRN_AT(pcset_mode), P::Setup, SetupReceiver, None, T{"FlightModeGroupBox", "Flight Mode Setting"}, U::X1Only),
+        row(VRN_AT(installation), P::Setup, SetupMount, None, None),
+        row(VRN_AT(model_type), P::Setup, SetupSwash, None, None),
+        row(VRN_AT(swash_servotype), P::Setup, SetupServo, None, T{"label_14", "SwashPlate Servo Type"}),
+        row(VRN_AT(servo_rev_0), P::Setup, SetupServo, None, T{"SwashServoDirCH1", "CH1 Servo Dir Rev."}),
+        row(VRN_AT(servo_rev_1), P::Setup, SetupServo, None, T{"SwashServoDirCH2", "CH2 Servo Dir Rev."}),
+        row(VRN_AT(servo_rev_2), P::Setup, SetupServo, None, T{"SwashServoDirCH3", "CH3 Servo Dir Rev."}),
+        row(VRN_AT(tail_servotype), P::Setup, SetupServo, None, T{"label_15", "Tail Servo Type"}),
+        row(VRN_AT(servo_rev_3), P::Setup, SetupServo, None, T{"TailServoDir", "Tail Servo Dir Rev."}),
+        row(VRN_AT(servo_trim_0), P::Setup, SetupTrim, T{"SwashServoTrimGroup", "SwashPlate Servo Trim"}, T{"label_18", "CH1"}),
+        row(VRN_AT(servo_trim_1), P::Setup, SetupTrim, T{"SwashServoTrimGroup", "SwashPlate Servo Trim"}, T{"label_19", "CH2"}),
+        row(VRN_AT(servo_trim_2), P::Setup, SetupTrim, T{"SwashServoTrimGroup", "SwashPlate Servo Trim"}, T{"label_20", "CH3"}),
+        row(VRN_AT(servo_trim_3), P::Setup, SetupTrim, None, T{"TailServoTrimGroup", "Tail Servo Trim"}),
+        row(VRN_AT(tail_limit_a), P::Setup, SetupTravel, T{"TailLimitGroup", "Tail Setting"}, T{"label_24", "Limit A"}),
+        row(VRN_AT(tail_limit_b), P::Setup, SetupTravel, T{"TailLimitGroup", "Tail Setting"}, T{"label_25", "Limit B"}),
+        row(VRN_AT(ail_limit), P::Setup, SetupTravel, None, T{"label_44", "Ail. Travel"}),
+        row(VRN_AT(ele_limit), P::Setup, SetupTravel, None, T{"label_45", "Elev. Travel"}),
+        row(VRN_AT(coll_ratio), P::Setup, SetupTravel, T{"MainRotorLimitGroup", "SwashPlate Setting"}, T{"label_46", "Collective"}),
+        row(VRN_AT(cyclic_limit), P::Setup, SetupTravel, None, T{"label_54", "Cyclic Limit"}, U::Hidden),
+
+        row(VRN_AT(phi_k_rate), P::Advanced, AdvancedMainRotor, T{"RollGainGroupBox", "Roll Gain Setting"}, T{"RollGainPLabel", "Gain P"}),
+        row(VRN_AT(phi_k_angle), P::Advanced, AdvancedMainRotor, T{"RollGainGroupBox", "Roll Gain Setting"}, T{"RollGainILabel", "Gain I"}),
+        row(VRN_AT(phi_k_ac), P::Advanced, AdvancedMainRotor, T{"RollGainGroupBox", "Roll Gain Setting"}, T{"RollGainDLabel", "Gain D"}),
+        row(VRN_AT(phi_ki), P::Advanced, AdvancedMainRotor, T{"RollGainGroupBox", "Roll Gain Setting"}, T{"RollGainIntegrationLabel", "Integral Gain"}, U::X1Only),
+        row(VRN_AT(theta_k_rate), P::Advanced, AdvancedMainRotor, T{"PitchGainGroupBox", "Pitch Gain Setting"}, T{"PitchGainPLabel", "Gain P"}),
+        row(VRN_AT(theta_k_angle), P::Advanced, AdvancedMainRotor, T{"PitchGainGroupBox", "Pitch Gain Setting"}, T{"PitchGainILabel", "Gain I"}),
+        row(VRN_AT(theta_k_ac), P::Advanced, AdvancedMainRotor, T{"PitchGainGroupBox", "Pitch Gain Setting"}, T{"PitchGainDLabel", "Gain D"}),
+        row(VRN_AT(theta_ki), P::Advanced, AdvancedMainRotor, T{"PitchGainGroupBox", "Pitch Gain Setting"}, T{"PitchGainIntegrationLabel", "Integral Gain"}, U::X1Only),
+        row(VRN_AT(acc_mainrotor), P::Advanced, AdvancedMainRotor, None, T{"MainRotorAccLabel", "Acceleration"}, U::Hidden),
+        row(VRN_AT(dec_mainrotor), P::Advanced, AdvancedMainRotor, None, T{"MainRotorDecLabel", "Deceleration"}),
+        row(VRN_AT(deadband_rc_mainrotor), P::Advanced, AdvancedMainRotor, None, T{"MainRotorRcDeadBandLabel", "RC. DB."}),
+        row(VRN_AT(deadband_gyro_xy), P::Advanced, AdvancedMainRotor, None, T{"MainRotorSensorDeadBandLabel", "Sensor DB."}),
+        row(VRN_AT(burst_coef), P::Advanced, AdvancedMainRotor, None, T{"BurstCoefLabel", "Burst Coef."}),
+        row(VRN_AT(r_kp), P::Advanced, AdvancedTail, None, T{"TailGainPLabel", "Gain P"}),
+        row(VRN_AT(r_ki), P::Advanced, AdvancedTail, None, T{"TailGainILabel", "Gain I"}),
+        row(VRN_AT(r_kd), P::Advanced, AdvancedTail, None, T{"TailGainDLabel", "Gain D"}),
+        row(VRN_AT(acc_left), P::Advanced, AdvancedTail, None, T{"LeftAccLabel", "Left Acc."}, U::Hidden),
+        row(VRN_AT(dec_left), P::Advanced, AdvancedTail, None, T{"LeftDecLabel", "Left Dec."}),
+        row(VRN_AT(acc_right), P::Advanced, AdvancedTail, None, T{"RightAccLabel", "Right Acc."}, U::Hidden),
+        row(VRN_AT(dec_right), P::Advanced, AdvancedTail, None, T{"RightDecLabel", "Right Dec."}),
+        row(VRN_AT(deadband_rc_rudder), P::Advanced, AdvancedTail, None, T{"RudderRcDeadBandLabel", "RC.DB."}),
+        row(VRN_AT(deadband_gyro_z), P::Advanced, AdvancedTail, None, T{"TailRotorSensorDeadBandLabel", "Sensor DB."}),
+        row(VRN_AT(tail_compensate_cyclic), P::Advanced, AdvancedTail, None, T{"CyclicCompensationTailLabel", "Cyclic to\nTail Comp."}),
+        row(VRN_AT(tail_compensate_colle), P::Advanced, AdvancedTail, None, T{"CollectiveCompensationTailLabel", "Collective to\nTail Comp."}),
+        row(VRN_AT(rpm_ktotal), P::Advanced, AdvancedGovernor, None, T{"RpmTotalGainLabel", "Total Gain"}, U::X1Only),
+        row(VRN_AT(rpm_kp), P::Advanced, AdvancedGovernor, None, T{"RpmGainPLabel", "Gain P"}, U::X1Only),
+        row(VRN_AT(rpm_ki), P::Advanced, AdvancedGovernor, None, T{"RpmGainILabel", "Gain I", "governor: integral term"}, U::X1Only),
+        row(VRN_AT(rpm_kd), P::Advanced, AdvancedGovernor, None, T{"RpmGainDLabel", "Gain D"}, U::X1Only),
+        row(VRN_AT(rpm_compensate_colle), P::Advanced, AdvancedGovernor, None, T{"CollectiveCompensationRpmLabel", "Collective Comp."}, U::X1Only),
+        row(VRN_AT(rpm_compensate_cyclic), P::Advanced, AdvancedGovernor, None, T{"CyclicCompensationRpmLabel", "Cyclic Comp."}, U::X1Only),
+        row(VRN_AT(governor_status), P::Advanced, AdvancedGovernor, None, T{"RpmOnOffGroupBox", "Governor On/Off"}, U::X1Only),
+    };
+#undef VRN_AT
     return rows;
 }
 
@@ -296,19 +248,80 @@ QString ParameterCaption::tabName() const
     return QCoreApplication::translate(formContext(page), tab).trimmed();
 }
 
+QString ParameterCaption::formText(const FormText &part) const
+{
+    // Multi-line labels read as one line in a list.
+    return QCoreApplication::translate(formContext(page), part.text, part.comment)
+        .simplified();
+}
+
 QString ParameterCaption::text() const
 {
-    return QCoreApplication::translate("ParameterCaption", caption);
+    if (!label.text)
+        return tabName();
+    if (!prefix.text)
+        return formText(label);
+    return joined(formText(prefix), formText(label));
+}
+
+QString ParameterCaption::shortCaption() const
+{
+    const QString own = text();
+    const auto same = std::count_if(all().begin(), all().end(),
+                                    [&](const ParameterCaption &row) { return row.text() == own; });
+    return same > 1 ? joined(tabName(), own) : own;
+}
+
+bool ParameterCaption::usedBy(quint8 model) const
+{
+    switch (use) {
+    case Use::Both:
+        return true;
+    case Use::X1Only:
+        return model != UnitModel::A1;
+    case Use::Hidden:
+        return false;
+    }
+    return true;
 }
 
 QString ParameterCaption::fullCaption() const
 {
+    // A field the tab stands for as a whole is named by the tab alone.
+    if (!label.text)
+        return QStringLiteral("%1 · %2").arg(pageName(), tabName());
     return QStringLiteral("%1 · %2 · %3").arg(pageName(), tabName(), text());
+}
+
+ParameterCaption::Format ParameterCaption::format() const
+{
+    struct Named
+    {
+        int offset;
+        Format format;
+    };
+#define VRN_AS(field, format) Named{int(offsetof(DeviceParameters, field)), format}
+    static const Named named[] = {
+        VRN_AS(flight_trim_phi, F::Degrees),       VRN_AS(flight_trim_theta, F::Degrees),
+        VRN_AS(servo_rev_0, F::Direction),         VRN_AS(servo_rev_1, F::Direction),
+        VRN_AS(servo_rev_2, F::Direction),         VRN_AS(servo_rev_3, F::Direction),
+        VRN_AS(receiver_type, F::Receiver),        VRN_AS(model_type, F::SwashType),
+        VRN_AS(installation, F::Mounting),         VRN_AS(swash_servotype, F::SwashServoType),
+        VRN_AS(tail_servotype, F::TailServoType),  VRN_AS(motor_type, F::EngineType),
+        VRN_AS(aux_function, F::AuxFunction),      VRN_AS(pcset_mode, F::FlightMode),
+        VRN_AS(governor_status, F::Governor),
+    };
+#undef VRN_AS
+    for (const Named &n : named) {
+        if (n.offset == offset)
+            return n.format;
+    }
+    return F::Number;
 }
 
 QString ParameterCaption::valueText(int value) const
 {
-    switch (format) {
+    switch (format()) {
     case Format::Number:
         break;
     case Format::Degrees:

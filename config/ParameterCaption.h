@@ -36,11 +36,28 @@ public:
         Advanced,
     };
 
+    // Which units the field does something in, as the pages show it.
+    enum class Use
+    {
+        Both,
+        X1Only, // the VRN-A1's page disables it
+        Hidden, // no page shows it; it stays in the record
+    };
+
+    // A text of the page's form: the object that shows it and its source text.
+    struct FormText
+    {
+        const char *object = nullptr;
+        const char *text = nullptr;
+        const char *comment = nullptr;
+    };
+
     int offset; // record offset, as in configKeys()
     Page page;
-    const char *tab;     // the tab (or group) as the page's form names it
-    const char *caption; // context "ParameterCaption"
-    Format format;
+    const char *tab;  // the tab (or group) as the page's form names it
+    FormText prefix;  // a row or group title, where the label alone is ambiguous
+    FormText label;   // no object: the tab's own name is the caption
+    Use use;
 
     // One row per loaded .conf key, in the order of the pages and their tabs.
     static const QVector<ParameterCaption> &all();
@@ -50,7 +67,17 @@ public:
     // "Basic · Main Rotor · Roll Total Gain", translated.
     QString pageName() const;
     QString tabName() const;
+    // "Roll Gain Setting Gain P": the texts the page shows, translated.
     QString text() const;
+    // The caption, with its tab before it where another tab has a field of
+    // the same caption ("Tail Gain P"): for a line of text outside the list.
+    QString shortCaption() const;
+    // One of the caption's texts as the form translates it.
+    QString formText(const FormText &part) const;
+    // Whether a unit of that model uses the field (model 0: no unit yet,
+    // every field the pages show counts).
+    bool usedBy(quint8 model) const;
+    Format format() const;
     QString fullCaption() const;
     // The value as its page shows it: "3.5°", "Reversed", "DSMX-1"; a code no
     // list knows is shown as its number.

@@ -3,8 +3,8 @@
 #include "UnitModel.h"
 
 #include "ConfigFile.h"
+#include "ConfigKey.h"
 #include "DeviceParameters.h"
-#include "ParameterCaption.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,12 +39,14 @@ bool newerFirst(const UnitHistory::Entry &a, const UnitHistory::Entry &b)
     return a.sequence > b.sequence;
 }
 
+// Only an entry that holds every setting can stand for a record; a partial
+// one would take the record's own values for the keys it lacks and so
+// equal any record.
 bool sameAsFile(const DeviceParameters &record, const QString &path)
 {
     DeviceParameters stored = record;
-    if (!ConfigFile::load(path, stored).ok())
-        return false;
-    return ParameterCaption::differences(record, stored).isEmpty();
+    const ConfigResult result = ConfigFile::load(path, stored);
+    return result.ok() && result.keysRead() == LoadedKeyCount && stored == record;
 }
 
 } // namespace
@@ -93,7 +95,7 @@ UnitHistory::Outcome UnitHistory::save(const DeviceParameters &record, quint8 mo
     QString path = dir + QLatin1Char('/') + stem + tail;
     for (int n = 2; QFile::exists(path); ++n)
         path = dir + QLatin1Char('/') + stem + QStringLiteral("-%1").arg(n) + tail;
-    if (!ConfigFile::save(path, record).ok())
+    if (!ConfigFile::save(path, record, model, firmware).ok())
         return Outcome::Failed;
     removeOldest();
     return Outcome::Saved;
@@ -119,9 +121,38 @@ QVector<UnitHistory::Entry> UnitHistory::entries() const
     return list;
 }
 
+// Only complete entries that this program wrote count towards the cap and
+// go: a file someone put there or edited by hand is theirs to remove.
 void UnitHistory::removeOldest() const
 {
     const QVector<Entry> list = entries();
-    for (int i = Cap; i < list.size(); ++i)
-        QFile::remove(list.at(i).path);
+    if (list.size() <= Cap)
+        return;
+    int kept = 0;
+    for (const Entry &entry : list) {
+        if (!writtenHere(entry))
+            continue;
+        if (++kept > Cap)
+            QFile::remove(entry.path);
+    }
+}
+
+int UnitHistory::keysHeld(const Entry &entry)
+{
+    DeviceParameters probe;
+    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    return result.ok() ? result.keysRead() : 0;
+}
+
+bool UnitHistory::writtenHere(const Entry &entry)
+{
+    DeviceParameters probe;
+    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    // Before any unit has answered, a save names no unit in the file.
+    const bool namesItsUnit =
+        entry.model == modelName(0)
+            ? result.savedModel().isEmpty()
+            : result.savedModel() == entry.model && result.savedFirmware() == entry.firmware;
+    return result.ok() && result.keysRead() == LoadedKeyCount && result.unknownKeys().isEmpty() &&
+           namesItsUnit;
 }

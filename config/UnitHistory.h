@@ -12,7 +12,7 @@ struct DeviceParameters;
 // ordinary .conf files in one folder, one file per moment:
 // "2026-12-08_14-03-22_VRN-X1_v2.1_read.conf". The newest entry of a model
 // is never saved twice with the same values, and the oldest entries go once
-// there are more than Cap.
+// there are more than Cap of those the program wrote.
 class UnitHistory
 {
     Q_DECLARE_TR_FUNCTIONS(UnitHistory)
@@ -60,6 +60,11 @@ public:
     static QString modelName(quint8 model);
     static QString firmwareText(quint8 firmware);
     static QString kindText(Kind kind);
+    // The loaded keys an entry holds (62 for a whole record; 0 unreadable).
+    static int keysHeld(const Entry &entry);
+    // Written by this program: every setting, the unit it names, nothing
+    // else. Only such entries are ever removed.
+    static bool writtenHere(const Entry &entry);
 
 private:
     void removeOldest() const;

@@ -8,9 +8,9 @@
 #include <QString>
 
 // What the pages let a pilot set in each record field, keyed by record
-// offset. The pages fill it from their own widgets, so a loaded file is held
-// to the same limits as an edit; a field no page shows may hold any signed
-// byte.
+// offset. The pages fill it from their own widgets, so the preview of a file
+// can flag, in the pages' own terms, what the pages could not set; a field
+// no page shows may hold any signed byte.
 class ValueRanges
 {
     Q_DECLARE_TR_FUNCTIONS(ValueRanges)

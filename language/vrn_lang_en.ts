@@ -338,6 +338,22 @@ Tail Comp.</translation>
         <source>%1 of %2 parameters differ</source>
         <translation>%1 of %2 parameters differ</translation>
     </message>
+    <message>
+        <source>About the file</source>
+        <translation>About the file</translation>
+    </message>
+    <message>
+        <source>%1 (no page offers it)</source>
+        <translation>%1 (no page offers it)</translation>
+    </message>
+    <message>
+        <source>%1: left as the unit holds them</source>
+        <translation>%1: left as the unit holds them</translation>
+    </message>
+    <message>
+        <source>file: %1</source>
+        <translation>file: %1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>
@@ -386,10 +402,6 @@ Tail Comp.</translation>
         <translation>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</translation>
     </message>
     <message>
-        <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
-        <translation>Nothing loaded: in %1, %2 holds %3; allowed are %4</translation>
-    </message>
-    <message>
         <source>Cannot save %1: it is not a regular file</source>
         <translation>Cannot save %1: it is not a regular file</translation>
     </message>
@@ -400,6 +412,22 @@ Tail Comp.</translation>
     <message>
         <source>; unknown keys ignored: %1</source>
         <translation>; unknown keys ignored: %1</translation>
+    </message>
+    <message>
+        <source>-128 to 127</source>
+        <translation>-128 to 127</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds %3; a setting holds %4</source>
+        <translation>Nothing loaded: in %1, %2 holds %3; a setting holds %4</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: not a configuration file: %2 MB</source>
+        <translation>Cannot load %1: not a configuration file: %2 MB</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 and %2 more</translation>
     </message>
 </context>
 <context>
@@ -898,6 +926,53 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Of a .conf file…</source>
         <translation>Of a .conf file…</translation>
     </message>
+    <message>
+        <source>partial (%1 of %2 keys)</source>
+        <translation>partial (%1 of %2 keys)</translation>
+    </message>
+</context>
+<context>
+    <name>LoadFindings</name>
+    <message>
+        <source>Saved from a %1 (firmware %2); this unit is a %3</source>
+        <translation>Saved from a %1 (firmware %2); this unit is a %3</translation>
+    </message>
+    <message>
+        <source>Not shown on the pages</source>
+        <translation>Not shown on the pages</translation>
+    </message>
+    <message>
+        <source>Not used by the %1</source>
+        <translation>Not used by the %1</translation>
+    </message>
+    <message>
+        <source>%1: no choice on the page (%2)</source>
+        <translation>%1: no choice on the page (%2)</translation>
+    </message>
+    <message>
+        <source>%1: outside the page&apos;s %2 (%3)</source>
+        <translation>%1: outside the page&apos;s %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1: not a setting</source>
+        <translation>%1: not a setting</translation>
+    </message>
+    <message>
+        <source>%1: not a setting; did you mean %2?</source>
+        <translation>%1: not a setting; did you mean %2?</translation>
+    </message>
+    <message>
+        <source>... and %1 more that are not settings</source>
+        <translation>... and %1 more that are not settings</translation>
+    </message>
+    <message>
+        <source>Values no page offers: %1, marked below</source>
+        <translation>Values no page offers: %1, marked below</translation>
+    </message>
+    <message>
+        <source>Not in the file, kept as the unit holds them (%1):</source>
+        <translation>Not in the file, kept as the unit holds them (%1):</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -992,244 +1067,9 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>Reversed</translation>
     </message>
     <message>
-        <source>Roll Agility</source>
-        <translation>Roll Agility</translation>
-    </message>
-    <message>
-        <source>Roll Total Gain</source>
-        <translation>Roll Total Gain</translation>
-    </message>
-    <message>
-        <source>Pitch Agility</source>
-        <translation>Pitch Agility</translation>
-    </message>
-    <message>
-        <source>Pitch Total Gain</source>
-        <translation>Pitch Total Gain</translation>
-    </message>
-    <message>
-        <source>Left Rate</source>
-        <translation>Left Rate</translation>
-    </message>
-    <message>
-        <source>Right Rate</source>
-        <translation>Right Rate</translation>
-    </message>
-    <message>
-        <source>Tail Total Gain</source>
-        <translation>Tail Total Gain</translation>
-    </message>
-    <message>
-        <source>Roll Target</source>
-        <translation>Roll Target</translation>
-    </message>
-    <message>
-        <source>Pitch Target</source>
-        <translation>Pitch Target</translation>
-    </message>
-    <message>
-        <source>Engine Type</source>
-        <translation>Engine Type</translation>
-    </message>
-    <message>
-        <source>Receiver Type</source>
-        <translation>Receiver Type</translation>
-    </message>
-    <message>
-        <source>AUX Channel Function</source>
-        <translation>AUX Channel Function</translation>
-    </message>
-    <message>
-        <source>Flight Mode</source>
-        <translation>Flight Mode</translation>
-    </message>
-    <message>
-        <source>Mounting</source>
-        <translation>Mounting</translation>
-    </message>
-    <message>
-        <source>Swash Plate Type</source>
-        <translation>Swash Plate Type</translation>
-    </message>
-    <message>
-        <source>Swash Servo Type</source>
-        <translation>Swash Servo Type</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Direction</source>
-        <translation>CH1 Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Direction</source>
-        <translation>CH2 Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Direction</source>
-        <translation>CH3 Servo Direction</translation>
-    </message>
-    <message>
-        <source>Tail Servo Type</source>
-        <translation>Tail Servo Type</translation>
-    </message>
-    <message>
-        <source>Tail Servo Direction</source>
-        <translation>Tail Servo Direction</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Trim</source>
-        <translation>CH1 Servo Trim</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Trim</source>
-        <translation>CH2 Servo Trim</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Trim</source>
-        <translation>CH3 Servo Trim</translation>
-    </message>
-    <message>
-        <source>Tail Servo Trim</source>
-        <translation>Tail Servo Trim</translation>
-    </message>
-    <message>
-        <source>Tail Limit A</source>
-        <translation>Tail Limit A</translation>
-    </message>
-    <message>
-        <source>Tail Limit B</source>
-        <translation>Tail Limit B</translation>
-    </message>
-    <message>
-        <source>Aileron Travel</source>
-        <translation>Aileron Travel</translation>
-    </message>
-    <message>
-        <source>Elevator Travel</source>
-        <translation>Elevator Travel</translation>
-    </message>
-    <message>
-        <source>Collective Travel</source>
-        <translation>Collective Travel</translation>
-    </message>
-    <message>
-        <source>Cyclic Limit</source>
-        <translation>Cyclic Limit</translation>
-    </message>
-    <message>
-        <source>Roll Gain P</source>
-        <translation>Roll Gain P</translation>
-    </message>
-    <message>
-        <source>Roll Gain I</source>
-        <translation>Roll Gain I</translation>
-    </message>
-    <message>
-        <source>Roll Gain D</source>
-        <translation>Roll Gain D</translation>
-    </message>
-    <message>
-        <source>Roll Integral Gain</source>
-        <translation>Roll Integral Gain</translation>
-    </message>
-    <message>
-        <source>Pitch Gain P</source>
-        <translation>Pitch Gain P</translation>
-    </message>
-    <message>
-        <source>Pitch Gain I</source>
-        <translation>Pitch Gain I</translation>
-    </message>
-    <message>
-        <source>Pitch Gain D</source>
-        <translation>Pitch Gain D</translation>
-    </message>
-    <message>
-        <source>Pitch Integral Gain</source>
-        <translation>Pitch Integral Gain</translation>
-    </message>
-    <message>
-        <source>Acceleration</source>
-        <translation>Acceleration</translation>
-    </message>
-    <message>
-        <source>Deceleration</source>
-        <translation>Deceleration</translation>
-    </message>
-    <message>
-        <source>Stick Dead Band</source>
-        <translation>Stick Dead Band</translation>
-    </message>
-    <message>
-        <source>Sensor Dead Band</source>
-        <translation>Sensor Dead Band</translation>
-    </message>
-    <message>
-        <source>Burst Coef.</source>
-        <translation>Burst Coef.</translation>
-    </message>
-    <message>
-        <source>Tail Gain P</source>
-        <translation>Tail Gain P</translation>
-    </message>
-    <message>
-        <source>Tail Gain I</source>
-        <translation>Tail Gain I</translation>
-    </message>
-    <message>
-        <source>Tail Gain D</source>
-        <translation>Tail Gain D</translation>
-    </message>
-    <message>
-        <source>Left Acceleration</source>
-        <translation>Left Acceleration</translation>
-    </message>
-    <message>
-        <source>Left Deceleration</source>
-        <translation>Left Deceleration</translation>
-    </message>
-    <message>
-        <source>Right Acceleration</source>
-        <translation>Right Acceleration</translation>
-    </message>
-    <message>
-        <source>Right Deceleration</source>
-        <translation>Right Deceleration</translation>
-    </message>
-    <message>
-        <source>Cyclic to Tail Comp.</source>
-        <translation>Cyclic to Tail Comp.</translation>
-    </message>
-    <message>
-        <source>Collective to Tail Comp.</source>
-        <translation>Collective to Tail Comp.</translation>
-    </message>
-    <message>
-        <source>Governor Total Gain</source>
-        <translation>Governor Total Gain</translation>
-    </message>
-    <message>
-        <source>Governor Gain P</source>
-        <translation>Governor Gain P</translation>
-    </message>
-    <message>
-        <source>Governor Gain I</source>
-        <translation>Governor Gain I</translation>
-    </message>
-    <message>
-        <source>Governor Gain D</source>
-        <translation>Governor Gain D</translation>
-    </message>
-    <message>
-        <source>Collective Comp.</source>
-        <translation>Collective Comp.</translation>
-    </message>
-    <message>
-        <source>Cyclic Comp.</source>
-        <translation>Cyclic Comp.</translation>
-    </message>
-    <message>
-        <source>Governor</source>
-        <translation>Governor</translation>
+        <source>%1 %2</source>
+        <extracomment>a row or tab title followed by a field&apos;s label: &quot;Roll Total Gain&quot;</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1535,10 @@ then connect again.</translation>
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
     </message>
 </context>
 <context>

@@ -338,6 +338,22 @@ Tail Comp.</source>
         <source>%1 of %2 parameters differ</source>
         <translation>%2 个参数中有 %1 个不同</translation>
     </message>
+    <message>
+        <source>About the file</source>
+        <translation>关于此文件</translation>
+    </message>
+    <message>
+        <source>%1 (no page offers it)</source>
+        <translation>%1（页面上无此选项）</translation>
+    </message>
+    <message>
+        <source>%1: left as the unit holds them</source>
+        <translation>%1：保持陀螺仪中的值</translation>
+    </message>
+    <message>
+        <source>file: %1</source>
+        <translation>文件：%1</translation>
+    </message>
 </context>
 <context>
     <name>ConfigResult</name>
@@ -386,10 +402,6 @@ Tail Comp.</source>
         <translation>未载入任何参数：%1 中 %2 的值“%3”不是整数</translation>
     </message>
     <message>
-        <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
-        <translation>未载入任何参数：%1 中 %2 的值为 %3；允许的值为 %4</translation>
-    </message>
-    <message>
         <source>Cannot save %1: it is not a regular file</source>
         <translation>无法保存 %1：该路径不是普通文件</translation>
     </message>
@@ -400,6 +412,22 @@ Tail Comp.</source>
     <message>
         <source>; unknown keys ignored: %1</source>
         <translation>；已忽略未知的键：%1</translation>
+    </message>
+    <message>
+        <source>-128 to 127</source>
+        <translation>-128 至 127</translation>
+    </message>
+    <message>
+        <source>Nothing loaded: in %1, %2 holds %3; a setting holds %4</source>
+        <translation>未载入：%1 中 %2 的值为 %3；参数只能是 %4</translation>
+    </message>
+    <message>
+        <source>Cannot load %1: not a configuration file: %2 MB</source>
+        <translation>无法载入 %1：不是配置文件：%2 MB</translation>
+    </message>
+    <message>
+        <source>%1 and %2 more</source>
+        <translation>%1 等另外 %2 项</translation>
     </message>
 </context>
 <context>
@@ -898,6 +926,53 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Of a .conf file…</source>
         <translation>.conf 文件…</translation>
     </message>
+    <message>
+        <source>partial (%1 of %2 keys)</source>
+        <translation>不完整（%2 项中的 %1 项）</translation>
+    </message>
+</context>
+<context>
+    <name>LoadFindings</name>
+    <message>
+        <source>Saved from a %1 (firmware %2); this unit is a %3</source>
+        <translation>保存自 %1（固件 %2）；当前陀螺仪为 %3</translation>
+    </message>
+    <message>
+        <source>Not shown on the pages</source>
+        <translation>页面上不显示</translation>
+    </message>
+    <message>
+        <source>Not used by the %1</source>
+        <translation>%1 不使用</translation>
+    </message>
+    <message>
+        <source>%1: no choice on the page (%2)</source>
+        <translation>%1：页面上没有此选项（%2）</translation>
+    </message>
+    <message>
+        <source>%1: outside the page&apos;s %2 (%3)</source>
+        <translation>%1：超出页面范围 %2（%3）</translation>
+    </message>
+    <message>
+        <source>%1: not a setting</source>
+        <translation>%1：不是参数</translation>
+    </message>
+    <message>
+        <source>%1: not a setting; did you mean %2?</source>
+        <translation>%1：不是参数；是否指 %2？</translation>
+    </message>
+    <message>
+        <source>... and %1 more that are not settings</source>
+        <translation>……另有 %1 项不是参数</translation>
+    </message>
+    <message>
+        <source>Values no page offers: %1, marked below</source>
+        <translation>页面上没有的值：%1 个，已在下方标出</translation>
+    </message>
+    <message>
+        <source>Not in the file, kept as the unit holds them (%1):</source>
+        <translation>文件中没有，保持陀螺仪中的值（%1 项）：</translation>
+    </message>
 </context>
 <context>
     <name>MainSettingPage</name>
@@ -992,244 +1067,9 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>反向</translation>
     </message>
     <message>
-        <source>Roll Agility</source>
-        <translation>横滚敏捷度</translation>
-    </message>
-    <message>
-        <source>Roll Total Gain</source>
-        <translation>横滚总感度</translation>
-    </message>
-    <message>
-        <source>Pitch Agility</source>
-        <translation>俯仰敏捷度</translation>
-    </message>
-    <message>
-        <source>Pitch Total Gain</source>
-        <translation>俯仰总感度</translation>
-    </message>
-    <message>
-        <source>Left Rate</source>
-        <translation>左自旋速率</translation>
-    </message>
-    <message>
-        <source>Right Rate</source>
-        <translation>右自旋速率</translation>
-    </message>
-    <message>
-        <source>Tail Total Gain</source>
-        <translation>尾舵总感度</translation>
-    </message>
-    <message>
-        <source>Roll Target</source>
-        <translation>横滚目标</translation>
-    </message>
-    <message>
-        <source>Pitch Target</source>
-        <translation>俯仰目标</translation>
-    </message>
-    <message>
-        <source>Engine Type</source>
-        <translation>动力类型</translation>
-    </message>
-    <message>
-        <source>Receiver Type</source>
-        <translation>接收机类型</translation>
-    </message>
-    <message>
-        <source>AUX Channel Function</source>
-        <translation>AUX 通道功能</translation>
-    </message>
-    <message>
-        <source>Flight Mode</source>
-        <translation>飞行模式</translation>
-    </message>
-    <message>
-        <source>Mounting</source>
-        <translation>安装方式</translation>
-    </message>
-    <message>
-        <source>Swash Plate Type</source>
-        <translation>十字盘类型</translation>
-    </message>
-    <message>
-        <source>Swash Servo Type</source>
-        <translation>十字盘舵机类型</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Direction</source>
-        <translation>CH1 舵机方向</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Direction</source>
-        <translation>CH2 舵机方向</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Direction</source>
-        <translation>CH3 舵机方向</translation>
-    </message>
-    <message>
-        <source>Tail Servo Type</source>
-        <translation>尾舵机类型</translation>
-    </message>
-    <message>
-        <source>Tail Servo Direction</source>
-        <translation>尾舵机方向</translation>
-    </message>
-    <message>
-        <source>CH1 Servo Trim</source>
-        <translation>CH1 舵机中立点</translation>
-    </message>
-    <message>
-        <source>CH2 Servo Trim</source>
-        <translation>CH2 舵机中立点</translation>
-    </message>
-    <message>
-        <source>CH3 Servo Trim</source>
-        <translation>CH3 舵机中立点</translation>
-    </message>
-    <message>
-        <source>Tail Servo Trim</source>
-        <translation>尾舵机中立点</translation>
-    </message>
-    <message>
-        <source>Tail Limit A</source>
-        <translation>尾舵限位 A</translation>
-    </message>
-    <message>
-        <source>Tail Limit B</source>
-        <translation>尾舵限位 B</translation>
-    </message>
-    <message>
-        <source>Aileron Travel</source>
-        <translation>副翼行程</translation>
-    </message>
-    <message>
-        <source>Elevator Travel</source>
-        <translation>升降行程</translation>
-    </message>
-    <message>
-        <source>Collective Travel</source>
-        <translation>螺距行程</translation>
-    </message>
-    <message>
-        <source>Cyclic Limit</source>
-        <translation>周期变距限制</translation>
-    </message>
-    <message>
-        <source>Roll Gain P</source>
-        <translation>横滚 P 增益</translation>
-    </message>
-    <message>
-        <source>Roll Gain I</source>
-        <translation>横滚角度增益</translation>
-    </message>
-    <message>
-        <source>Roll Gain D</source>
-        <translation>横滚 D 增益</translation>
-    </message>
-    <message>
-        <source>Roll Integral Gain</source>
-        <translation>横滚积分增益</translation>
-    </message>
-    <message>
-        <source>Pitch Gain P</source>
-        <translation>俯仰 P 增益</translation>
-    </message>
-    <message>
-        <source>Pitch Gain I</source>
-        <translation>俯仰角度增益</translation>
-    </message>
-    <message>
-        <source>Pitch Gain D</source>
-        <translation>俯仰 D 增益</translation>
-    </message>
-    <message>
-        <source>Pitch Integral Gain</source>
-        <translation>俯仰积分增益</translation>
-    </message>
-    <message>
-        <source>Acceleration</source>
-        <translation>加速</translation>
-    </message>
-    <message>
-        <source>Deceleration</source>
-        <translation>减速</translation>
-    </message>
-    <message>
-        <source>Stick Dead Band</source>
-        <translation>摇杆死区</translation>
-    </message>
-    <message>
-        <source>Sensor Dead Band</source>
-        <translation>传感器死区</translation>
-    </message>
-    <message>
-        <source>Burst Coef.</source>
-        <translation>爆发系数</translation>
-    </message>
-    <message>
-        <source>Tail Gain P</source>
-        <translation>尾舵 P 增益</translation>
-    </message>
-    <message>
-        <source>Tail Gain I</source>
-        <translation>尾舵角度增益</translation>
-    </message>
-    <message>
-        <source>Tail Gain D</source>
-        <translation>尾舵 D 增益</translation>
-    </message>
-    <message>
-        <source>Left Acceleration</source>
-        <translation>左加速</translation>
-    </message>
-    <message>
-        <source>Left Deceleration</source>
-        <translation>左减速</translation>
-    </message>
-    <message>
-        <source>Right Acceleration</source>
-        <translation>右加速</translation>
-    </message>
-    <message>
-        <source>Right Deceleration</source>
-        <translation>右减速</translation>
-    </message>
-    <message>
-        <source>Cyclic to Tail Comp.</source>
-        <translation>周期变距尾舵补偿</translation>
-    </message>
-    <message>
-        <source>Collective to Tail Comp.</source>
-        <translation>螺距尾舵补偿</translation>
-    </message>
-    <message>
-        <source>Governor Total Gain</source>
-        <translation>定速总增益</translation>
-    </message>
-    <message>
-        <source>Governor Gain P</source>
-        <translation>定速 P 增益</translation>
-    </message>
-    <message>
-        <source>Governor Gain I</source>
-        <translation>定速 I 增益</translation>
-    </message>
-    <message>
-        <source>Governor Gain D</source>
-        <translation>定速 D 增益</translation>
-    </message>
-    <message>
-        <source>Collective Comp.</source>
-        <translation>螺距补偿</translation>
-    </message>
-    <message>
-        <source>Cyclic Comp.</source>
-        <translation>周期变距补偿</translation>
-    </message>
-    <message>
-        <source>Governor</source>
-        <translation>定速</translation>
+        <source>%1 %2</source>
+        <extracomment>a row or tab title followed by a field&apos;s label: &quot;Roll Total Gain&quot;</extracomment>
+        <translation>%1%2</translation>
     </message>
 </context>
 <context>
@@ -1695,6 +1535,10 @@ then connect again.</source>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>消息</translation>
     </message>
 </context>
 <context>

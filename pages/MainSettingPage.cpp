@@ -11,6 +11,7 @@
 #include "ValueRanges.h"
 
 #include <QDoubleValidator>
+#include <QKeyEvent>
 #include <QIcon>
 #include <QMutexLocker>
 
@@ -145,7 +146,9 @@ void writeResetAll(DeviceParameters &p)
 }
 
 // Targets are typed with a decimal point whatever the locale; a comma is
-// what many pilots type for it, so it becomes one as it is typed.
+// what many pilots type for it, so it becomes one as it is typed. As in a
+// spin box, a key that would leave the range is refused: no more digits
+// can bring 13 back within +-12.7.
 class TargetValidator : public QDoubleValidator
 {
 public:
@@ -154,7 +157,12 @@ public:
     State validate(QString &input, int &pos) const override
     {
         input.replace(QLatin1Char(','), QLatin1Char('.'));
-        return QDoubleValidator::validate(input, pos);
+        const State state = QDoubleValidator::validate(input, pos);
+        bool isNumber = false;
+        const double value = input.toDouble(&isNumber);
+        if (state == Intermediate && isNumber && (value > top() || value < bottom()))
+            return Invalid;
+        return state;
     }
 };
 
@@ -226,7 +234,7 @@ void MainSettingPage::setRanges()
 
 void MainSettingPage::setUpTargets()
 {
-    targetValidator = new TargetValidator(-125.0, 125.0, 1, this);
+    targetValidator = new TargetValidator(-TrimLimit / 10.0, TrimLimit / 10.0, 1, this);
     // The page shows and parses the targets with a decimal point whatever
     // the system locale, so the validator must agree. A comma the pilot types
     // is turned into the point, never taken as a group separator.
@@ -236,6 +244,23 @@ void MainSettingPage::setUpTargets()
     targetValidator->setNotation(QDoubleValidator::StandardNotation);
     ui->RollTargetLineEdit->setValidator(targetValidator);
     ui->PitchTargetLineEdit->setValidator(targetValidator);
+    // Sent when the editing ends, as a spin box does, not on every key.
+    ui->RollTargetLineEdit->installEventFilter(this);
+    ui->PitchTargetLineEdit->installEventFilter(this);
+}
+
+bool MainSettingPage::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool ends =
+        event->type() == QEvent::FocusOut ||
+        (event->type() == QEvent::KeyPress &&
+         (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
+          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter));
+    if (ends && watched == ui->RollTargetLineEdit)
+        storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit);
+    else if (ends && watched == ui->PitchTargetLineEdit)
+        storeTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit);
+    return QWidget::eventFilter(watched, event);
 }
 
 void MainSettingPage::coupleSpinBoxes()
@@ -268,10 +293,6 @@ void MainSettingPage::connectSlots()
     connect(ui->LeftSpinSlider, &QSlider::valueChanged, this, &MainSettingPage::leftSpinChanged);
     connect(ui->RightSpinSlider, &QSlider::valueChanged, this, &MainSettingPage::rightSpinChanged);
     connect(ui->TailGainSlider, &QSlider::valueChanged, this, &MainSettingPage::tailGainChanged);
-    connect(ui->RollTargetLineEdit, &QLineEdit::textChanged, this,
-            &MainSettingPage::rollTargetTextChanged);
-    connect(ui->PitchTargetLineEdit, &QLineEdit::textChanged, this,
-            &MainSettingPage::pitchTargetTextChanged);
     connect(ui->TargetUpButton, &QPushButton::clicked, this,
             &MainSettingPage::pitchTargetPlusClicked);
     connect(ui->TargetDownButton, &QPushButton::clicked, this,
@@ -303,28 +324,23 @@ void MainSettingPage::storeValue(qint8 &field, int value)
     link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
 }
 
-void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit, const QString &text)
+// A number within the trim's range is stored and sent once; whatever else
+// stands in the box (nothing, a lone "-") gives way to what the unit holds.
+void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit)
 {
-    bool isNumber = false;
-    const double degrees = text.toDouble(&isNumber);
-    // An empty box, a lone "-" or "." is the pilot still typing: the unit
-    // keeps its trim until a number stands there.
-    if (updating || !isNumber)
+    if (updating)
         return;
-    const int tenths = qRound(qBound(-10000.0, degrees * 10.0, 10000.0));
-    // The byte holds -12.8..12.7 degrees; a larger entry is kept at the
-    // nearest end instead of wrapping round to the other side.
-    const qint8 stored = qint8(qBound(-TrimLimit, tenths, TrimLimit));
-    {
+    bool isNumber = false;
+    const double degrees = edit->text().toDouble(&isNumber);
+    const int tenths = isNumber ? qRound(qBound(-10000.0, degrees * 10.0, 10000.0)) : 0;
+    if (isNumber && tenths >= -TrimLimit && tenths <= TrimLimit && tenths != field) {
         QMutexLocker locker(&mutex);
-        field = stored;
+        field = qint8(tenths);
         link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     }
-    if (stored != tenths) {
-        updating = true;
-        showTarget(edit, stored);
-        updating = false;
-    }
+    updating = true;
+    showTarget(edit, field);
+    updating = false;
 }
 
 void MainSettingPage::stepTarget(qint8 &field, QLineEdit *edit, int step)
@@ -334,9 +350,14 @@ void MainSettingPage::stepTarget(qint8 &field, QLineEdit *edit, int step)
     const int current = field;
     if ((step > 0 && current > ArrowLimit) || (step < 0 && current < -ArrowLimit))
         return;
-    field = qint8(current + step);
-    // The text change stores the value again and asks for the upload.
+    {
+        QMutexLocker locker(&mutex);
+        field = qint8(current + step);
+        link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    }
+    updating = true;
     showTarget(edit, field);
+    updating = false;
 }
 
 void MainSettingPage::showTarget(QLineEdit *edit, qint8 tenths)
@@ -390,16 +411,6 @@ void MainSettingPage::rightSpinChanged(int value)
 void MainSettingPage::tailGainChanged(int value)
 {
     storeValue(deviceParameters().r_ktotal, value);
-}
-
-void MainSettingPage::rollTargetTextChanged(const QString &text)
-{
-    storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, text);
-}
-
-void MainSettingPage::pitchTargetTextChanged(const QString &text)
-{
-    storeTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, text);
 }
 
 void MainSettingPage::pitchTargetPlusClicked()

@@ -36,8 +36,6 @@ public slots:
     void leftSpinChanged(int value);
     void rightSpinChanged(int value);
     void tailGainChanged(int value);
-    void rollTargetTextChanged(const QString &text);
-    void pitchTargetTextChanged(const QString &text);
     void pitchTargetPlusClicked();
     void pitchTargetMinusClicked();
     void rollTargetPlusClicked();
@@ -45,6 +43,9 @@ public slots:
     void flight3dParamClicked();
     void beginnerParamClicked();
     void resetAllClicked();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     SerialProcessThread *link;
@@ -62,7 +63,7 @@ private:
     void updateTrimEnabling();
 
     void storeValue(qint8 &field, int value);
-    void storeTarget(qint8 &field, QLineEdit *edit, const QString &text);
+    void storeTarget(qint8 &field, QLineEdit *edit);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
     void applyPreset(void (*writePreset)(DeviceParameters &), const QString &title);

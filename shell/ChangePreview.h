@@ -1,6 +1,7 @@
 #pragma once
 
 #include "DeviceParameters.h"
+#include "LoadFindings.h"
 
 #include <QDialog>
 
@@ -9,6 +10,7 @@
 class QLabel;
 class QPushButton;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 // Shows every parameter a file, a preset or a history entry would change,
 // grouped by page and tab, with the value now and after in the page's own
@@ -20,7 +22,7 @@ class ChangePreview : public QDialog
 
 public:
     ChangePreview(const DeviceParameters &now, const DeviceParameters &after, const QString &title,
-                  QWidget *parent = nullptr);
+                  QWidget *parent = nullptr, const LoadFindings &findings = LoadFindings());
 
     int differingCount() const { return differing; }
     QTreeWidget *changeList() const { return list; }
@@ -37,12 +39,17 @@ public:
     // Asks whether `after` may replace `record`. On Apply, every byte in which
     // `after` differs from the record as it was when asked is stored (bytes
     // the link changed meanwhile stay) and true is returned; the caller then
-    // asks for one upload. Nothing differing: no question, false.
+    // asks for one upload. Nothing differing and nothing else to tell: no
+    // question, false; with findings but no change, they are shown with
+    // Apply disabled.
     static bool confirm(QWidget *parent, const QString &title, DeviceParameters &record,
-                        const DeviceParameters &after);
+                        const DeviceParameters &after,
+                        const LoadFindings &findings = LoadFindings());
 
 private:
-    void fillList(const DeviceParameters &now, const DeviceParameters &after);
+    void fillList(const DeviceParameters &now, const DeviceParameters &after,
+                  const LoadFindings &findings);
+    QTreeWidgetItem *addGroup(const QString &name);
     void applyLook();
 
     QLabel *headerLabel;

@@ -1,6 +1,7 @@
 #include "HistoryWindow.h"
 
 #include "ConfigFile.h"
+#include "ConfigKey.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
 #include "ParameterCaption.h"
@@ -83,10 +84,14 @@ void HistoryWindow::fill()
     const DeviceParameters &now = deviceParameters();
     for (const UnitHistory::Entry &entry : entries) {
         DeviceParameters kept = now;
-        const bool readable = ConfigFile::load(entry.path, kept).ok();
+        const ConfigResult result = ConfigFile::load(entry.path, kept);
+        // A partial entry takes the window's values for what it lacks: its
+        // count of differences would say too little.
         const QString differing =
-            readable ? QString::number(ParameterCaption::differences(now, kept).size())
-                     : tr("unreadable");
+            !result.ok() ? tr("unreadable")
+            : result.keysRead() < LoadedKeyCount
+                ? tr("partial (%1 of %2 keys)").arg(result.keysRead()).arg(LoadedKeyCount)
+                : QString::number(ParameterCaption::differences(now, kept).size());
         auto *item = new QTreeWidgetItem(
             list, {QLocale().toString(entry.time, QLocale::ShortFormat), entry.model,
                    entry.firmware, UnitHistory::kindText(entry.kind), differing});

@@ -22,7 +22,7 @@ public:
 
     QListWidget *pages() const { return pageList; }
     QStackedWidget *stack() const { return pageStack; }
-    // What the three parameter pages let the pilot set, for checking files.
+    // What the three parameter pages let the pilot set, for the preview.
     ValueRanges valueRanges() const;
 
 public slots:

@@ -24,10 +24,14 @@ public:
     // A message the pilot must read (a file refused or partly loaded, a
     // command not confirmed): it stays until the pilot's next click or key
     // press anywhere in the program.
+    // Notices given before the pilot acts are shown together. A message too
+    // long for the band is cut, whole in its tool tip and on a click.
     void showNotice(const QString &text);
     // A notice with the whole explanation behind a "Details" link beside it
     // (why a port did not open, and the one command that fixes it).
     void showNoticeWithDetails(const QString &text, const QString &details);
+    // A new file is read: the notices about the last one go.
+    void clearNotice();
     bool isNoticeShown() const { return noticeShown; }
     QString messageText() const;
     // The unit holds changes that a power cycle would lose.
@@ -35,10 +39,13 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     void releaseNotice();
     void showDetails();
+    void showText(const QString &text);
+    void showWhole(const QString &text);
 
     bool noticeShown = false;
     bool messageHeld = false;

@@ -8,6 +8,7 @@
 
 #include "ChangePreview.h"
 #include "ConfigFile.h"
+#include "ConfigKey.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "LinkEngine.h"
@@ -382,18 +383,23 @@ void toolWidget::loadConfigFile()
 // reaches the record, and then in one upload.
 void toolWidget::previewFile(const QString &fileName, const QString &title)
 {
+    emit loadStarting();
     DeviceParameters candidate = deviceParameters();
-    const ConfigResult result = ConfigFile::load(fileName, candidate, ranges);
+    const ConfigResult result = ConfigFile::load(fileName, candidate);
     if (!result.ok()) {
         emit messageText(result.message());
         return;
     }
-    if (ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
+    const quint8 model = engine ? engine->deviceModel() : 0;
+    const LoadFindings findings(result, deviceParameters(), candidate, ranges, model);
+    // A file matches only when it holds every setting and says nothing else.
+    if (result.keysRead() == LoadedKeyCount && findings.isEmpty() &&
+        ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
         emit messageText(
             tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
         return;
     }
-    if (!ChangePreview::confirm(window(), title, deviceParameters(), candidate))
+    if (!ChangePreview::confirm(window(), title, deviceParameters(), candidate, findings))
         return;
     emit messageText(result.message());
     emit configurationLoaded();
@@ -456,7 +462,9 @@ void toolWidget::saveConfigFile()
     const std::optional<QString> name = chooseConfigFile(tr("Save Config File"), false);
     if (!name || !confirmOverwrite(ConfigFile::saveName(*name)))
         return;
-    emit messageText(ConfigFile::save(*name, deviceParameters()).message());
+    emit messageText(ConfigFile::save(*name, deviceParameters(), engine ? engine->deviceModel() : 0,
+                                      engine ? engine->firmwareVersion() : 0)
+                         .message());
 }
 
 // The dialog's own question would be about the name typed, which is not

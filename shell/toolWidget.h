@@ -37,7 +37,8 @@ public:
     static QString startFolder(const QString &last);
     void setLastFolder(const QString &folder) { lastFolder = folder; }
 
-    // What the pages allow in each field; a loaded file is held to it.
+    // What the pages allow in each field; the preview flags what a file
+    // holds beyond it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
     // The link's protocol, to know whether a unit answers and whether it
     // holds changes not written to flash.
@@ -66,6 +67,8 @@ signals:
     // A message the pilot must read (the outcome of a load or save, a write
     // that did not happen), for the status bar.
     void messageText(const QString &text);
+    // A file is about to be read: what was said about the last one is old.
+    void loadStarting();
     // The window may close now: its changes are written to flash.
     void closeConfirmed();
     // A file was chosen in `folder`: the next dialog opens there, also after

@@ -10,6 +10,7 @@
 #include "ParameterCaption.h"
 #include "SerialProcessThread.h"
 #include "SimulatedUnit.h"
+#include "UnitModel.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -37,12 +38,30 @@ struct Row
     QString after;
 };
 
+// The lines of the preview's "About the file" group.
+QStringList aboutOf(const ChangePreview &preview)
+{
+    QStringList lines;
+    QTreeWidget *list = preview.changeList();
+    for (int g = 0; g < list->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = list->topLevelItem(g);
+        if (group->data(0, Qt::UserRole).toString() != "about")
+            continue;
+        for (int i = 0; i < group->childCount(); ++i)
+            lines << group->child(i)->text(0);
+    }
+    return lines;
+}
+
 QList<Row> rowsOf(const ChangePreview &preview)
 {
     QList<Row> rows;
     QTreeWidget *list = preview.changeList();
     for (int g = 0; g < list->topLevelItemCount(); ++g) {
         QTreeWidgetItem *group = list->topLevelItem(g);
+        const QString kind = group->data(0, Qt::UserRole).toString();
+        if (kind == "about" || kind == "apart")
+            continue;
         for (int i = 0; i < group->childCount(); ++i) {
             QTreeWidgetItem *item = group->child(i);
             rows.append({item->data(0, Qt::UserRole).toString(), item->text(1), item->text(2)});
@@ -162,6 +181,10 @@ private slots:
     void historyNaming_data();
     void historyNaming();
     void historyCap();
+    void backupsComeBack_data();
+    void backupsComeBack();
+    void previewTellsAll_data();
+    void previewTellsAll();
 };
 
 void tst_Preview::fileRows_data()
@@ -177,13 +200,13 @@ void tst_Preview::fileRows_data()
     QTest::addRow("trim in degrees") << int(offsetof(DeviceParameters, flight_trim_phi)) << -12
                                      << "Basic · Level Attitude Trim · Roll Target" << "3.5°" << "-1.2°";
     QTest::addRow("receiver by name") << int(offsetof(DeviceParameters, receiver_type)) << 5
-                                      << "Setup · Receiver · Receiver Type" << "Conventional receiver" << "DSMJ";
+                                      << "Setup · Receiver · Select Receiver Type" << "Conventional receiver" << "DSMJ";
     QTest::addRow("direction") << int(offsetof(DeviceParameters, servo_rev_1)) << 1
-                               << "Setup · Servo · CH2 Servo Direction" << "Reversed" << "Normal";
+                               << "Setup · Servo · CH2 Servo Dir Rev." << "Reversed" << "Normal";
     QTest::addRow("governor state") << int(offsetof(DeviceParameters, governor_status)) << 2
-                                    << "Advanced · Governor · Governor" << "Governor Off" << "Governor On";
+                                    << "Advanced · Governor · Governor On/Off" << "Governor Off" << "Governor On";
     QTest::addRow("mounting") << int(offsetof(DeviceParameters, installation)) << 21
-                              << "Setup · Mount · Mounting" << "Mounting 1." << "Mounting 2.";
+                              << "Setup · Mount" << "Mounting 1." << "Mounting 2.";
 }
 
 void tst_Preview::fileRows()
@@ -378,9 +401,9 @@ void tst_Preview::presets_data()
                                << QStringList{"Basic · Main Rotor · Roll Agility", "Basic · Tail · Left Rate"};
     // Reset All also resets the Setup page, and says so.
     QTest::addRow("Reset All") << "pushButtonResetAll"
-                               << QStringList{"Setup · Receiver · Receiver Type", "Setup · SwashPlate · Swash Plate Type",
-                                              "Setup · Mount · Mounting", "Setup · Servo · Swash Servo Type"};
-    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Governor Gain P"};
+                               << QStringList{"Setup · Receiver · Select Receiver Type", "Setup · SwashPlate",
+                                              "Setup · Mount", "Setup · Servo · SwashPlate Servo Type"};
+    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Gain P"};
 }
 
 void tst_Preview::presets()
@@ -478,6 +501,8 @@ void tst_Preview::historyFolderUnwritable()
     w.toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
     w.link->serialConnect();
     QVERIFY(w.tickUntilMessage("The unit's history cannot be kept in", true));
+    // A notice: it stays until the pilot acts.
+    QTest::keyClick(w.window.get(), Qt::Key_Shift);
     // Said once; the link goes on: a second download does not say it again,
     // and edits still reach the unit.
     int said = 0;
@@ -562,6 +587,213 @@ void tst_Preview::historyCap()
     QCOMPARE(entries.last().time, start.addSecs(60 * 5));
     for (int i = 1; i < entries.size(); ++i)
         QVERIFY(entries[i - 1].time > entries[i].time);
+
+    // Files named like entries but not written by the program, older than
+    // all: a hand-edited partial record and another program's file. Neither
+    // is pruned, and the partial one, made the newest, equals no record.
+    const QString partial = history.folder() + "/2020-01-01_08-00-00_VRN-X1_v2.1_read.conf";
+    const QString foreign = history.folder() + "/2020-01-01_08-00-01_VRN-X1_v2.1_flashed.conf";
+    QFile(entries.last().path).copy(foreign);
+    QSettings(foreign, QSettings::IniFormat).setValue("Other/note", "mine");
+    QFile hand(partial);
+    QVERIFY(hand.open(QIODevice::WriteOnly));
+    hand.write("[Condition]\nphi_ktotal=7\n");
+    hand.close();
+    record.phi_ktotal = 99;
+    QCOMPARE(history.save(record, 10, 21, UnitHistory::Kind::Read, start.addSecs(60 * 1000)),
+             UnitHistory::Outcome::Saved);
+    QVERIFY(QFile::exists(partial));
+    QVERIFY(QFile::exists(foreign));
+    QCOMPARE(history.entries().size(), UnitHistory::Cap + 2);
+    QVERIFY(!UnitHistory::writtenHere(history.entries().last()));
+    QCOMPARE(UnitHistory::keysHeld(history.entries().last()), 1);
+
+    QTemporaryDir other;
+    UnitHistory fresh(other.filePath("h"));
+    QVERIFY(QDir().mkpath(fresh.folder()));
+    QFile::copy(partial, fresh.folder() + "/2026-01-01_08-00-00_VRN-X1_v2.1_read.conf");
+    DeviceParameters anything;
+    anything.phi_ktotal = 7;
+    QCOMPARE(fresh.save(anything, 10, 21, UnitHistory::Kind::Read, start),
+             UnitHistory::Outcome::Saved);
+}
+
+// Replaces one line of a file as a text editor would.
+bool editLine(const QString &file, const QByteArray &from, const QByteArray &to)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    QByteArray text = f.readAll();
+    f.close();
+    if (!text.contains(from))
+        return false;
+    text.replace(from, to);
+    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(text) == text.size();
+}
+
+void tst_Preview::backupsComeBack_data()
+{
+    QTest::addColumn<bool>("throughHistory");
+    QTest::addRow("saved file") << false;
+    QTest::addRow("history entry") << true;
+}
+
+// A unit holding values no page offers (0 in the servo types and the
+// mounting, as a fresh unit may): its own backup, with one value edited,
+// comes back through the preview, which flags those values; Apply sends
+// exactly the edit.
+void tst_Preview::backupsComeBack()
+{
+    QFETCH(bool, throughHistory);
+    Window w;
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    unit.workingRecord().tail_servotype = 0;
+    unit.workingRecord().swash_servotype = 0;
+    unit.workingRecord().installation = 0;
+    QVERIFY(w.connectAndDownload());
+    const DeviceParameters held = unit.workingRecord();
+    QVERIFY(deviceParameters() == held);
+
+    QString file;
+    if (throughHistory) {
+        QCOMPARE(w.toolBar->history().entries().size(), 1);
+        file = w.toolBar->history().entries().first().path;
+    } else {
+        file = w.dir.filePath("evening1.conf");
+        toolWidget::setFileDialogHook([&](QFileDialog &) -> std::optional<QString> { return file; });
+        w.toolBar->saveConfigFile();
+        QCOMPARE(w.message(), QString("Configuration saved to evening1.conf"));
+    }
+    const QByteArray line = "\nr_kp=" + QByteArray::number(held.r_kp) + "\n";
+    QVERIFY(editLine(file, line, "\nr_kp=44\n"));
+
+    QList<Row> rows;
+    QStringList about;
+    QString header;
+    bool cancelIsDefault = false;
+    bool applyEnabled = false;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        rows = rowsOf(preview);
+        about = aboutOf(preview);
+        header = preview.header()->text();
+        cancelIsDefault = preview.cancelButton()->isDefault() && !preview.applyButton()->isDefault();
+        applyEnabled = preview.applyButton()->isEnabled();
+        return int(QDialog::Accepted);
+    });
+    HistoryWindow::setHook([&](HistoryWindow &window) {
+        window.previewButton()->click(); // the newest entry
+        return window.result();
+    });
+    w.uploadRequests = 0;
+    if (throughHistory)
+        w.toolBar->showHistory();
+    else
+        w.load(file);
+
+    QCOMPARE(header, QString("Values no page offers: 3, marked below\n"
+                             "1 of 62 parameters differ"));
+    QCOMPARE(about, (QStringList{"Mount: no choice on the page (0)",
+                                 "SwashPlate Servo Type: no choice on the page (0)",
+                                 "Tail Servo Type: no choice on the page (0)"}));
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].caption, QString("Advanced · Tail · Gain P"));
+    QCOMPARE(rows[0].after, QString("44"));
+    QVERIFY(cancelIsDefault);
+    QVERIFY(applyEnabled);
+    QCOMPARE(w.uploadRequests, 1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    DeviceParameters expected = held;
+    expected.r_kp = 44;
+    QVERIFY(unit.workingRecord() == expected);
+}
+
+void tst_Preview::previewTellsAll_data()
+{
+    QTest::addColumn<int>("unitModel");
+    QTest::addColumn<QByteArray>("from"); // a line of the unit's own backup
+    QTest::addColumn<QByteArray>("to");   // ... edited by hand
+    QTest::addColumn<int>("fileModel");
+    QTest::addColumn<QStringList>("about");
+    QTest::addColumn<QStringList>("apart");
+    QTest::addColumn<int>("differing");
+
+    const int x1 = UnitModel::X1;
+    const int a1 = UnitModel::A1;
+    QTest::addRow("misspelt tail gain") << x1 << QByteArray("\nr_kp=") << QByteArray("\nr_kpp=") << x1
+        << QStringList{"Not in the file, kept as the unit holds them (1):", "    Tail Gain P",
+                       "r_kpp: not a setting; did you mean r_kp?"}
+        << QStringList() << 0;
+    QTest::addRow("other model's level trim") << a1 << QByteArray("\nflight_trim_phi=")
+        << QByteArray("\nflight_trim_phi=50\nx=") << x1
+        << QStringList{"Saved from a VRN-X1 (firmware 2.1); this unit is a VRN-A1", "x: not a setting"}
+        << QStringList{"Roll Target"} << 0;
+    QTest::addRow("governor on an A1, one gain too") << a1 << QByteArray("\nrpm_kp=")
+        << QByteArray("\nr_ktotal=70\nrpm_kp=9\nold_rpm_kp=") << a1
+        << QStringList{"old_rpm_kp: not a setting"}
+        << QStringList{"Governor Gain P"} << 1;
+}
+
+// Everything the pilot must know before Apply is in the preview at once;
+// nothing is called a match that is not one, and fields the unit does not
+// use are listed apart and never sent.
+void tst_Preview::previewTellsAll()
+{
+    QFETCH(int, unitModel);
+    QFETCH(QByteArray, from);
+    QFETCH(QByteArray, to);
+    QFETCH(int, fileModel);
+    QFETCH(QStringList, about);
+    QFETCH(QStringList, apart);
+    QFETCH(int, differing);
+    Window w;
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    unit.setModel(quint8(unitModel));
+    QVERIFY(w.connectAndDownload());
+    w.settle();
+    const DeviceParameters held = deviceParameters();
+    const QString file = w.dir.filePath("typo.conf");
+    QVERIFY(ConfigFile::save(file, held, quint8(fileModel), 21).ok());
+    // A line's key renamed or added: "from" starts a line of a key.
+    QVERIFY(editLine(file, from, to));
+
+    int previews = 0;
+    QStringList shownAbout;
+    QStringList shownApart;
+    QList<Row> rows;
+    QString apartTitle;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        ++previews;
+        shownAbout = aboutOf(preview);
+        rows = rowsOf(preview);
+        QTreeWidget *list = preview.changeList();
+        for (int g = 0; g < list->topLevelItemCount(); ++g) {
+            QTreeWidgetItem *group = list->topLevelItem(g);
+            if (group->data(0, Qt::UserRole).toString() != "apart")
+                continue;
+            apartTitle = group->text(0);
+            for (int i = 0; i < group->childCount(); ++i)
+                shownApart << group->child(i)->text(0);
+        }
+        return int(QDialog::Accepted);
+    });
+    w.uploadRequests = 0;
+    w.load(file);
+    QCOMPARE(previews, 1);
+    QVERIFY2(!w.message().contains("matches"), qPrintable(w.message()));
+    QCOMPARE(shownAbout, about);
+    QVERIFY2(shownApart == apart, qPrintable(shownApart.join('|')));
+    if (!apart.isEmpty())
+        QCOMPARE(apartTitle, QString("Not used by the %1: left as the unit holds them")
+                                 .arg(UnitModel::name(quint8(unitModel))));
+    QCOMPARE(rows.size(), differing);
+    QCOMPARE(w.uploadRequests, differing > 0 ? 1 : 0);
+    w.settle();
+    // Only the rows shown were sent: what the unit does not use stays.
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        if (!row.usedBy(quint8(unitModel)))
+            QCOMPARE(int(unit.workingRecord().byteAt(row.offset)), int(held.byteAt(row.offset)));
+    }
 }
 
 QTEST_MAIN(tst_Preview)

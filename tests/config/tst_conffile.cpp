@@ -7,12 +7,19 @@
 #include "DeviceParameters.h"
 #include "ParameterCaption.h"
 #include "SerialProcessThread.h"
+#include "LoadFindings.h"
+#include "UnitHistory.h"
+#include "UnitModel.h"
 #include "ValueRanges.h"
 #include "contentWidget.h"
 #include "statusWidget.h"
 #include "toolWidget.h"
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
 #include <QFile>
 #include <QFileDialog>
 #include <QMap>
@@ -92,6 +99,9 @@ class ConfFileTest : public QObject
 
 private slots:
     void previewCaptionsCoverTheLoadedKeys();
+    void captionsAreThePagesLabels();
+    void longNames_data();
+    void longNames();
     void init();
     void cleanup();
 
@@ -239,6 +249,11 @@ void ConfFileTest::loadValues_data()
     QTest::addRow("reserved untouched") << condition << 77 << 85;
     QTest::addRow("keys of others ignored")
         << QByteArray("[Other]\nr_kp=9\n" + condition) << 45 << 85;
+    // What no page offers is still a value the unit may hold: it loads, and
+    // the preview flags it.
+    QTest::addRow("below a page's range") << QByteArray("[Condition]\nr_kp=5\n") << 45 << 5;
+    QTest::addRow("direction 0") << QByteArray("[%General]\nservo_rev_1=0\n") << 7 << 0;
+    QTest::addRow("tail servo type 0") << QByteArray("[%General]\ntail_servotype=0\n") << 16 << 0;
 }
 
 void ConfFileTest::loadValues()
@@ -278,11 +293,14 @@ void ConfFileTest::loadRefused_data()
                                         << QStringList{"Condition/r_ki", "200", "-128 to 127"};
     QTest::addRow("-129") << "small.conf" << QByteArray(good + "r_kp=-129\n") << outOfRange
                           << QStringList{"-129"};
-    // The pages' limits: r_kp 10 to 125, a direction 1 or -1.
-    QTest::addRow("below the page's range") << "low.conf" << QByteArray(good + "r_kp=5\n")
-                                            << outOfRange << QStringList{"5", "10 to 125"};
-    QTest::addRow("direction 0") << "dir.conf" << QByteArray("[%General]\nservo_rev_1=0\n" + good)
-                                 << outOfRange << QStringList{"General/servo_rev_1", "-1, 1"};
+    // Text from the file is shown on one short, printable line.
+    QTest::addRow("binary junk") << "junk.conf"
+                                 << QByteArray(good + "r_kp=\x01\x02" + QByteArray(300, 'z') + "\n")
+                                 << notANumber << QStringList{"Gain P (Condition/r_kp)", "??zzz", "z\u2026\""};
+    QTest::addRow("over 1 MB") << "huge.conf"
+                               << QByteArray(good + QByteArray(50 * 1024 * 1024, '#'))
+                               << int(ConfigResult::TooLarge)
+                               << QStringList{"not a configuration file: 50 MB"};
     // The first offending key in the order of the keys is named.
     QTest::addRow("first of two")
         << "two.conf" << QByteArray("[%General]\nservo_trim_0=x\n[Condition]\nr_kp=500\n")
@@ -309,16 +327,15 @@ void ConfFileTest::loadRefused()
         QVERIFY(QDir(dir->path()).mkdir(name));
     else if (!contents.isNull())
         writeFile(path(name), contents);
-    ValueRanges ranges;
-    ranges.allowRange(&DeviceParameters::r_kp, 10, 125);
-    ranges.allowValues(&DeviceParameters::servo_rev_1, {-1, 1});
     const DeviceParameters before = patterned(3);
     DeviceParameters record = before;
-    const ConfigResult result = ConfigFile::load(path(name), record, ranges);
+    const ConfigResult result = ConfigFile::load(path(name), record);
     QCOMPARE(int(result.status()), status);
     QVERIFY(!result.ok());
     QVERIFY(record == before);
     QVERIFY2(result.message().contains(name), qPrintable(result.message()));
+    QVERIFY2(!result.message().contains('\n') && result.message().size() < 200,
+             qPrintable(result.message()));
     for (const QString &text : mentions)
         QVERIFY2(result.message().contains(text), qPrintable(result.message()));
 }
@@ -557,7 +574,12 @@ void ConfFileTest::cancelledDialogs()
 
 void ConfFileTest::toolBarLoad()
 {
-    const DeviceParameters saved = patterned(-50);
+    // Fields no page shows are never applied: here the file agrees on them.
+    DeviceParameters saved = patterned(-50);
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        if (!row.usedBy(0))
+            saved.setByteAt(row.offset, deviceParameters().byteAt(row.offset));
+    }
     QVERIFY(ConfigFile::save(path("good.conf"), saved).ok());
     toolWidget bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
@@ -709,8 +731,9 @@ void ConfFileTest::loadMessage()
     QCOMPARE(result.message(), message);
 }
 
-// Whatever the pages let a pilot set, a file the program writes loads back
-// unchanged, under the pages' own limits; bytes no key carries stay.
+// Every record a unit can hold, with any byte in any field, comes back
+// from its own file and from its own History entry; the preview's flags
+// name exactly the values the pages do not offer.
 void ConfFileTest::randomRoundTrips()
 {
     toolWidget bar;
@@ -721,30 +744,81 @@ void ConfFileTest::randomRoundTrips()
     QVERIFY(!ranges.allows(ValueRanges::offsetOf(&DeviceParameters::roll_agility), 14));
     QVERIFY(!ranges.allows(ValueRanges::offsetOf(&DeviceParameters::installation), 3));
 
+    UnitHistory history(path("history"));
+    const QDateTime start(QDate(2026, 12, 8), QTime(9, 0));
     QRandomGenerator random(1406);
-    for (int trip = 0; trip < 200; ++trip) {
+    int flaggedTotal = 0;
+    for (int trip = 0; trip < 300; ++trip) {
         DeviceParameters saved;
         DeviceParameters loaded;
         for (int i = 0; i < DeviceParameters::Size; ++i) {
             saved.setByteAt(i, qint8(random.bounded(-128, 128)));
             loaded.setByteAt(i, qint8(random.bounded(-128, 128)));
         }
-        for (const ConfigKey &key : configKeys()) {
-            int value = random.bounded(-128, 128);
-            while (key.loaded && !ranges.allows(key.offset, value))
-                value = random.bounded(-128, 128);
-            saved.setByteAt(key.offset, qint8(value));
+        // Now and then the extremes, and 0 and -1 as a fresh unit may hold them.
+        if (trip % 5 == 0) {
+            for (const ConfigKey &key : configKeys())
+                saved.setByteAt(key.offset, qint8(std::array<int, 4>{-128, 127, 0, -1}[random.bounded(4)]));
         }
+        const quint8 model = random.bounded(2) ? UnitModel::A1 : UnitModel::X1;
+        const quint8 firmware = quint8(random.bounded(256));
         const DeviceParameters before = loaded;
         const QString name = path(QStringLiteral("trip%1.conf").arg(trip));
-        QVERIFY(ConfigFile::save(name, saved).ok());
-        const ConfigResult result = ConfigFile::load(name, loaded, ranges);
+        QVERIFY(ConfigFile::save(name, saved, model, firmware).ok());
+        const ConfigResult result = ConfigFile::load(name, loaded);
         QVERIFY2(result.status() == ConfigResult::Loaded, qPrintable(result.message()));
+        QCOMPARE(result.keysRead(), LoadedKeyCount);
+        QCOMPARE(result.unknownKeys(), QStringList());
+        QCOMPARE(result.missingKeys(), QStringList());
+        QCOMPARE(result.savedModel(), UnitModel::name(model));
+        QCOMPARE(result.savedFirmware(), UnitModel::firmware(firmware));
         QCOMPARE(result.message(), QStringLiteral("Configuration loaded from %1").arg(QFileInfo(name).fileName()));
         const QSet<int> offsets = loadedOffsets();
         for (int i = 0; i < DeviceParameters::Size; ++i)
             QCOMPARE(int(loaded.byteAt(i)), int((offsets.contains(i) ? saved : before).byteAt(i)));
+
+        // Flagged: exactly the used fields whose value no page offers;
+        // fields the model does not use are set back, never flagged.
+        DeviceParameters candidate = loaded;
+        const LoadFindings findings(result, before, candidate, ranges, model);
+        QSet<int> expected;
+        for (const ParameterCaption &row : ParameterCaption::all()) {
+            if (!row.usedBy(model))
+                QCOMPARE(int(candidate.byteAt(row.offset)), int(before.byteAt(row.offset)));
+            else if (!ranges.allows(row.offset, saved.byteAt(row.offset)))
+                expected.insert(row.offset);
+        }
+        const QVector<int> flagged = findings.flaggedOffsets();
+        QCOMPARE(QSet<int>(flagged.begin(), flagged.end()), expected);
+        QCOMPARE(findings.flagged().size(), expected.size());
+        QCOMPARE(findings.notes(), QStringList()); // same model, every key, nothing unknown
+        flaggedTotal += expected.size();
+
+        // Through the History (a third of the trips, under its cap): the
+        // entry holds the whole record; the same record again is unchanged,
+        // one byte more is saved.
+        if (trip % 3 != 0)
+            continue;
+        const QDateTime when = start.addSecs(trip);
+        QCOMPARE(history.save(saved, model, firmware, UnitHistory::Kind::Read, when),
+                 UnitHistory::Outcome::Saved);
+        const UnitHistory::Entry newest = history.entries().first();
+        QVERIFY(UnitHistory::writtenHere(newest));
+        DeviceParameters restored = before;
+        QVERIFY(ConfigFile::load(newest.path, restored).ok());
+        for (int offset : offsets)
+            QCOMPARE(int(restored.byteAt(offset)), int(saved.byteAt(offset)));
+        QCOMPARE(history.save(saved, model, firmware, UnitHistory::Kind::Flashed, when.addSecs(1)),
+                 UnitHistory::Outcome::Unchanged);
+        const ConfigKey &key = configKeys()[random.bounded(int(ConfigKeyCount))];
+        if (key.loaded) {
+            DeviceParameters edited = saved;
+            edited.setByteAt(key.offset, qint8(saved.byteAt(key.offset) ^ 1));
+            QCOMPARE(history.save(edited, model, firmware, UnitHistory::Kind::Flashed, when.addSecs(1)),
+                     UnitHistory::Outcome::Saved);
+        }
     }
+    QVERIFY(flaggedTotal > 300); // the test reaches what no page offers
 }
 
 // The change preview names a field by its caption: every key a file loads
@@ -760,6 +834,83 @@ void ConfFileTest::previewCaptionsCoverTheLoadedKeys()
         captioned.insert(caption.offset);
     QCOMPARE(loaded.size(), LoadedKeyCount);
     QCOMPARE(captioned, loaded);
+}
+
+// Each caption is the text its page's form shows, found by object name on
+// the real page; a field said to be shown nowhere is hidden there, and a
+// caption without a label names one of its page's tabs.
+void ConfFileTest::captionsAreThePagesLabels()
+{
+    toolWidget bar;
+    statusWidget status;
+    SerialProcessThread link(&bar, &status);
+    contentWidget navigator(nullptr, &link);
+    const QHash<ParameterCaption::Page, const char *> pageClasses = {
+        {ParameterCaption::Page::Basic, "MainSettingPage"},
+        {ParameterCaption::Page::Setup, "ConfigureSettingPage"},
+        {ParameterCaption::Page::Advanced, "AdvanceSettingPage"},
+    };
+    const auto shownText = [](const QWidget *widget) {
+        if (auto *label = qobject_cast<const QLabel *>(widget))
+            return label->text();
+        if (auto *group = qobject_cast<const QGroupBox *>(widget))
+            return group->title();
+        if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+            return button->text();
+        return QString();
+    };
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        QWidget *page = nullptr;
+        for (QWidget *child : navigator.findChildren<QWidget *>()) {
+            if (child->inherits(pageClasses.value(row.page)))
+                page = child;
+        }
+        QVERIFY(page);
+        const QString where = row.fullCaption();
+        QStringList tabs;
+        for (const QTabWidget *tabWidget : page->findChildren<QTabWidget *>()) {
+            for (int i = 0; i < tabWidget->count(); ++i)
+                tabs << tabWidget->tabText(i).trimmed();
+        }
+        for (const QGroupBox *group : page->findChildren<QGroupBox *>())
+            tabs << group->title().trimmed();
+        QVERIFY2(tabs.contains(row.tabName()), qPrintable(where));
+        for (const ParameterCaption::FormText &part : {row.prefix, row.label}) {
+            if (!part.object)
+                continue;
+            auto *widget = page->findChild<QWidget *>(QLatin1String(part.object));
+            QVERIFY2(widget, part.object);
+            QCOMPARE(shownText(widget).simplified(), row.formText(part));
+        }
+        if (row.label.object) {
+            auto *label = page->findChild<QWidget *>(QLatin1String(row.label.object));
+            QVERIFY2(label->isHidden() == (row.use == ParameterCaption::Use::Hidden), qPrintable(where));
+        }
+    }
+}
+
+void ConfFileTest::longNames_data()
+{
+    QTest::addColumn<QString>("name");
+    // Names up to the 255 bytes a Linux file system takes, in any script.
+    QTest::addRow("255 bytes") << QString(250, 'a') + ".conf";
+    QTest::addRow("Chinese, 250 bytes") << QString(80, QChar(0x4E2D)) + QString(5, 'b') + ".conf";
+}
+
+// The temporary and check files of a save must not need a longer name
+// than the file itself.
+void ConfFileTest::longNames()
+{
+    QFETCH(QString, name);
+    QVERIFY(QFile::encodeName(name).size() <= 255);
+    const DeviceParameters saved = patterned(21);
+    const ConfigResult result = ConfigFile::save(path(name), saved, UnitModel::A1, 12);
+    QVERIFY2(result.ok(), qPrintable(result.message()));
+    DeviceParameters back;
+    QVERIFY(ConfigFile::load(path(name), back).ok());
+    QCOMPARE(back.r_kp, saved.r_kp);
+    // Nothing left beside it.
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 QTEST_MAIN(ConfFileTest)

@@ -339,23 +339,25 @@ void BasicPageTest::targetText_data()
 
     const QString roll = "RollTargetLineEdit";
     const QString pitch = "PitchTargetLineEdit";
-    // Text that is no number yet leaves the unit's trim alone.
-    QTest::addRow("cleared") << roll << 78 << "" << 42 << "" << 0;
-    QTest::addRow("pitch cleared") << pitch << 79 << "" << 42 << "" << 0;
-    QTest::addRow("lone minus") << roll << 78 << "-" << 42 << "-" << 0;
-    QTest::addRow("lone point") << pitch << 79 << "." << 42 << "." << 0;
+    // Text that is no number leaves the unit's trim alone, and the box
+    // shows it again once the editing ends.
+    QTest::addRow("cleared") << roll << 78 << "" << 42 << "4.2" << 0;
+    QTest::addRow("pitch cleared") << pitch << 79 << "" << 42 << "4.2" << 0;
+    QTest::addRow("lone minus") << roll << 78 << "-" << 42 << "4.2" << 0;
+    QTest::addRow("lone point") << pitch << 79 << "." << 42 << "4.2" << 0;
     QTest::addRow("3.5") << roll << 78 << "3.5" << 35 << "3.5" << 1;
     QTest::addRow("-2") << pitch << 79 << "-2" << -20 << "-2" << 1;
     QTest::addRow("decimal comma") << roll << 78 << "1,5" << 15 << "1.5" << 1;
     QTest::addRow("12.7, the top") << roll << 78 << "12.7" << 127 << "12.7" << 1;
     QTest::addRow("-12.7, the bottom") << pitch << 79 << "-12.7" << -127 << "-12.7" << 1;
-    // Beyond +-12.7 the value is kept at the end, not wrapped round.
-    QTest::addRow("13") << roll << 78 << "13" << 127 << "12.7" << 1;
-    QTest::addRow("12.8") << pitch << 79 << "12.8" << 127 << "12.7" << 1;
-    QTest::addRow("-12.8") << pitch << 79 << "-12.8" << -127 << "-12.7" << 1;
-    QTest::addRow("-13") << pitch << 79 << "-13" << -127 << "-12.7" << 1;
-    QTest::addRow("125") << roll << 78 << "125" << 127 << "12.7" << 1;
-    QTest::addRow("-125") << roll << 78 << "-125" << -127 << "-12.7" << 1;
+    QTest::addRow("the same value") << pitch << 79 << "4.2" << 42 << "4.2" << 0;
+    // Beyond +-12.7 nothing is sent: the box shows the unit's trim again.
+    QTest::addRow("13") << roll << 78 << "13" << 42 << "4.2" << 0;
+    QTest::addRow("12.8") << pitch << 79 << "12.8" << 42 << "4.2" << 0;
+    QTest::addRow("-12.8") << pitch << 79 << "-12.8" << 42 << "4.2" << 0;
+    QTest::addRow("-13") << pitch << 79 << "-13" << 42 << "4.2" << 0;
+    QTest::addRow("125") << roll << 78 << "125" << 42 << "4.2" << 0;
+    QTest::addRow("-125") << roll << 78 << "-125" << 42 << "4.2" << 0;
 }
 
 void BasicPageTest::targetText()
@@ -371,6 +373,8 @@ void BasicPageTest::targetText()
     downloadAndRefresh();
     auto *edit = widget<QLineEdit>(lineEdit);
     edit->setText(typed);
+    QCOMPARE(f->uploadRequests, 0); // the text alone sends nothing
+    QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(int(deviceParameters().byteAt(offset)), stored);
     QCOMPARE(edit->text(), shown);
@@ -386,27 +390,22 @@ void BasicPageTest::typedTarget_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("stored");
 
-    QTest::addRow("3.5") << "3.5"
-                         << "3.5" << 35;
-    QTest::addRow("-0.4") << "-0.4"
-                          << "-0.4" << -4;
-    // The validator lets 13 through as unfinished; the box shows the end at once.
-    QTest::addRow("13") << "13"
-                        << "12.7" << 127;
-    QTest::addRow("-13") << "-13"
-                         << "-12.7" << -127;
-    QTest::addRow("second decimal") << "1.25"
-                                    << "1.2" << 12;
+    QTest::addRow("3.5") << "3.5" << "3.5" << 35;
+    QTest::addRow("-0.4") << "-0.4" << "-0.4" << -4;
+    // A key that would leave +-12.7 is refused, as in a spin box.
+    QTest::addRow("13") << "13" << "1" << 10;
+    QTest::addRow("-13") << "-13" << "-1" << -10;
+    QTest::addRow("99, meant as 9.9") << "99" << "9" << 90;
+    QTest::addRow("12.8") << "12.8" << "12" << 120;
+    QTest::addRow("second decimal") << "1.25" << "1.2" << 12;
     // A decimal comma is a decimal point.
-    QTest::addRow("comma") << "1,"
-                           << "1." << 10;
-    QTest::addRow("comma decimal") << "1,5"
-                                   << "1.5" << 15;
-    QTest::addRow("comma below one") << "0,5"
-                                     << "0.5" << 5;
+    QTest::addRow("comma") << "1," << "1" << 10;
+    QTest::addRow("comma decimal") << "1,5" << "1.5" << 15;
+    QTest::addRow("comma below one") << "0,5" << "0.5" << 5;
     // Letters are refused as typed; the trim the unit had stays.
-    QTest::addRow("letters") << "ab"
-                             << "" << 42;
+    QTest::addRow("letters") << "ab" << "4.2" << 42;
+    // A pasted run of digits is refused whole.
+    QTest::addRow("pasted digits") << "paste" << "4.2" << 42;
 }
 
 void BasicPageTest::typedTarget()
@@ -418,8 +417,14 @@ void BasicPageTest::typedTarget()
     f->unit().workingRecord().flight_trim_phi = 42;
     downloadAndRefresh();
     auto *edit = widget<QLineEdit>("RollTargetLineEdit");
+    edit->setFocus();
     edit->clear();
-    QTest::keyClicks(edit, keys);
+    if (keys == "paste")
+        edit->insert(QString(100000, '7'));
+    else
+        QTest::keyClicks(edit, keys);
+    QCOMPARE(f->uploadRequests, 0); // nothing is sent while typing
+    QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(edit->text(), shown);
     QCOMPARE(int(deviceParameters().flight_trim_phi), stored);

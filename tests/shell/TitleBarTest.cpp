@@ -164,3 +164,55 @@ void TitleBarTest::statusBarStartsUnconnected()
     QCOMPARE(status.findChild<QLabel *>("stateLabel")->text(), QString("Unconnected"));
     QCOMPARE(status.height(), 25);
 }
+
+void TitleBarTest::statusNotices_data()
+{
+    // Steps: "n:text" a notice, "m:text" progress, "k" a key press by the
+    // pilot, "c" a new file being read.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QString>("shown");
+    QTest::addRow("flash and history failure both read")
+        << QStringList{"n:Write flash successfully", "n:The unit's history cannot be kept in /h"}
+        << "Write flash successfully · The unit's history cannot be kept in /h";
+    QTest::addRow("the same notice twice is said once")
+        << QStringList{"n:Saved", "n:Saved"} << "Saved";
+    QTest::addRow("progress waits behind a notice")
+        << QStringList{"n:Cannot load a.conf", "m:Upload verified"} << "Cannot load a.conf";
+    QTest::addRow("after a key, progress shows")
+        << QStringList{"n:Cannot load a.conf", "m:Upload verified", "k"} << "Upload verified";
+    QTest::addRow("after a key, a notice stands alone")
+        << QStringList{"n:Cannot load a.conf", "k", "n:Configuration saved to b.conf"}
+        << "Configuration saved to b.conf";
+    QTest::addRow("a new load clears the last file's notice")
+        << QStringList{"n:Nothing loaded: in a.conf, r_kp holds 500", "c"} << "";
+    QTest::addRow("a new load shows the waiting progress")
+        << QStringList{"n:Nothing loaded", "m:Download Parameters Completely", "c"}
+        << "Download Parameters Completely";
+}
+
+void TitleBarTest::statusNotices()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, shown);
+    statusWidget status;
+    status.resize(850, 25);
+    status.show();
+    for (const QString &step : steps) {
+        if (step.startsWith("n:"))
+            status.showNotice(step.mid(2));
+        else if (step.startsWith("m:"))
+            status.setMessageText(step.mid(2));
+        else if (step == "k")
+            QTest::keyClick(&status, Qt::Key_Shift);
+        else if (step == "c")
+            status.clearNotice();
+    }
+    auto *label = status.findChild<QLabel *>("messageLabel");
+    QCOMPARE(label->text(), shown);
+    // Short enough for the band: no tool tip. Too long: cut, whole in the tip.
+    QCOMPARE(label->toolTip(), QString());
+    const QString longText = QString("Loaded 3 of 62 settings; unknown keys ignored: ").repeated(6);
+    status.showNotice(longText);
+    QVERIFY(label->toolTip().endsWith(longText));
+    QVERIFY(label->geometry().right() <= status.findChild<QLabel *>("unitLabel")->geometry().left());
+}

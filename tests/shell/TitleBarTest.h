@@ -15,4 +15,6 @@ private slots:
     void buttonsRaiseTheirSignals();
     void skinButtonIsReachable();
     void statusBarStartsUnconnected();
+    void statusNotices_data();
+    void statusNotices();
 };

@@ -4,12 +4,15 @@
 // per page and per tab of the Setup and Advanced pages:
 // <folder>/window-<lang>-<page>[-<tab>].png.
 #include "ChangePreview.h"
+#include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "AppSettings.h"
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
+#include "SimulatedUnit.h"
+#include "UnitModel.h"
 #include "contentWidget.h"
 #include "DialogStyle.h"
 #include "mainWidget.h"
@@ -22,6 +25,7 @@
 #include <QSlider>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QListWidget>
@@ -221,6 +225,80 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
+// A file as a pilot might bring it: the unit's own save, edited as text.
+QString editedSave(const QString &file, const DeviceParameters &record, quint8 model,
+                   const QList<QPair<QByteArray, QByteArray>> &edits, bool dropGeneral)
+{
+    if (!ConfigFile::save(file, record, model, 21).ok())
+        return QString();
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QString();
+    QByteArray text = f.readAll();
+    f.close();
+    if (dropGeneral) {
+        const qsizetype from = text.indexOf("[%General]");
+        const qsizetype to = text.indexOf("\n[", from + 1);
+        if (from >= 0 && to > from)
+            text.remove(from, to + 1 - from);
+    }
+    for (const auto &edit : edits)
+        text.replace(edit.first, edit.second);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(text) != text.size())
+        return QString();
+    return file;
+}
+
+// The preview of three files: a partial one with a misspelt key, one with
+// values no page offers, and one of the other model loaded into a VRN-A1.
+bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &lang)
+{
+    QTemporaryDir files;
+    auto *toolBar = window.findChild<toolWidget *>();
+    const DeviceParameters held = deviceParameters();
+    bool ok = true;
+    const auto grabLoad = [&](const QString &file, const QString &name) {
+        ok = !file.isEmpty() && ok;
+        ChangePreview::setHook([&](ChangePreview &preview) {
+            preview.resize(660, 460);
+            ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) && ok;
+            return int(QDialog::Rejected);
+        });
+        toolWidget::setFileDialogHook([file](QFileDialog &) -> std::optional<QString> { return file; });
+        toolBar->loadConfigFile();
+    };
+
+    DeviceParameters typo = held;
+    typo.r_kd = qint8(held.r_kd + 5);
+    grabLoad(editedSave(files.filePath("typo.conf"), typo, UnitModel::X1,
+                        {{"\nr_kp=", "\nr_kpp="}, {"\nrpm_kp=", "\nrpm_gain="}}, true),
+             "typo");
+
+    DeviceParameters offered = held;
+    offered.tail_servotype = 0;
+    offered.swash_servotype = 0;
+    offered.installation = 0;
+    offered.r_kp = qint8(held.r_kp + 4);
+    grabLoad(editedSave(files.filePath("evening1.conf"), offered, UnitModel::X1, {}, false),
+             "offered");
+
+    SimulatedUnit &unit = window.simulatedPort().unit();
+    unit.setModel(UnitModel::A1);
+    runFor(300); // the link takes the model from the next replies
+    DeviceParameters other = held;
+    other.flight_trim_phi = 35;
+    other.flight_trim_theta = -20;
+    other.rpm_kp = qint8(held.rpm_kp + 10);
+    other.phi_ktotal = qint8(held.phi_ktotal + 6);
+    grabLoad(editedSave(files.filePath("x1-trims.conf"), other, UnitModel::X1, {}, false), "model");
+    unit.setModel(UnitModel::X1);
+    runFor(300);
+
+    ChangePreview::setHook({});
+    toolWidget::setFileDialogHook({});
+    return ok;
+}
+
 // The window with the Setup page's receiver list open and its third entry
 // highlighted: the list is a window of its own, painted in where it opens.
 bool grabOpenList(mainWidget &window, const QString &file)
@@ -301,7 +379,7 @@ int main(int argc, char *argv[])
         runFor(200);
         window.activateWindow(); // focus marks show only in the active window
         ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
-             grabDialogs(window, folder, lang);
+             grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
         const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
         ok = ok && grabOpenList(window, base + "open-list.png") && grabSliderFocus(window, base + "focus-slider.png");
         window.serialLink()->serialDisconnect();
