@@ -133,8 +133,16 @@ private:
         // A unit that answered for more than a second after its start must
         // have been told to cut the motor.
         if (connected && !unit().motorCut() &&
-            unit().framesHandled() - port().handledAtPowerUp > 60)
+            unit().framesHandled() - port().handledAtPowerUp > 60) {
+            if (!motorRan && qEnvironmentVariableIsSet("VRN_SESSION_TRACE"))
+                qWarning() << "motor runs: alive" << engine.isLinkAlive() << "command"
+                           << engine.command() << "exchange" << int(engine.exchange())
+                           << "flash pending" << engine.isCommandPending(CMD_SAVE_FLASH)
+                           << "fail-safe pending" << engine.isCommandPending(CMD_SET_FAIL_PROTECT)
+                           << "modes" << engine.isCommandPending(CMD_RUN_PID)
+                           << engine.isCommandPending(CMD_CUT_PID);
             motorRan = true;
+        }
     }
 
     bool restartDue() const

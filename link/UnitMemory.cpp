@@ -1,0 +1,47 @@
+#include "UnitMemory.h"
+
+#include "ParameterBlocks.h"
+
+namespace {
+
+// Bytes of the record an upload carries in both directions.
+bool same(const DeviceParameters &a, const DeviceParameters &b)
+{
+    return ParameterBlocks::differingFields(a, b) == 0;
+}
+
+bool sameBlock(int block, const DeviceParameters &a, const DeviceParameters &b)
+{
+    for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit))
+        if (a.byteAt(offset) != b.byteAt(offset))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool UnitMemory::Knowledge::changesNotInFlash() const
+{
+    return recordKnown && flashKnown && !flashHoldsUnit && !same(record, flash);
+}
+
+UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DeviceParameters &holds)
+{
+    if (!known.recordKnown || !known.flashKnown)
+        return Outcome::Unknown;
+    const auto heldOrSent = [&](int block) {
+        return sameBlock(block, holds, known.record) ||
+               (known.writing && sameBlock(block, holds, known.written));
+    };
+    bool flashSomewhere = false;
+    for (int block : ParameterBlocks::Blocks) {
+        if (heldOrSent(block))
+            continue;
+        if (!known.flashHoldsUnit && !sameBlock(block, holds, known.flash))
+            return Outcome::Other;
+        flashSomewhere = true;
+    }
+    // With WriteFlash just acknowledged, whatever it holds is its flash: it
+    // restarted before it wrote.
+    return flashSomewhere ? Outcome::Restarted : Outcome::Same;
+}

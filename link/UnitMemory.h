@@ -1,0 +1,57 @@
+#pragma once
+
+#include "DeviceParameters.h"
+
+#include <QMap>
+#include <QString>
+
+// What the assistant knows, while it runs, of the unit on each port: the
+// record it was known to hold and the record its flash was known to hold.
+// A port may be visited again after others, and the unit on it may have
+// restarted or been swapped meanwhile; the record it holds on the next
+// connection tells which.
+class UnitMemory
+{
+public:
+    struct Knowledge
+    {
+        DeviceParameters record;
+        DeviceParameters flash;
+        bool recordKnown = false;
+        bool flashKnown = false;
+        // WriteFlash was acknowledged and nothing written since: the flash
+        // holds whatever the unit holds, which the next complete read tells.
+        bool flashHoldsUnit = false;
+        // Blocks an upload sent whose acknowledgement may not have come: the
+        // unit may hold them, or the record's, until a complete read tells.
+        DeviceParameters written;
+        bool writing = false;
+
+        // The unit holds values its flash does not.
+        bool changesNotInFlash() const;
+    };
+
+    enum class Outcome
+    {
+        Unknown,   // nothing was known of this port's unit
+        Same,      // it holds what it held, or what was sent to it: the same unit,
+                   // unflashed state and all
+        Restarted, // it holds its flash, or in some blocks (a restart during an
+                   // upload): changes not written to flash were lost
+        Other      // neither: another unit, or values changed outside the assistant
+    };
+
+    Knowledge recall(const QString &port) const { return ports.value(port); }
+    void remember(const QString &port, const Knowledge &knowledge)
+    {
+        ports.insert(port, knowledge);
+    }
+
+    // What a unit that now holds `holds` is, measured against what was known.
+    // A unit holds its record block by block: one that restarted in the
+    // middle of an upload holds its flash in the blocks written before.
+    static Outcome compare(const Knowledge &known, const DeviceParameters &holds);
+
+private:
+    QMap<QString, Knowledge> ports;
+};
