@@ -174,8 +174,10 @@ LinkFrame LinkEngine::nextFrame()
         lastMotorCut = ticks;
     const LinkFrame frame = LinkFrame::build(code, id, record);
     if (const int written = ParameterBlocks::blockForWriteId(id)) {
-        if (!known.writing)
+        if (!known.writing) {
             known.written = known.record;
+            known.before = known.record;
+        }
         known.writing = true;
         ParameterBlocks::store(written, frame.payload(), known.written, ParameterBlocks::PcToUnit);
     }
@@ -513,7 +515,11 @@ void LinkEngine::completeReadBack()
         return;
     }
     const int differing = ParameterBlocks::differingFields(record, readBack);
-    if (differing > 0 && UnitMemory::compare(known, readBack) == UnitMemory::Outcome::Restarted) {
+    // Measured against what it acknowledged, not what it might have made of it.
+    UnitMemory::Knowledge acknowledged = known;
+    acknowledged.writing = false;
+    if (differing > 0 &&
+        UnitMemory::compare(acknowledged, readBack) == UnitMemory::Outcome::Restarted) {
         // Blocks it acknowledged hold its flash again: it restarted during
         // the upload, it did not keep other values.
         resyncWithUnit(Change::Restart);

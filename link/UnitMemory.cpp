@@ -30,18 +30,27 @@ UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DevicePara
     if (!known.recordKnown || !known.flashKnown)
         return Outcome::Unknown;
     const auto heldOrSent = [&](int block) {
-        return sameBlock(block, holds, known.record) ||
-               (known.writing && sameBlock(block, holds, known.written));
+        for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit)) {
+            const qint8 value = holds.byteAt(offset);
+            if (value == known.record.byteAt(offset))
+                continue;
+            if (!known.writing)
+                return false;
+            if (value != known.written.byteAt(offset) &&
+                known.written.byteAt(offset) == known.before.byteAt(offset))
+                return false;
+        }
+        return true;
     };
     bool flashSomewhere = false;
     for (int block : ParameterBlocks::Blocks) {
         if (heldOrSent(block))
             continue;
-        if (!known.flashHoldsUnit && !sameBlock(block, holds, known.flash))
+        if (!sameBlock(block, holds, known.flash))
             return Outcome::Other;
         flashSomewhere = true;
     }
-    // With WriteFlash just acknowledged, whatever it holds is its flash: it
-    // restarted before it wrote.
+    // With WriteFlash just acknowledged, a unit that holds its old flash
+    // restarted before it wrote, and wrote that.
     return flashSomewhere ? Outcome::Restarted : Outcome::Same;
 }

@@ -22,9 +22,12 @@ public:
         // WriteFlash was acknowledged and nothing written since: the flash
         // holds whatever the unit holds, which the next complete read tells.
         bool flashHoldsUnit = false;
-        // Blocks an upload sent whose acknowledgement may not have come: the
-        // unit may hold them, or the record's, until a complete read tells.
+        // An upload ran since the unit was last read: `written` holds the
+        // blocks as sent, `before` the record as last read. Until a complete
+        // read tells, the unit may hold either, and in a field the upload
+        // changed, whatever it made of the value sent.
         DeviceParameters written;
+        DeviceParameters before;
         bool writing = false;
 
         // The unit holds values its flash does not.

@@ -126,6 +126,7 @@ private:
         }
         if (!connected && reconnectIn >= 0 && --reconnectIn < 0)
             connectTo(nextPort);
+        ++tick;
         if (connected)
             port().line->tick();
         else
@@ -222,6 +223,7 @@ private:
             const int i = pick(0, PortCount - 1);
             if (connected && i == current)
                 break;
+            note(QStringLiteral("> another unit on %1").arg(i));
             plugUnit(i, true);
             break;
         }
@@ -230,6 +232,7 @@ private:
 
     void powerCycle()
     {
+        note(QStringLiteral("> restart"));
         unit().powerCycle();
         port().handledAtPowerUp = unit().framesHandled();
         disturbed = true;
@@ -239,6 +242,7 @@ private:
     {
         if (connected)
             disconnect();
+        note(QStringLiteral("> connect %1").arg(i));
         current = i;
         connected = true;
         reconnectIn = -1;
@@ -259,6 +263,7 @@ private:
                 powerCycle();
             unit().setSilent(false);
         }
+        note(QStringLiteral("> disconnect"));
         engine.portClosed();
         port().line->dropReplies();
         connected = false;
@@ -281,6 +286,7 @@ private:
         for (int i = 0; i < fields; ++i) {
             const int offset = randomCarriedOffset();
             const qint8 value = qint8(pick(-100, 100));
+            note(QStringLiteral("> edit %1 = %2").arg(offset).arg(value));
             record.setByteAt(offset, value);
             wish.setByteAt(offset, value);
             written.insert(offset);
@@ -292,6 +298,7 @@ private:
     {
         if (engine.isPortOpen() && !engine.isCommandPending(code))
             ++presses;
+        note(QStringLiteral("> command %1").arg(code));
         engine.setCommand(code);
     }
 
@@ -301,9 +308,16 @@ private:
         return offset == port().limitOffset && value > port().limit ? port().limit : value;
     }
 
+    void note(const QString &event)
+    {
+        if (tracing)
+            log << QStringLiteral("%1 #%2").arg(event).arg(tick);
+    }
+
     void message(const QString &t)
     {
         messages << t;
+        note(t);
         if (t.contains(QLatin1String("kept different values"))) {
             if (!connected || unit().keptDifferentCount() <= port().keptAtLastMessage)
                 found << QStringLiteral("\"kept different values\" while the unit kept none");
@@ -339,7 +353,10 @@ private:
         if (expectAnother && !announcedAnother)
             found << QStringLiteral("another unit on a used port, and nothing said");
         expectAnother = false;
-        disturbed = false;
+        // A restart while the download ran leaves a record the unit no
+        // longer holds; the re-read finds it.
+        if (sameCarried(record, unit().workingRecord()))
+            disturbed = false;
         wish = record;
         if (connected)
             port().seen = true;
@@ -399,7 +416,7 @@ private:
             found << QStringLiteral("the pages refreshed without a download");
         found.removeDuplicates();
         if (qEnvironmentVariableIsSet("VRN_SESSION_TRACE"))
-            qWarning() << messages << "\nnotInFlash" << engine.hasChangesNotInFlash() << "written"
+            qWarning().noquote() << log.join(QLatin1Char('\n')) << "\nnotInFlash" << engine.hasChangesNotInFlash() << "written"
                        << written << "unit-vs-flash"
                        << ParameterBlocks::differingFields(working, unit().flashRecord())
                        << "pc-vs-unit" << ParameterBlocks::differingFields(record, working)
@@ -469,6 +486,9 @@ private:
     QSet<int> written;
     QStringList messages;
     QStringList found;
+    const bool tracing = qEnvironmentVariableIsSet("VRN_SESSION_TRACE");
+    QStringList log;
+    int tick = 0;
     int refreshes = 0;
     int flashPresses = 0;
     int failSafePresses = 0;
