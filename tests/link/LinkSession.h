@@ -40,6 +40,11 @@ public:
         QObject::connect(&engine, &LinkEngine::noticeText,
                          [this](const QString &t) { message(t); });
         QObject::connect(&engine, &LinkEngine::parameterChanged, [this] { refreshed(); });
+        // A lost link starts over with the unit's record; the pilot sees it.
+        QObject::connect(&engine, &LinkEngine::stateText, [this](const QString &t) {
+            if (t == QLatin1String("Unconnected"))
+                disturbed = true;
+        });
         QObject::connect(&engine, &LinkEngine::downloadCompleted, [this] { downloaded(); });
     }
 
@@ -248,7 +253,6 @@ private:
         reconnectIn = -1;
         disturbed = true;
         expectAnother = port().swapped && port().seen;
-        port().swapped = false;
         announcedAnother = false;
         // As the link does: the port opens, then motor cut and a download.
         engine.portOpened(port().name);
@@ -358,8 +362,10 @@ private:
         if (sameCarried(record, unit().workingRecord()))
             disturbed = false;
         wish = record;
-        if (connected)
+        if (connected) {
             port().seen = true;
+            port().swapped = false;
+        }
     }
 
     QStringList check()
