@@ -186,7 +186,6 @@ private:
         Restart
     };
     void resyncWithUnit(Change change);
-    bool restartedDuringUpload() const;
     void loseLink();
     void setRecordArrived(bool on);
     void updateFlashState();

@@ -75,6 +75,8 @@ private:
         int keptAtLastMessage = 0;
         bool seen = false;    // a download from this port completed
         bool swapped = false; // another unit since the pilot last saw it
+        // Its last WriteFlash was not confirmed: it may have been carried out.
+        bool flashInDoubt = false;
     };
 
     Port &port() { return ports[size_t(current)]; }
@@ -116,6 +118,7 @@ private:
         p.handledAtPowerUp = 0;
         p.keptAtLastMessage = 0;
         p.swapped = another;
+        p.flashInDoubt = false;
     }
 
     void tickOnce()
@@ -322,6 +325,10 @@ private:
     {
         messages << t;
         note(t);
+        if (t == QLatin1String("Write flash successfully"))
+            port().flashInDoubt = false;
+        if (t.startsWith(QLatin1String("Write flash was not confirmed")))
+            port().flashInDoubt = true;
         if (t.contains(QLatin1String("kept different values"))) {
             if (!connected || unit().keptDifferentCount() <= port().keptAtLastMessage)
                 found << QStringLiteral("\"kept different values\" while the unit kept none");
@@ -392,7 +399,7 @@ private:
         // the warning may stay on the safe side, but never the other way.
         const bool differs = !sameCarried(working, unit().flashRecord());
         if (engine.hasChangesNotInFlash() != differs &&
-            !(engine.hasChangesNotInFlash() && flashInDoubt()))
+            !(engine.hasChangesNotInFlash() && port().flashInDoubt))
             found << QStringLiteral("\"Not written to flash\" is wrong");
         if (outcomes(QStringLiteral("Write flash successfully"), QStringLiteral("WriteFlash")) !=
                 flashPresses ||
@@ -428,17 +435,6 @@ private:
                        << "pc-vs-unit" << ParameterBlocks::differingFields(record, working)
                        << "wish-vs-unit" << ParameterBlocks::differingFields(wish, working);
         return found;
-    }
-
-    bool flashInDoubt() const
-    {
-        for (auto m = messages.crbegin(); m != messages.crend(); ++m) {
-            if (*m == QLatin1String("Write flash successfully"))
-                return false;
-            if (m->startsWith(QLatin1String("Write flash was not confirmed")))
-                return true;
-        }
-        return false;
     }
 
     // Successes plus the "not confirmed" notices that name the button.
