@@ -401,8 +401,8 @@ void LinkEngine::acknowledge(quint8 code, const SentFrame &sent)
 
 void LinkEngine::completeCommand(quint8 code, bool confirmed)
 {
+    const bool wentOut = sentCommands.remove(code);
     pending.remove(code);
-    sentCommands.remove(code);
     if (code == CMD_SET_FAIL_PROTECT) {
         if (confirmed)
             emit messageText(QCoreApplication::translate(
@@ -417,6 +417,11 @@ void LinkEngine::completeCommand(quint8 code, bool confirmed)
     if (code != CMD_SAVE_FLASH)
         return;
     if (!confirmed) {
+        if (wentOut) {
+            // It went out only while the unit was verified to hold the record.
+            known.maybeFlash = known.record;
+            known.flashInDoubt = true;
+        }
         emitNotice(QCoreApplication::translate(
             "SerialProcessThread", "Write flash was not confirmed: press WriteFlash again"));
         return;
@@ -504,6 +509,7 @@ void LinkEngine::completeReadBack()
         known.flash = readBack;
         known.flashKnown = true;
         known.flashHoldsUnit = false;
+        known.flashInDoubt = false;
         if (!sameAsSent(readBack, known.record)) {
             // It restarted before it wrote: the window must show its flash.
             resyncWithUnit(Change::Restart);
@@ -522,6 +528,7 @@ void LinkEngine::completeReadBack()
         UnitMemory::compare(acknowledged, readBack) == UnitMemory::Outcome::Restarted) {
         // Blocks it acknowledged hold its flash again: it restarted during
         // the upload, it did not keep other values.
+        known.writing = false;
         resyncWithUnit(Change::Restart);
         return;
     }
@@ -579,12 +586,23 @@ void LinkEngine::completeDownload()
         // Nothing known of this unit yet: it starts from its flash.
         known.flash = incoming;
         known.flashKnown = true;
+        known.flashInDoubt = false;
         break;
     case UnitMemory::Outcome::Same:
+        if (resyncCause == Change::Restart)
+            notice = QCoreApplication::translate(
+                "SerialProcessThread",
+                "The unit restarted: changes not written to flash were lost");
         break;
     case UnitMemory::Outcome::Restarted:
         notice = QCoreApplication::translate(
             "SerialProcessThread", "The unit restarted: changes not written to flash were lost");
+        // Holding the record an unanswered WriteFlash was sent for, it
+        // shows that WriteFlash was carried out.
+        if (known.flashInDoubt && sameAsSent(incoming, known.maybeFlash)) {
+            known.flash = incoming;
+            known.flashInDoubt = false;
+        }
         break;
     case UnitMemory::Outcome::Other:
         if (resyncCause == Change::Restart) {
@@ -596,6 +614,7 @@ void LinkEngine::completeDownload()
         // Start afresh: what it holds now is all that is known of it.
         known.flash = incoming;
         known.flashKnown = true;
+        known.flashInDoubt = false;
         notice = QCoreApplication::translate(
             "SerialProcessThread",
             "Another unit, or values changed outside the assistant: the pages show what it "
@@ -605,6 +624,7 @@ void LinkEngine::completeDownload()
     if (known.flashHoldsUnit) {
         known.flash = incoming;
         known.flashHoldsUnit = false;
+        known.flashInDoubt = false;
     }
     record = incoming;
     known.record = incoming;

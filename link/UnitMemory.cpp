@@ -46,7 +46,8 @@ UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DevicePara
     for (int block : ParameterBlocks::Blocks) {
         if (heldOrSent(block))
             continue;
-        if (!sameBlock(block, holds, known.flash))
+        if (!sameBlock(block, holds, known.flash) &&
+            !(known.flashInDoubt && sameBlock(block, holds, known.maybeFlash)))
             return Outcome::Other;
         flashSomewhere = true;
     }

@@ -22,6 +22,10 @@ public:
         // WriteFlash was acknowledged and nothing written since: the flash
         // holds whatever the unit holds, which the next complete read tells.
         bool flashHoldsUnit = false;
+        // A WriteFlash that went out was never answered: the flash may hold
+        // `maybeFlash`, the record it was sent for, instead of `flash`.
+        DeviceParameters maybeFlash;
+        bool flashInDoubt = false;
         // An upload ran since the unit was last read: `written` holds the
         // blocks as sent, `before` the record as last read. Until a complete
         // read tells, the unit may hold either, and in a field the upload

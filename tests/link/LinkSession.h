@@ -102,9 +102,13 @@ private:
         u.setLateReplyProbability(upTo(0.1));
         u.setDuplicateProbability(upTo(0.1));
         DeviceParameters flash = FactorySetup::record();
-        if (another)
-            for (int n = 0; n < 3; ++n)
-                flash.setByteAt(randomCarriedOffset(), qint8(pick(-100, 100)));
+        if (another) // in four blocks, so the pilot's edits cannot hide them all
+            for (int block : {1, 3, 5, 11}) {
+                const QList<int> offsets =
+                    ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit);
+                const int offset = offsets.at(pick(0, int(offsets.size()) - 1));
+                flash.setByteAt(offset, qint8(flash.byteAt(offset) ^ pick(1, 0x7F)));
+            }
         u.setFlashRecord(flash);
         u.powerCycle();
         p.factory = flash;
