@@ -15,7 +15,7 @@
         <source>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</source>
-        <translation>Calibration makes the unit learn the engine's speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
+        <translation>Calibration makes the unit learn the engine&apos;s speed signal: the next time the motor runs up to full throttle, the unit takes that rotor speed as the speed the governor holds. Hold the helicopter down and keep clear of the rotor while it runs.
 
 Calibrate the governor now?</translation>
     </message>
@@ -383,7 +383,7 @@ Tail Comp.</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</source>
-        <translation>Nothing loaded: in %1, %2 holds "%3", which is not a whole number</translation>
+        <translation>Nothing loaded: in %1, %2 holds &quot;%3&quot;, which is not a whole number</translation>
     </message>
     <message>
         <source>Nothing loaded: in %1, %2 holds %3; allowed are %4</source>
@@ -432,9 +432,9 @@ Tail Comp.</translation>
         <source>Change the servo type to &quot;%1&quot;?
 
 A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</source>
-        <translation>Change the servo type to "%1"?
+        <translation>Change the servo type to &quot;%1&quot;?
 
-A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo's data sheet first.</translation>
+A servo driven at the wrong frame rate or centre pulse can be damaged. Check the servo&apos;s data sheet first.</translation>
     </message>
     <message>
         <source>Change servo type</source>
@@ -1247,10 +1247,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>No unit connected: fail safe was not set</translation>
     </message>
     <message>
-        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
-        <translation>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</translation>
-    </message>
-    <message>
         <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
         <translation>Waiting for the unit&apos;s parameters: editing resumes once they are read</translation>
     </message>
@@ -1326,12 +1322,9 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
         <translation>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</translation>
     </message>
-</context>
-<context>
-    <name>ValueRanges</name>
     <message>
-        <source>%1 to %2</source>
-        <translation>%1 to %2</translation>
+        <source>Another unit, or values changed outside the assistant: the pages show what it holds now</source>
+        <translation>Another unit, or values changed outside the assistant: the pages show what it holds now</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1336,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>flashed</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 <context>
@@ -1387,10 +1387,12 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>&lt;font color = &apos;black&apos;&gt;Please restart the application!&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>The unit&apos;s history cannot be kept in %1</source>
-        <translation>The unit&apos;s history cannot be kept in %1</translation>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>The language could not be saved: neither %1 nor %2 can be written.</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>The unit&apos;s history cannot be kept in %1</translation>
     </message>
 </context>
 <context>
@@ -1589,8 +1591,6 @@ Replace it?</source>
 Replace it?</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>Replace</translation>
         <source>History</source>
         <translation>History</translation>
     </message>
@@ -1607,8 +1607,6 @@ Replace it?</translation>
         <translation>%1 matches the unit&apos;s parameters</translation>
     </message>
     <message>
-        <source>Restore %1</source>
-        <translation>Restore %1</translation>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>Open the chosen port and read the unit&apos;s parameters</translation>
     </message>
@@ -1619,6 +1617,14 @@ Replace it?</translation>
     <message>
         <source>Close the port; the unit keeps running</source>
         <translation>Close the port; the unit keeps running</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>Restore %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>Replace</translation>
     </message>
 </context>
 <context>

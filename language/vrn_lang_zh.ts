@@ -1247,10 +1247,6 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>未连接陀螺仪：未设置失控保护</translation>
     </message>
     <message>
-        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
-        <translation>陀螺仪的参数在本程序之外被改变：页面现在显示陀螺仪当前的参数</translation>
-    </message>
-    <message>
         <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
         <translation>正在等待陀螺仪参数：读取完成后才能编辑</translation>
     </message>
@@ -1326,12 +1322,9 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <source>Fail safe set: the unit holds the current stick and switch positions if the signal is lost</source>
         <translation>失控保护设置成功：信号丢失时，陀螺仪保持当前的摇杆和开关位置</translation>
     </message>
-</context>
-<context>
-    <name>ValueRanges</name>
     <message>
-        <source>%1 to %2</source>
-        <translation>%1 至 %2</translation>
+        <source>Another unit, or values changed outside the assistant: the pages show what it holds now</source>
+        <translation>另一个陀螺仪，或参数在本程序之外被改变：页面显示陀螺仪当前的参数</translation>
     </message>
 </context>
 <context>
@@ -1343,6 +1336,13 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     <message>
         <source>flashed</source>
         <translation>写入闪存</translation>
+    </message>
+</context>
+<context>
+    <name>ValueRanges</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 <context>
@@ -1387,10 +1387,12 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
         <translation>&lt;font color = &apos;black&apos;&gt;请重启应用程序！&lt;/font&gt;</translation>
     </message>
     <message>
-        <source>The unit&apos;s history cannot be kept in %1</source>
-        <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
         <source>The language could not be saved: neither %1 nor %2 can be written.</source>
         <translation>无法保存语言设置：%1 和 %2 都无法写入。</translation>
+    </message>
+    <message>
+        <source>The unit&apos;s history cannot be kept in %1</source>
+        <translation>无法在 %1 中保存陀螺仪的历史记录</translation>
     </message>
 </context>
 <context>
@@ -1589,8 +1591,6 @@ Replace it?</source>
 要替换它吗？</translation>
     </message>
     <message>
-        <source>Replace</source>
-        <translation>替换</translation>
         <source>History</source>
         <translation>历史记录</translation>
     </message>
@@ -1607,8 +1607,6 @@ Replace it?</source>
         <translation>%1 与陀螺仪的参数一致</translation>
     </message>
     <message>
-        <source>Restore %1</source>
-        <translation>恢复 %1</translation>
         <source>Open the chosen port and read the unit&apos;s parameters</source>
         <translation>打开所选端口并读取陀螺仪参数</translation>
     </message>
@@ -1619,6 +1617,14 @@ Replace it?</source>
     <message>
         <source>Close the port; the unit keeps running</source>
         <translation>关闭端口；陀螺仪继续运行</translation>
+    </message>
+    <message>
+        <source>Restore %1</source>
+        <translation>恢复 %1</translation>
+    </message>
+    <message>
+        <source>Replace</source>
+        <translation>替换</translation>
     </message>
 </context>
 <context>
