@@ -55,7 +55,8 @@ public:
     // telling the pilot about.
     static constexpr int NoAnswerTicks = 150;
     // While connected, CMD_CUT_MOTOR goes out again at least this often.
-    static constexpr int MotorCutTicks = 40;
+    // Half a second leaves room for a slow unit's answer to WriteFlash.
+    static constexpr int MotorCutTicks = 25;
 
     enum class Exchange
     {

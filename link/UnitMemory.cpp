@@ -36,8 +36,11 @@ UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DevicePara
                 continue;
             if (!known.writing)
                 return false;
-            if (value != known.written.byteAt(offset) &&
-                known.written.byteAt(offset) == known.before.byteAt(offset))
+            // A unit keeps a value sent, or one between it and what it held
+            // (a value out of its range, kept at the limit).
+            const qint8 sent = known.written.byteAt(offset);
+            const qint8 held = known.before.byteAt(offset);
+            if (value < qMin(sent, held) || value > qMax(sent, held))
                 return false;
         }
         return true;

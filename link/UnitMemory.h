@@ -29,7 +29,7 @@ public:
         // An upload ran since the unit was last read: `written` holds the
         // blocks as sent, `before` the record as last read. Until a complete
         // read tells, the unit may hold either, and in a field the upload
-        // changed, whatever it made of the value sent.
+        // changed, a value between the two (one it kept at a limit).
         DeviceParameters written;
         DeviceParameters before;
         bool writing = false;
