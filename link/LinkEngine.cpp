@@ -173,14 +173,8 @@ LinkFrame LinkEngine::nextFrame()
     if (code == CMD_CUT_MOTOR)
         lastMotorCut = ticks;
     const LinkFrame frame = LinkFrame::build(code, id, record);
-    if (const int written = ParameterBlocks::blockForWriteId(id)) {
-        if (!known.writing) {
-            known.written = known.record;
-            known.before = known.record;
-        }
-        known.writing = true;
-        ParameterBlocks::store(written, frame.payload(), known.written, ParameterBlocks::PcToUnit);
-    }
+    if (const int written = ParameterBlocks::blockForWriteId(id))
+        known.sent(written, frame.payload());
     inFlight.append({id, code, current, reread, exchangeId, pending.value(code), ticks, frame});
     return frame;
 }

@@ -25,6 +25,22 @@ bool UnitMemory::Knowledge::changesNotInFlash() const
     return recordKnown && flashKnown && !flashHoldsUnit && !same(record, flash);
 }
 
+void UnitMemory::Knowledge::sent(int block, const quint8 *payload)
+{
+    if (!writing) {
+        written = record;
+        lowest = record;
+        highest = record;
+        writing = true;
+    }
+    ParameterBlocks::store(block, payload, written, ParameterBlocks::PcToUnit);
+    for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit)) {
+        const qint8 value = written.byteAt(offset);
+        lowest.setByteAt(offset, qMin(lowest.byteAt(offset), value));
+        highest.setByteAt(offset, qMax(highest.byteAt(offset), value));
+    }
+}
+
 UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DeviceParameters &holds)
 {
     if (!known.recordKnown || !known.flashKnown)
@@ -36,11 +52,7 @@ UnitMemory::Outcome UnitMemory::compare(const Knowledge &known, const DevicePara
                 continue;
             if (!known.writing)
                 return false;
-            // A unit keeps a value sent, or one between it and what it held
-            // (a value out of its range, kept at the limit).
-            const qint8 sent = known.written.byteAt(offset);
-            const qint8 held = known.before.byteAt(offset);
-            if (value < qMin(sent, held) || value > qMax(sent, held))
+            if (value < known.lowest.byteAt(offset) || value > known.highest.byteAt(offset))
                 return false;
         }
         return true;

@@ -27,12 +27,18 @@ public:
         DeviceParameters maybeFlash;
         bool flashInDoubt = false;
         // An upload ran since the unit was last read: `written` holds the
-        // blocks as sent, `before` the record as last read. Until a complete
-        // read tells, the unit may hold either, and in a field the upload
-        // changed, a value between the two (one it kept at a limit).
+        // blocks as last sent; `lowest` and `highest` bound, byte by byte,
+        // what it held then and every value sent since. Until a complete
+        // read tells, the unit may hold the record or `written`, and in a
+        // field an upload changed, any value within the bounds (a value it
+        // took, or one it kept at a limit).
         DeviceParameters written;
-        DeviceParameters before;
+        DeviceParameters lowest;
+        DeviceParameters highest;
         bool writing = false;
+
+        // An upload sends a block: the unit may take it.
+        void sent(int block, const quint8 *payload);
 
         // The unit holds values its flash does not.
         bool changesNotInFlash() const;
