@@ -2,7 +2,7 @@
 // the real engine against the simulated unit on a line with the unit's
 // reply latency and a USB-serial adapter's latency timer, tick by tick.
 // Then a soak of the randomized session harness the tests run.
-// Run: build/bench/bench_timing [sessions]
+// Run: build/bench/bench_timing [sessions [first seed]]
 #include "LinkSession.h"
 #include "VirtualLine.h"
 
@@ -60,6 +60,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     const int sessions = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
+    const int firstSeed = argc > 2 ? QByteArray(argv[2]).toInt() : 1;
 
     qInfo("| Reply latency | Adapter timer | Download | Upload | Read-back |");
     qInfo("|---|---|---|---|---|");
@@ -74,15 +75,16 @@ int main(int argc, char **argv)
     clock.start();
     QMap<QString, int> violations;
     QList<int> seeds;
-    for (int seed = 1; seed <= sessions; ++seed) {
+    for (int seed = firstSeed; seed < firstSeed + sessions; ++seed) {
         const QStringList found = LinkSession(quint32(seed)).run();
         for (const QString &kind : found)
             ++violations[kind];
         if (!found.isEmpty())
             seeds << seed;
     }
-    qInfo("\nSoak: %d randomized sessions in %.1f s, %d with a surprise", sessions,
-          clock.elapsed() / 1000.0, int(std::accumulate(violations.cbegin(), violations.cend(), 0)));
+    qInfo("\nSoak: %d randomized sessions (seeds %d to %d) in %.1f s, %d surprises", sessions,
+          firstSeed, firstSeed + sessions - 1, clock.elapsed() / 1000.0,
+          int(std::accumulate(violations.cbegin(), violations.cend(), 0)));
     for (auto it = violations.cbegin(); it != violations.cend(); ++it)
         qInfo("  %5d sessions: %s", it.value(), qPrintable(it.key()));
     for (int seed : std::as_const(seeds).mid(0, 10))

@@ -1,36 +1,18 @@
 #include "ModelParameters.h"
 
-#include "DeviceParameters.h"
+#include "ParameterCaption.h"
 #include "UnitModel.h"
-
-#include <cstddef>
 
 namespace ModelParameters {
 
+// The caption table says which fields the VRN-A1's pages disable; fields no
+// page shows still belong to both models' records.
 bool uses(quint8 model, int offset)
 {
-    if (model != UnitModel::A1)
+    const ParameterCaption *row = ParameterCaption::forOffset(offset);
+    if (!row || row->use != ParameterCaption::Use::X1Only)
         return true;
-    static const int missingOnA1[] = {
-        int(offsetof(DeviceParameters, rpm_ktotal)),
-        int(offsetof(DeviceParameters, rpm_kp)),
-        int(offsetof(DeviceParameters, rpm_ki)),
-        int(offsetof(DeviceParameters, rpm_kd)),
-        int(offsetof(DeviceParameters, rpm_compensate_colle)),
-        int(offsetof(DeviceParameters, rpm_compensate_cyclic)),
-        int(offsetof(DeviceParameters, governor_status)),
-        int(offsetof(DeviceParameters, phi_ki)),
-        int(offsetof(DeviceParameters, theta_ki)),
-        int(offsetof(DeviceParameters, flight_trim_phi)),
-        int(offsetof(DeviceParameters, flight_trim_theta)),
-        int(offsetof(DeviceParameters, aux_function)),
-        int(offsetof(DeviceParameters, pcset_mode)),
-    };
-    for (int missing : missingOnA1) {
-        if (missing == offset)
-            return false;
-    }
-    return true;
+    return model != UnitModel::A1;
 }
 
 } // namespace ModelParameters

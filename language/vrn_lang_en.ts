@@ -1205,10 +1205,6 @@ then connect again.</translation>
         <translation>No unit connected: fail safe was not set</translation>
     </message>
     <message>
-        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
-        <translation>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</translation>
-    </message>
-    <message>
         <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
         <translation>Waiting for the unit&apos;s parameters: editing resumes once they are read</translation>
     </message>
@@ -1271,6 +1267,10 @@ then connect again.</translation>
     <message>
         <source>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</source>
         <translation>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</translation>
+    </message>
+    <message>
+        <source>Another unit, or values changed outside the assistant: the pages show what it holds now</source>
+        <translation>Another unit, or values changed outside the assistant: the pages show what it holds now</translation>
     </message>
 </context>
 <context>

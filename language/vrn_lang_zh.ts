@@ -1205,10 +1205,6 @@ then connect again.</source>
         <translation>未连接陀螺仪：未设置失控保护</translation>
     </message>
     <message>
-        <source>The unit&apos;s parameters changed outside the assistant: the pages show what it holds now</source>
-        <translation>陀螺仪的参数在本程序之外被改变：页面现在显示陀螺仪当前的参数</translation>
-    </message>
-    <message>
         <source>Waiting for the unit&apos;s parameters: editing resumes once they are read</source>
         <translation>正在等待陀螺仪参数：读取完成后才能编辑</translation>
     </message>
@@ -1271,6 +1267,10 @@ then connect again.</source>
     <message>
         <source>No USB id: a built-in or virtual serial port, not a unit&apos;s adapter</source>
         <translation>无 USB 标识：这是电脑自带或虚拟的串口，不是陀螺仪的转接器</translation>
+    </message>
+    <message>
+        <source>Another unit, or values changed outside the assistant: the pages show what it holds now</source>
+        <translation>另一个陀螺仪，或参数在本程序之外被改变：页面显示陀螺仪当前的参数</translation>
     </message>
 </context>
 <context>

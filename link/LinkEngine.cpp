@@ -99,31 +99,51 @@ quint8 LinkEngine::subframe() const
 
 bool LinkEngine::rereadDue() const
 {
-    return current == Exchange::Background && recordArrived && unitKnown && linkAlive &&
+    return current == Exchange::Background && recordArrived && verified && linkAlive &&
            ticks - lastReread >= quint32(RereadIntervalTicks);
 }
 
+// WriteFlash stores what the unit holds: it goes out only while that is
+// verified to be exactly the window's record.
 bool LinkEngine::flashReady() const
 {
-    return current == Exchange::Background && recordArrived && unitKnown &&
-           sameAsSent(unitRecord, record);
+    return current == Exchange::Background && recordArrived && verified &&
+           sameAsSent(known.record, record);
+}
+
+// An upload would change what a WriteFlash on the line stores, and what
+// tells what it stored; one started during fail-safe would race its answer.
+bool LinkEngine::uploadAllowed() const
+{
+    // A download's end may start one: the pages refresh before it finishes.
+    return portIsOpen && recordArrived &&
+           !onLine(CMD_SAVE_FLASH) && !onLine(CMD_SET_FAIL_PROTECT) && !known.flashHoldsUnit;
+}
+
+bool LinkEngine::motorCutDue() const
+{
+    return portIsOpen && linkAlive && ticks - lastMotorCut >= quint32(MotorCutTicks);
 }
 
 quint8 LinkEngine::command() const
 {
     if (pending.contains(CMD_CUT_MOTOR))
         return CMD_CUT_MOTOR;
+    // What is on the line goes out again until the unit answers it.
+    for (quint8 code : {CMD_SAVE_FLASH, CMD_SET_FAIL_PROTECT})
+        if (onLine(code))
+            return code;
     if (pending.contains(CMD_SAVE_FLASH) && flashReady())
         return CMD_SAVE_FLASH;
     if (pending.contains(CMD_SET_FAIL_PROTECT))
         return CMD_SET_FAIL_PROTECT;
     // A mode follows once WriteFlash has gone out.
-    if (pending.contains(CMD_SAVE_FLASH))
-        return CMD_NONE;
-    for (quint8 mode : {CMD_CUT_PID, CMD_RUN_PID})
-        if (pending.contains(mode))
-            return mode;
-    return CMD_NONE;
+    if (!pending.contains(CMD_SAVE_FLASH))
+        for (quint8 mode : {CMD_CUT_PID, CMD_RUN_PID})
+            if (pending.contains(mode))
+                return mode;
+    // A slot no other command needs asserts the motor cut again.
+    return motorCutDue() ? CMD_CUT_MOTOR : CMD_NONE;
 }
 
 LinkFrame LinkEngine::nextFrame()
@@ -131,11 +151,16 @@ LinkFrame LinkEngine::nextFrame()
     // Forget frames whose replies can no longer be told from later ones.
     while (!inFlight.isEmpty() && ticks - inFlight.first().tick > quint32(ReplyWindowTicks))
         inFlight.removeFirst();
+    // An edit that had to wait is uploaded as soon as nothing holds it back;
     // WriteFlash writes what the window shows: upload first where the unit
-    // differs (a read-back follows, then the flash).
-    if (pending.contains(CMD_SAVE_FLASH) && current == Exchange::Background && recordArrived &&
-        unitKnown && !sameAsSent(unitRecord, record))
+    // is not verified to hold it (a read-back follows, then the flash).
+    if (uploadWaiting && uploadAllowed()) {
+        uploadWaiting = false;
         startUpload();
+    } else if (pending.contains(CMD_SAVE_FLASH) && current == Exchange::Background &&
+               uploadAllowed() && (!verified || !sameAsSent(known.record, record))) {
+        startUpload();
+    }
 
     const bool reread = rereadDue();
     const quint8 id = reread ? ParameterBlocks::requestId(rereadBlock) : exchangeSubframe();
@@ -144,9 +169,13 @@ LinkFrame LinkEngine::nextFrame()
         lastReread = ticks;
     qCDebug(vrnLink).noquote() << QStringLiteral("subframe: %1").arg(id)
                        << QStringLiteral("g_subframe:%1").arg(code);
-    if (code == CMD_SAVE_FLASH)
-        flashSent = true;
+    if (code == CMD_SAVE_FLASH || code == CMD_SET_FAIL_PROTECT)
+        sentCommands.insert(code);
+    if (code == CMD_CUT_MOTOR)
+        lastMotorCut = ticks;
     const LinkFrame frame = LinkFrame::build(code, id, record);
+    if (const int written = ParameterBlocks::blockForWriteId(id))
+        known.sent(written, frame.payload());
     inFlight.append({id, code, current, reread, exchangeId, pending.value(code), ticks, frame});
     return frame;
 }
@@ -215,7 +244,7 @@ void LinkEngine::setSubframeHead(quint8 id)
         return;
     }
     if (const int first = ParameterBlocks::blockForRequestId(id)) {
-        resync = false;
+        resyncCause = Change::Unknown;
         startExchange(Exchange::Download, first);
         return;
     }
@@ -228,12 +257,11 @@ void LinkEngine::setSubframeHead(quint8 id)
     }
     if (!recordArrived)
         return; // never upload a record the unit has not filled
-    if (flashSent || checkingFlash) {
-        // Until WriteFlash is confirmed and checked, an upload would wipe
-        // out what tells whether the flash took the window's values.
-        uploadWaiting = true;
+    if (!uploadAllowed()) {
+        uploadWaiting = true; // the next tick that may, uploads the newest record
         return;
     }
+    uploadWaiting = false;
     startExchange(Exchange::Upload, ParameterBlocks::blockForWriteId(id));
 }
 
@@ -252,9 +280,12 @@ void LinkEngine::startOver()
 void LinkEngine::portOpened(const QString &name)
 {
     if (name != portName) {
-        // Another unit, perhaps: what we knew of the last one does not apply.
-        unitKnown = false;
-        flashKnown = false;
+        // What we knew of the last port's unit does not apply here; what we
+        // knew of this one applies once its record shows it is the same.
+        memory.remember(portName, known);
+        known = memory.recall(name);
+        identified = false;
+        verified = false;
         updateFlashState();
     }
     portName = name;
@@ -273,6 +304,8 @@ void LinkEngine::portClosed()
     portIsOpen = false;
     inFlight.clear();
     dropCommands();
+    uploadWaiting = false;
+    memory.remember(portName, known);
     startExchange(Exchange::Background, 0);
     setRecordArrived(false);
 }
@@ -291,10 +324,8 @@ void LinkEngine::startExchange(Exchange kind, int firstBlock)
     } else if (kind == Exchange::ReadBack) {
         readBack = record;
     }
-    if (kind != Exchange::ReadBack) {
+    if (kind != Exchange::ReadBack)
         readBackDiffered = false;
-        checkingFlash = false;
-    }
 }
 
 void LinkEngine::finishExchange(quint32 id)
@@ -309,6 +340,8 @@ std::optional<LinkEngine::SentFrame> LinkEngine::takeMatch(const LinkFrame &repl
     // The line keeps its order, so the oldest frame with the reply's id and
     // command is the one answered; one whose command the unit passed over in
     // silence still counts for its id.
+    // WriteFlash and fail-safe are answered only by their own code, so a
+    // stray repeat of another reply never takes their frame.
     const quint8 acknowledged = acknowledgedCommand(reply.command());
     int sameId = -1;
     for (int i = 0; i < inFlight.size(); ++i) {
@@ -317,7 +350,7 @@ std::optional<LinkEngine::SentFrame> LinkEngine::takeMatch(const LinkFrame &repl
             continue;
         if (sent.command == acknowledged)
             return inFlight.takeAt(i);
-        if (sameId < 0)
+        if (sameId < 0 && sent.command != CMD_SAVE_FLASH && sent.command != CMD_SET_FAIL_PROTECT)
             sameId = i;
     }
     if (sameId < 0)
@@ -363,6 +396,7 @@ void LinkEngine::acknowledge(quint8 code, const SentFrame &sent)
 
 void LinkEngine::completeCommand(quint8 code, bool confirmed)
 {
+    const bool wentOut = sentCommands.remove(code);
     pending.remove(code);
     if (code == CMD_SET_FAIL_PROTECT) {
         if (confirmed)
@@ -377,37 +411,26 @@ void LinkEngine::completeCommand(quint8 code, bool confirmed)
     }
     if (code != CMD_SAVE_FLASH)
         return;
-    flashSent = false;
     if (!confirmed) {
+        if (wentOut) {
+            // It went out only while the unit was verified to hold the record.
+            known.maybeFlash = known.record;
+            known.flashInDoubt = true;
+        }
         emitNotice(QCoreApplication::translate(
             "SerialProcessThread", "Write flash was not confirmed: press WriteFlash again"));
-        startWaitingUpload();
         return;
     }
-    // It went out only while the unit held exactly the window's record.
-    flashRecord = unitRecord;
-    flashKnown = unitKnown;
-    flashUnconfirmed = true;
-    rereadSinceFlash.clear();
+    // The flash now holds what the unit held when it wrote it: the verified
+    // record, unless the unit restarted just before. The next complete read
+    // of the unit tells; until then no upload runs.
+    known.flashHoldsUnit = true;
     updateFlashState();
     emit messageText(
         QCoreApplication::translate("SerialProcessThread", "Write flash successfully"));
     emit flashWritten();
-    // Read the unit once more: had it restarted just before, the flash took
-    // other values than the window's.
-    if (portIsOpen && current == Exchange::Background) {
-        checkingFlash = true;
+    if (portIsOpen && current == Exchange::Background)
         startExchange(Exchange::ReadBack, 1);
-    } else {
-        startWaitingUpload();
-    }
-}
-
-void LinkEngine::startWaitingUpload()
-{
-    if (uploadWaiting && recordArrived && portIsOpen && current == Exchange::Background)
-        startUpload();
-    uploadWaiting = false;
 }
 
 void LinkEngine::dropCommands()
@@ -458,9 +481,9 @@ void LinkEngine::uploadStep(int acknowledged, const SentFrame &sent)
         return;
     // The unit stored the block as it went out; what it held before, which
     // could tell what a WriteFlash took, is gone.
-    ParameterBlocks::store(acknowledged, sent.frame.payload(), unitRecord,
+    ParameterBlocks::store(acknowledged, sent.frame.payload(), known.record,
                            ParameterBlocks::PcToUnit);
-    flashUnconfirmed = false;
+    verified = false;
     updateFlashState();
     // The next block follows the acknowledged one, even when that moves back.
     if (const int next = ParameterBlocks::nextBlock(acknowledged)) {
@@ -476,18 +499,34 @@ void LinkEngine::uploadStep(int acknowledged, const SentFrame &sent)
 void LinkEngine::completeReadBack()
 {
     const quint32 id = exchangeId;
-    if (checkingFlash) {
-        checkingFlash = false;
-        if (!sameAsSent(readBack, unitRecord)) {
-            resyncWithUnit(); // the download finds what the flash took
+    if (known.flashHoldsUnit) {
+        // The read after WriteFlash: the flash holds what the unit holds.
+        known.flash = readBack;
+        known.flashKnown = true;
+        known.flashHoldsUnit = false;
+        known.flashInDoubt = false;
+        if (!sameAsSent(readBack, known.record)) {
+            // It restarted before it wrote: the window must show its flash.
+            resyncWithUnit(Change::Restart);
             return;
         }
-        flashUnconfirmed = false;
+        verified = true;
+        updateFlashState();
         finishExchange(id);
-        startWaitingUpload();
         return;
     }
     const int differing = ParameterBlocks::differingFields(record, readBack);
+    // Measured against what it acknowledged, not what it might have made of it.
+    UnitMemory::Knowledge acknowledged = known;
+    acknowledged.writing = false;
+    if (differing > 0 &&
+        UnitMemory::compare(acknowledged, readBack) == UnitMemory::Outcome::Restarted) {
+        // Blocks it acknowledged hold its flash again: it restarted during
+        // the upload, it did not keep other values.
+        known.writing = false;
+        resyncWithUnit(Change::Restart);
+        return;
+    }
     if (differing > 0 && !readBackDiffered) {
         // A unit that clamps a value answers the same way twice; one that
         // restarted while being read does not. Read once more to know.
@@ -497,12 +536,13 @@ void LinkEngine::completeReadBack()
         return;
     }
     if (differing > 0 && ParameterBlocks::differingFields(firstReadBack, readBack) > 0) {
-        resyncWithUnit();
+        resyncWithUnit(Change::Unknown);
         return;
     }
-    unitRecord = readBack;
-    unitKnown = true;
-    flashUnconfirmed = false; // the upload has overwritten any sign of it
+    known.record = readBack;
+    known.recordKnown = true;
+    known.writing = false;
+    verified = true;
     updateFlashState();
     if (differing == 0) {
         emit messageText(QCoreApplication::translate("SerialProcessThread", "Upload verified"));
@@ -535,33 +575,59 @@ void LinkEngine::completeDownload()
 {
     const quint32 id = exchangeId;
     const DeviceParameters prepared = record;
-    const bool wasKnown = unitKnown;
-    const DeviceParameters before = unitRecord;
-    record = incoming;
-    unitRecord = incoming;
-    unitKnown = true;
     QString notice;
-    if (!flashKnown) {
-        // Nothing written in this run yet: the unit starts from its flash.
-        flashRecord = incoming;
-        flashKnown = true;
-    } else if (wasKnown && !sameAsSent(before, incoming)) {
-        // A restart between the last look at the unit and WriteFlash: the
-        // flash took what the restarted unit held, and holds it now.
-        if (flashUnconfirmed)
-            flashRecord = incoming;
-        if (sameAsSent(incoming, flashRecord))
+    switch (UnitMemory::compare(known, incoming)) {
+    case UnitMemory::Outcome::Unknown:
+        // Nothing known of this unit yet: it starts from its flash.
+        known.flash = incoming;
+        known.flashKnown = true;
+        known.flashInDoubt = false;
+        break;
+    case UnitMemory::Outcome::Same:
+        if (resyncCause == Change::Restart)
             notice = QCoreApplication::translate(
                 "SerialProcessThread",
                 "The unit restarted: changes not written to flash were lost");
-        else if (resync)
+        break;
+    case UnitMemory::Outcome::Restarted:
+        notice = QCoreApplication::translate(
+            "SerialProcessThread", "The unit restarted: changes not written to flash were lost");
+        // Holding the record an unanswered WriteFlash was sent for, it
+        // shows that WriteFlash was carried out.
+        if (known.flashInDoubt && sameAsSent(incoming, known.maybeFlash)) {
+            known.flash = incoming;
+            known.flashInDoubt = false;
+        }
+        break;
+    case UnitMemory::Outcome::Other:
+        if (resyncCause == Change::Restart) {
             notice = QCoreApplication::translate(
                 "SerialProcessThread",
-                "The unit's parameters changed outside the assistant: the pages show "
-                "what it holds now");
+                "The unit restarted: changes not written to flash were lost");
+            break;
+        }
+        // Start afresh: what it holds now is all that is known of it.
+        known.flash = incoming;
+        known.flashKnown = true;
+        known.flashInDoubt = false;
+        notice = QCoreApplication::translate(
+            "SerialProcessThread",
+            "Another unit, or values changed outside the assistant: the pages show what it "
+            "holds now");
+        break;
     }
-    resync = false;
-    flashUnconfirmed = false;
+    if (known.flashHoldsUnit) {
+        known.flash = incoming;
+        known.flashHoldsUnit = false;
+        known.flashInDoubt = false;
+    }
+    record = incoming;
+    known.record = incoming;
+    known.recordKnown = true;
+    known.writing = false;
+    verified = true;
+    identified = true;
+    resyncCause = Change::Unknown;
     updateFlashState();
     setRecordArrived(true);
     emit messageText(
@@ -582,26 +648,23 @@ void LinkEngine::completeDownload()
 
 void LinkEngine::rereadStep(int received, const quint8 *payload)
 {
-    DeviceParameters unit = unitRecord;
+    DeviceParameters unit = known.record;
     ParameterBlocks::store(received, payload, unit, ParameterBlocks::UnitToPc);
-    if (sameBlockFromUnit(received, unit, unitRecord)) {
-        rereadSinceFlash.insert(received);
-        if (rereadSinceFlash.size() == int(ParameterBlocks::Blocks.size()))
-            flashUnconfirmed = false;
+    if (sameBlockFromUnit(received, unit, known.record)) {
         const int next = ParameterBlocks::nextBlock(received);
         rereadBlock = next ? next : ParameterBlocks::Blocks.front();
         return;
     }
     qCDebug(vrnLink) << "unit changed behind the link, block" << received;
-    resyncWithUnit();
+    resyncWithUnit(Change::Unknown);
 }
 
-void LinkEngine::resyncWithUnit()
+void LinkEngine::resyncWithUnit(Change change)
 {
     // The unit holds something else than it did: most likely it restarted
     // faster than the silence watchdog. Treat it as a new connection.
     setCommand(CMD_CUT_MOTOR);
-    resync = true;
+    resyncCause = change;
     startExchange(Exchange::Download, 1);
 }
 
@@ -616,7 +679,7 @@ void LinkEngine::setRecordArrived(bool on)
 
 void LinkEngine::updateFlashState()
 {
-    const bool on = unitKnown && flashKnown && !sameAsSent(unitRecord, flashRecord);
+    const bool on = identified && known.changesNotInFlash();
     if (notInFlash == on)
         return;
     notInFlash = on;

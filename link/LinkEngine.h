@@ -3,6 +3,7 @@
 #include "DeviceParameters.h"
 #include "FrameReceiver.h"
 #include "LinkFrame.h"
+#include "UnitMemory.h"
 
 #include <QList>
 #include <QMap>
@@ -22,14 +23,21 @@
 // reply counts only for the frame it answers. A reply to an exchange that was
 // abandoned or has finished is a sign of life and nothing more.
 //
-// The engine keeps what the unit is known to hold and what its flash is
-// known to hold; "not written to flash" is the difference of the two. While
-// idle it re-reads the unit's record a block now and then, so a unit that
-// changed behind the assistant's back (a quick power cycle) is noticed.
+// The engine keeps, per port, what the unit is known to hold and what its
+// flash is known to hold; "not written to flash" is the difference of the
+// two. Every download is measured against that: the same unit, one that
+// restarted (it holds its flash), or another one. While idle it re-reads the
+// unit's record a block now and then, so a unit that changed behind the
+// assistant's back (a quick power cycle) is noticed.
 //
 // Commands are queued, not overwritten: a motor cut comes first, WriteFlash
 // and fail-safe are never replaced by a control-loop mode, and WriteFlash
-// only goes out once the unit is known to hold exactly what the window shows.
+// only goes out once the unit is verified to hold exactly what the window
+// shows. Once WriteFlash or fail-safe is on the line it is sent again until
+// the unit answers it or the link is lost, and no upload starts meanwhile:
+// an edit waits for it, and its upload follows. While connected, the motor
+// cut is asserted again every MotorCutTicks on a tick no other command needs,
+// so a unit that restarted unnoticed never runs with its motor enabled.
 class LinkEngine : public QObject
 {
     Q_OBJECT
@@ -38,13 +46,17 @@ public:
     // as lost; the loss is acted on at the next tick.
     static constexpr int SilenceLimit = 50;
     // A reply later than this many ticks answers nothing we still wait for.
-    static constexpr int ReplyWindowTicks = 10;
+    // A slow unit behind an adapter answers up to about 240 ms late.
+    static constexpr int ReplyWindowTicks = 15;
     // While idle, one block of the unit's record is read back this often, so
     // all eight are covered in about 2.4 s.
     static constexpr int RereadIntervalTicks = 15;
     // An open port that gives no valid frame for this long (3 s) is worth
     // telling the pilot about.
     static constexpr int NoAnswerTicks = 150;
+    // While connected, CMD_CUT_MOTOR goes out again at least this often.
+    // Half a second leaves room for a slow unit's answer to WriteFlash.
+    static constexpr int MotorCutTicks = 25;
 
     enum class Exchange
     {
@@ -75,8 +87,9 @@ public:
     void setSubframeHead(quint8 id);
     // Motor cut and a full download, as on connect.
     void startOver();
-    // A port was opened; knowledge of the unit is kept only for the same
-    // port. Editing waits for the unit's record.
+    // A port was opened; what was known of the unit on it, if it was
+    // visited before, is recalled and checked against the record the unit
+    // sends. Editing waits for that record.
     void portOpened(const QString &name);
     // The port was closed: the next valid frame counts as a new connection,
     // commands not yet acknowledged are reported as not confirmed.
@@ -152,8 +165,10 @@ private:
     void acknowledge(quint8 code, const SentFrame &sent);
     void completeCommand(quint8 code, bool confirmed);
     void dropCommands();
-    void startWaitingUpload();
     bool flashReady() const;
+    bool onLine(quint8 code) const { return sentCommands.contains(code); }
+    bool uploadAllowed() const;
+    bool motorCutDue() const;
     quint8 exchangeSubframe() const;
     bool rereadDue() const;
 
@@ -166,7 +181,12 @@ private:
     void rereadStep(int block, const quint8 *payload);
     void completeDownload();
     void completeReadBack();
-    void resyncWithUnit();
+    enum class Change
+    {
+        Unknown,
+        Restart
+    };
+    void resyncWithUnit(Change change);
     void loseLink();
     void setRecordArrived(bool on);
     void updateFlashState();
@@ -189,7 +209,6 @@ private:
     int block = 0;
     quint32 exchangeId = 0;
     bool exchangeAnswered = false;
-    bool resync = false; // this download follows a change noticed in the unit
     quint8 background = DLU_SFID_IDLE;
     QList<SentFrame> inFlight;
     quint32 lastReread = 0;
@@ -203,19 +222,18 @@ private:
     DeviceParameters readBack; // the unit's answer to the read-back
     DeviceParameters firstReadBack;
     bool readBackDiffered = false; // the read-back running is the second
-    DeviceParameters unitRecord;   // what the unit is known to hold
-    bool unitKnown = false;
+    // What the unit on this port is known to hold, and its flash; the record
+    // may include blocks acknowledged by an upload not yet read back.
+    UnitMemory::Knowledge known;
+    UnitMemory memory; // the same for the ports visited before
+    bool verified = false;   // known.record was read from the unit, not assumed
+    bool identified = false; // known applies to the unit answering now
+    Change resyncCause = Change::Unknown;
     bool recordArrived = false; // in this connection
     bool editingAllowed = true;
-    DeviceParameters flashRecord; // what its flash is known to hold
-    bool flashKnown = false;
-    // WriteFlash was acknowledged, and the unit has not been looked at whole
-    // since: a restart just before it would have flashed other values.
-    bool flashUnconfirmed = false;
-    QSet<int> rereadSinceFlash;
-    bool flashSent = false;     // WriteFlash is on the line
-    bool checkingFlash = false; // the read after its acknowledgement
-    bool uploadWaiting = false; // an edit waits for that
+    QSet<quint8> sentCommands; // WriteFlash or fail-safe on the line
+    quint32 lastMotorCut = 0;
+    bool uploadWaiting = false; // an edit waits for its upload
     bool notInFlash = false;
     bool preparedOffline = false;
 };

@@ -9,8 +9,8 @@
 
 #include <algorithm>
 
-PortSession::PortSession(PortProvider *extraPort, PortSystem *system, QObject *parent)
-    : QObject(parent), system(system), extraPort(extraPort)
+PortSession::PortSession(PortProvider *simulated, PortSystem *facts, QObject *parent)
+    : QObject(parent), system(facts), extraPort(simulated)
 {
     if (!this->system) {
         ownSystem = std::make_unique<PortSystem>();

@@ -247,10 +247,10 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
     DeviceParameters ones;
     std::memset(zeros.bytes(), 0, DeviceParameters::Size);
     std::memset(ones.bytes(), 0xff, DeviceParameters::Size);
-    const ConfigResult result = ConfigFile::load(fileName, zeros, ValueRanges());
+    const ConfigResult result = ConfigFile::load(fileName, zeros);
     if (!result.ok())
         return result;
-    const ConfigResult again = ConfigFile::load(fileName, ones, ValueRanges());
+    const ConfigResult again = ConfigFile::load(fileName, ones);
     if (!again.ok())
         return again; // changed or gone in between
     source = Source();
@@ -277,8 +277,8 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
     return result;
 }
 
-SetupSheet::SetupSheet(const Source &source, const QDateTime &printed)
-    : source(source), printed(printed)
+SetupSheet::SetupSheet(const Source &what, const QDateTime &when)
+    : source(what), printed(when)
 {
 }
 

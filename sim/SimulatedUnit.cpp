@@ -56,7 +56,7 @@ std::optional<LinkFrame> SimulatedUnit::handle(const LinkFrame &request)
     const std::optional<LinkFrame> previous = previousReply;
     previousReply = reply;
 
-    if (chance(dropChance)) {
+    if (chance(dropChance) || (request.command() != CMD_NONE && chance(commandDropChance))) {
         emit exchanged(request, reply, Outcome::Dropped);
         return std::nullopt;
     }
@@ -133,10 +133,12 @@ void SimulatedUnit::storeWrittenBlock(int block, const quint8 *payload)
 {
     ParameterBlocks::store(block, payload, working, ParameterBlocks::PcToUnit);
     for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit)) {
+        const qint8 sent = working.byteAt(offset);
         if (fieldOverrides.contains(offset))
             working.setByteAt(offset, fieldOverrides.value(offset));
         if (fieldLimits.contains(offset) && working.byteAt(offset) > fieldLimits.value(offset))
             working.setByteAt(offset, fieldLimits.value(offset));
+        keptDifferent += working.byteAt(offset) != sent;
     }
 }
 

@@ -120,6 +120,9 @@ public:
     void setLateReplyProbability(double p) { lateChance = p; }
     // A reply that goes out twice, as adapters and busy units sometimes do.
     void setDuplicateProbability(double p) { duplicateChance = p; }
+    // Replies to frames that carry a command (WriteFlash, fail-safe, motor
+    // cut, control loops) are lost this often, on top of the drop above.
+    void setCommandDropProbability(double p) { commandDropChance = p; }
     bool isSilent() const { return silent; }
     void setSilent(bool on) { silent = on; }
     // When a written block carries this record offset, the unit keeps
@@ -129,6 +132,9 @@ public:
     // (signed) are kept as `maximum`.
     void setFieldLimit(int offset, qint8 maximum);
     void clearFieldFaults();
+    // How often a written value was kept different from what the PC sent,
+    // by an override or a limit.
+    int keptDifferentCount() const { return keptDifferent; }
 
 signals:
     // Every valid frame from the PC, with the reply as it leaves the unit
@@ -173,6 +179,8 @@ private:
     double corruptChance = 0;
     double lateChance = 0;
     double duplicateChance = 0;
+    double commandDropChance = 0;
+    int keptDifferent = 0;
     bool silent = false;
     std::optional<LinkFrame> previousReply;
     QMap<int, qint8> fieldOverrides;

@@ -16,6 +16,9 @@ struct LinkHarness
     DeviceParameters record;
     LinkEngine engine{record};
     SimulatedUnit unit;
+    // The unit at the far end of the port now; another port's unit may be
+    // put here, as when the pilot connects elsewhere.
+    SimulatedUnit *answering = &unit;
     QStringList messages;
     QStringList states;
     QList<LinkFrame> sent;
@@ -39,7 +42,7 @@ struct LinkHarness
     {
         const LinkFrame frame = engine.nextFrame();
         sent << frame;
-        const QByteArray reply = unit.receive(frame.toByteArray());
+        const QByteArray reply = answering->receive(frame.toByteArray());
         engine.countTick();
         if (holdReplies)
             held << reply;
@@ -61,6 +64,18 @@ struct LinkHarness
     {
         engine.startOver();
         return tickUntil([this] { return messages.endsWith(QStringLiteral("Download Parameters Completely")); });
+    }
+    // Closes the port and opens `name` with `far` answering, then a download.
+    int reconnect(const QString &name, SimulatedUnit *far)
+    {
+        engine.portClosed();
+        answering = far;
+        engine.portOpened(name);
+        engine.startOver();
+        const qsizetype before = messages.size();
+        return tickUntil([&] {
+            return messages.mid(before).contains(QStringLiteral("Download Parameters Completely"));
+        });
     }
     int upload()
     {

@@ -43,6 +43,12 @@ private slots:
     void quickRestartNoticed_data();
     void quickRestartNoticed();
     void anotherPortStartsFresh();
+    void unitOnReconnect_data();
+    void unitOnReconnect();
+    void editDuringLostWriteFlashReply_data();
+    void editDuringLostWriteFlashReply();
+    void restartDuringUpload();
+    void motorCutStaysAsserted();
 };
 
 void tst_LinkEngine::connectFrames()
@@ -681,6 +687,156 @@ void tst_LinkEngine::anotherPortStartsFresh()
     QVERIFY(h.messages.contains("Download Parameters Completely"));
     QVERIFY(!h.messages.contains("The unit restarted: changes not written to flash were lost"));
     QVERIFY(!h.engine.hasChangesNotInFlash());
+}
+
+// What the unit on a port holds when the pilot comes back to it tells what
+// it is: the same unit with its unflashed edits, one that restarted, or
+// another one.
+void tst_LinkEngine::unitOnReconnect_data()
+{
+    QTest::addColumn<QString>("meanwhile");
+    QTest::addColumn<bool>("notInFlash");
+    QTest::addColumn<QString>("notice");
+    QTest::addRow("another port visited") << "visit" << true << QString();
+    QTest::addRow("port closed and opened") << "nothing" << true << QString();
+    QTest::addRow("unit restarted")
+        << "restart" << false << "The unit restarted: changes not written to flash were lost";
+    QTest::addRow("another unit plugged in")
+        << "swap" << false
+        << "Another unit, or values changed outside the assistant: the pages show what it "
+           "holds now";
+}
+
+void tst_LinkEngine::unitOnReconnect()
+{
+    QFETCH(QString, meanwhile);
+    QFETCH(bool, notInFlash);
+    QFETCH(QString, notice);
+    LinkHarness h;
+    h.engine.portClosed();
+    QVERIFY(h.reconnect("A", &h.unit) > 0);
+    h.record.r_kp = qint8(h.record.r_kp + 3);
+    QVERIFY(h.upload() > 0);
+    QVERIFY(h.tickUntil([&] { return !h.engine.isTransferRunning(); }) > 0);
+    QVERIFY(h.engine.hasChangesNotInFlash());
+
+    SimulatedUnit other;
+    other.setClockMs(0);
+    if (meanwhile == "visit") {
+        QVERIFY(h.reconnect("B", &other) > 0);
+        QVERIFY(!h.engine.hasChangesNotInFlash()); // B holds its flash
+    } else if (meanwhile == "restart") {
+        h.unit.powerCycle();
+    } else if (meanwhile == "swap") {
+        DeviceParameters flash = h.unit.flashRecord();
+        flash.phi_ktotal = qint8(flash.phi_ktotal + 7);
+        other.setFlashRecord(flash);
+        other.powerCycle();
+    }
+    SimulatedUnit *onA = meanwhile == "swap" ? &other : &h.unit;
+    h.messages.clear();
+    QVERIFY(h.reconnect("A", onA) > 0);
+    QCOMPARE(h.record, onA->workingRecord());
+    QCOMPARE(h.engine.hasChangesNotInFlash(), notInFlash);
+    QCOMPARE(h.messages.filter("unit").join('|'), notice);
+}
+
+// WriteFlash whose answer is lost for a while: the pilot's edits meanwhile
+// wait for it, are uploaded after it, and are never taken for values the
+// unit kept different.
+void tst_LinkEngine::editDuringLostWriteFlashReply_data()
+{
+    QTest::addColumn<int>("latencyMs");
+    for (int ms : {0, 10, 30, 60, 90, 190})
+        QTest::addRow("%d ms", ms) << ms;
+}
+
+void tst_LinkEngine::editDuringLostWriteFlashReply()
+{
+    QFETCH(int, latencyMs);
+    LinkHarness h;
+    h.unit.setLatencyMs(latencyMs);
+    QVERIFY(h.download() > 0);
+    h.messages.clear();
+    h.unit.setCommandDropProbability(1.0);
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    h.tick();
+    QCOMPARE(h.unit.flashWriteCount(), 1); // carried out, its answer lost
+    h.record.r_kp = 21;
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    for (int i = 0; i < 5; ++i)
+        h.tick();
+    h.record.rpm_kp = 22;
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    for (int i = 0; i < 5; ++i)
+        h.tick();
+    QVERIFY(h.engine.isCommandPending(CMD_SAVE_FLASH));
+    QCOMPARE(h.unit.workingRecord().r_kp, h.unit.flashRecord().r_kp); // nothing uploaded yet
+    h.unit.setCommandDropProbability(0.0);
+    QVERIFY(h.tickUntil([&] { return h.messages.contains("Upload verified"); }) > 0);
+    QVERIFY(h.tickUntil([&] { return !h.engine.isTransferRunning(); }) > 0);
+    QCOMPARE(h.messages.filter("kept different").size(), 0);
+    QCOMPARE(h.messages.filter("Write flash successfully").size(), 1);
+    QCOMPARE(h.unit.workingRecord().r_kp, qint8(21));
+    QCOMPARE(h.unit.workingRecord().rpm_kp, qint8(22));
+    QCOMPARE(h.record, h.unit.workingRecord());
+    QVERIFY(h.unit.flashRecord().r_kp != 21);
+    QVERIFY(h.engine.hasChangesNotInFlash());
+}
+
+// A unit that restarts after taking half an upload reads back its flash in
+// those blocks: a restart, said as one, not values it kept.
+void tst_LinkEngine::restartDuringUpload()
+{
+    LinkHarness h;
+    QVERIFY(h.download() > 0);
+    h.record.phi_ktotal = qint8(h.record.phi_ktotal + 5); // block 1
+    h.record.setByteAt(DeviceParameters::Size - 1, qint8(h.record.byteAt(DeviceParameters::Size - 1) ^ 0x11));
+    h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    for (int i = 0; i < 4; ++i)
+        h.tick();
+    h.unit.powerCycle();
+    h.messages.clear();
+    QVERIFY(h.tickUntil([&] { return h.messages.contains("Download Parameters Completely"); }) > 0);
+    QCOMPARE(h.messages.filter("kept different").size(), 0);
+    QVERIFY(h.messages.contains("The unit restarted: changes not written to flash were lost"));
+    QCOMPARE(h.record, h.unit.workingRecord());
+    QCOMPARE(h.engine.hasChangesNotInFlash(),
+             ParameterBlocks::differingFields(h.unit.workingRecord(), h.unit.flashRecord()) > 0);
+}
+
+// Restarted faster than the watchdog with nothing unflashed, the unit looks
+// the same; the motor cut reaches it again within a second all the same,
+// but never in place of a WriteFlash waiting for its answer.
+void tst_LinkEngine::motorCutStaysAsserted()
+{
+    LinkHarness h;
+    QVERIFY(h.download() > 0);
+    h.unit.powerCycle();
+    QVERIFY(!h.unit.motorCut());
+    QVERIFY(h.tickUntil([&] { return h.unit.motorCut(); }, LinkEngine::MotorCutTicks + 1) > 0);
+
+    // Unanswered for longer than the cut's interval, not long enough to
+    // count as a lost link.
+    h.unit.setCommandDropProbability(1.0);
+    h.engine.setCommand(CMD_SAVE_FLASH);
+    h.sent.clear();
+    for (int i = 0; i < LinkEngine::SilenceLimit - 2; ++i)
+        h.tick();
+    h.unit.setCommandDropProbability(0.0);
+    QVERIFY(h.tickUntil([&] { return !h.engine.isCommandPending(CMD_SAVE_FLASH); }) > 0);
+    for (const LinkFrame &f : std::as_const(h.sent))
+        QCOMPARE(int(f.command()), int(CMD_SAVE_FLASH));
+    h.sent.clear();
+    for (int i = 0; i < 5 * LinkEngine::MotorCutTicks; ++i)
+        h.tick();
+    int sinceCut = 0;
+    int longest = 0;
+    for (const LinkFrame &f : std::as_const(h.sent)) {
+        sinceCut = f.command() == CMD_CUT_MOTOR ? 0 : sinceCut + 1;
+        longest = qMax(longest, sinceCut);
+    }
+    QVERIFY2(longest < 50, qPrintable(QString::number(longest))); // at least once a second
 }
 
 QTEST_GUILESS_MAIN(tst_LinkEngine)
