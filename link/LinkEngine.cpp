@@ -360,7 +360,7 @@ std::optional<LinkEngine::SentFrame> LinkEngine::takeMatch(const LinkFrame &repl
 
 void LinkEngine::handleReply(const LinkFrame &reply)
 {
-    const bool identified = !linkAlive || model != reply.model() || version != reply.version();
+    const bool newlyIdentified = !linkAlive || model != reply.model() || version != reply.version();
     if (!linkAlive) {
         linkAlive = true;
         emit stateText(QCoreApplication::translate("SerialProcessThread", "Connected"));
@@ -371,7 +371,7 @@ void LinkEngine::handleReply(const LinkFrame &reply)
     qCDebug(vrnLink).noquote() << QStringLiteral("rev 4 %1").arg(reply.command());
     model = reply.model();
     version = reply.version();
-    if (identified)
+    if (newlyIdentified)
         emit unitIdentified();
     if (reply.subframe() == DLU_UP_SFID_TELEMETRY_1) {
         telemetry() = Telemetry::decode(reply.payload());

@@ -29,9 +29,9 @@ SerialProcessThread::SerialProcessThread(toolWidget *tools, statusWidget *status
     connect(&session, &PortSession::portListChanged, this, &SerialProcessThread::fillPortList);
     // The session connects and lets go through the button, so the button
     // always says what the pilot would do next.
-    connect(&session, &PortSession::connectRequested, toolBar, [toolBar](const QString &name) {
-        toolBar->portComboBox->setCurrentText(name);
-        toolBar->connectPort();
+    connect(&session, &PortSession::connectRequested, toolBar, [tools](const QString &name) {
+        tools->portComboBox->setCurrentText(name);
+        tools->connectPort();
     });
     connect(&session, &PortSession::disconnectRequested, toolBar, &toolWidget::connectPort);
 

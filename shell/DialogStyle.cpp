@@ -66,8 +66,8 @@ QPushButton:disabled {
 class DialogPalette : public QObject
 {
 public:
-    explicit DialogPalette(const QPalette &palette, QObject *parent)
-        : QObject(parent), palette(palette)
+    explicit DialogPalette(const QPalette &desktop, QObject *parent)
+        : QObject(parent), palette(desktop)
     {
     }
 

@@ -40,7 +40,7 @@ DeviceParameters knownRecord()
     DeviceParameters record;
     int i = 0;
     for (const ParameterCaption &row : ParameterCaption::all()) {
-        if (row.format == ParameterCaption::Format::Number)
+        if (row.format() == ParameterCaption::Format::Number)
             record.setByteAt(row.offset, qint8((i * 7) % 100 - 20));
         ++i;
     }
@@ -317,13 +317,13 @@ void SetupSheetTest::modelAndFlashState()
     const QString text = PdfText::text(pdf);
 
     QCOMPARE(text.contains(QLatin1String("Not written to flash")), notInFlash);
-    QCOMPARE(text.contains(QLatin1String("Governor Total Gain")), governorShown);
-    QCOMPARE(text.contains(QLatin1String("Roll Integral Gain")), governorShown);
+    QCOMPARE(text.contains(QLatin1String("Governor On/Off")), governorShown);
+    QCOMPARE(text.contains(QLatin1String("Roll Gain Setting Integral Gain")), governorShown);
     QCOMPARE(text.contains(QLatin1String("Roll Target")), governorShown);
     QCOMPARE(text.contains(QLatin1String("Flight Mode")), governorShown);
     QVERIFY(text.contains(model ? UnitModel::name(model) : QStringLiteral("not known")));
     // What every model has is always there.
-    QVERIFY(PdfText::besideCaption(text, QStringLiteral("Swash Servo Type"),
+    QVERIFY(PdfText::besideCaption(text, QStringLiteral("SwashPlate Servo Type"),
                                    QStringLiteral("Digital Servo 1520us(333Hz)")));
     QVERIFY(
         PdfText::besideCaption(text, QStringLiteral("Receiver Type"), QStringLiteral("DSMX-2")));
@@ -425,9 +425,9 @@ void SetupSheetTest::historyEntryFromTheWindow()
     QVERIFY(text.contains(QLatin1String("2026-12-08 14:03")));
     QVERIFY(text.contains(QLatin1String("Written to the unit's flash")));
     QVERIFY(text.contains(QLatin1String("2026-12-08_14-03-22_VRN-A1_v1.2_flashed.conf")));
-    QVERIFY(!text.contains(QLatin1String("Governor Total Gain")));
+    QVERIFY(!text.contains(QLatin1String("Governor On/Off")));
     QVERIFY(
-        PdfText::besideCaption(text, QStringLiteral("Mounting"), QStringLiteral("Mounting 3.")));
+        PdfText::besideCaption(text, QStringLiteral("Mount"), QStringLiteral("Mounting 3.")));
 }
 
 QTEST_MAIN(SetupSheetTest)
