@@ -4,15 +4,15 @@
 #include "ChangePreview.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
-#include "WindowControls.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
+#include "Traces.h"
+#include "WindowControls.h"
 #include "contentWidget.h"
 #include "skinWidget.h"
 #include "statusWidget.h"
 #include "titleWidget.h"
 #include "toolWidget.h"
-#include "Traces.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -71,9 +71,8 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // Connecting when a unit is plugged in stays off once the pilot turned it off.
     toolBar->autoConnectAction->setChecked(
         AppSettings::value(QStringLiteral("Ports/connectWhenPlugged"), true).toBool());
-    connect(toolBar->autoConnectAction, &QAction::toggled, this, [](bool on) {
-        AppSettings::setValue(QStringLiteral("Ports/connectWhenPlugged"), on);
-    });
+    connect(toolBar->autoConnectAction, &QAction::toggled, this,
+            [](bool on) { AppSettings::setValue(QStringLiteral("Ports/connectWhenPlugged"), on); });
 
     // 11.
     statusBar = new statusWidget;
@@ -106,8 +105,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     setLayout(layout);
 
     // 17.
-    connect(link, &SerialProcessThread::parameterChanged, navigator, &contentWidget::updateAllPages);
-    connect(toolBar, &toolWidget::configurationLoaded, navigator, &contentWidget::configurationLoaded);
+    connect(link, &SerialProcessThread::parameterChanged, navigator,
+            &contentWidget::updateAllPages);
+    connect(toolBar, &toolWidget::configurationLoaded, navigator,
+            &contentWidget::configurationLoaded);
     connect(toolBar, &toolWidget::flashWriting, navigator, &contentWidget::flashWriting);
     connect(&link->protocol(), &LinkEngine::editingAllowedChanged, navigator,
             &contentWidget::setEditingAllowed);
@@ -134,13 +135,14 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             });
     // Values prepared without a unit are offered once its own have arrived;
     // queued, so the question is not asked from inside the link's reply.
-    connect(&link->protocol(), &LinkEngine::preparedRecordFound, navigator,
-            [this, navigator](const DeviceParameters &prepared) {
-                if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
-                                           deviceParameters(), prepared))
-                    navigator->configurationLoaded(); // the pages show them; one upload
-            },
-            Qt::QueuedConnection);
+    connect(
+        &link->protocol(), &LinkEngine::preparedRecordFound, navigator,
+        [this, navigator](const DeviceParameters &prepared) {
+            if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
+                                       deviceParameters(), prepared))
+                navigator->configurationLoaded(); // the pages show them; one upload
+        },
+        Qt::QueuedConnection);
 
     // 18. The link runs on this thread's event loop from its construction on:
     //     there is no thread of its own to start.
@@ -187,7 +189,7 @@ void mainWidget::keepHistory(UnitHistory::Kind kind)
     historyFailureShown = true;
     // A notice: it must not hide, nor be hidden by, the flash confirmation.
     statusBar->showNotice(tr("The unit's history cannot be kept in %1")
-                                  .arg(QDir::toNativeSeparators(history.folder())));
+                              .arg(QDir::toNativeSeparators(history.folder())));
 }
 
 titleWidget *mainWidget::createTitleBar()

@@ -8,24 +8,24 @@
 // The traces are off, as in the program started without --verbose;
 // QT_LOGGING_RULES="vrn.*.debug=true" measures them on.
 #include "ConfigureSettingPage.h"
+#include "DialogStyle.h"
 #include "PaintCounter.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "contentWidget.h"
-#include "DialogStyle.h"
 #include "mainWidget.h"
 
-#include <QStandardPaths>
 #include "Telemetry.h"
 #include "toolWidget.h"
+#include <QStandardPaths>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QListWidget>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QLoggingCategory>
 #include <QSlider>
 #include <QSpinBox>
@@ -60,7 +60,8 @@ double cpuSeconds()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec + usage.ru_stime.tv_usec / 1e6;
+    return usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
+           usage.ru_stime.tv_usec / 1e6;
 }
 
 QByteArray statusField(const char *name)
@@ -95,15 +96,17 @@ struct Transfer
 };
 
 // Runs `start`, then the event loop until the link shows `message`.
-Transfer until(SerialProcessThread *link, const QString &message, const std::function<void()> &start)
+Transfer until(SerialProcessThread *link, const QString &message,
+               const std::function<void()> &start)
 {
     Transfer t;
     QEventLoop loop;
     auto ticks = QObject::connect(link->tickTimer(), &QTimer::timeout, [&] { ++t.ticks; });
-    auto done = QObject::connect(&link->protocol(), &LinkEngine::messageText, [&](const QString &text) {
-        if (text == message)
-            loop.quit();
-    });
+    auto done =
+        QObject::connect(&link->protocol(), &LinkEngine::messageText, [&](const QString &text) {
+            if (text == message)
+                loop.quit();
+        });
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);
     QElapsedTimer clock;
     clock.start();
@@ -148,9 +151,11 @@ int main(int argc, char *argv[])
     auto *content = window.findChild<contentWidget *>();
     toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
 
-    const Transfer download = until(link, "Download Parameters Completely", [&] { link->serialConnect(); });
+    const Transfer download =
+        until(link, "Download Parameters Completely", [&] { link->serialConnect(); });
     auto *gain = window.findChild<QSpinBox *>("RollGainSpinBox");
-    const Transfer upload = until(link, "Upload Parameters Completely", [&] { gain->setValue(gain->value() == 90 ? 91 : 90); });
+    const Transfer upload = until(link, "Upload Parameters Completely",
+                                  [&] { gain->setValue(gain->value() == 90 ? 91 : 90); });
     const Transfer verify = until(link, "Upload verified", [] {});
 
     const double idleCpu = cpuPercentOver(sampleSeconds);
@@ -167,7 +172,8 @@ int main(int argc, char *argv[])
     PaintCounter barPaints(setup->findChild<QSlider *>("GainSlider"));
     PaintCounter readoutPaints(setup->findChild<QLineEdit *>("GainLineEdit"));
     int telemetryArrivals = 0;
-    auto arrivals = QObject::connect(link, &SerialProcessThread::telemetryChanged, [&] { ++telemetryArrivals; });
+    auto arrivals = QObject::connect(link, &SerialProcessThread::telemetryChanged,
+                                     [&] { ++telemetryArrivals; });
     const double monitorCpu = cpuPercentOver(sampleSeconds);
     QObject::disconnect(arrivals);
     const double perSecond = 1.0 / sampleSeconds;
@@ -193,21 +199,27 @@ int main(int argc, char *argv[])
         window.repaint();
     const double fullPaintMs = clock.nsecsElapsed() / 1e6 / 100;
 
-    std::printf("Machine: %s, %d cores, %s, Qt %s, platform %s\n", qPrintable(QSysInfo::prettyProductName()),
-                QThread::idealThreadCount(), qPrintable(QSysInfo::currentCpuArchitecture()), qVersion(),
+    std::printf("Machine: %s, %d cores, %s, Qt %s, platform %s\n",
+                qPrintable(QSysInfo::prettyProductName()), QThread::idealThreadCount(),
+                qPrintable(QSysInfo::currentCpuArchitecture()), qVersion(),
                 qPrintable(QGuiApplication::platformName()));
     std::printf("\n| Measure | Result | Target |\n|---|---|---|\n");
-    std::printf("| Start-up to first paint (from process start) | %.0f ms | < 1000 ms |\n", startup);
-    std::printf("| Connect to download complete | %d ticks, %lld ms | <= 10 ticks |\n", download.ticks, download.ms);
-    std::printf("| Edit to upload complete | %d ticks, %lld ms | <= 10 ticks |\n", upload.ticks, upload.ms);
-    std::printf("| Upload complete to read-back verified | %d ticks, %lld ms | |\n", verify.ticks, verify.ms);
+    std::printf("| Start-up to first paint (from process start) | %.0f ms | < 1000 ms |\n",
+                startup);
+    std::printf("| Connect to download complete | %d ticks, %lld ms | <= 10 ticks |\n",
+                download.ticks, download.ms);
+    std::printf("| Edit to upload complete | %d ticks, %lld ms | <= 10 ticks |\n", upload.ticks,
+                upload.ms);
+    std::printf("| Upload complete to read-back verified | %d ticks, %lld ms | |\n", verify.ticks,
+                verify.ms);
     std::printf("| One telemetry display step, with its repaint | %.2f ms | < 1 ms |\n", stepMs);
     std::printf("| Whole window repaint (for comparison) | %.2f ms | |\n", fullPaintMs);
     std::printf("| CPU while connected, Basic page | %.1f %% of one core | < 2 %% |\n", idleCpu);
     std::printf("| CPU while connected, monitor live | %.1f %% of one core | |\n", monitorCpu);
-    std::printf("| Monitor: telemetry replies, bar and read-out repaints | %.0f, %.0f and %.0f a second | |\n",
+    std::printf("| Monitor: telemetry replies, bar and read-out repaints | %.0f, %.0f and %.0f a "
+                "second | |\n",
                 telemetryArrivals * perSecond, barFrames * perSecond, readoutFrames * perSecond);
-    std::printf("| Resident memory (peak) | %s (%s) | < 120 MB |\n", statusField("VmRSS:").constData(),
-                statusField("VmHWM:").constData());
+    std::printf("| Resident memory (peak) | %s (%s) | < 120 MB |\n",
+                statusField("VmRSS:").constData(), statusField("VmHWM:").constData());
     return 0;
 }

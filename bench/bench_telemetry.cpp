@@ -69,8 +69,7 @@ void bench_Telemetry::nextTelemetry()
 
 void bench_Telemetry::updateTelemetryInfo()
 {
-    QBENCHMARK
-    {
+    QBENCHMARK {
         nextTelemetry();
         page->updateTelemetryInfo();
     }
@@ -82,8 +81,7 @@ void bench_Telemetry::updateTelemetryInfo()
 // only, as the event loop would paint them).
 void bench_Telemetry::updateAndRepaint()
 {
-    QBENCHMARK
-    {
+    QBENCHMARK {
         nextTelemetry();
         page->updateTelemetryInfo();
         QCoreApplication::sendPostedEvents();

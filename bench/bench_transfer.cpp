@@ -25,7 +25,8 @@ struct Measurement
     qint64 ms = 0;
 };
 
-Measurement until(SerialProcessThread &link, const QString &message, const std::function<void()> &start)
+Measurement until(SerialProcessThread &link, const QString &message,
+                  const std::function<void()> &start)
 {
     Measurement m;
     QEventLoop loop; // not QTest::qWaitFor: its 10 ms naps would add to the figures
@@ -49,8 +50,8 @@ void report(const char *what, QList<Measurement> runs)
 {
     std::sort(runs.begin(), runs.end(), [](auto a, auto b) { return a.ms < b.ms; });
     const Measurement &median = runs[runs.size() / 2];
-    qInfo("%-34s median %2d ticks, %4lld ms (min %lld ms, max %lld ms, %lld runs)", what, median.ticks,
-          median.ms, runs.first().ms, runs.last().ms, qint64(runs.size()));
+    qInfo("%-34s median %2d ticks, %4lld ms (min %lld ms, max %lld ms, %lld runs)", what,
+          median.ticks, median.ms, runs.first().ms, runs.last().ms, qint64(runs.size()));
 }
 
 } // namespace

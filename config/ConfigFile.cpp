@@ -15,9 +15,9 @@
 
 #include <algorithm>
 #include <array>
-#include <optional>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -205,7 +205,8 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
                         present);
     result.setUnknownKeys(unknownKeys(settings));
     result.setMissingKeys(missing);
-    result.setSavedFrom(readText(settings.value(modelKey())), readText(settings.value(firmwareKey())));
+    result.setSavedFrom(readText(settings.value(modelKey())),
+                        readText(settings.value(firmwareKey())));
     if (present == 0)
         return result;
     for (int i = 0; i < ConfigKeyCount; ++i) {
@@ -225,8 +226,8 @@ QString ConfigFile::firmwareKey()
     return QStringLiteral("Unit/firmware");
 }
 
-ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record,
-                               quint8 model, quint8 firmware)
+ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record, quint8 model,
+                              quint8 firmware)
 {
     const QString name = saveName(fileName);
     const QFileInfo info(name);
@@ -251,8 +252,8 @@ ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &r
                             QFileDevice::ReadGroup | QFileDevice::ReadOther);
     }
     temp.close();
-    if (!writeKeys(temp.fileName(), record, model, firmware) || !verifyWritten(temp.fileName(), record) ||
-        !replaceFile(temp.fileName(), target))
+    if (!writeKeys(temp.fileName(), record, model, firmware) ||
+        !verifyWritten(temp.fileName(), record) || !replaceFile(temp.fileName(), target))
         return {ConfigResult::NotWritable, name};
     temp.setAutoRemove(false);
     return {ConfigResult::Saved, name};

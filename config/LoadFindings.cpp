@@ -84,7 +84,8 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
                               ConfigResult::printable(result.savedFirmware()), unitName);
     }
 
-    apartHeading = model == 0 ? tr("Not shown on the pages") : tr("Not used by the %1").arg(unitName);
+    apartHeading =
+        model == 0 ? tr("Not shown on the pages") : tr("Not used by the %1").arg(unitName);
     for (const ParameterCaption &row : ParameterCaption::all()) {
         if (missingOffsets.contains(row.offset))
             continue;
@@ -98,12 +99,13 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
         if (ranges.allows(row.offset, value))
             continue;
         flaggedAt.append(row.offset);
-        flaggedLines << (row.format() != ParameterCaption::Format::Number &&
-                                     row.format() != ParameterCaption::Format::Degrees
-                             ? tr("%1: no choice on the page (%2)").arg(row.shortCaption()).arg(value)
-                             : tr("%1: outside the page's %2 (%3)")
-                                   .arg(row.shortCaption(), ranges.describe(row.offset))
-                                   .arg(value));
+        flaggedLines
+            << (row.format() != ParameterCaption::Format::Number &&
+                        row.format() != ParameterCaption::Format::Degrees
+                    ? tr("%1: no choice on the page (%2)").arg(row.shortCaption()).arg(value)
+                    : tr("%1: outside the page's %2 (%3)")
+                          .arg(row.shortCaption(), ranges.describe(row.offset))
+                          .arg(value));
     }
 
     if (!result.missingKeys().isEmpty()) {
@@ -116,15 +118,17 @@ LoadFindings::LoadFindings(const ConfigResult &result, const DeviceParameters &n
         noteLines << tr("Not in the file, kept as the unit holds them (%1):").arg(captions.size());
         constexpr int PerLine = 3;
         for (int i = 0; i < captions.size(); i += PerLine)
-            noteLines << QStringLiteral("    ") + captions.mid(i, PerLine).join(QStringLiteral(", "));
+            noteLines << QStringLiteral("    ") +
+                             captions.mid(i, PerLine).join(QStringLiteral(", "));
     }
 
     const QStringList unknown = result.unknownKeys();
     for (int i = 0; i < unknown.size() && i < ShownUnknown; ++i) {
         const QString name = ConfigResult::printable(fieldName(unknown.at(i)));
         const QString nearest = nearestKey(unknown.at(i));
-        noteLines << (nearest.isEmpty() ? tr("%1: not a setting").arg(name)
-                                        : tr("%1: not a setting; did you mean %2?").arg(name, nearest));
+        noteLines << (nearest.isEmpty()
+                          ? tr("%1: not a setting").arg(name)
+                          : tr("%1: not a setting; did you mean %2?").arg(name, nearest));
     }
     if (unknown.size() > ShownUnknown)
         noteLines << tr("... and %1 more that are not settings").arg(unknown.size() - ShownUnknown);

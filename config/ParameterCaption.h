@@ -54,9 +54,9 @@ public:
 
     int offset; // record offset, as in configKeys()
     Page page;
-    const char *tab;  // the tab (or group) as the page's form names it
-    FormText prefix;  // a row or group title, where the label alone is ambiguous
-    FormText label;   // no object: the tab's own name is the caption
+    const char *tab; // the tab (or group) as the page's form names it
+    FormText prefix; // a row or group title, where the label alone is ambiguous
+    FormText label;  // no object: the tab's own name is the caption
     Use use;
 
     // One row per loaded .conf key, in the order of the pages and their tabs.

@@ -57,9 +57,7 @@ QString UnitHistory::defaultFolder()
            QStringLiteral("/history");
 }
 
-UnitHistory::UnitHistory(const QString &folder) : dir(folder)
-{
-}
+UnitHistory::UnitHistory(const QString &folder) : dir(folder) {}
 
 QString UnitHistory::modelName(quint8 model)
 {

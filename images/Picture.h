@@ -20,5 +20,4 @@ qreal screenRatio();
 QPixmap pixmap(const QString &path, qreal devicePixelRatio = screenRatio());
 QImage image(const QString &path, qreal devicePixelRatio = screenRatio());
 
-
 } // namespace Picture

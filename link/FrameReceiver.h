@@ -10,7 +10,12 @@
 class FrameReceiver
 {
 public:
-    enum State { HuntSync, GotSync1, Collecting };
+    enum State
+    {
+        HuntSync,
+        GotSync1,
+        Collecting
+    };
     using FrameHandler = std::function<void(const LinkFrame &)>;
 
     explicit FrameReceiver(FrameHandler onFrame = {}) : handler(std::move(onFrame)) {}

@@ -116,8 +116,8 @@ bool LinkEngine::flashReady() const
 bool LinkEngine::uploadAllowed() const
 {
     // A download's end may start one: the pages refresh before it finishes.
-    return portIsOpen && recordArrived &&
-           !onLine(CMD_SAVE_FLASH) && !onLine(CMD_SET_FAIL_PROTECT) && !known.flashHoldsUnit;
+    return portIsOpen && recordArrived && !onLine(CMD_SAVE_FLASH) &&
+           !onLine(CMD_SET_FAIL_PROTECT) && !known.flashHoldsUnit;
 }
 
 bool LinkEngine::motorCutDue() const
@@ -168,7 +168,7 @@ LinkFrame LinkEngine::nextFrame()
     if (reread)
         lastReread = ticks;
     qCDebug(vrnLink).noquote() << QStringLiteral("subframe: %1").arg(id)
-                       << QStringLiteral("g_subframe:%1").arg(code);
+                               << QStringLiteral("g_subframe:%1").arg(code);
     if (code == CMD_SAVE_FLASH || code == CMD_SET_FAIL_PROTECT)
         sentCommands.insert(code);
     if (code == CMD_CUT_MOTOR)

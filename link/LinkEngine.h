@@ -225,7 +225,7 @@ private:
     // What the unit on this port is known to hold, and its flash; the record
     // may include blocks acknowledged by an upload not yet read back.
     UnitMemory::Knowledge known;
-    UnitMemory memory; // the same for the ports visited before
+    UnitMemory memory;       // the same for the ports visited before
     bool verified = false;   // known.record was read from the unit, not assumed
     bool identified = false; // known applies to the unit answering now
     Change resyncCause = Change::Unknown;

@@ -6,9 +6,8 @@
 
 namespace {
 // Entry i is i multiplied by 0x1021 without carries.
-constexpr quint16 crcTable[16] = {0x0000, 0x1021, 0x2042, 0x3063, 0x4084, 0x50A5,
-                                  0x60C6, 0x70E7, 0x8108, 0x9129, 0xA14A, 0xB16B,
-                                  0xC18C, 0xD1AD, 0xE1CE, 0xF1EF};
+constexpr quint16 crcTable[16] = {0x0000, 0x1021, 0x2042, 0x3063, 0x4084, 0x50A5, 0x60C6, 0x70E7,
+                                  0x8108, 0x9129, 0xA14A, 0xB16B, 0xC18C, 0xD1AD, 0xE1CE, 0xF1EF};
 } // namespace
 
 quint16 crc16(const quint8 *data, int length)
@@ -24,9 +23,8 @@ quint16 crc16(const quint8 *data, int length)
 
 bool isKnownSubframe(quint8 id)
 {
-    return id == DLU_SFID_IDLE || id == DLU_UP_SFID_TELEMETRY_1
-           || ParameterBlocks::blockForWriteId(id) != 0
-           || ParameterBlocks::blockForRequestId(id) != 0;
+    return id == DLU_SFID_IDLE || id == DLU_UP_SFID_TELEMETRY_1 ||
+           ParameterBlocks::blockForWriteId(id) != 0 || ParameterBlocks::blockForRequestId(id) != 0;
 }
 
 bool LinkFrame::hasValidCrc() const

@@ -46,7 +46,15 @@ struct LinkFrame
     static constexpr quint8 Sync1 = 0xAB;
     static constexpr quint8 Sync2 = 0xCD;
 
-    enum Byte { ByteCommand = 4, ByteModel = 11, ByteVersion = 12, ByteSubframe = 13, ByteCrcHigh = 30, ByteCrcLow = 31 };
+    enum Byte
+    {
+        ByteCommand = 4,
+        ByteModel = 11,
+        ByteVersion = 12,
+        ByteSubframe = 13,
+        ByteCrcHigh = 30,
+        ByteCrcLow = 31
+    };
 
     std::array<quint8, Size> bytes{};
 

@@ -7,7 +7,8 @@
 namespace ParameterBlocks {
 namespace {
 
-enum Kind {
+enum Kind
+{
     Plain,       // bytes copied as they are
     WordBE,      // one signed 16-bit field, big-endian on the wire
     FromUnitOnly // sent by the unit, written as 0 by the PC, not stored by the unit
@@ -23,18 +24,10 @@ struct Segment
 };
 
 constexpr Segment segments[] = {
-    {1, 0, 0, 16, Plain},
-    {2, 0, 16, 12, Plain},
-    {2, 13, 29, 1, Plain},
-    {2, 14, 30, 2, WordBE},
-    {3, 0, 32, 2, WordBE},
-    {3, 2, 34, 2, WordBE},
-    {3, 4, 36, 4, FromUnitOnly},
-    {3, 8, 40, 8, Plain},
-    {4, 0, 48, 16, Plain},
-    {5, 0, 64, 16, Plain},
-    {6, 0, 80, 16, Plain},
-    {10, 0, 96, 16, Plain},
+    {1, 0, 0, 16, Plain},        {2, 0, 16, 12, Plain}, {2, 13, 29, 1, Plain},
+    {2, 14, 30, 2, WordBE},      {3, 0, 32, 2, WordBE}, {3, 2, 34, 2, WordBE},
+    {3, 4, 36, 4, FromUnitOnly}, {3, 8, 40, 8, Plain},  {4, 0, 48, 16, Plain},
+    {5, 0, 64, 16, Plain},       {6, 0, 80, 16, Plain}, {10, 0, 96, 16, Plain},
     {11, 0, 112, 1, Plain},
 };
 
@@ -96,7 +89,8 @@ void store(int block, const quint8 *payload, DeviceParameters &record, Direction
         if (s.block != block || !carried(s, direction))
             continue;
         if (s.kind == WordBE) {
-            const qint16 value = qint16(quint16(payload[s.payloadStart] << 8 | payload[s.payloadStart + 1]));
+            const qint16 value =
+                qint16(quint16(payload[s.payloadStart] << 8 | payload[s.payloadStart + 1]));
             std::memcpy(rec + s.recordStart, &value, 2);
         } else {
             std::memcpy(rec + s.recordStart, payload + s.payloadStart, size_t(s.length));

@@ -11,7 +11,11 @@
 // carried, and block 3 payload bytes 4-7 travel only from the unit to the PC.
 namespace ParameterBlocks {
 
-enum Direction { PcToUnit, UnitToPc };
+enum Direction
+{
+    PcToUnit,
+    UnitToPc
+};
 
 // Block numbers in transfer order.
 constexpr std::array<int, 8> Blocks = {1, 2, 3, 4, 5, 6, 10, 11};
@@ -19,8 +23,14 @@ constexpr std::array<int, 8> Blocks = {1, 2, 3, 4, 5, 6, 10, 11};
 // 0 when the id is not a write (or request) id of a block.
 int blockForWriteId(quint8 id);
 int blockForRequestId(quint8 id);
-inline quint8 writeId(int block) { return quint8(block); }
-inline quint8 requestId(int block) { return quint8(0x80 + block); }
+inline quint8 writeId(int block)
+{
+    return quint8(block);
+}
+inline quint8 requestId(int block)
+{
+    return quint8(0x80 + block);
+}
 // The block after this one in transfer order, 0 after block 11.
 int nextBlock(int block);
 

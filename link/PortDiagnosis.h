@@ -35,6 +35,7 @@ public:
                         int error, const QString &reason);
 
 private:
-    static Text permissionDenied(const PortSystem &system, const QString &name, const QString &path);
+    static Text permissionDenied(const PortSystem &system, const QString &name,
+                                 const QString &path);
     static Text busy(const PortSystem &system, const QString &name, const QString &path);
 };

@@ -129,7 +129,8 @@ void PortSession::refresh()
     // A port that was lost (or never opened) while the user still wants the
     // connection: try the same name again, and start over when it opens.
     if (wantConnected && !port && openPort(connectedName, Retry)) {
-        emit messageText(QCoreApplication::translate("SerialProcessThread", "Port %1 is back").arg(connectedName));
+        emit messageText(QCoreApplication::translate("SerialProcessThread", "Port %1 is back")
+                             .arg(connectedName));
         engine.startOver();
     }
     considerPlugged(appeared);
@@ -201,7 +202,9 @@ void PortSession::answerMissing()
         return;
     }
     emit messageText(
-        QCoreApplication::translate("SerialProcessThread", "No answer from the unit on %1: check the cable and that the unit is powered")
+        QCoreApplication::translate(
+            "SerialProcessThread",
+            "No answer from the unit on %1: check the cable and that the unit is powered")
             .arg(connectedName));
 }
 
@@ -257,8 +260,9 @@ bool PortSession::openPort(const QString &name, Attempt attempt)
     connect(port, &QIODevice::readyRead, this, &PortSession::readPort);
     engine.portOpened(name);
     // The pages stay locked until the unit's record is in: say why.
-    emit messageText(
-        QCoreApplication::translate("SerialProcessThread", "Waiting for the unit's parameters: editing resumes once they are read"));
+    emit messageText(QCoreApplication::translate(
+        "SerialProcessThread",
+        "Waiting for the unit's parameters: editing resumes once they are read"));
     return true;
 }
 
@@ -287,7 +291,8 @@ QString PortSession::unitDescription() const
                              .arg(UnitModel::name(engine.deviceModel()),
                                   UnitModel::firmware(engine.firmwareVersion()));
     if (isSimulatedUnitConnected())
-        return QCoreApplication::translate("SerialProcessThread", "%1 · %2").arg(extraPort->portName(), unit);
+        return QCoreApplication::translate("SerialProcessThread", "%1 · %2")
+            .arg(extraPort->portName(), unit);
     return unit;
 }
 
@@ -301,7 +306,8 @@ void PortSession::portFailed(const QString &reason)
 {
     const QString name = connectedName;
     closePort();
-    emit messageText(QCoreApplication::translate("SerialProcessThread", "Port %1 was lost: %2").arg(name, reason));
+    emit messageText(QCoreApplication::translate("SerialProcessThread", "Port %1 was lost: %2")
+                         .arg(name, reason));
 }
 
 void PortSession::closePort()

@@ -4,8 +4,8 @@
 #include "PortProvider.h"
 #include "PortSystem.h"
 
-#include <QObject>
 #include <QIODevice>
+#include <QObject>
 #include <QPointer>
 #include <QStringList>
 
@@ -126,13 +126,13 @@ private:
     bool wantConnected = false;
 
     bool autoConnectOn = true;
-    bool automatic = false;      // this connection was the session's own idea
-    bool lettingGo = false;      // the disconnect under way is the session's own
-    QString pending;             // asked to connect, not yet connected
-    QString settling;            // plugged in, waiting one refresh
-    QStringList known;           // USB ports seen at the last refresh
+    bool automatic = false;        // this connection was the session's own idea
+    bool lettingGo = false;        // the disconnect under way is the session's own
+    QString pending;               // asked to connect, not yet connected
+    QString settling;              // plugged in, waiting one refresh
+    QStringList known;             // USB ports seen at the last refresh
     bool unseenWhileAlive = false; // refreshes skipped while a unit answered
-    QString pilotDropped;        // the port the pilot last disconnected
+    QString pilotDropped;          // the port the pilot last disconnected
     quint32 ticks = 0;
     quint32 droppedAt = 0;
 };

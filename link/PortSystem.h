@@ -6,10 +6,10 @@
 // A serial port as the system lists it.
 struct PortEntry
 {
-    QString name;         // what the port list shows ("ttyUSB0", or a path)
-    QString path;         // the device node ("/dev/ttyUSB0")
-    bool usb = false;     // it carries a USB vendor id: an adapter a unit may hang on
-    qint64 plugged = 0;   // when its node appeared, ms since the epoch (0: unknown)
+    QString name;       // what the port list shows ("ttyUSB0", or a path)
+    QString path;       // the device node ("/dev/ttyUSB0")
+    bool usb = false;   // it carries a USB vendor id: an adapter a unit may hang on
+    qint64 plugged = 0; // when its node appeared, ms since the epoch (0: unknown)
 };
 
 // A process that has a port open.

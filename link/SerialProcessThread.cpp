@@ -76,7 +76,8 @@ void SerialProcessThread::fillPortList()
             continue;
         box->setItemData(i, plain, Qt::FontRole);
         box->setItemData(i, dim, Qt::ForegroundRole);
-        box->setItemData(i, tr("No USB id: a built-in or virtual serial port, not a unit's adapter"),
+        box->setItemData(i,
+                         tr("No USB id: a built-in or virtual serial port, not a unit's adapter"),
                          Qt::ToolTipRole);
     }
     box->setCurrentIndex(session.preselected());

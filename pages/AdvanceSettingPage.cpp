@@ -3,8 +3,8 @@
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
-#include "SerialProcessThread.h"
 #include "Question.h"
+#include "SerialProcessThread.h"
 #include "ValueRanges.h"
 #include "ui_AdvanceSettingPage.h"
 

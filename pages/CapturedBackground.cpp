@@ -8,7 +8,8 @@ void CapturedBackground::capture()
 {
     QWidget *parent = widget->parentWidget();
     const qreal ratio = widget->devicePixelRatio();
-    const Key key = {widget->geometry(), ratio,
+    const Key key = {widget->geometry(),
+                     ratio,
                      parent ? parent->size() : QSize(),
                      parent ? parent->isEnabled() : false,
                      parent ? parent->styleSheet() : QString(),

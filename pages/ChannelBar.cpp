@@ -60,16 +60,24 @@ ChannelBar::ChannelBar(QSlider *bar)
 QRect ChannelBar::handleAt(int value) const
 {
     const QStyleOptionSlider option = optionFor(slider, value, QStyle::SC_SliderHandle);
-    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    return slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle,
+                                           slider);
 }
 
 void ChannelBar::render()
 {
     const QPixmap &under = background->picture();
-    const Key key = {slider->size(), slider->minimum(), slider->maximum(),
-                     int(slider->layoutDirection()), slider->invertedAppearance(),
-                     slider->isEnabled(), slider->styleSheet(), slider->devicePixelRatio(),
-                     int(slider->tickPosition()), slider->tickInterval(), under.cacheKey()};
+    const Key key = {slider->size(),
+                     slider->minimum(),
+                     slider->maximum(),
+                     int(slider->layoutDirection()),
+                     slider->invertedAppearance(),
+                     slider->isEnabled(),
+                     slider->styleSheet(),
+                     slider->devicePixelRatio(),
+                     int(slider->tickPosition()),
+                     slider->tickInterval(),
+                     under.cacheKey()};
     if (key == renderedFor)
         return;
     renderedFor = key;
@@ -99,7 +107,8 @@ void ChannelBar::render()
         draw(painter, slider, slider->minimum(), QStyle::SC_SliderHandle);
     }
     handle = handleAlone.copy(
-        QRectF(QPointF(handleAtMinimum.topLeft()) * ratio, QSizeF(handleAtMinimum.size()) * ratio).toRect());
+        QRectF(QPointF(handleAtMinimum.topLeft()) * ratio, QSizeF(handleAtMinimum.size()) * ratio)
+            .toRect());
     handle.setDevicePixelRatio(ratio);
 }
 
@@ -111,9 +120,9 @@ bool ChannelBar::eventFilter(QObject *, QEvent *event)
     // The style moves the handle linearly between its two ends, whichever
     // way the slider runs.
     const int range = qMax(1, slider->maximum() - slider->minimum());
-    const int x = handleAtMinimum.left() +
-                  qRound(double(handleAtMaximum.left() - handleAtMinimum.left()) *
-                         (slider->sliderPosition() - slider->minimum()) / range);
+    const int x =
+        handleAtMinimum.left() + qRound(double(handleAtMaximum.left() - handleAtMinimum.left()) *
+                                        (slider->sliderPosition() - slider->minimum()) / range);
     const int centre = x + handleAtMinimum.width() / 2;
     const QRect left(0, 0, centre, slider->height());
     const QRect right(centre, 0, slider->width() - centre, slider->height());
@@ -127,7 +136,8 @@ bool ChannelBar::eventFilter(QObject *, QEvent *event)
     const QRect handleRect(QPoint(x, handleAtMinimum.top()), handleAtMinimum.size());
     painter.drawPixmap(handleRect.topLeft(), handle);
     // The marks lie over the handle, as on every other slider.
-    painter.drawPixmap(handleRect, ticks, QRectF(QPointF(handleRect.topLeft()) * ticks.devicePixelRatio(),
-                                                  QSizeF(handleRect.size()) * ticks.devicePixelRatio()));
+    painter.drawPixmap(handleRect, ticks,
+                       QRectF(QPointF(handleRect.topLeft()) * ticks.devicePixelRatio(),
+                              QSizeF(handleRect.size()) * ticks.devicePixelRatio()));
     return true;
 }

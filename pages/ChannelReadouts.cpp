@@ -21,13 +21,15 @@ ChannelReadouts::ChannelReadouts(const QList<QLineEdit *> &edits, QObject *paren
         readouts.push_back({edit, new CapturedBackground(edit), {}});
         edit->installEventFilter(this);
         // Pictures are taken when a number changes, never while painting.
-        connect(edit, &QLineEdit::textChanged, this, [this, edit] { takePicture(readoutOf(edit)); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit] { takePicture(readoutOf(edit)); });
     }
 }
 
 ChannelReadouts::Readout &ChannelReadouts::readoutOf(const QObject *edit)
 {
-    return *std::find_if(readouts.begin(), readouts.end(), [edit](const Readout &r) { return r.edit == edit; });
+    return *std::find_if(readouts.begin(), readouts.end(),
+                         [edit](const Readout &r) { return r.edit == edit; });
 }
 
 QString ChannelReadouts::pictureKey(Readout &readout)
@@ -40,8 +42,9 @@ QString ChannelReadouts::pictureKey(Readout &readout)
         readout.lookRatio = edit->devicePixelRatio();
         const QPalette &palette = edit->palette();
         QString colours;
-        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base, QPalette::Window,
-                                               QPalette::WindowText, QPalette::Button, QPalette::PlaceholderText})
+        for (const QPalette::ColorRole role :
+             {QPalette::Text, QPalette::Base, QPalette::Window, QPalette::WindowText,
+              QPalette::Button, QPalette::PlaceholderText})
             colours += QString::number(palette.color(role).rgba(), 16) + QLatin1Char(',');
         readout.look = QStringLiteral("%1x%2@%3|%4|%5|%6|%7|%8|")
                            .arg(edit->width())
@@ -100,7 +103,8 @@ bool ChannelReadouts::eventFilter(QObject *watched, QEvent *event)
         return false;
     Readout &readout = readoutOf(watched);
     QLineEdit *edit = readout.edit;
-    const auto picture = paintsItself(edit) ? pictures.constEnd() : pictures.constFind(pictureKey(readout));
+    const auto picture =
+        paintsItself(edit) ? pictures.constEnd() : pictures.constFind(pictureKey(readout));
     QPainter painter(edit);
     painter.drawPixmap(0, 0, readout.background->picture());
     if (picture == pictures.constEnd()) {

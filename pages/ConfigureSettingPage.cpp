@@ -4,22 +4,22 @@
 #include "ChannelReadouts.h"
 
 #include "DeviceParameters.h"
-#include "ParameterCaption.h"
 #include "LinkFrame.h"
+#include "ParameterCaption.h"
 #include "Picture.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SliderTicks.h"
 #include "Telemetry.h"
-#include "ValueRanges.h"
-#include "Question.h"
-#include "ui_ConfigureSettingPage.h"
 #include "Traces.h"
+#include "ValueRanges.h"
+#include "ui_ConfigureSettingPage.h"
 
 #include <QComboBox>
-#include <QSignalBlocker>
 #include <QIntValidator>
 #include <QLocale>
 #include <QMutexLocker>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
@@ -383,8 +383,8 @@ void ConfigureSettingPage::loadPictures()
 {
     const char *const names[] = {"mixer", "90ccpm", "120ccpm", "135ccpm", "140ccpm"};
     for (int i = 0; i < 5; ++i)
-        swashPictures[i] =
-            Picture::pixmap(picturePath(QStringLiteral("swash/sc_%1_check.png").arg(QLatin1String(names[i]))));
+        swashPictures[i] = Picture::pixmap(
+            picturePath(QStringLiteral("swash/sc_%1_check.png").arg(QLatin1String(names[i]))));
     showPicture(ui->Imagelabel, swashPictures[4]);
     showWiringFor(0);
 
@@ -396,8 +396,10 @@ void ConfigureSettingPage::loadPictures()
          {ui->labelCalibAilTravel, ui->labelCalibElevTravel, ui->labelCalibTailLimitA,
           ui->labelCalibTailLimitB, ui->labelCalibCyclicLimit})
         showPicture(label, blue);
-    showPicture(ui->labelExample1, Picture::pixmap(picturePath(QStringLiteral("transmiter_example_1.png"))));
-    showPicture(ui->labelExample2, Picture::pixmap(picturePath(QStringLiteral("transmiter_example_2.png"))));
+    showPicture(ui->labelExample1,
+                Picture::pixmap(picturePath(QStringLiteral("transmiter_example_1.png"))));
+    showPicture(ui->labelExample2,
+                Picture::pixmap(picturePath(QStringLiteral("transmiter_example_2.png"))));
 }
 
 void ConfigureSettingPage::setRanges()
@@ -498,7 +500,8 @@ void ConfigureSettingPage::store(qint8 &field, int value)
 // A checked box means reversed (-1); the trace is written even during a refresh.
 void ConfigureSettingPage::storeDirection(qint8 &field, const char *trace, bool reversed)
 {
-    qCDebug(vrnPages).noquote() << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
+    qCDebug(vrnPages).noquote()
+        << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
     store(field, reversed ? -1 : 1);
 }
 
@@ -570,8 +573,9 @@ void ConfigureSettingPage::setAuxCaptions(int auxFunction)
 void ConfigureSettingPage::showWiringFor(int receiver)
 {
     const char *name = receiver == 0 ? "connection" : receiver == 1 ? "futaba" : "dsm";
-    showPicture(ui->connectionLabel,
-                Picture::pixmap(picturePath(QStringLiteral("receiver/%1.png").arg(QLatin1String(name)))));
+    showPicture(
+        ui->connectionLabel,
+        Picture::pixmap(picturePath(QStringLiteral("receiver/%1.png").arg(QLatin1String(name)))));
 }
 
 void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)

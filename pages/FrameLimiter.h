@@ -14,7 +14,8 @@
 class FrameLimiter
 {
 public:
-    FrameLimiter(int intervalMs, std::function<void()> paint) : interval(intervalMs), draw(std::move(paint))
+    FrameLimiter(int intervalMs, std::function<void()> paint)
+        : interval(intervalMs), draw(std::move(paint))
     {
         held.setSingleShot(true);
         QObject::connect(&held, &QTimer::timeout, [this] { run(); });

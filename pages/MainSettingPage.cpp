@@ -11,8 +11,8 @@
 #include "ValueRanges.h"
 
 #include <QDoubleValidator>
-#include <QKeyEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMutexLocker>
 
 namespace {
@@ -251,11 +251,10 @@ void MainSettingPage::setUpTargets()
 
 bool MainSettingPage::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool ends =
-        event->type() == QEvent::FocusOut ||
-        (event->type() == QEvent::KeyPress &&
-         (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
-          static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter));
+    const bool ends = event->type() == QEvent::FocusOut ||
+                      (event->type() == QEvent::KeyPress &&
+                       (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
+                        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter));
     if (ends && watched == ui->RollTargetLineEdit)
         storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit);
     else if (ends && watched == ui->PitchTargetLineEdit)

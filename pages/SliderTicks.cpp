@@ -38,12 +38,13 @@ QList<int> SliderTicks::tickPositions() const
     option.tickPosition = slider->tickPosition();
     option.tickInterval = slider->tickInterval();
     const bool horizontal = slider->orientation() == Qt::Horizontal;
-    option.upsideDown = horizontal ? slider->invertedAppearance() != (slider->layoutDirection() == Qt::RightToLeft)
-                                   : !slider->invertedAppearance();
-    const QRect groove =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, slider);
-    const QRect handle =
-        slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+    option.upsideDown =
+        horizontal ? slider->invertedAppearance() != (slider->layoutDirection() == Qt::RightToLeft)
+                   : !slider->invertedAppearance();
+    const QRect groove = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                         QStyle::SC_SliderGroove, slider);
+    const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                         QStyle::SC_SliderHandle, slider);
     const int handleLength = horizontal ? handle.width() : handle.height();
     const int start = horizontal ? groove.left() : groove.top();
     const int span = (horizontal ? groove.width() : groove.height()) - handleLength;
@@ -73,8 +74,12 @@ void SliderTicks::paint(QPainter &painter)
     const bool before = side == QSlider::TicksAbove || side == QSlider::TicksBothSides;
     const bool after = side == QSlider::TicksBelow || side == QSlider::TicksBothSides;
     const int across = horizontal ? height() : width();
-    const QList<int> key = {slider->width(), slider->height(), slider->minimum(), slider->maximum(),
-                            slider->tickInterval(), int(slider->layoutDirection()),
+    const QList<int> key = {slider->width(),
+                            slider->height(),
+                            slider->minimum(),
+                            slider->maximum(),
+                            slider->tickInterval(),
+                            int(slider->layoutDirection()),
                             int(slider->invertedAppearance())};
     if (key != positionsKey) {
         positions = tickPositions();
@@ -82,7 +87,8 @@ void SliderTicks::paint(QPainter &painter)
     }
     for (const int p : positions) {
         if (before)
-            horizontal ? painter.drawLine(p, 1, p, TickLength) : painter.drawLine(1, p, TickLength, p);
+            horizontal ? painter.drawLine(p, 1, p, TickLength)
+                       : painter.drawLine(1, p, TickLength, p);
         if (after)
             horizontal ? painter.drawLine(p, across - 1 - TickLength, p, across - 2)
                        : painter.drawLine(across - 1 - TickLength, p, across - 2, p);

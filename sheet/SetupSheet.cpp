@@ -277,10 +277,7 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
     return result;
 }
 
-SetupSheet::SetupSheet(const Source &what, const QDateTime &when)
-    : source(what), printed(when)
-{
-}
+SetupSheet::SetupSheet(const Source &what, const QDateTime &when) : source(what), printed(when) {}
 
 bool SetupSheet::writePdf(const QString &fileName) const
 {

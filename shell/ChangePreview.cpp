@@ -105,8 +105,9 @@ void ChangePreview::fillList(const DeviceParameters &now, const DeviceParameters
             group = addGroup(name);
             groupName = name;
         }
-        auto *item = new QTreeWidgetItem(group, {row->text(), row->valueText(now.byteAt(row->offset)),
-                                                 row->valueText(after.byteAt(row->offset))});
+        auto *item =
+            new QTreeWidgetItem(group, {row->text(), row->valueText(now.byteAt(row->offset)),
+                                        row->valueText(after.byteAt(row->offset))});
         item->setData(0, Qt::UserRole, row->fullCaption());
         item->setData(0, Qt::UserRole + 1, row->offset);
         item->setToolTip(0, row->fullCaption());
@@ -118,8 +119,8 @@ void ChangePreview::fillList(const DeviceParameters &now, const DeviceParameters
     }
 
     if (!findings.apart().isEmpty()) {
-        QTreeWidgetItem *apart = addGroup(
-            tr("%1: left as the unit holds them").arg(findings.apartTitle()));
+        QTreeWidgetItem *apart =
+            addGroup(tr("%1: left as the unit holds them").arg(findings.apartTitle()));
         apart->setData(0, Qt::UserRole, QStringLiteral("apart"));
         for (const LoadFindings::Apart &row : findings.apart()) {
             auto *item = new QTreeWidgetItem(

@@ -24,14 +24,13 @@ int ask(QWidget *parent, const QString &title, const QString &text, const QStrin
     QList<QPushButton *> buttons;
     for (int i = 0; i < answers.size(); ++i) {
         const bool cancels = i == answers.size() - 1;
-        buttons << box.addButton(answers[i], cancels ? QMessageBox::RejectRole
-                                                      : QMessageBox::AcceptRole);
+        buttons << box.addButton(answers[i],
+                                 cancels ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
     }
     const int cancel = int(answers.size()) - 1;
     box.setEscapeButton(buttons[cancel]);
-    box.setDefaultButton(buttons[defaultAnswer >= 0 && defaultAnswer < answers.size()
-                                     ? defaultAnswer
-                                     : cancel]);
+    box.setDefaultButton(
+        buttons[defaultAnswer >= 0 && defaultAnswer < answers.size() ? defaultAnswer : cancel]);
     if (hook())
         return hook()(box);
     box.exec();

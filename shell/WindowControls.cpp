@@ -119,14 +119,13 @@ bool isValueControl(const QWidget *w)
 // drop-down belongs to it and is not a stop of its own.
 bool isControl(const QWidget *w)
 {
-    const bool kind = isValueControl(w) || qobject_cast<const QAbstractButton *>(w) ||
-                      qobject_cast<const toolButton *>(w) ||
-                      qobject_cast<const QAbstractItemView *>(w) ||
-                      qobject_cast<const QTabBar *>(w) ||
-                      (qobject_cast<const QLineEdit *>(w) &&
-                       !static_cast<const QLineEdit *>(w)->isReadOnly() &&
-                       !qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) &&
-                       !qobject_cast<const QComboBox *>(w->parentWidget()));
+    const bool kind =
+        isValueControl(w) || qobject_cast<const QAbstractButton *>(w) ||
+        qobject_cast<const toolButton *>(w) || qobject_cast<const QAbstractItemView *>(w) ||
+        qobject_cast<const QTabBar *>(w) ||
+        (qobject_cast<const QLineEdit *>(w) && !static_cast<const QLineEdit *>(w)->isReadOnly() &&
+         !qobject_cast<const QAbstractSpinBox *>(w->parentWidget()) &&
+         !qobject_cast<const QComboBox *>(w->parentWidget()));
     return kind && (w->focusPolicy() & Qt::TabFocus);
 }
 
@@ -207,11 +206,12 @@ void appendStyle(QWidget *w, const QString &rules)
 void makeListReadable(QComboBox *box)
 {
     box->setItemDelegate(new QStyledItemDelegate(box));
-    appendStyle(box, QStringLiteral(
-                         "QComboBox QAbstractItemView { color: black; background: white; outline: 0; }"
-                         "QComboBox QAbstractItemView::item { min-height: 20px; padding: 0 4px; }"
-                         "QComboBox QAbstractItemView::item:selected { color: white;"
-                         " background: #4a4a4a; }"));
+    appendStyle(box,
+                QStringLiteral(
+                    "QComboBox QAbstractItemView { color: black; background: white; outline: 0; }"
+                    "QComboBox QAbstractItemView::item { min-height: 20px; padding: 0 4px; }"
+                    "QComboBox QAbstractItemView::item:selected { color: white;"
+                    " background: #4a4a4a; }"));
 }
 
 void addTabSwitchKeys(QTabWidget *tabs)
@@ -266,7 +266,8 @@ QString focusMarkRules(const QWidget *control)
     if (qobject_cast<const QLineEdit *>(control))
         return QStringLiteral("QLineEdit:focus { border: 2px solid %1; }").arg(c);
     if (qobject_cast<const QCheckBox *>(control) || qobject_cast<const QRadioButton *>(control))
-        return QStringLiteral("%1:focus { background: rgba(255, 140, 0, 120); border-radius: 3px; }")
+        return QStringLiteral(
+                   "%1:focus { background: rgba(255, 140, 0, 120); border-radius: 3px; }")
             .arg(QLatin1String(control->metaObject()->className()));
     if (qobject_cast<const QPushButton *>(control))
         return QStringLiteral("QPushButton:focus { border: 2px solid %1; border-radius: 5px; }")

@@ -4,9 +4,9 @@
 #include "ConfigureSettingPage.h"
 #include "MainSettingPage.h"
 #include "SerialProcessThread.h"
+#include "Traces.h"
 #include "ValueRanges.h"
 #include "updatesettingpage.h"
-#include "Traces.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

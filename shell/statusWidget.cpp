@@ -70,11 +70,13 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
     messageLabel->setObjectName("messageLabel");
     messageLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     messageLabel->setContentsMargins(5, 0, 0, 0);
-    detailsLabel = new QLabel(QStringLiteral("<a href=\"#details\" style=\"color: #9fd3ff;\">%1</a>")
-                                  .arg(tr("Details").toHtmlEscaped()));
+    detailsLabel =
+        new QLabel(QStringLiteral("<a href=\"#details\" style=\"color: #9fd3ff;\">%1</a>")
+                       .arg(tr("Details").toHtmlEscaped()));
     detailsLabel->setObjectName("detailsLabel");
     detailsLabel->setContentsMargins(8, 0, 0, 0);
-    detailsLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    detailsLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse |
+                                          Qt::LinksAccessibleByKeyboard);
     detailsLabel->hide();
     connect(detailsLabel, &QLabel::linkActivated, this, &statusWidget::showDetails);
     flashLabel = new QLabel(tr("Not written to flash"));
@@ -196,9 +198,8 @@ void statusWidget::mousePressEvent(QMouseEvent *event)
 void statusWidget::showWhole(const QString &text)
 {
     // Asked after the click is done: the question runs its own event loop.
-    QTimer::singleShot(0, this, [this, text] {
-        Question::ask(this, tr("Message"), text, {tr("Close")});
-    });
+    QTimer::singleShot(0, this,
+                       [this, text] { Question::ask(this, tr("Message"), text, {tr("Close")}); });
 }
 
 void statusWidget::releaseNotice()

@@ -279,7 +279,8 @@ void toolWidget::writeFirst(Leaving leaving)
         // record has come down and shows it still holds them.
         const int index = portComboBox->findText(connectedPort);
         if (index < 0) {
-            emit messageText(tr("%1 is not present: nothing was written to flash").arg(connectedPort));
+            emit messageText(
+                tr("%1 is not present: nothing was written to flash").arg(connectedPort));
             return;
         }
         portComboBox->setCurrentIndex(index);
@@ -474,9 +475,9 @@ bool toolWidget::confirmOverwrite(const QString &name)
     const QFileInfo info(name);
     if (!info.exists() || !info.isFile())
         return true; // nothing to replace, or ConfigFile refuses it
-    const int answer = Question::ask(
-        this, tr("Save Config File"),
-        tr("%1 already exists.\n\nReplace it?").arg(info.fileName()), {tr("Replace"), tr("Cancel")});
+    const int answer = Question::ask(this, tr("Save Config File"),
+                                     tr("%1 already exists.\n\nReplace it?").arg(info.fileName()),
+                                     {tr("Replace"), tr("Cancel")});
     return answer == 0;
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "HistoryWindow.h"
-#include "ValueRanges.h"
 #include "UnitHistory.h"
+#include "ValueRanges.h"
 
 #include <QWidget>
 

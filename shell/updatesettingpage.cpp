@@ -6,7 +6,8 @@
 namespace {
 const char *groupBoxStyle =
     "QGroupBox {"
-    " background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 #FFFFFF);"
+    " background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 "
+    "#FFFFFF);"
     " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
     "QGroupBox::title {"
     " subcontrol-origin: margin; subcontrol-position: top center; padding: 1px 5px;"

@@ -136,9 +136,8 @@ Options parse(const QCoreApplication &app)
                                  "file");
     const QCommandLineOption link("link", "Also make PATH a symbolic link to the terminal.",
                                   "path");
-    parser.addOptions(
-        {model, version, latency, jitter, batch, duplicate, drop, corrupt, late, seed, telemetry,
-         flash, log, link});
+    parser.addOptions({model, version, latency, jitter, batch, duplicate, drop, corrupt, late, seed,
+                       telemetry, flash, log, link});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument %1 (see --help)")

@@ -4,16 +4,16 @@
 
 #include "AppSettings.h"
 #include "CataloguesBesideProgram.h"
-#include "PaintCounter.h"
 #include "LanguageSettings.h"
+#include "PaintCounter.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "Traces.h"
 #include "mainWidget.h"
-#include "toolWidget.h"
 #include "skinWidget.h"
+#include "toolWidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -525,8 +525,7 @@ void AppTest::languageMenu_data()
     QTest::addRow("no file, choose Chinese") << "none" << 1 << en << "1" << englishThenChinese;
     QTest::addRow("no file, choose English") << "none" << 0 << en << "0" << english;
     QTest::addRow("English, choose English again") << "0" << 0 << en << "0" << english;
-    QTest::addRow("Chinese, choose English")
-        << "1" << 0 << zh << "0" << chineseThenEnglish;
+    QTest::addRow("Chinese, choose English") << "1" << 0 << zh << "0" << chineseThenEnglish;
     QTest::addRow("Chinese, choose Chinese again")
         << "1" << 1 << zh << "1" << QString::fromUtf8("提示|请重启应用程序！");
     QTest::addRow("value 2, choose Chinese") << "2" << 1 << none << "1" << englishThenChinese;
@@ -573,15 +572,25 @@ void AppTest::languageKeptWhereWritable_data()
     QTest::addColumn<QString>("programAfter");
     QTest::addColumn<bool>("told");
 
-    QTest::addRow("own copy: sys.ini is read and written") << "-" << "1" << 0 << true << "-" << "0" << false;
-    QTest::addRow("pilot's file wins, and gives way to the new choice")
-        << "0" << "1" << 1 << false << "-" << "1" << false;
-    QTest::addRow("installed: pilot's file is written") << "-" << "x" << 1 << false << "1" << "x" << false;
-    QTest::addRow("installed: pilot's file is read") << "1" << "x" << 0 << true << "0" << "x" << false;
+    QTest::addRow("own copy: sys.ini is read and written") << "-"
+                                                           << "1" << 0 << true << "-"
+                                                           << "0" << false;
+    QTest::addRow("pilot's file wins, and gives way to the new choice") << "0"
+                                                                        << "1" << 1 << false << "-"
+                                                                        << "1" << false;
+    QTest::addRow("installed: pilot's file is written") << "-"
+                                                        << "x" << 1 << false << "1"
+                                                        << "x" << false;
+    QTest::addRow("installed: pilot's file is read") << "1"
+                                                     << "x" << 0 << true << "0"
+                                                     << "x" << false;
     // Root could write there; the package's folder is still left alone.
-    QTest::addRow("installed under /usr: pilot's file, even for root")
-        << "-" << "usr" << 1 << false << "1" << "-" << false;
-    QTest::addRow("nothing writable: the pilot is told") << "x" << "x" << 1 << false << "x" << "x" << true;
+    QTest::addRow("installed under /usr: pilot's file, even for root") << "-"
+                                                                       << "usr" << 1 << false << "1"
+                                                                       << "-" << false;
+    QTest::addRow("nothing writable: the pilot is told") << "x"
+                                                         << "x" << 1 << false << "x"
+                                                         << "x" << true;
 }
 
 void AppTest::languageKeptWhereWritable()
@@ -609,7 +618,8 @@ void AppTest::languageKeptWhereWritable()
     mainWidget window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.findChild<QLabel *>("titleLabel")->text() != "VRN Flybarless Gyro System Assistant",
+    QCOMPARE(window.findChild<QLabel *>("titleLabel")->text() !=
+                 "VRN Flybarless Gyro System Assistant",
              startsChinese);
     useLanguageMenu(window, pick);
 
@@ -628,7 +638,8 @@ void AppTest::languageKeptWhereWritable()
     QCOMPARE(notices.size(), 1);
     QFETCH(bool, told);
     QCOMPARE(notices.at(0).contains("could not be saved"), told);
-    QCOMPARE(notices.at(0).contains("restart") || notices.at(0).contains(QString::fromUtf8("请重启")),
+    QCOMPARE(notices.at(0).contains("restart") ||
+                 notices.at(0).contains(QString::fromUtf8("请重启")),
              !told);
     // The next start takes the new choice, or the old one when nothing was written.
     QCOMPARE(int(LanguageSettings::readLanguage()), told ? (startsChinese ? 1 : 0) : pick);
@@ -643,8 +654,10 @@ void AppTest::skinKeptBetweenRuns_data()
     const QString byDefault = ":/images/skin/redThunder.jpg";
     QTest::addRow("nothing stored, nothing picked") << "none" << -1 << byDefault;
     QTest::addRow("picked skin comes back") << "none" << 2 << ":/images/skin/blueSky.jpg";
-    QTest::addRow("last pick wins") << ":/images/skin/classic.jpg" << 0 << ":/images/skin/angryBird.jpg";
-    QTest::addRow("stored skin kept without a pick") << ":/images/skin/oldWood.jpg" << -1 << ":/images/skin/oldWood.jpg";
+    QTest::addRow("last pick wins")
+        << ":/images/skin/classic.jpg" << 0 << ":/images/skin/angryBird.jpg";
+    QTest::addRow("stored skin kept without a pick")
+        << ":/images/skin/oldWood.jpg" << -1 << ":/images/skin/oldWood.jpg";
     QTest::addRow("stored path not one of ours") << "/etc/passwd" << -1 << byDefault;
     QTest::addRow("stored picture gone") << ":/images/skin/missing.jpg" << -1 << byDefault;
 }
@@ -698,7 +711,8 @@ void AppTest::qtTextsFollowTheLanguage()
     QSerialPort port(QDir::tempPath() + "/no-such-vrn-port");
     QVERIFY(!port.open(QIODevice::ReadWrite));
     const auto isChinese = [](const QString &text) {
-        return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
+        return std::any_of(text.begin(), text.end(),
+                           [](QChar c) { return c.unicode() >= 0x4E00 && c.unicode() <= 0x9FFF; });
     };
     QVERIFY2(isChinese(port.errorString()) == chinese, qPrintable(port.errorString()));
     const QString cancel = QCoreApplication::translate("QPlatformTheme", "Cancel");
@@ -710,7 +724,8 @@ void AppTest::qtTextsFollowTheLanguage()
     mainWidget window;
     const QImage wiring = window.findChild<QLabel *>("connectionLabel")->pixmap().toImage();
     QVERIFY(!wiring.isNull());
-    QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()), chinese);
+    QCOMPARE(wiring != QImage(":/images/receiver/connection.png").convertToFormat(wiring.format()),
+             chinese);
 }
 
 // Connected and exchanging frames, the program writes nothing unless its
@@ -747,7 +762,8 @@ void AppTest::quietUnlessAsked()
 
     Traces::enableAll();
     tick(10);
-    QVERIFY2(written.filter(QStringLiteral("vrn.link: subframe")).size() >= 10, qPrintable(written.join('\n')));
+    QVERIFY2(written.filter(QStringLiteral("vrn.link: subframe")).size() >= 10,
+             qPrintable(written.join('\n')));
 }
 
 QTEST_MAIN(AppTest)

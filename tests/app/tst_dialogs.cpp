@@ -1,8 +1,8 @@
 // Every window the program opens beside its main window is readable: its
 // texts are measured from the pixels drawn, in both languages, while the main
 // window keeps its white captions over the skin.
-#include "CataloguesBesideProgram.h"
 #include "AppSettings.h"
+#include "CataloguesBesideProgram.h"
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
@@ -63,9 +63,9 @@ double textContrast(const QImage &image, const QRect &area)
         QHash<QRgb, int> counts;
         for (int x = inside.left(); x <= inside.right(); ++x)
             ++counts[image.pixel(x, y) | 0xff000000];
-        const QRgb background = *std::max_element(
-            counts.keyBegin(), counts.keyEnd(),
-            [&](QRgb a, QRgb b) { return counts.value(a) < counts.value(b); });
+        const QRgb background =
+            *std::max_element(counts.keyBegin(), counts.keyEnd(),
+                              [&](QRgb a, QRgb b) { return counts.value(a) < counts.value(b); });
         double ink = 1;
         for (int x = inside.left(); x <= inside.right(); ++x)
             ink = std::max(ink, contrast(image.pixel(x, y), background));
@@ -95,7 +95,8 @@ QList<Measured> measure(QWidget &dialog)
     QList<Measured> found;
     for (QWidget *w : dialog.findChildren<QWidget *>()) {
         // A control that cannot be used is exempt, as in the usual rules.
-        if (!w->isVisible() || !w->isEnabled() || w->width() < 4 || w->height() < 4 || qobject_cast<QToolButton *>(w))
+        if (!w->isVisible() || !w->isEnabled() || w->width() < 4 || w->height() < 4 ||
+            qobject_cast<QToolButton *>(w))
             continue;
         QString text;
         QRect area;
@@ -220,8 +221,9 @@ void DialogsTest::textIsReadable()
     } else if (dialog == "history") {
         bar->showHistory();
     } else if (dialog == "notice") {
-        QVERIFY(QMetaObject::invokeMethod(
-            window.get(), language == LanguageSettings::English ? "langChangeToZh" : "langChangeToEn"));
+        QVERIFY(QMetaObject::invokeMethod(window.get(), language == LanguageSettings::English
+                                                            ? "langChangeToZh"
+                                                            : "langChangeToEn"));
     }
 
     QVERIFY2(measured.size() >= 2, "the dialog should show a text and a button");

@@ -3,12 +3,12 @@
 // or a history entry reaches the unit, and what reaches it afterwards.
 #include "AppSettings.h"
 #include "ChangePreview.h"
-#include "SimulatedPortProvider.h"
 #include "ConfigFile.h"
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
 #include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "UnitModel.h"
 #include "mainWidget.h"
@@ -19,8 +19,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -88,11 +88,12 @@ struct Window
         toolBar->history().setFolder(dir.filePath("history"));
         window->simulatedPort().unit().setLatencyMs(0);
         window->simulatedPort().unit().setClockMs(0);
-        QObject::connect(&window->simulatedPort().unit(), &SimulatedUnit::exchanged,
-                         [this](const LinkFrame &request, const LinkFrame &, SimulatedUnit::Outcome) {
-                             if (ParameterBlocks::blockForWriteId(request.subframe()))
-                                 ++writeFrames;
-                         });
+        QObject::connect(
+            &window->simulatedPort().unit(), &SimulatedUnit::exchanged,
+            [this](const LinkFrame &request, const LinkFrame &, SimulatedUnit::Outcome) {
+                if (ParameterBlocks::blockForWriteId(request.subframe()))
+                    ++writeFrames;
+            });
         // A notice (how much of a file was read) may hold the label; the
         // link's own progress is followed here.
         QObject::connect(&link->protocol(), &LinkEngine::messageText,
@@ -137,7 +138,8 @@ struct Window
     }
     void load(const QString &file)
     {
-        toolWidget::setFileDialogHook([file](QFileDialog &) -> std::optional<QString> { return file; });
+        toolWidget::setFileDialogHook(
+            [file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     }
     QString fileWith(int offset, int value)
@@ -196,17 +198,29 @@ void tst_Preview::fileRows_data()
     QTest::addColumn<QString>("after");
     // The simulated unit's factory set-up is the "now" column.
     QTest::addRow("gain") << int(offsetof(DeviceParameters, phi_ktotal)) << 77
-                          << "Basic · Main Rotor · Roll Total Gain" << "32" << "77";
+                          << "Basic · Main Rotor · Roll Total Gain"
+                          << "32"
+                          << "77";
     QTest::addRow("trim in degrees") << int(offsetof(DeviceParameters, flight_trim_phi)) << -12
-                                     << "Basic · Level Attitude Trim · Roll Target" << "3.5°" << "-1.2°";
+                                     << "Basic · Level Attitude Trim · Roll Target"
+                                     << "3.5°"
+                                     << "-1.2°";
     QTest::addRow("receiver by name") << int(offsetof(DeviceParameters, receiver_type)) << 5
-                                      << "Setup · Receiver · Select Receiver Type" << "Conventional receiver" << "DSMJ";
+                                      << "Setup · Receiver · Select Receiver Type"
+                                      << "Conventional receiver"
+                                      << "DSMJ";
     QTest::addRow("direction") << int(offsetof(DeviceParameters, servo_rev_1)) << 1
-                               << "Setup · Servo · CH2 Servo Dir Rev." << "Reversed" << "Normal";
+                               << "Setup · Servo · CH2 Servo Dir Rev."
+                               << "Reversed"
+                               << "Normal";
     QTest::addRow("governor state") << int(offsetof(DeviceParameters, governor_status)) << 2
-                                    << "Advanced · Governor · Governor On/Off" << "Governor Off" << "Governor On";
+                                    << "Advanced · Governor · Governor On/Off"
+                                    << "Governor Off"
+                                    << "Governor On";
     QTest::addRow("mounting") << int(offsetof(DeviceParameters, installation)) << 21
-                              << "Setup · Mount" << "Mounting 1." << "Mounting 2.";
+                              << "Setup · Mount"
+                              << "Mounting 1."
+                              << "Mounting 2.";
 }
 
 void tst_Preview::fileRows()
@@ -243,8 +257,8 @@ void tst_Preview::pagesWaitForTheUnit()
         QStringList open;
         for (QWidget *page : w.window->findChildren<QWidget *>()) {
             const QString kind = QString::fromLatin1(page->metaObject()->className());
-            if (kind.endsWith(QLatin1String("SettingPage")) && kind != QLatin1String("updatesettingpage")
-                && page->isEnabled())
+            if (kind.endsWith(QLatin1String("SettingPage")) &&
+                kind != QLatin1String("updatesettingpage") && page->isEnabled())
                 open << kind;
         }
         if (w.window->findChild<QWidget *>("loadButton")->isEnabled())
@@ -257,7 +271,8 @@ void tst_Preview::pagesWaitForTheUnit()
     w.link->serialConnect();
     w.settle();
     QCOMPARE(editable(), QStringList());
-    QCOMPARE(w.message(), QString("Waiting for the unit's parameters: editing resumes once they are read"));
+    QCOMPARE(w.message(),
+             QString("Waiting for the unit's parameters: editing resumes once they are read"));
     w.window->simulatedPort().unit().setSilent(false);
     QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
     QCOMPARE(editable().size(), 4);
@@ -374,7 +389,8 @@ void tst_Preview::answers()
     w.settle();
     QCOMPARE(w.uploadRequests, applied ? 1 : 0);
     QCOMPARE(w.writeFrames, applied ? 8 : 0); // one upload is eight blocks
-    QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, applied ? qint8(90) : before.phi_ktotal);
+    QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal,
+             applied ? qint8(90) : before.phi_ktotal);
 }
 
 void tst_Preview::matchingFile()
@@ -396,14 +412,18 @@ void tst_Preview::presets_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("mustList");
-    QTest::addRow("Default") << "pushButtonBeginner" << QStringList{"Basic · Main Rotor · Roll Total Gain"};
+    QTest::addRow("Default") << "pushButtonBeginner"
+                             << QStringList{"Basic · Main Rotor · Roll Total Gain"};
     QTest::addRow("3D Flight") << "pushButton3DFlight"
-                               << QStringList{"Basic · Main Rotor · Roll Agility", "Basic · Tail · Left Rate"};
+                               << QStringList{"Basic · Main Rotor · Roll Agility",
+                                              "Basic · Tail · Left Rate"};
     // Reset All also resets the Setup page, and says so.
     QTest::addRow("Reset All") << "pushButtonResetAll"
-                               << QStringList{"Setup · Receiver · Select Receiver Type", "Setup · SwashPlate",
-                                              "Setup · Mount", "Setup · Servo · SwashPlate Servo Type"};
-    QTest::addRow("governor Reset") << "RpmResetPushButton" << QStringList{"Advanced · Governor · Gain P"};
+                               << QStringList{"Setup · Receiver · Select Receiver Type",
+                                              "Setup · SwashPlate", "Setup · Mount",
+                                              "Setup · Servo · SwashPlate Servo Type"};
+    QTest::addRow("governor Reset")
+        << "RpmResetPushButton" << QStringList{"Advanced · Governor · Gain P"};
 }
 
 void tst_Preview::presets()
@@ -442,7 +462,10 @@ void tst_Preview::presets()
         QCOMPARE(deviceParameters() == before, !apply);
     }
     QVERIFY(w.tickUntilMessage("Upload verified"));
-    QCOMPARE(ParameterCaption::differences(deviceParameters(), w.window->simulatedPort().unit().workingRecord()).size(), 0);
+    QCOMPARE(ParameterCaption::differences(deviceParameters(),
+                                           w.window->simulatedPort().unit().workingRecord())
+                 .size(),
+             0);
 }
 
 void tst_Preview::historyKeptAndRestored()
@@ -506,9 +529,8 @@ void tst_Preview::historyFolderUnwritable()
     // Said once; the link goes on: a second download does not say it again,
     // and edits still reach the unit.
     int said = 0;
-    QObject::connect(&w.link->protocol(), &LinkEngine::downloadCompleted, [&] {
-        said += w.message().startsWith("The unit's history") ? 1 : 0;
-    });
+    QObject::connect(&w.link->protocol(), &LinkEngine::downloadCompleted,
+                     [&] { said += w.message().startsWith("The unit's history") ? 1 : 0; });
     w.link->setSubframeHead(DLU_DOWN_SFID_PARAM_1);
     QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
     w.settle();
@@ -529,8 +551,8 @@ void tst_Preview::historyNaming_data()
                              << "2026-12-08_14-03-22_VRN-X1_v2.1_read.conf";
     QTest::addRow("A1 flashed") << 11 << 5 << int(UnitHistory::Kind::Flashed)
                                 << "2026-12-08_14-03-22_VRN-A1_v0.5_flashed.conf";
-    QTest::addRow("unknown model") << 0 << 0 << int(UnitHistory::Kind::Read)
-                                   << "2026-12-08_14-03-22_unit-0_v0.0_read.conf";
+    QTest::addRow("unknown model")
+        << 0 << 0 << int(UnitHistory::Kind::Read) << "2026-12-08_14-03-22_unit-0_v0.0_read.conf";
 }
 
 void tst_Preview::historyNaming()
@@ -545,7 +567,8 @@ void tst_Preview::historyNaming()
     DeviceParameters record;
     record.phi_ktotal = 40;
     const auto k = UnitHistory::Kind(kind);
-    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when), UnitHistory::Outcome::Saved);
+    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when),
+             UnitHistory::Outcome::Saved);
     QCOMPARE(QDir(history.folder()).entryList(QDir::Files), QStringList{name});
     // The same values again, later, even as the other kind: not saved again.
     QCOMPARE(history.save(record, quint8(model), quint8(firmware), UnitHistory::Kind::Flashed,
@@ -556,7 +579,8 @@ void tst_Preview::historyNaming()
              UnitHistory::Outcome::Saved);
     // A change within the same second gets a name of its own.
     record.phi_ktotal = 41;
-    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when), UnitHistory::Outcome::Saved);
+    QCOMPARE(history.save(record, quint8(model), quint8(firmware), k, when),
+             UnitHistory::Outcome::Saved);
     const QVector<UnitHistory::Entry> entries = history.entries();
     QCOMPARE(entries.size(), 3);
     QCOMPARE(entries[0].time, when);
@@ -661,7 +685,8 @@ void tst_Preview::backupsComeBack()
         file = w.toolBar->history().entries().first().path;
     } else {
         file = w.dir.filePath("evening1.conf");
-        toolWidget::setFileDialogHook([&](QFileDialog &) -> std::optional<QString> { return file; });
+        toolWidget::setFileDialogHook(
+            [&](QFileDialog &) -> std::optional<QString> { return file; });
         w.toolBar->saveConfigFile();
         QCOMPARE(w.message(), QString("Configuration saved to evening1.conf"));
     }
@@ -677,7 +702,8 @@ void tst_Preview::backupsComeBack()
         rows = rowsOf(preview);
         about = aboutOf(preview);
         header = preview.header()->text();
-        cancelIsDefault = preview.cancelButton()->isDefault() && !preview.applyButton()->isDefault();
+        cancelIsDefault =
+            preview.cancelButton()->isDefault() && !preview.applyButton()->isDefault();
         applyEnabled = preview.applyButton()->isEnabled();
         return int(QDialog::Accepted);
     });
@@ -720,18 +746,19 @@ void tst_Preview::previewTellsAll_data()
 
     const int x1 = UnitModel::X1;
     const int a1 = UnitModel::A1;
-    QTest::addRow("misspelt tail gain") << x1 << QByteArray("\nr_kp=") << QByteArray("\nr_kpp=") << x1
+    QTest::addRow("misspelt tail gain")
+        << x1 << QByteArray("\nr_kp=") << QByteArray("\nr_kpp=") << x1
         << QStringList{"Not in the file, kept as the unit holds them (1):", "    Tail Gain P",
                        "r_kpp: not a setting; did you mean r_kp?"}
         << QStringList() << 0;
-    QTest::addRow("other model's level trim") << a1 << QByteArray("\nflight_trim_phi=")
-        << QByteArray("\nflight_trim_phi=50\nx=") << x1
-        << QStringList{"Saved from a VRN-X1 (firmware 2.1); this unit is a VRN-A1", "x: not a setting"}
+    QTest::addRow("other model's level trim")
+        << a1 << QByteArray("\nflight_trim_phi=") << QByteArray("\nflight_trim_phi=50\nx=") << x1
+        << QStringList{"Saved from a VRN-X1 (firmware 2.1); this unit is a VRN-A1",
+                       "x: not a setting"}
         << QStringList{"Roll Target"} << 0;
-    QTest::addRow("governor on an A1, one gain too") << a1 << QByteArray("\nrpm_kp=")
-        << QByteArray("\nr_ktotal=70\nrpm_kp=9\nold_rpm_kp=") << a1
-        << QStringList{"old_rpm_kp: not a setting"}
-        << QStringList{"Governor Gain P"} << 1;
+    QTest::addRow("governor on an A1, one gain too")
+        << a1 << QByteArray("\nrpm_kp=") << QByteArray("\nr_ktotal=70\nrpm_kp=9\nold_rpm_kp=") << a1
+        << QStringList{"old_rpm_kp: not a setting"} << QStringList{"Governor Gain P"} << 1;
 }
 
 // Everything the pilot must know before Apply is in the preview at once;

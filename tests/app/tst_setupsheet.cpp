@@ -426,8 +426,7 @@ void SetupSheetTest::historyEntryFromTheWindow()
     QVERIFY(text.contains(QLatin1String("Written to the unit's flash")));
     QVERIFY(text.contains(QLatin1String("2026-12-08_14-03-22_VRN-A1_v1.2_flashed.conf")));
     QVERIFY(!text.contains(QLatin1String("Governor On/Off")));
-    QVERIFY(
-        PdfText::besideCaption(text, QStringLiteral("Mount"), QStringLiteral("Mounting 3.")));
+    QVERIFY(PdfText::besideCaption(text, QStringLiteral("Mount"), QStringLiteral("Mounting 3.")));
 }
 
 QTEST_MAIN(SetupSheetTest)

@@ -54,7 +54,8 @@ QList<Text> readTs(const QString &path)
 
 QString describe(const Text &text)
 {
-    return text.context + ": " + text.source + (text.comment.isEmpty() ? QString() : " (" + text.comment + ")");
+    return text.context + ": " + text.source +
+           (text.comment.isEmpty() ? QString() : " (" + text.comment + ")");
 }
 
 } // namespace
@@ -81,8 +82,8 @@ void tst_Translations::initTestCase()
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(VRN_SOURCE_DIR));
     lupdate.start(QStringLiteral(VRN_LUPDATE),
-                  {"-silent", "-no-obsolete", "-locations", "none", "app", "shell", "link", "pages", "config", "sheet", "sim",
-                   "-ts", fresh});
+                  {"-silent", "-no-obsolete", "-locations", "none", "app", "shell", "link", "pages",
+                   "config", "sheet", "sim", "-ts", fresh});
     QVERIFY(lupdate.waitForFinished(120000));
     QCOMPARE(lupdate.exitCode(), 0);
     extracted = readTs(fresh);
@@ -105,8 +106,9 @@ void tst_Translations::everyTextTranslated()
     QVERIFY(catalogue.load(QStringLiteral(VRN_BINARY_DIR "/language/") + qm));
     QStringList faults;
     for (const Text &text : std::as_const(extracted)) {
-        const QString shown = catalogue.translate(qPrintable(text.context), text.source.toUtf8().constData(),
-                                                  text.comment.isEmpty() ? nullptr : text.comment.toUtf8().constData());
+        const QString shown = catalogue.translate(
+            qPrintable(text.context), text.source.toUtf8().constData(),
+            text.comment.isEmpty() ? nullptr : text.comment.toUtf8().constData());
         if (shown.isEmpty())
             faults << "not in the catalogue: " + describe(text);
         else if (toItself && shown != text.source)
@@ -121,9 +123,16 @@ void tst_Translations::compiledTranslationsLoad_data()
     QTest::addColumn<QString>("context");
     QTest::addColumn<QString>("source");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("zh page list") << "vrn_lang_zh.qm" << "contentWidget" << "Basic" << QString::fromUtf8("基本");
-    QTest::addRow("zh link") << "vrn_lang_zh.qm" << "SerialProcessThread" << "Connected" << QString::fromUtf8("已连接");
-    QTest::addRow("en") << "vrn_lang_en.qm" << "SerialProcessThread" << "Connected" << "Connected";
+    QTest::addRow("zh page list") << "vrn_lang_zh.qm"
+                                  << "contentWidget"
+                                  << "Basic" << QString::fromUtf8("基本");
+    QTest::addRow("zh link") << "vrn_lang_zh.qm"
+                             << "SerialProcessThread"
+                             << "Connected" << QString::fromUtf8("已连接");
+    QTest::addRow("en") << "vrn_lang_en.qm"
+                        << "SerialProcessThread"
+                        << "Connected"
+                        << "Connected";
 }
 
 void tst_Translations::compiledTranslationsLoad()

@@ -3,29 +3,29 @@
 // page, edit on each, save and load a .conf, WriteFlash, power-cycle the
 // unit, reconnect. The link's 20 ms tick is driven by hand; each tick waits
 // for the unit's reply.
+#include "AppSettings.h"
 #include "ChangePreview.h"
 #include "FactorySetup.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "contentWidget.h"
-#include "Question.h"
 #include "mainWidget.h"
-#include "AppSettings.h"
 #include "toolWidget.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
-#include <QMessageBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTimer>
 
@@ -79,8 +79,7 @@ struct Program
     QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
     QString state() const { return window->findChild<QLabel *>("stateLabel")->text(); }
     bool flashWarning() const { return !window->findChild<QLabel *>("flashLabel")->isHidden(); }
-    template<typename T>
-    T *widget(const char *name) const { return window->findChild<T *>(name); }
+    template <typename T> T *widget(const char *name) const { return window->findChild<T *>(name); }
     void click(const char *name) { QTest::mouseClick(widget<QWidget>(name), Qt::LeftButton); }
 
     void tick()
@@ -163,7 +162,7 @@ void tst_WholeProgram::pilotSession()
     QCOMPARE(p.state(), QString("Connected"));
     DeviceParameters factory = FactorySetup::record();
     factory.reserved_28 = 0; // never on the wire
-    factory.pcset_mode = 0; // a VRN-A1 has no flight modes: the Setup page clears it
+    factory.pcset_mode = 0;  // a VRN-A1 has no flight modes: the Setup page clears it
     QCOMPARE(deviceParameters(), factory);
     QCOMPARE(p.rollGain(), int(factory.phi_ktotal));
     QCOMPARE(p.tailGain(), int(factory.r_ktotal));

@@ -3,19 +3,19 @@
 // Tab in reading order, the tab keys of Setup and Advanced, the wheel only in
 // the control that has focus, legible drop-down lists. Real window, offscreen.
 
-#include "CataloguesBesideProgram.h"
 #include "AppSettings.h"
+#include "CataloguesBesideProgram.h"
 #include "DeviceParameters.h"
+#include "DialogStyle.h"
+#include "LanguageSettings.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
-#include "toolWidget.h"
-#include "LanguageSettings.h"
-#include "Question.h"
 #include "WindowControls.h"
 #include "contentWidget.h"
-#include "DialogStyle.h"
 #include "mainWidget.h"
+#include "toolWidget.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -25,23 +25,23 @@
 #include <QDoubleSpinBox>
 #include <QDoubleValidator>
 #include <QFile>
-#include <QSettings>
 #include <QGroupBox>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
-#include <QSlider>
+#include <QScopeGuard>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QSpinBox>
+#include <QSpontaneKeyEvent>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QTabWidget>
-#include <QSpontaneKeyEvent>
-#include <QMessageBox>
-#include <QScopeGuard>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
@@ -74,15 +74,15 @@ void reveal(mainWidget &window, QWidget *w)
             navigator->pages()->setCurrentRow(row);
     }
     for (QWidget *p = w; p && p != &window; p = p->parentWidget())
-        if (auto *tabs = qobject_cast<QTabWidget *>(p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
+        if (auto *tabs = qobject_cast<QTabWidget *>(
+                p->parentWidget() ? p->parentWidget()->parentWidget() : nullptr))
             if (tabs->indexOf(p) >= 0)
                 tabs->setCurrentIndex(tabs->indexOf(p));
     QCoreApplication::processEvents();
 }
 
 // Every page, and every tab of the pages that have tabs, in turn.
-template<typename Visit>
-void forEachView(mainWidget &window, Visit visit)
+template <typename Visit> void forEachView(mainWidget &window, Visit visit)
 {
     contentWidget *navigator = navigatorOf(window);
     for (int row = 0; row < navigator->stack()->count(); ++row) {
@@ -104,10 +104,13 @@ int textRoom(const QLineEdit *edit)
     QStyleOptionFrame option;
     option.initFrom(edit);
     option.rect = edit->rect();
-    option.lineWidth = edit->hasFrame() ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit) : 0;
+    option.lineWidth = edit->hasFrame()
+                           ? edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit)
+                           : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
-    const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+    const QRect contents =
+        edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
     return contents.width() - edit->textMargins().left() - edit->textMargins().right() - 4;
 }
 
@@ -121,7 +124,8 @@ QStringList possibleTexts(QWidget *w)
     } else if (auto *decimal = qobject_cast<QDoubleSpinBox *>(w)) {
         const double step = std::pow(10.0, -decimal->decimals());
         for (double v = decimal->minimum(); v <= decimal->maximum() + step / 2; v += step)
-            texts << decimal->prefix() + decimal->locale().toString(v, 'f', decimal->decimals()) + decimal->suffix();
+            texts << decimal->prefix() + decimal->locale().toString(v, 'f', decimal->decimals()) +
+                         decimal->suffix();
     } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
         if (auto *ints = qobject_cast<const QIntValidator *>(edit->validator())) {
             for (int v = ints->bottom(); v <= ints->top(); ++v)
@@ -161,7 +165,8 @@ QList<QWidget *> valueControls(mainWidget &window)
 {
     QList<QWidget *> controls;
     for (QWidget *w : window.findChildren<QWidget *>())
-        if (qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QSlider *>(w) || qobject_cast<QComboBox *>(w))
+        if (qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QSlider *>(w) ||
+            qobject_cast<QComboBox *>(w))
             controls << w;
     return controls;
 }
@@ -199,7 +204,8 @@ QRgb commonestColour(const QImage &image)
 
 QString describe(const QWidget *w)
 {
-    return QStringLiteral("%1 \"%2\"").arg(QLatin1String(w->metaObject()->className()), w->objectName());
+    return QStringLiteral("%1 \"%2\"")
+        .arg(QLatin1String(w->metaObject()->className()), w->objectName());
 }
 
 } // namespace
@@ -280,7 +286,8 @@ void WindowControlsTest::valuesFitTheirBoxes()
     forEachView(*window, [&](const QString &view) {
         for (QWidget *w : window->findChildren<QWidget *>()) {
             const bool box = qobject_cast<QAbstractSpinBox *>(w) ||
-                             (qobject_cast<QLineEdit *>(w) && !qobject_cast<QAbstractSpinBox *>(w->parentWidget()) &&
+                             (qobject_cast<QLineEdit *>(w) &&
+                              !qobject_cast<QAbstractSpinBox *>(w->parentWidget()) &&
                               !qobject_cast<QComboBox *>(w->parentWidget()));
             if (!box || !w->isVisible())
                 continue;
@@ -289,13 +296,17 @@ void WindowControlsTest::valuesFitTheirBoxes()
             const int room = textRoom(edit);
             QString widest;
             for (const QString &text : possibleTexts(w))
-                if (edit->fontMetrics().horizontalAdvance(text) > edit->fontMetrics().horizontalAdvance(widest))
+                if (edit->fontMetrics().horizontalAdvance(text) >
+                    edit->fontMetrics().horizontalAdvance(widest))
                     widest = text;
             // QLineEdit scrolls its text once text and cursor need more room.
             const int needed = edit->fontMetrics().horizontalAdvance(widest) + 1;
             ++checked;
             if (needed > room)
-                faults << QStringLiteral("%1 on %2: \"%3\" needs %4 px, has %5").arg(describe(w), view, widest).arg(needed).arg(room);
+                faults << QStringLiteral("%1 on %2: \"%3\" needs %4 px, has %5")
+                              .arg(describe(w), view, widest)
+                              .arg(needed)
+                              .arg(room);
         }
     });
     QVERIFY(checked > 40);
@@ -314,14 +325,19 @@ void WindowControlsTest::tabKeysSwitchTabs_data()
     const int ctrlShift = Qt::ControlModifier | Qt::ShiftModifier;
     for (const int row : {SetupRow, AdvancedRow}) {
         const QString page = row == SetupRow ? "Setup" : "Advanced";
-        QTest::addRow("%s: Ctrl+Tab", qPrintable(page)) << row << int(Qt::Key_Tab) << ctrl << 0 << 1;
-        QTest::addRow("%s: Ctrl+Tab wraps", qPrintable(page)) << row << int(Qt::Key_Tab) << ctrl << -1 << 0;
-        QTest::addRow("%s: Ctrl+Shift+Tab", qPrintable(page)) << row << int(Qt::Key_Tab) << ctrlShift << 1 << 0;
+        QTest::addRow("%s: Ctrl+Tab", qPrintable(page))
+            << row << int(Qt::Key_Tab) << ctrl << 0 << 1;
+        QTest::addRow("%s: Ctrl+Tab wraps", qPrintable(page))
+            << row << int(Qt::Key_Tab) << ctrl << -1 << 0;
+        QTest::addRow("%s: Ctrl+Shift+Tab", qPrintable(page))
+            << row << int(Qt::Key_Tab) << ctrlShift << 1 << 0;
         // What an X server sends for Shift+Tab.
         QTest::addRow("%s: Ctrl+Shift+Backtab wraps", qPrintable(page))
             << row << int(Qt::Key_Backtab) << ctrlShift << 0 << -1;
-        QTest::addRow("%s: Ctrl+PageDown", qPrintable(page)) << row << int(Qt::Key_PageDown) << ctrl << 1 << 2;
-        QTest::addRow("%s: Ctrl+PageUp", qPrintable(page)) << row << int(Qt::Key_PageUp) << ctrl << 2 << 1;
+        QTest::addRow("%s: Ctrl+PageDown", qPrintable(page))
+            << row << int(Qt::Key_PageDown) << ctrl << 1 << 2;
+        QTest::addRow("%s: Ctrl+PageUp", qPrintable(page))
+            << row << int(Qt::Key_PageUp) << ctrl << 2 << 1;
     }
 }
 
@@ -438,10 +454,12 @@ void WindowControlsTest::everyTabStopShowsItsFocus()
                 continue;
             }
             // The stop itself, or the control it belongs to, and a margin round it.
-            QWidget *control = stop->parentWidget() && qobject_cast<QAbstractSpinBox *>(stop->parentWidget())
-                                   ? stop->parentWidget()
-                                   : stop;
-            const QRect area = QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3);
+            QWidget *control =
+                stop->parentWidget() && qobject_cast<QAbstractSpinBox *>(stop->parentWidget())
+                    ? stop->parentWidget()
+                    : stop;
+            const QRect area = QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size())
+                                   .adjusted(-3, -3, 3, 3);
             const QImage focused = window->grab(area).toImage();
             QTest::keyClick(stop, Qt::Key_Tab);
             if (QApplication::focusWidget() == stop)
@@ -465,7 +483,8 @@ void WindowControlsTest::tabFollowsReadingOrder()
     forEachView(*window, [&](const QString &view) {
         QList<QWidget *> stops;
         for (QWidget *w : WindowControls::readingOrder(window.get()))
-            if (w->isVisible() && w->isEnabled() && navigatorOf(*window)->stack()->currentWidget()->isAncestorOf(w))
+            if (w->isVisible() && w->isEnabled() &&
+                navigatorOf(*window)->stack()->currentWidget()->isAncestorOf(w))
                 stops << w;
         stops = oneStopPerGroup(stops);
         // The order Tab really takes.
@@ -489,7 +508,8 @@ void WindowControlsTest::tabFollowsReadingOrder()
             QStringList expected;
             for (QWidget *w : stops)
                 expected << w->objectName();
-            faults << view + ": Tab goes " + names.join(", ") + " instead of " + expected.join(", ");
+            faults << view + ": Tab goes " + names.join(", ") + " instead of " +
+                          expected.join(", ");
         }
         QWidget *page = navigatorOf(*window)->stack()->currentWidget();
         const auto groupOf = [page](QWidget *w) {
@@ -499,7 +519,8 @@ void WindowControlsTest::tabFollowsReadingOrder()
             return w;
         };
         for (int i = 1; i < chain.size(); ++i) {
-            QWidget *a = groupOf(chain[i - 1]) == groupOf(chain[i]) ? chain[i - 1] : groupOf(chain[i - 1]);
+            QWidget *a =
+                groupOf(chain[i - 1]) == groupOf(chain[i]) ? chain[i - 1] : groupOf(chain[i - 1]);
             QWidget *b = groupOf(chain[i - 1]) == groupOf(chain[i]) ? chain[i] : groupOf(chain[i]);
             if (a == b || a->isAncestorOf(b) || b->isAncestorOf(a))
                 continue;
@@ -509,7 +530,8 @@ void WindowControlsTest::tabFollowsReadingOrder()
             const bool backwards = sameRow ? rb.center().x() < ra.center().x()
                                            : rb.bottom() < ra.top() && rb.left() <= ra.right();
             if (backwards)
-                faults << QStringLiteral("%1: Tab goes back from %2 to %3").arg(view, describe(chain[i - 1]), describe(chain[i]));
+                faults << QStringLiteral("%1: Tab goes back from %2 to %3")
+                              .arg(view, describe(chain[i - 1]), describe(chain[i]));
         }
     });
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
@@ -533,7 +555,10 @@ void WindowControlsTest::highlightedListEntryIsLegible()
         view->selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
         QCoreApplication::processEvents();
         const QImage highlighted = view->viewport()->grab(view->visualRect(entry)).toImage();
-        const QImage plain = view->viewport()->grab(view->visualRect(view->model()->index(0, box->modelColumn()))).toImage();
+        const QImage plain =
+            view->viewport()
+                ->grab(view->visualRect(view->model()->index(0, box->modelColumn())))
+                .toImage();
         box->hidePopup();
 
         // The bar is the commonest colour of the entry; the text is what
@@ -543,9 +568,17 @@ void WindowControlsTest::highlightedListEntryIsLegible()
         for (int y = 0; y < highlighted.height(); ++y)
             for (int x = 0; x < highlighted.width(); ++x)
                 contrast = qMax(contrast, qAbs(qGray(highlighted.pixel(x, y)) - qGray(bar)));
-        QVERIFY2(contrast > 128, qPrintable(describe(box) + QStringLiteral(": text differs from its bar by %1 grey levels").arg(contrast)));
+        QVERIFY2(
+            contrast > 128,
+            qPrintable(
+                describe(box) +
+                QStringLiteral(": text differs from its bar by %1 grey levels").arg(contrast)));
         const int barStandsOut = qAbs(qGray(bar) - qGray(commonestColour(plain)));
-        QVERIFY2(barStandsOut > 64, qPrintable(describe(box) + QStringLiteral(": the bar differs from the other entries by %1 grey levels").arg(barStandsOut)));
+        QVERIFY2(
+            barStandsOut > 64,
+            qPrintable(describe(box) +
+                       QStringLiteral(": the bar differs from the other entries by %1 grey levels")
+                           .arg(barStandsOut)));
         ++checked;
     }
     QVERIFY(checked >= 6);
@@ -575,18 +608,21 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
     QVERIFY(!downloaded.isEmpty());
     // A risky change (a servo type) would ask first; nothing may get that far.
     int asked = 0;
-    Question::setHook([&asked](QMessageBox &box) { return ++asked, int(box.buttons().size()) - 1; });
+    Question::setHook(
+        [&asked](QMessageBox &box) { return ++asked, int(box.buttons().size()) - 1; });
     const auto noHook = qScopeGuard([] { Question::setHook({}); });
 
     contentWidget *navigator = navigatorOf(*window);
-    const QByteArray record = QByteArray(reinterpret_cast<const char *>(&deviceParameters()),
-                                         sizeof(DeviceParameters));
+    const QByteArray record =
+        QByteArray(reinterpret_cast<const char *>(&deviceParameters()), sizeof(DeviceParameters));
     const auto recordNow = [] {
-        return QByteArray(reinterpret_cast<const char *>(&deviceParameters()), sizeof(DeviceParameters));
+        return QByteArray(reinterpret_cast<const char *>(&deviceParameters()),
+                          sizeof(DeviceParameters));
     };
     const auto isValueBox = [](QWidget *w) {
         for (QWidget *p = w; p; p = p->parentWidget())
-            if (qobject_cast<QAbstractSpinBox *>(p) || qobject_cast<QSlider *>(p) || qobject_cast<QComboBox *>(p))
+            if (qobject_cast<QAbstractSpinBox *>(p) || qobject_cast<QSlider *>(p) ||
+                qobject_cast<QComboBox *>(p))
                 return true;
         return false;
     };
@@ -596,7 +632,8 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                 return p;
         return w->parentWidget();
     };
-    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown};
+    const Qt::Key keys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                            Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown};
 
     QStringList faults;
     QSet<QString> reached;
@@ -619,8 +656,9 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                     QWidget *now = QApplication::focusWidget();
                     if (now)
                         reached << now->objectName(); // within a group of exclusive buttons
-                    const QString where = QStringLiteral("%1 on %2, key %3")
-                                              .arg(describe(stop), view, QKeySequence(key).toString());
+                    const QString where =
+                        QStringLiteral("%1 on %2, key %3")
+                            .arg(describe(stop), view, QKeySequence(key).toString());
                     if (now && now != stop && (isValueBox(now) || groupOf(now) != groupOf(stop)))
                         faults << where + ": focus went to " + describe(now);
                     if (recordNow() != record)
@@ -629,17 +667,20 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                         faults << where + ": the page changed";
                     if (tabs && tabs->currentIndex() != tab)
                         faults << where + ": the tab changed";
-                    deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+                    deviceParameters() =
+                        *reinterpret_cast<const DeviceParameters *>(record.constData());
                     navigator->pages()->setCurrentRow(row);
                     if (tabs)
                         tabs->setCurrentIndex(tab);
                 }
                 // Along a group of exclusive buttons to its end: each is reached, none chosen.
                 for (int k = 0; k < 8 && qobject_cast<QAbstractButton *>(stop); ++k) {
-                    QTest::keyClick(QApplication::focusWidget(), k < 4 ? Qt::Key_Right : Qt::Key_Down);
+                    QTest::keyClick(QApplication::focusWidget(),
+                                    k < 4 ? Qt::Key_Right : Qt::Key_Down);
                     reached << QApplication::focusWidget()->objectName();
                     if (recordNow() != record)
-                        faults << describe(QApplication::focusWidget()) + " on " + view + ": chosen by an arrow";
+                        faults << describe(QApplication::focusWidget()) + " on " + view +
+                                      ": chosen by an arrow";
                 }
                 stop->setFocus(Qt::TabFocusReason);
             }
@@ -662,7 +703,8 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                 QCOMPARE(tabs->currentIndex(), tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 if (!tabs->currentWidget()->isAncestorOf(QApplication::focusWidget()))
-                    faults << view + ": Tab after Ctrl+Tab went to " + describe(QApplication::focusWidget());
+                    faults << view + ": Tab after Ctrl+Tab went to " +
+                                  describe(QApplication::focusWidget());
             }
             first->setFocus(Qt::TabFocusReason);
             const QList<QWidget *> stops = walk(first, view);
@@ -671,26 +713,29 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                 names << w->objectName();
             // One chain: the tool bar, the port, Connect, the navigator, then the page.
             // (The port list is locked, and no stop, while connected.)
-            QStringList head = {"loadButton", "saveButton", "writeFlashButton", "historyButton",
-                                "portComboBox", "connectButton"};
+            QStringList head = {"loadButton",    "saveButton",   "writeFlashButton",
+                                "historyButton", "portComboBox", "connectButton"};
             if (!bar->portComboBox->isEnabled())
                 head.removeOne("portComboBox");
             if (names.mid(0, head.size()) != head || !stops.contains(navigator->pages()))
                 faults << view + ": the chain starts " + names.mid(0, 8).join(", ");
             QWidget *page = navigator->stack()->currentWidget();
-            if (row < 3 && std::none_of(stops.cbegin(), stops.cend(), [page](QWidget *w) { return page->isAncestorOf(w); }))
+            if (row < 3 && std::none_of(stops.cbegin(), stops.cend(),
+                                        [page](QWidget *w) { return page->isAncestorOf(w); }))
                 faults << view + ": no stop on the page";
         }
     }
-    for (const char *name : {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton",
-                             "Mount5PushButton", "Mount6PushButton", "MixerPushButton", "CCPM90PushButton",
-                             "CCPM120PushButton", "CCPM135PushButton", "CCPM140PushButton"})
+    for (const char *name :
+         {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton",
+          "Mount5PushButton", "Mount6PushButton", "MixerPushButton", "CCPM90PushButton",
+          "CCPM120PushButton", "CCPM135PushButton", "CCPM140PushButton"})
         if (!reached.contains(QLatin1String(name)))
             faults << QStringLiteral("%1 is never reached by Tab").arg(QLatin1String(name));
     QCOMPARE(asked, 0);
     // Space or Enter chooses a picture; the unit gets it.
     QList<QPushButton *> unchosen;
-    for (const char *name : {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton"})
+    for (const char *name :
+         {"Mount1PushButton", "Mount2PushButton", "Mount3PushButton", "Mount4PushButton"})
         if (auto *mount = window->findChild<QPushButton *>(name); !mount->isChecked())
             unchosen << mount;
     QVERIFY(unchosen.size() >= 2);
@@ -699,11 +744,15 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
         reveal(*window, mount);
         mount->setFocus(Qt::TabFocusReason);
         QTest::keyClick(mount, key);
-        QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " + QKeySequence(key).toString()));
+        QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " +
+                                                QKeySequence(key).toString()));
         QVERIFY(recordNow() != record);
         deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
     }
-    QVERIFY2(faults.isEmpty(), qPrintable(QStringLiteral("%1 faults in %2 key presses:\n").arg(faults.size()).arg(pressed) + faults.mid(0, 80).join('\n')));
+    QVERIFY2(faults.isEmpty(),
+             qPrintable(
+                 QStringLiteral("%1 faults in %2 key presses:\n").arg(faults.size()).arg(pressed) +
+                 faults.mid(0, 80).join('\n')));
     QVERIFY(pressed > 300);
 }
 
@@ -714,9 +763,10 @@ void WindowControlsTest::noEmptyFramedCaption()
     QStringList faults;
     forEachView(*window, [&](const QString &view) {
         for (QLabel *label : window->findChildren<QLabel *>()) {
-            const bool framed = label->styleSheet().contains(QLatin1String("border")) || label->frameShape() != QFrame::NoFrame;
-            if (label->isVisible() && framed && label->text().trimmed().isEmpty() && label->pixmap().isNull() &&
-                !label->movie())
+            const bool framed = label->styleSheet().contains(QLatin1String("border")) ||
+                                label->frameShape() != QFrame::NoFrame;
+            if (label->isVisible() && framed && label->text().trimmed().isEmpty() &&
+                label->pixmap().isNull() && !label->movie())
                 faults << describe(label) + " on " + view;
         }
     });

@@ -3,11 +3,11 @@
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "ConfigKey.h"
-#include "Question.h"
 #include "DeviceParameters.h"
-#include "ParameterCaption.h"
-#include "SerialProcessThread.h"
 #include "LoadFindings.h"
+#include "ParameterCaption.h"
+#include "Question.h"
+#include "SerialProcessThread.h"
 #include "UnitHistory.h"
 #include "UnitModel.h"
 #include "ValueRanges.h"
@@ -17,18 +17,18 @@
 
 #include <QAbstractButton>
 #include <QDir>
-#include <QGroupBox>
-#include <QLabel>
-#include <QTabWidget>
 #include <QFile>
 #include <QFileDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMap>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QSet>
 #include <QScopeGuard>
+#include <QSet>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -285,35 +285,43 @@ void ConfFileTest::loadRefused_data()
                                  << QStringList{"Condition/r_kp", "0x10"};
     QTest::addRow("fraction") << "frac.conf" << QByteArray(good + "r_kp=1.5\n") << notANumber
                               << QStringList{"1.5"};
-    QTest::addRow("decimal comma") << "comma.conf" << QByteArray(good + "r_kp=1,5\n") << notANumber
-                                   << QStringList{"1,5"};
+    QTest::addRow("decimal comma")
+        << "comma.conf" << QByteArray(good + "r_kp=1,5\n") << notANumber << QStringList{"1,5"};
     QTest::addRow("empty value") << "blank.conf" << QByteArray(good + "r_kp=\n") << notANumber
                                  << QStringList{"Condition/r_kp"};
-    QTest::addRow("200, beyond a byte") << "big.conf" << QByteArray(good + "r_ki=200\n") << outOfRange
-                                        << QStringList{"Condition/r_ki", "200", "-128 to 127"};
+    QTest::addRow("200, beyond a byte")
+        << "big.conf" << QByteArray(good + "r_ki=200\n") << outOfRange
+        << QStringList{"Condition/r_ki", "200", "-128 to 127"};
     QTest::addRow("-129") << "small.conf" << QByteArray(good + "r_kp=-129\n") << outOfRange
                           << QStringList{"-129"};
     // Text from the file is shown on one short, printable line.
     QTest::addRow("binary junk") << "junk.conf"
                                  << QByteArray(good + "r_kp=\x01\x02" + QByteArray(300, 'z') + "\n")
-                                 << notANumber << QStringList{"Gain P (Condition/r_kp)", "??zzz", "z\u2026\""};
+                                 << notANumber
+                                 << QStringList{"Gain P (Condition/r_kp)", "??zzz", "z\u2026\""};
     QTest::addRow("over 1 MB") << "huge.conf"
                                << QByteArray(good + QByteArray(50 * 1024 * 1024, '#'))
                                << int(ConfigResult::TooLarge)
                                << QStringList{"not a configuration file: 50 MB"};
     // The first offending key in the order of the keys is named.
-    QTest::addRow("first of two")
-        << "two.conf" << QByteArray("[%General]\nservo_trim_0=x\n[Condition]\nr_kp=500\n")
-        << notANumber << QStringList{"General/servo_trim_0"};
-    QTest::addRow("missing") << "typo.conf" << QByteArray() << int(ConfigResult::NotFound) << QStringList();
-    QTest::addRow("folder") << "folder.conf" << QByteArray() << int(ConfigResult::NotAFile) << QStringList();
-    QTest::addRow("empty file") << "empty.conf" << QByteArray("") << int(ConfigResult::NoSettings) << QStringList();
+    QTest::addRow("first of two") << "two.conf"
+                                  << QByteArray(
+                                         "[%General]\nservo_trim_0=x\n[Condition]\nr_kp=500\n")
+                                  << notANumber << QStringList{"General/servo_trim_0"};
+    QTest::addRow("missing") << "typo.conf" << QByteArray() << int(ConfigResult::NotFound)
+                             << QStringList();
+    QTest::addRow("folder") << "folder.conf" << QByteArray() << int(ConfigResult::NotAFile)
+                            << QStringList();
+    QTest::addRow("empty file") << "empty.conf" << QByteArray("") << int(ConfigResult::NoSettings)
+                                << QStringList();
     QTest::addRow("no gyro keys") << "other.conf" << QByteArray("[Window]\nwidth=3\n")
-                                  << int(ConfigResult::NoSettings) << QStringList{"unknown keys: Window/width"};
+                                  << int(ConfigResult::NoSettings)
+                                  << QStringList{"unknown keys: Window/width"};
     QTest::addRow("not an INI file") << "photo.conf" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0", 11)
                                      << int(ConfigResult::NoSettings) << QStringList();
-    QTest::addRow("only plain General") << "plain.conf" << QByteArray("[General]\nservo_rev_1=-1\n")
-                                        << int(ConfigResult::NoSettings) << QStringList{"servo_rev_1"};
+    QTest::addRow("only plain General")
+        << "plain.conf" << QByteArray("[General]\nservo_rev_1=-1\n")
+        << int(ConfigResult::NoSettings) << QStringList{"servo_rev_1"};
 }
 
 void ConfFileTest::loadRefused()
@@ -487,11 +495,16 @@ void ConfFileTest::dialogs_data()
         const char *kind = load ? "load" : "save";
         const QString title = load ? "Open Config File" : "Save Config File";
         const int mode = load ? int(QFileDialog::ExistingFile) : int(QFileDialog::AnyFile);
-        QTest::addRow("%s: first time, Documents", kind) << load << title << mode << true << "" << "Documents";
-        QTest::addRow("%s: first time, no Documents", kind) << load << title << mode << false << "" << "home";
-        QTest::addRow("%s: last folder", kind) << load << title << mode << true << "kept" << "kept";
-        QTest::addRow("%s: last folder gone", kind) << load << title << mode << true << "gone" << "Documents";
-        QTest::addRow("%s: all gone", kind) << load << title << mode << false << "gone" << "home";
+        QTest::addRow("%s: first time, Documents", kind) << load << title << mode << true << ""
+                                                         << "Documents";
+        QTest::addRow("%s: first time, no Documents", kind) << load << title << mode << false << ""
+                                                            << "home";
+        QTest::addRow("%s: last folder", kind) << load << title << mode << true << "kept"
+                                               << "kept";
+        QTest::addRow("%s: last folder gone", kind) << load << title << mode << true << "gone"
+                                                    << "Documents";
+        QTest::addRow("%s: all gone", kind) << load << title << mode << false << "gone"
+                                            << "home";
     }
 }
 
@@ -661,11 +674,16 @@ void ConfFileTest::overwriteQuestion_data()
     QTest::addColumn<int>("answer"); // 0 replace, 1 cancel
     QTest::addColumn<QString>("asked");
     QTest::addColumn<bool>("written");
-    QTest::addRow("heli.v2, its .conf kept") << "heli.v2" << "heli.v2.conf" << 1 << "heli.v2.conf" << false;
-    QTest::addRow("heli.v2, its .conf replaced") << "heli.v2" << "heli.v2.conf" << 0 << "heli.v2.conf" << true;
-    QTest::addRow("heli.v2 exists, not its .conf") << "heli.v2" << "heli.v2" << 1 << "" << true;
-    QTest::addRow("same name") << "a.conf" << "a.conf" << 1 << "a.conf" << false;
-    QTest::addRow("new name") << "new" << "" << 1 << "" << true;
+    QTest::addRow("heli.v2, its .conf kept") << "heli.v2"
+                                             << "heli.v2.conf" << 1 << "heli.v2.conf" << false;
+    QTest::addRow("heli.v2, its .conf replaced") << "heli.v2"
+                                                 << "heli.v2.conf" << 0 << "heli.v2.conf" << true;
+    QTest::addRow("heli.v2 exists, not its .conf") << "heli.v2"
+                                                   << "heli.v2" << 1 << "" << true;
+    QTest::addRow("same name") << "a.conf"
+                               << "a.conf" << 1 << "a.conf" << false;
+    QTest::addRow("new name") << "new"
+                              << "" << 1 << "" << true;
 }
 
 // The question before replacing a file is about the file really written.
@@ -683,8 +701,9 @@ void ConfFileTest::overwriteQuestion()
     toolWidget bar;
     toolWidget::setFileDialogHook([&](QFileDialog &dialog) {
         // The dialog's own question would be about the typed name.
-        return dialog.testOption(QFileDialog::DontConfirmOverwrite) ? std::optional<QString>(path(typed))
-                                                                    : std::nullopt;
+        return dialog.testOption(QFileDialog::DontConfirmOverwrite)
+                   ? std::optional<QString>(path(typed))
+                   : std::nullopt;
     });
     QStringList questions;
     Question::setHook([&](QMessageBox &box) {
@@ -696,7 +715,8 @@ void ConfFileTest::overwriteQuestion()
 
     QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
     if (!asked.isEmpty())
-        QVERIFY2(questions.first().startsWith(asked + " already exists"), qPrintable(questions.first()));
+        QVERIFY2(questions.first().startsWith(asked + " already exists"),
+                 qPrintable(questions.first()));
     const QString target = path(ConfigFile::saveName(typed));
     QCOMPARE(readFile(target) != old && QFileInfo::exists(target), written);
     if (existing != ConfigFile::saveName(typed) && !existing.isEmpty())
@@ -758,7 +778,8 @@ void ConfFileTest::randomRoundTrips()
         // Now and then the extremes, and 0 and -1 as a fresh unit may hold them.
         if (trip % 5 == 0) {
             for (const ConfigKey &key : configKeys())
-                saved.setByteAt(key.offset, qint8(std::array<int, 4>{-128, 127, 0, -1}[random.bounded(4)]));
+                saved.setByteAt(key.offset,
+                                qint8(std::array<int, 4>{-128, 127, 0, -1}[random.bounded(4)]));
         }
         const quint8 model = random.bounded(2) ? UnitModel::A1 : UnitModel::X1;
         const quint8 firmware = quint8(random.bounded(256));
@@ -772,7 +793,8 @@ void ConfFileTest::randomRoundTrips()
         QCOMPARE(result.missingKeys(), QStringList());
         QCOMPARE(result.savedModel(), UnitModel::name(model));
         QCOMPARE(result.savedFirmware(), UnitModel::firmware(firmware));
-        QCOMPARE(result.message(), QStringLiteral("Configuration loaded from %1").arg(QFileInfo(name).fileName()));
+        QCOMPARE(result.message(),
+                 QStringLiteral("Configuration loaded from %1").arg(QFileInfo(name).fileName()));
         const QSet<int> offsets = loadedOffsets();
         for (int i = 0; i < DeviceParameters::Size; ++i)
             QCOMPARE(int(loaded.byteAt(i)), int((offsets.contains(i) ? saved : before).byteAt(i)));
@@ -814,8 +836,9 @@ void ConfFileTest::randomRoundTrips()
         if (key.loaded) {
             DeviceParameters edited = saved;
             edited.setByteAt(key.offset, qint8(saved.byteAt(key.offset) ^ 1));
-            QCOMPARE(history.save(edited, model, firmware, UnitHistory::Kind::Flashed, when.addSecs(1)),
-                     UnitHistory::Outcome::Saved);
+            QCOMPARE(
+                history.save(edited, model, firmware, UnitHistory::Kind::Flashed, when.addSecs(1)),
+                UnitHistory::Outcome::Saved);
         }
     }
     QVERIFY(flaggedTotal > 300); // the test reaches what no page offers
@@ -884,7 +907,8 @@ void ConfFileTest::captionsAreThePagesLabels()
         }
         if (row.label.object) {
             auto *label = page->findChild<QWidget *>(QLatin1String(row.label.object));
-            QVERIFY2(label->isHidden() == (row.use == ParameterCaption::Use::Hidden), qPrintable(where));
+            QVERIFY2(label->isHidden() == (row.use == ParameterCaption::Use::Hidden),
+                     qPrintable(where));
         }
     }
 }

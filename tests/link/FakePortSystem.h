@@ -9,8 +9,8 @@
 struct FakePortSystem : PortSystem
 {
     QList<PortEntry> ports;
-    QSet<QString> missing;     // paths that are not there
-    QSet<QString> refused;     // paths this user may not open
+    QSet<QString> missing; // paths that are not there
+    QSet<QString> refused; // paths this user may not open
     QString group = QStringLiteral("dialout");
     QString user = QStringLiteral("pilot");
     bool inSession = false;

@@ -33,9 +33,12 @@ struct LinkHarness
     {
         unit.setClockMs(0);
         engine.portOpened(QStringLiteral("unit"));
-        QObject::connect(&engine, &LinkEngine::messageText, [this](const QString &t) { messages << t; });
-        QObject::connect(&engine, &LinkEngine::noticeText, [this](const QString &t) { messages << t; });
-        QObject::connect(&engine, &LinkEngine::stateText, [this](const QString &t) { states << t; });
+        QObject::connect(&engine, &LinkEngine::messageText,
+                         [this](const QString &t) { messages << t; });
+        QObject::connect(&engine, &LinkEngine::noticeText,
+                         [this](const QString &t) { messages << t; });
+        QObject::connect(&engine, &LinkEngine::stateText,
+                         [this](const QString &t) { states << t; });
     }
 
     void tick()
@@ -50,8 +53,7 @@ struct LinkHarness
             engine.feed(reply);
     }
     // Ticks until the predicate holds; returns the ticks taken, -1 past the limit.
-    template<typename Pred>
-    int tickUntil(Pred done, int limit = 2000)
+    template <typename Pred> int tickUntil(Pred done, int limit = 2000)
     {
         for (int n = 1; n <= limit; ++n) {
             tick();
@@ -63,7 +65,8 @@ struct LinkHarness
     int download()
     {
         engine.startOver();
-        return tickUntil([this] { return messages.endsWith(QStringLiteral("Download Parameters Completely")); });
+        return tickUntil(
+            [this] { return messages.endsWith(QStringLiteral("Download Parameters Completely")); });
     }
     // Closes the port and opens `name` with `far` answering, then a download.
     int reconnect(const QString &name, SimulatedUnit *far)
@@ -80,7 +83,8 @@ struct LinkHarness
     int upload()
     {
         engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-        return tickUntil([this] { return messages.endsWith(QStringLiteral("Upload Parameters Completely")); });
+        return tickUntil(
+            [this] { return messages.endsWith(QStringLiteral("Upload Parameters Completely")); });
     }
     QList<int> sentSubframes() const
     {

@@ -433,11 +433,14 @@ private:
             found << QStringLiteral("the pages refreshed without a download");
         found.removeDuplicates();
         if (qEnvironmentVariableIsSet("VRN_SESSION_TRACE"))
-            qWarning().noquote() << log.join(QLatin1Char('\n')) << "\nnotInFlash" << engine.hasChangesNotInFlash() << "written"
-                       << written << "unit-vs-flash"
-                       << ParameterBlocks::differingFields(working, unit().flashRecord())
-                       << "pc-vs-unit" << ParameterBlocks::differingFields(record, working)
-                       << "wish-vs-unit" << ParameterBlocks::differingFields(wish, working);
+            qWarning().noquote() << log.join(QLatin1Char('\n')) << "\nnotInFlash"
+                                 << engine.hasChangesNotInFlash() << "written" << written
+                                 << "unit-vs-flash"
+                                 << ParameterBlocks::differingFields(working, unit().flashRecord())
+                                 << "pc-vs-unit"
+                                 << ParameterBlocks::differingFields(record, working)
+                                 << "wish-vs-unit"
+                                 << ParameterBlocks::differingFields(wish, working);
         return found;
     }
 

@@ -46,12 +46,15 @@ void tst_FrameReceiver::streams_data()
 
     QTest::addRow("one frame") << a << QList<QByteArray>{a};
     QTest::addRow("two frames in one read") << a + b << QList<QByteArray>{a, b};
-    QTest::addRow("noise before a frame") << QByteArray::fromHex("00FFCDAB11") + a << QList<QByteArray>{a};
-    QTest::addRow("repeated AB before CD") << QByteArray::fromHex("ABAB") + a.mid(1) << QList<QByteArray>{a};
+    QTest::addRow("noise before a frame")
+        << QByteArray::fromHex("00FFCDAB11") + a << QList<QByteArray>{a};
+    QTest::addRow("repeated AB before CD")
+        << QByteArray::fromHex("ABAB") + a.mid(1) << QList<QByteArray>{a};
     QTest::addRow("swapped CRC bytes rejected") << swapped << QList<QByteArray>{};
     QTest::addRow("flipped payload bit rejected") << corrupt << QList<QByteArray>{};
     QTest::addRow("rejected frame, then a good one") << corrupt + b << QList<QByteArray>{b};
-    QTest::addRow("AB then other byte resets") << QByteArray::fromHex("AB00CD") + a << QList<QByteArray>{a};
+    QTest::addRow("AB then other byte resets")
+        << QByteArray::fromHex("AB00CD") + a << QList<QByteArray>{a};
     QTest::addRow("sync inside a payload is data")
         << QByteArray::fromHex("ABCD") + QByteArray::fromHex("ABCD") + a.mid(4)
         << QList<QByteArray>{};

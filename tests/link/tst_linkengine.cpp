@@ -791,7 +791,8 @@ void tst_LinkEngine::restartDuringUpload()
     LinkHarness h;
     QVERIFY(h.download() > 0);
     h.record.phi_ktotal = qint8(h.record.phi_ktotal + 5); // block 1
-    h.record.setByteAt(DeviceParameters::Size - 1, qint8(h.record.byteAt(DeviceParameters::Size - 1) ^ 0x11));
+    h.record.setByteAt(DeviceParameters::Size - 1,
+                       qint8(h.record.byteAt(DeviceParameters::Size - 1) ^ 0x11));
     h.engine.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     for (int i = 0; i < 4; ++i)
         h.tick();

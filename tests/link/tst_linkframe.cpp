@@ -81,8 +81,11 @@ void tst_LinkFrame::workedExamples_data()
     QTest::addColumn<int>("subframe");
     QTest::addColumn<QByteArray>("expected");
     QTest::addRow("connect") << int(CMD_CUT_MOTOR) << int(DLU_DOWN_SFID_PARAM_1)
-                             << QByteArray::fromHex("ABCD000003" "0000000000000000" "81"
-                                                    "00000000000000000000000000000000" "1D7E");
+                             << QByteArray::fromHex("ABCD000003"
+                                                    "0000000000000000"
+                                                    "81"
+                                                    "00000000000000000000000000000000"
+                                                    "1D7E");
     QTest::addRow("idle") << int(CMD_NONE) << int(DLU_SFID_IDLE)
                           << QByteArray::fromHex("ABCD" + QByteArray(56, '0') + "1916");
 }
@@ -146,9 +149,16 @@ void tst_LinkFrame::specialBytesOnSend_data()
     // patternRecord: rec[k] = 0x10 + k. imudist words are host order in the
     // record and big-endian on the wire.
     QTest::addRow("block 2: byte 28 never sent, imudist_x big-endian")
-        << 2 << QByteArray("202122232425262728292A2B" "00" "2D" "2F2E");
-    QTest::addRow("block 3: bytes 36-39 written as 0")
-        << 3 << QByteArray("3130" "3332" "00000000" "38393A3B3C3D3E3F");
+        << 2
+        << QByteArray("202122232425262728292A2B"
+                      "00"
+                      "2D"
+                      "2F2E");
+    QTest::addRow("block 3: bytes 36-39 written as 0") << 3
+                                                       << QByteArray("3130"
+                                                                     "3332"
+                                                                     "00000000"
+                                                                     "38393A3B3C3D3E3F");
     QTest::addRow("block 11: one byte only") << 11 << QByteArray("80" + QByteArray(30, '0'));
 }
 
@@ -167,14 +177,21 @@ void tst_LinkFrame::receivedBlockStored_data()
     QTest::addColumn<QByteArray>("payloadHex");
     QTest::addColumn<int>("offset");
     QTest::addColumn<int>("expected"); // -1000: the byte keeps its old value
-    const QByteArray block2 = "0102030405060708090A0B0C" "7F" "0D" "FFFE";
-    const QByteArray block3 = "1234" "8001" "A1A2A3A4" "0102030405060708";
+    const QByteArray block2 = "0102030405060708090A0B0C"
+                              "7F"
+                              "0D"
+                              "FFFE";
+    const QByteArray block3 = "1234"
+                              "8001"
+                              "A1A2A3A4"
+                              "0102030405060708";
     QTest::addRow("block 2 leaves byte 28") << 2 << block2 << 28 << -1000;
     QTest::addRow("block 2 byte 29") << 2 << block2 << 29 << 0x0D;
     QTest::addRow("block 3 stores byte 36") << 3 << block3 << 36 << int(qint8(0xA1));
     QTest::addRow("block 3 stores byte 39") << 3 << block3 << 39 << int(qint8(0xA4));
     QTest::addRow("block 3 byte 40") << 3 << block3 << 40 << 1;
-    QTest::addRow("block 11 ignores payload 1-15") << 11 << QByteArray("05FF") + QByteArray(28, 'F') << 111 << -1000;
+    QTest::addRow("block 11 ignores payload 1-15")
+        << 11 << QByteArray("05FF") + QByteArray(28, 'F') << 111 << -1000;
 }
 
 void tst_LinkFrame::receivedBlockStored()
@@ -185,8 +202,9 @@ void tst_LinkFrame::receivedBlockStored()
     QFETCH(int, expected);
     DeviceParameters record = patternRecord();
     const qint8 before = record.byteAt(offset);
-    ParameterBlocks::store(block, reinterpret_cast<const quint8 *>(QByteArray::fromHex(payloadHex).constData()),
-                           record, ParameterBlocks::UnitToPc);
+    ParameterBlocks::store(
+        block, reinterpret_cast<const quint8 *>(QByteArray::fromHex(payloadHex).constData()),
+        record, ParameterBlocks::UnitToPc);
     QCOMPARE(int(record.byteAt(offset)), expected == -1000 ? int(before) : expected);
 
     // Bytes the unit reports in 36-39 are never written back.
@@ -251,13 +269,22 @@ void tst_LinkFrame::signedValuesSurviveRoundTrip()
     QFETCH(QByteArray, wire);
     DeviceParameters sent;
     switch (field) {
-    case 0: sent.servo_trim_0 = qint8(value); break;
-    case 1: sent.imudist_x = qint16(value); break;
-    case 2: sent.imudist_y = qint16(value); break;
-    default: sent.imudist_z = qint16(value); break;
+    case 0:
+        sent.servo_trim_0 = qint8(value);
+        break;
+    case 1:
+        sent.imudist_x = qint16(value);
+        break;
+    case 2:
+        sent.imudist_y = qint16(value);
+        break;
+    default:
+        sent.imudist_z = qint16(value);
+        break;
     }
     const LinkFrame frame = LinkFrame::build(CMD_NONE, quint8(block), sent);
-    const QByteArray onWire(reinterpret_cast<const char *>(frame.payload() + payloadIndex), wire.size() / 2);
+    const QByteArray onWire(reinterpret_cast<const char *>(frame.payload() + payloadIndex),
+                            wire.size() / 2);
     QCOMPARE(hex(onWire), hex(QByteArray::fromHex(wire)));
 
     DeviceParameters back;

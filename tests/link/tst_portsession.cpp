@@ -1,7 +1,7 @@
 #include "FakePortSystem.h"
-#include "PseudoTerminal.h"
 #include "PortDiagnosis.h"
 #include "PortSession.h"
+#include "PseudoTerminal.h"
 
 #include <QFile>
 #include <QProcess>
@@ -13,9 +13,9 @@
 
 #include <fcntl.h>
 #include <grp.h>
+#include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
-#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,11 +39,12 @@ struct Session
         session->refreshTimer()->stop();
         QObject::connect(session.get(), &PortSession::noticeText,
                          [this](const QString &text, const QString &) { notices << text; });
-        QObject::connect(session.get(), &PortSession::connectRequested, [this](const QString &name) {
-            requested << name;
-            session->selectPort(name);
-            session->connectPort();
-        });
+        QObject::connect(session.get(), &PortSession::connectRequested,
+                         [this](const QString &name) {
+                             requested << name;
+                             session->selectPort(name);
+                             session->connectPort();
+                         });
         QObject::connect(session.get(), &PortSession::disconnectRequested,
                          [this] { session->disconnectPort(); });
     }
@@ -104,7 +105,8 @@ void tst_PortSession::order_data()
     QTest::addColumn<QList<PortEntry>>("present");
     QTest::addColumn<QStringList>("expected");
     QTest::addRow("motherboard port after the adapter")
-        << QList<PortEntry>{builtIn("ttyS0"), usb("ttyUSB0", 10)} << QStringList{"ttyUSB0", "ttyS0"};
+        << QList<PortEntry>{builtIn("ttyS0"), usb("ttyUSB0", 10)}
+        << QStringList{"ttyUSB0", "ttyS0"};
     QTest::addRow("newest adapter first")
         << QList<PortEntry>{usb("ttyUSB0", 10), usb("ttyACM0", 30), usb("ttyUSB1", 20)}
         << QStringList{"ttyACM0", "ttyUSB1", "ttyUSB0"};
@@ -188,44 +190,57 @@ void tst_PortSession::diagnosis_data()
                                << "Cannot open ttyUSB0: unplugged"
                                << QStringList{"/dev/ttyUSB0 is no longer there"};
     QTest::addRow("gone between listing and opening")
-        << denied << "missing" << "Cannot open ttyUSB0: unplugged" << QStringList{"unplugged"};
+        << denied << "missing"
+        << "Cannot open ttyUSB0: unplugged" << QStringList{"unplugged"};
     QTest::addRow("not in the group, no rule")
-        << denied << "refused" << "Cannot open ttyUSB0: permission denied"
-        << QStringList{"group \"dialout\", and your user \"pilot\" is not in it", "is not installed",
-                       "sudo usermod -aG dialout pilot"};
+        << denied << "refused"
+        << "Cannot open ttyUSB0: permission denied"
+        << QStringList{"group \"dialout\", and your user \"pilot\" is not in it",
+                       "is not installed", "sudo usermod -aG dialout pilot"};
     QTest::addRow("not in the group, rule not applied")
-        << denied << "refused rule" << "Cannot open ttyUSB0: permission denied"
+        << denied << "refused rule"
+        << "Cannot open ttyUSB0: permission denied"
         << QStringList{"is installed but was not applied", "Unplug the unit and plug it in again",
                        "sudo usermod -aG dialout pilot"};
     QTest::addRow("added to the group after logging in")
-        << denied << "refused account" << "Cannot open ttyUSB0: permission denied"
+        << denied << "refused account"
+        << "Cannot open ttyUSB0: permission denied"
         << QStringList{"was added to that group after this login began", "log out and in again"};
     QTest::addRow("in the group and still refused")
-        << denied << "refused session" << "Cannot open ttyUSB0: permission denied"
+        << denied << "refused session"
+        << "Cannot open ttyUSB0: permission denied"
         << QStringList{"and you are in it", "ls -l /dev/ttyUSB0"};
     QTest::addRow("only root may use it")
-        << denied << "refused root" << "Cannot open ttyUSB0: permission denied"
+        << denied << "refused root"
+        << "Cannot open ttyUSB0: permission denied"
         << QStringList{"administrator (root) alone", "vrn-assistant package"};
     QTest::addRow("ModemManager probing")
-        << denied << "ModemManager" << "Cannot open ttyUSB0: in use by ModemManager"
+        << denied << "ModemManager"
+        << "Cannot open ttyUSB0: in use by ModemManager"
         << QStringList{"mobile-modem service", "sudo systemctl disable --now ModemManager"};
     QTest::addRow("brltty took the adapter")
-        << denied << "brltty" << "Cannot open ttyUSB0: in use by brltty"
+        << denied << "brltty"
+        << "Cannot open ttyUSB0: in use by brltty"
         << QStringList{"Braille display", "sudo apt remove brltty"};
     QTest::addRow("another program")
-        << denied << "minicom" << "Cannot open ttyUSB0: in use by minicom"
+        << denied << "minicom"
+        << "Cannot open ttyUSB0: in use by minicom"
         << QStringList{"minicom (process 4242) holds /dev/ttyUSB0 open", "kill 4242"};
     QTest::addRow("held by someone we cannot see")
-        << denied << "" << "Cannot open ttyUSB0: the port is in use by another program"
+        << denied << ""
+        << "Cannot open ttyUSB0: the port is in use by another program"
         << QStringList{"sudo lsof /dev/ttyUSB0"};
     QTest::addRow("held unseen while ModemManager runs as root")
-        << denied << "running ModemManager" << "Cannot open ttyUSB0: in use, most likely by ModemManager"
+        << denied << "running ModemManager"
+        << "Cannot open ttyUSB0: in use, most likely by ModemManager"
         << QStringList{"sudo systemctl disable --now ModemManager"};
     QTest::addRow("held unseen while brltty runs as root")
-        << denied << "running brltty" << "Cannot open ttyUSB0: in use, most likely by brltty"
+        << denied << "running brltty"
+        << "Cannot open ttyUSB0: in use, most likely by brltty"
         << QStringList{"sudo apt remove brltty"};
     QTest::addRow("anything else keeps the library's words")
-        << int(QSerialPort::UnknownError) << "" << "Cannot open ttyUSB0: it broke" << QStringList{};
+        << int(QSerialPort::UnknownError) << ""
+        << "Cannot open ttyUSB0: it broke" << QStringList{};
 }
 
 void tst_PortSession::diagnosis()
@@ -269,8 +284,8 @@ void tst_PortSession::permissionDeniedOnARealPort()
     QVERIFY(::chmod(QFile::encodeName(pty.path).constData(), 0) == 0);
     const pid_t child = ::fork();
     if (child == 0) {
-        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 ||
-                                 ::setuid(65534) != 0))
+        if (::geteuid() == 0 &&
+            (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
         QSerialPort port;
         port.setPortName(pty.path);
@@ -284,8 +299,8 @@ void tst_PortSession::permissionDeniedOnARealPort()
         const QString says = group == "root"
                                  ? QString("%1 is for the administrator (root) alone").arg(pty.path)
                                  : QString("%1 belongs to the group \"%2\"").arg(pty.path, group);
-        const bool right = text.summary == "Cannot open pty: permission denied" &&
-                           text.details.contains(says);
+        const bool right =
+            text.summary == "Cannot open pty: permission denied" && text.details.contains(says);
         ::_exit(right ? 0 : 4);
     }
     int status = 0;
@@ -323,7 +338,10 @@ void tst_PortSession::portHeldByAnotherProcess()
     session.refreshTimer()->stop();
     QStringList summaries, details;
     connect(&session, &PortSession::noticeText, this,
-            [&](const QString &text, const QString &more) { summaries << text; details << more; });
+            [&](const QString &text, const QString &more) {
+                summaries << text;
+                details << more;
+            });
     session.selectPort(pty.path);
     session.connectPort();
     ::kill(child, SIGKILL);
@@ -331,7 +349,8 @@ void tst_PortSession::portHeldByAnotherProcess()
     QVERIFY(!session.isPortOpen());
     const QString name = QCoreApplication::applicationName().left(15); // the kernel's length
     QCOMPARE(summaries, QStringList{QString("Cannot open %1: in use by %2").arg(pty.path, name)});
-    QVERIFY2(details.first().contains(QString("%1 (process %2) holds %3 open").arg(name).arg(child).arg(pty.path)),
+    QVERIFY2(details.first().contains(
+                 QString("%1 (process %2) holds %3 open").arg(name).arg(child).arg(pty.path)),
              qPrintable(details.first()));
     QVERIFY(details.first().contains(QString("kill %1").arg(child)));
 }

@@ -9,17 +9,17 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLibraryInfo>
-#include <QScopeGuard>
-#include <QTranslator>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
 #include <QSerialPort>
 #include <QSerialPortInfo>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <memory>
 
@@ -75,8 +75,10 @@ struct SimProcess
     bool start(const QString &path, const QStringList &extra = {})
     {
         linkPath = path;
-        process.start(QStringLiteral(VRN_SIM_EXECUTABLE), QStringList{"--link", path, "--latency", "1"} + extra);
-        return process.waitForStarted() && QTest::qWaitFor([&] { return QFile::exists(path); }, 5000);
+        process.start(QStringLiteral(VRN_SIM_EXECUTABLE),
+                      QStringList{"--link", path, "--latency", "1"} + extra);
+        return process.waitForStarted() &&
+               QTest::qWaitFor([&] { return QFile::exists(path); }, 5000);
     }
     void stop()
     {
@@ -152,9 +154,11 @@ void tst_SerialProcessThread::refreshNoticesChangedNames_data()
     QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<bool>("refilled");
-    QTest::addRow("one replaced by another") << QByteArray("/tmp/a:/tmp/b") << QByteArray("/tmp/a:/tmp/c") << true;
+    QTest::addRow("one replaced by another")
+        << QByteArray("/tmp/a:/tmp/b") << QByteArray("/tmp/a:/tmp/c") << true;
     QTest::addRow("one unplugged") << QByteArray("/tmp/a:/tmp/b") << QByteArray("/tmp/b") << true;
-    QTest::addRow("same set") << QByteArray("/tmp/b:/tmp/a") << QByteArray("/tmp/a:/tmp/b") << false;
+    QTest::addRow("same set") << QByteArray("/tmp/b:/tmp/a") << QByteArray("/tmp/a:/tmp/b")
+                              << false;
 }
 
 void tst_SerialProcessThread::refreshNoticesChangedNames()
@@ -233,7 +237,8 @@ void tst_SerialProcessThread::openFailureIsReported_data()
 {
     QTest::addColumn<QString>("port");
     QTest::addColumn<QString>("expected");
-    QTest::addRow("missing device") << "/dev/vrn-no-such-port" << "Cannot open /dev/vrn-no-such-port: unplugged";
+    QTest::addRow("missing device") << "/dev/vrn-no-such-port"
+                                    << "Cannot open /dev/vrn-no-such-port: unplugged";
 }
 
 void tst_SerialProcessThread::openFailureIsReported()
@@ -280,7 +285,8 @@ void tst_SerialProcessThread::portInUseIsReported()
     auto *box = l.statusBar.findChild<QMessageBox *>("noticeDetailsBox");
     QVERIFY(box && box->isVisible());
     const QString shown = box->text();
-    QVERIFY2(shown.contains(QString("kill %1").arg(QCoreApplication::applicationPid())), qPrintable(shown));
+    QVERIFY2(shown.contains(QString("kill %1").arg(QCoreApplication::applicationPid())),
+             qPrintable(shown));
     QVERIFY(l.statusBar.isNoticeShown()); // reading the details keeps the notice
 }
 
@@ -307,7 +313,8 @@ void tst_SerialProcessThread::portInUseInChinese()
     second.setPortName(path);
     QVERIFY(!second.open(QIODevice::ReadWrite));
     QCOMPARE(second.error(), QSerialPort::PermissionError);
-    QVERIFY2(!second.errorString().contains("lock", Qt::CaseInsensitive), qPrintable(second.errorString()));
+    QVERIFY2(!second.errorString().contains("lock", Qt::CaseInsensitive),
+             qPrintable(second.errorString()));
 
     qputenv("VRN_EXTRA_PORTS", path.toUtf8());
     Link l;
@@ -340,11 +347,13 @@ void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
     QCOMPARE(button->text(), QString("Disconnect"));
     QCOMPARE(toolBar.portComboBox->currentText(), QString("ttyUSB0"));
     // vrn-sim answers: the connection is the pilot's like any other.
-    QVERIFY(QTest::qWaitFor([&] {
-        link.time();
-        QTest::qWait(5);
-        return link.protocol().isLinkAlive();
-    }, 5000));
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            link.time();
+            QTest::qWait(5);
+            return link.protocol().isLinkAlive();
+        },
+        5000));
     QVERIFY(!link.portSession().isTryingPluggedPort());
 
     // An adapter plugged in while the unit answers is old news once the

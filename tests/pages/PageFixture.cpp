@@ -44,11 +44,14 @@ bool PageFixture::connectAndDownload()
 {
     toolBar.portComboBox->setCurrentText(SimulatedPortProvider::name());
     link->serialConnect();
-    return tickUntil([this] { return messages.endsWith(QStringLiteral("Download Parameters Completely")); }) > 0;
+    return tickUntil([this] {
+               return messages.endsWith(QStringLiteral("Download Parameters Completely"));
+           }) > 0;
 }
 
 bool PageFixture::finishUpload()
 {
-    return tickUntil([this] { return messages.endsWith(QStringLiteral("Upload Parameters Completely")); }) > 0;
+    return tickUntil([this] {
+               return messages.endsWith(QStringLiteral("Upload Parameters Completely"));
+           }) > 0;
 }
-

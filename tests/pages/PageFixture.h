@@ -20,9 +20,9 @@ struct PageFixture
     statusWidget statusBar;
     SimulatedPortProvider simulated;
     SerialProcessThread *link;
-    QList<LinkFrame> sent;    // every frame that reached the unit
-    QStringList messages;     // every message text, in order
-    int uploadRequests = 0;   // setSubframeHead(DLU_WRITE_SFID_PARAM_1) calls
+    QList<LinkFrame> sent;  // every frame that reached the unit
+    QStringList messages;   // every message text, in order
+    int uploadRequests = 0; // setSubframeHead(DLU_WRITE_SFID_PARAM_1) calls
 
     PageFixture();
     ~PageFixture();
@@ -31,8 +31,7 @@ struct PageFixture
     // One tick: the link sends its frame, the unit's reply is handled.
     void tick();
     // Ticks until the predicate holds; the ticks taken, or -1 past the limit.
-    template<typename Pred>
-    int tickUntil(Pred done, int limit = 500)
+    template <typename Pred> int tickUntil(Pred done, int limit = 500)
     {
         for (int n = 1; n <= limit; ++n) {
             tick();

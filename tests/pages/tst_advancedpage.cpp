@@ -452,7 +452,8 @@ void tst_AdvancedPage::governorOnButton()
     QCOMPARE(!questions.isEmpty(), asked);
     QVERIFY(cancelIsDefault);
     if (asked)
-        QVERIFY(questions.first().contains("the unit takes that rotor speed as the speed the governor holds"));
+        QVERIFY(questions.first().contains(
+            "the unit takes that rotor speed as the speed the governor holds"));
     QCOMPARE(int(deviceParameters().governor_status), stored);
     QCOMPARE(f->uploadRequests, stored == state ? 0 : 1);
     QCOMPARE(radio("RpmOnRadioButton")->isChecked(), onChecked);

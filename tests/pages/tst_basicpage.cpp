@@ -293,7 +293,8 @@ void BasicPageTest::arrows_data()
     QTest::addRow("left from 1") << "TargetLeftButton" << roll << 78 << 1 << 0 << "0" << 1;
     // Beyond the limit the way back still works.
     QTest::addRow("left from 127") << "TargetLeftButton" << roll << 78 << 127 << 126 << "12.6" << 1;
-    QTest::addRow("up from -128") << "TargetUpButton" << pitch << 79 << -128 << -127 << "-12.7" << 1;
+    QTest::addRow("up from -128") << "TargetUpButton" << pitch << 79 << -128 << -127 << "-12.7"
+                                  << 1;
     QTest::addRow("up from 6") << "TargetUpButton" << pitch << 79 << 6 << 7 << "0.7" << 1;
     QTest::addRow("up from 125") << "TargetUpButton" << pitch << 79 << 125 << 126 << "12.6" << 1;
     QTest::addRow("down from -125")
@@ -390,22 +391,34 @@ void BasicPageTest::typedTarget_data()
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("stored");
 
-    QTest::addRow("3.5") << "3.5" << "3.5" << 35;
-    QTest::addRow("-0.4") << "-0.4" << "-0.4" << -4;
+    QTest::addRow("3.5") << "3.5"
+                         << "3.5" << 35;
+    QTest::addRow("-0.4") << "-0.4"
+                          << "-0.4" << -4;
     // A key that would leave +-12.7 is refused, as in a spin box.
-    QTest::addRow("13") << "13" << "1" << 10;
-    QTest::addRow("-13") << "-13" << "-1" << -10;
-    QTest::addRow("99, meant as 9.9") << "99" << "9" << 90;
-    QTest::addRow("12.8") << "12.8" << "12" << 120;
-    QTest::addRow("second decimal") << "1.25" << "1.2" << 12;
+    QTest::addRow("13") << "13"
+                        << "1" << 10;
+    QTest::addRow("-13") << "-13"
+                         << "-1" << -10;
+    QTest::addRow("99, meant as 9.9") << "99"
+                                      << "9" << 90;
+    QTest::addRow("12.8") << "12.8"
+                          << "12" << 120;
+    QTest::addRow("second decimal") << "1.25"
+                                    << "1.2" << 12;
     // A decimal comma is a decimal point.
-    QTest::addRow("comma") << "1," << "1" << 10;
-    QTest::addRow("comma decimal") << "1,5" << "1.5" << 15;
-    QTest::addRow("comma below one") << "0,5" << "0.5" << 5;
+    QTest::addRow("comma") << "1,"
+                           << "1" << 10;
+    QTest::addRow("comma decimal") << "1,5"
+                                   << "1.5" << 15;
+    QTest::addRow("comma below one") << "0,5"
+                                     << "0.5" << 5;
     // Letters are refused as typed; the trim the unit had stays.
-    QTest::addRow("letters") << "ab" << "4.2" << 42;
+    QTest::addRow("letters") << "ab"
+                             << "4.2" << 42;
     // A pasted run of digits is refused whole.
-    QTest::addRow("pasted digits") << "paste" << "4.2" << 42;
+    QTest::addRow("pasted digits") << "paste"
+                                   << "4.2" << 42;
 }
 
 void BasicPageTest::typedTarget()

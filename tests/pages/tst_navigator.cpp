@@ -12,7 +12,13 @@
 #include <memory>
 
 namespace {
-enum Row { Basic, Setup, Advanced, Upgrade };
+enum Row
+{
+    Basic,
+    Setup,
+    Advanced,
+    Upgrade
+};
 
 struct Navigator : PageFixture
 {
@@ -21,14 +27,24 @@ struct Navigator : PageFixture
     Navigator()
     {
         // As the main window wires it.
-        QObject::connect(link, &SerialProcessThread::parameterChanged, content.get(), &contentWidget::updateAllPages);
+        QObject::connect(link, &SerialProcessThread::parameterChanged, content.get(),
+                         &contentWidget::updateAllPages);
     }
 
     void choose(int row) { content->pages()->setCurrentRow(row); }
     QWidget *page(int row) const { return content->stack()->widget(row); }
-    int rollGainShown() const { return page(Basic)->findChild<QSpinBox *>("RollGainSpinBox")->value(); }
-    int rollGainPShown() const { return page(Advanced)->findChild<QSpinBox *>("RollGainPSpinBox")->value(); }
-    bool mount1Shown() const { return page(Setup)->findChild<QPushButton *>("Mount1PushButton")->isChecked(); }
+    int rollGainShown() const
+    {
+        return page(Basic)->findChild<QSpinBox *>("RollGainSpinBox")->value();
+    }
+    int rollGainPShown() const
+    {
+        return page(Advanced)->findChild<QSpinBox *>("RollGainPSpinBox")->value();
+    }
+    bool mount1Shown() const
+    {
+        return page(Setup)->findChild<QPushButton *>("Mount1PushButton")->isChecked();
+    }
     QTabWidget *setupTabs() const { return page(Setup)->findChild<QTabWidget *>("tabWidget"); }
     int tabIndex(const QString &text) const
     {
@@ -37,7 +53,10 @@ struct Navigator : PageFixture
                 return i;
         return -1;
     }
-    QString upgradeLabel(const char *name) const { return page(Upgrade)->findChild<QLabel *>(name)->text(); }
+    QString upgradeLabel(const char *name) const
+    {
+        return page(Upgrade)->findChild<QLabel *>(name)->text();
+    }
     // A record none of the pages shows yet.
     void changeRecord()
     {
@@ -45,7 +64,10 @@ struct Navigator : PageFixture
         deviceParameters().phi_k_rate = 66;
         deviceParameters().installation = 1;
     }
-    bool pagesShowRecord() const { return rollGainShown() == 77 && rollGainPShown() == 66 && mount1Shown(); }
+    bool pagesShowRecord() const
+    {
+        return rollGainShown() == 77 && rollGainPShown() == 66 && mount1Shown();
+    }
 };
 } // namespace
 
@@ -151,7 +173,8 @@ void tst_Navigator::pageChangeRefreshesParameterPages()
     n.changeRecord();
     n.choose(Upgrade);
     QVERIFY(n.pagesShowRecord());
-    QCOMPARE(n.upgradeLabel("labelDeviceId"), QString("------------")); // not refreshed by a page change
+    QCOMPARE(n.upgradeLabel("labelDeviceId"),
+             QString("------------")); // not refreshed by a page change
     QCOMPARE(n.uploadRequests, 0);
 }
 
@@ -208,10 +231,14 @@ void tst_Navigator::upgradePageTexts_data()
     QTest::addColumn<int>("firmware");
     QTest::addColumn<QString>("device");
     QTest::addColumn<QString>("version");
-    QTest::addRow("VRN-X1") << 10 << 12 << "VRN-X1 Flybarless Gyro System" << "1.2";
-    QTest::addRow("VRN-A1") << 11 << 7 << "VRN-A1 Flybarless Gyro System" << "0.7";
-    QTest::addRow("unknown keeps the version") << 12 << 30 << "Invalid Device" << "--";
-    QTest::addRow("zero") << 0 << 0 << "Invalid Device" << "--";
+    QTest::addRow("VRN-X1") << 10 << 12 << "VRN-X1 Flybarless Gyro System"
+                            << "1.2";
+    QTest::addRow("VRN-A1") << 11 << 7 << "VRN-A1 Flybarless Gyro System"
+                            << "0.7";
+    QTest::addRow("unknown keeps the version") << 12 << 30 << "Invalid Device"
+                                               << "--";
+    QTest::addRow("zero") << 0 << 0 << "Invalid Device"
+                          << "--";
 }
 
 void tst_Navigator::upgradePageTexts()
@@ -231,7 +258,10 @@ void tst_Navigator::upgradePageTexts()
     if (model == 10) {
         n.unit().setModel(99);
         n.link->protocol().startOver();
-        n.tickUntil([&] { return n.messages.endsWith("Download Parameters Completely") && n.link->protocol().subframe() == 0; });
+        n.tickUntil([&] {
+            return n.messages.endsWith("Download Parameters Completely") &&
+                   n.link->protocol().subframe() == 0;
+        });
         QCOMPARE(n.upgradeLabel("labelDeviceId"), QString("Invalid Device"));
         QCOMPARE(n.upgradeLabel("labelFirmwareVersion"), QString("1.2"));
     }

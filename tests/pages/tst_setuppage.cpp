@@ -5,10 +5,10 @@
 #include "ChannelBar.h"
 #include "ChannelReadouts.h"
 #include "ConfigureSettingPage.h"
-#include "SliderTicks.h"
 #include "PageFixture.h"
-#include "Telemetry.h"
 #include "Question.h"
+#include "SliderTicks.h"
+#include "Telemetry.h"
 #include "contentWidget.h"
 
 #include <QCheckBox>
@@ -18,8 +18,8 @@
 #include <QHoverEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSlider>
@@ -848,31 +848,30 @@ void tst_SetupPage::arrowPad_data()
         << QList<int>{-4, 4, -40} << 3;
     QStringList manyRight(40, QStringLiteral("CyclicRight2"));
     QTest::addRow("90 many roll right, one back")
-        << swash(5, 1, 1, 0, 0, 0) << (manyRight << "CyclicLeft1") << QList<int>{-123, 123, 0} << -1;
+        << swash(5, 1, 1, 0, 0, 0) << (manyRight << "CyclicLeft1") << QList<int>{-123, 123, 0}
+        << -1;
     QStringList manyUp(40, QStringLiteral("CollectiveUp2"));
     QTest::addRow("140 collective at the top, one down")
         << swash(4, 1, 1, 0, 0, 0) << (manyUp << "CollectiveDown1") << QList<int>{124, 124, 124}
         << -1;
     // A direction byte other than 1 and -1 reads as reversed, as its box shows.
-    QTest::addRow("120 CH3 direction 0")
-        << Record([](DeviceParameters &p) {
-               p.model_type = 2;
-               p.servo_rev_0 = p.servo_rev_1 = 1;
-               p.servo_rev_2 = 0;
-               p.servo_trim_0 = 5;
-               p.servo_trim_1 = 6;
-               p.servo_trim_2 = 7;
-           })
-        << QStringList{"CollectiveUp1"} << QList<int>{6, 7, 6} << 3;
-    QTest::addRow("mixer CH3 direction 2")
-        << Record([](DeviceParameters &p) {
-               p.model_type = 1;
-               p.servo_rev_0 = p.servo_rev_1 = 1;
-               p.servo_rev_2 = 2;
-               p.servo_trim_0 = p.servo_trim_1 = 0;
-               p.servo_trim_2 = 20;
-           })
-        << QStringList{"CollectiveUp2"} << QList<int>{0, 0, 15} << 1;
+    QTest::addRow("120 CH3 direction 0") << Record([](DeviceParameters &p) {
+        p.model_type = 2;
+        p.servo_rev_0 = p.servo_rev_1 = 1;
+        p.servo_rev_2 = 0;
+        p.servo_trim_0 = 5;
+        p.servo_trim_1 = 6;
+        p.servo_trim_2 = 7;
+    }) << QStringList{"CollectiveUp1"} << QList<int>{6, 7, 6}
+                                         << 3;
+    QTest::addRow("mixer CH3 direction 2") << Record([](DeviceParameters &p) {
+        p.model_type = 1;
+        p.servo_rev_0 = p.servo_rev_1 = 1;
+        p.servo_rev_2 = 2;
+        p.servo_trim_0 = p.servo_trim_1 = 0;
+        p.servo_trim_2 = 20;
+    }) << QStringList{"CollectiveUp2"} << QList<int>{0, 0, 15}
+                                           << 1;
     QTest::addRow("unknown type does nothing")
         << swash(0, 1, 1, 5, 6, 7)
         << QStringList{"CollectiveUp1", "CyclicUp2", "CyclicRight2", "CyclicLeft1", "CyclicDown1"}
@@ -891,7 +890,8 @@ void tst_SetupPage::arrowPad()
     f->clearLog();
     for (const QString &name : buttons) {
         if (name.contains('=')) { // the pilot types a trim
-            w<QSpinBox>(qPrintable(name.section('=', 0, 0)))->setValue(name.section('=', 1).toInt());
+            w<QSpinBox>(qPrintable(name.section('=', 0, 0)))
+                ->setValue(name.section('=', 1).toInt());
             continue;
         }
         QTest::mouseClick(w<QPushButton>(qPrintable(name)), Qt::LeftButton);
@@ -1087,7 +1087,8 @@ void tst_SetupPage::monitorEndsOnNewestValues()
         }
         for (const auto &[name, field] : channels) {
             const int received = telemetry().*field;
-            QTRY_COMPARE(w<QLineEdit>(qPrintable(QString(name) + "LineEdit"))->text(), QString::number(received));
+            QTRY_COMPARE(w<QLineEdit>(qPrintable(QString(name) + "LineEdit"))->text(),
+                         QString::number(received));
             QTRY_COMPARE(w<QSlider>(qPrintable(QString(name) + "Slider"))->value(), received);
         }
     }
@@ -1155,7 +1156,10 @@ void tst_SetupPage::monitorPaintedAsDrawn()
                 apart += d > 16;
             }
         QVERIFY2(most <= 48 && apart <= 12 * 6,
-                 qPrintable(QStringLiteral("frame %1: %2 pixels apart, by up to %3").arg(i).arg(apart).arg(most)));
+                 qPrintable(QStringLiteral("frame %1: %2 pixels apart, by up to %3")
+                                .arg(i)
+                                .arg(apart)
+                                .arg(most)));
     }
 }
 
@@ -1173,7 +1177,9 @@ void tst_SetupPage::failSafe()
     // The pilot learns what was captured, before and after pressing.
     QVERIFY(f->messages.contains("Fail safe set: the unit holds the current stick and switch "
                                  "positions if the signal is lost"));
-    QVERIFY(w<QPushButton>("SetFailProtectPushButton")->toolTip().contains("current stick and switch positions"));
+    QVERIFY(w<QPushButton>("SetFailProtectPushButton")
+                ->toolTip()
+                .contains("current stick and switch positions"));
 }
 
 void tst_SetupPage::failSafeNotReplacedByTabChange()

@@ -240,7 +240,8 @@ void tst_SwashMixing::randomPadSessions()
                 SwashMixing fresh;
                 fresh.applyGeometry(type);
                 fresh.derive(trims, directions);
-                const Servos fromTrims = *fresh.arrow(type, axis, sign * step, false, trims, directions);
+                const Servos fromTrims =
+                    *fresh.arrow(type, axis, sign * step, false, trims, directions);
                 const bool typed = mixing.limitedTrims(mixing.servoTrims(directions)) != trims;
 
                 const Servos before = trims;
@@ -254,7 +255,8 @@ void tst_SwashMixing::randomPadSessions()
                 // One step of 5 back moves something at once.
                 SwashMixing back = mixing;
                 const Servos undone = *back.arrow(type, axis, -sign * 5, false, trims, directions);
-                QVERIFY2(undone != trims, qPrintable(QStringLiteral("session %1 type %2").arg(session).arg(type)));
+                QVERIFY2(undone != trims,
+                         qPrintable(QStringLiteral("session %1 type %2").arg(session).arg(type)));
             }
         }
     }

@@ -8,14 +8,14 @@
 #include "SetupSheetOffer.h"
 #include "UnitModel.h"
 
-#include <QFileDialog>
-#include <QLabel>
 #include <QComboBox>
 #include <QDir>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -28,8 +28,10 @@ struct Trust : PageFixture
 
     Trust()
     {
-        QObject::connect(link, &SerialProcessThread::parameterChanged, page.get(), &MainSettingPage::refreshFromParameters);
-        QObject::connect(&toolBar, &toolWidget::flashWriting, [this] { link->setCommand(CMD_SAVE_FLASH); });
+        QObject::connect(link, &SerialProcessThread::parameterChanged, page.get(),
+                         &MainSettingPage::refreshFromParameters);
+        QObject::connect(&toolBar, &toolWidget::flashWriting,
+                         [this] { link->setCommand(CMD_SAVE_FLASH); });
         // As the main window wires them.
         QObject::connect(&toolBar, &toolWidget::messageText, &statusBar, &statusWidget::showNotice);
         QObject::connect(&toolBar, &toolWidget::configurationLoaded,
@@ -43,11 +45,20 @@ struct Trust : PageFixture
         toolBar.connectPort();
         return settle() && link->protocol().isLinkAlive();
     }
-    bool flashWarningShown() const { return !statusBar.findChild<QLabel *>("flashLabel")->isHidden(); }
+    bool flashWarningShown() const
+    {
+        return !statusBar.findChild<QLabel *>("flashLabel")->isHidden();
+    }
     QString message() const { return statusBar.findChild<QLabel *>("messageLabel")->text(); }
     QSpinBox *rollGain() const { return page->findChild<QSpinBox *>("RollGainSpinBox"); }
     void edit(int value) { rollGain()->setValue(value); }
-    bool settle() { return tickUntil([this] { return !link->protocol().isVerifying() && link->protocol().subframe() == DLU_SFID_IDLE; }) > 0; }
+    bool settle()
+    {
+        return tickUntil([this] {
+                   return !link->protocol().isVerifying() &&
+                          link->protocol().subframe() == DLU_SFID_IDLE;
+               }) > 0;
+    }
     void loseLink(bool powerCycle)
     {
         unit().setSilent(true);
@@ -113,7 +124,8 @@ void tst_Trust::flashWarning_data()
     QTest::addRow("edit") << "e" << true << "Upload verified";
     QTest::addRow("edit, write flash") << "ef" << false << "Write flash successfully";
     QTest::addRow("edit, link loss") << "el" << true << "Download Parameters Completely";
-    QTest::addRow("edit, power cycle") << "ep" << false << "The unit restarted: changes not written to flash were lost";
+    QTest::addRow("edit, power cycle")
+        << "ep" << false << "The unit restarted: changes not written to flash were lost";
     QTest::addRow("edit, flash, power cycle") << "efp" << false << "Download Parameters Completely";
 }
 
@@ -183,7 +195,8 @@ void tst_Trust::setupSheetOfTheUnit()
     QVERIFY(PdfText::besideCaption(text, "Roll Total Gain", "93"));
     QVERIFY(text.contains("The unit on " + SimulatedPortProvider::name()));
     QVERIFY(PdfText::besideCaption(text, "Unit", UnitModel::name(t.link->deviceModel())));
-    QVERIFY(PdfText::besideCaption(text, "Firmware", UnitModel::firmware(t.link->firmwareVersion())));
+    QVERIFY(
+        PdfText::besideCaption(text, "Firmware", UnitModel::firmware(t.link->firmwareVersion())));
 }
 
 void tst_Trust::shortcuts_data()
@@ -191,9 +204,12 @@ void tst_Trust::shortcuts_data()
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("action"); // "open", "save" dialog or "flash"
-    QTest::addRow("Ctrl+O") << QKeySequence("Ctrl+O") << "loadButton" << "open";
-    QTest::addRow("Ctrl+S") << QKeySequence("Ctrl+S") << "saveButton" << "save";
-    QTest::addRow("Ctrl+Shift+S") << QKeySequence("Ctrl+Shift+S") << "writeFlashButton" << "flash";
+    QTest::addRow("Ctrl+O") << QKeySequence("Ctrl+O") << "loadButton"
+                            << "open";
+    QTest::addRow("Ctrl+S") << QKeySequence("Ctrl+S") << "saveButton"
+                            << "save";
+    QTest::addRow("Ctrl+Shift+S") << QKeySequence("Ctrl+Shift+S") << "writeFlashButton"
+                                  << "flash";
 }
 
 void tst_Trust::shortcuts()
@@ -214,7 +230,8 @@ void tst_Trust::shortcuts()
     toolWidget::setFileDialogHook({});
     QCOMPARE(action == "flash" ? QStringList() : QStringList{action}, dialogs);
     QCOMPARE(flash.count(), action == "flash" ? 1 : 0);
-    QVERIFY(bar.findChild<QWidget *>(button)->toolTip().endsWith(QString("(%1)").arg(keys.toString())));
+    QVERIFY(
+        bar.findChild<QWidget *>(button)->toolTip().endsWith(QString("(%1)").arg(keys.toString())));
 }
 
 void tst_Trust::leavingUnflashed_data()
@@ -241,10 +258,10 @@ void tst_Trust::leavingUnflashed_data()
     QTest::addRow("disconnect, write first, unit silent")
         << disconnect << true << 0 << true << true << false << false
         << "Write flash was not confirmed: press WriteFlash again";
-    QTest::addRow("close, cancel") << close << true << 2 << false << true << false << false
-                                   << "Upload verified";
-    QTest::addRow("close, write first") << close << true << 0 << false << true << true << true
-                                        << "Write flash successfully";
+    QTest::addRow("close, cancel")
+        << close << true << 2 << false << true << false << false << "Upload verified";
+    QTest::addRow("close, write first")
+        << close << true << 0 << false << true << true << true << "Write flash successfully";
 }
 
 // Changes the unit holds only in its working memory are asked about before
@@ -306,7 +323,9 @@ void tst_Trust::writeFlashWithoutUnit()
     QVERIFY(t.connectWithButton());
     t.toolBar.writeFlash();
     QCOMPARE(flash.count(), 2);
-    QVERIFY(t.tickUntil([&] { return t.messages.contains(QStringLiteral("Write flash successfully")); }) > 0);
+    QVERIFY(t.tickUntil([&] {
+        return t.messages.contains(QStringLiteral("Write flash successfully"));
+    }) > 0);
 }
 
 // How much of a file was loaded stays in view through the upload it starts,

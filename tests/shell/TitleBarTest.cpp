@@ -214,5 +214,6 @@ void TitleBarTest::statusNotices()
     const QString longText = QString("Loaded 3 of 62 settings; unknown keys ignored: ").repeated(6);
     status.showNotice(longText);
     QVERIFY(label->toolTip().endsWith(longText));
-    QVERIFY(label->geometry().right() <= status.findChild<QLabel *>("unitLabel")->geometry().left());
+    QVERIFY(label->geometry().right() <=
+            status.findChild<QLabel *>("unitLabel")->geometry().left());
 }

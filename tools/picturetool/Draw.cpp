@@ -25,8 +25,7 @@ int scale()
 
 QImage canvas(int width, int height, const QColor &fill)
 {
-    QImage image(width * currentScale, height * currentScale,
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * currentScale, height * currentScale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(currentScale);
     image.fill(fill);
     return image;
@@ -152,8 +151,8 @@ QImage thumbnail(const QImage &source, const QSize &size)
         crop = QRect((source.width() - w) / 2, 0, w, source.height());
     }
     const qreal ratio = source.devicePixelRatio();
-    QImage small = source.copy(crop).scaled(size * ratio, Qt::IgnoreAspectRatio,
-                                            Qt::SmoothTransformation);
+    QImage small =
+        source.copy(crop).scaled(size * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     small.setDevicePixelRatio(ratio);
     return small;
 }

@@ -141,8 +141,9 @@ void noseArrow(QPainter &p, const View &view)
     p.setPen(QPen(Palette::amberDark(), 1.0));
     p.setBrush(Palette::amber());
     p.drawPath(Draw::arrow(from, to, 3.5, 8, 10));
-    Draw::haloText(p, QRectF(to.x() + 4, to.y() - 2, 40, 12), Captions::text("NOSE"), Captions::pixelSize(9),
-                   Palette::amberLight(), Palette::navyDeep(), Qt::AlignLeft | Qt::AlignVCenter);
+    Draw::haloText(p, QRectF(to.x() + 4, to.y() - 2, 40, 12), Captions::text("NOSE"),
+                   Captions::pixelSize(9), Palette::amberLight(), Palette::navyDeep(),
+                   Qt::AlignLeft | Qt::AlignVCenter);
 }
 
 struct Box
@@ -311,8 +312,9 @@ QImage mountPicture(const Mounting &m, bool checked)
     helicopterOutline(p, view);
     noseArrow(p, view);
     unit(p, view, m);
-    Draw::text(p, QRectF(4, tileSize - 19, tileSize - 8, 14), Captions::text(m.caption), Captions::pixelSize(8),
-               checked ? Palette::amberLight() : Palette::mist(), Qt::AlignCenter, true, true);
+    Draw::text(p, QRectF(4, tileSize - 19, tileSize - 8, 14), Captions::text(m.caption),
+               Captions::pixelSize(8), checked ? Palette::amberLight() : Palette::mist(),
+               Qt::AlignCenter, true, true);
     return image;
 }
 

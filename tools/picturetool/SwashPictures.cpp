@@ -50,8 +50,8 @@ void noseMark(QPainter &p)
     p.setPen(QPen(Palette::amberDark(), 1.0));
     p.setBrush(Palette::amber());
     p.drawPath(Draw::arrow(QPointF(14, 32), QPointF(14, 9), 3.5, 8, 10));
-    Draw::haloText(p, QRectF(2, 33, 26, 11), Captions::text("NOSE"), Captions::pixelSize(8), Palette::amberLight(),
-                   Palette::navyDeep());
+    Draw::haloText(p, QRectF(2, 33, 26, 11), Captions::text("NOSE"), Captions::pixelSize(8),
+                   Palette::amberLight(), Palette::navyDeep());
 }
 
 void plate(QPainter &p, const QString &centreText)

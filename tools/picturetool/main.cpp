@@ -85,7 +85,8 @@ int main(int argc, char *argv[])
         SwashPictures::addAll(words);
         WiringPictures::addAll(words);
     });
-    if (!root.mkpath(QStringLiteral("zh")) || !chinese.writeAll(QDir(root.filePath(QStringLiteral("zh")))))
+    if (!root.mkpath(QStringLiteral("zh")) ||
+        !chinese.writeAll(QDir(root.filePath(QStringLiteral("zh")))))
         return 1;
     std::printf("%lld pictures written to %s\n", qlonglong(set.entries().size()),
                 qPrintable(root.absolutePath()));

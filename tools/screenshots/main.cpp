@@ -3,36 +3,36 @@
 // Shows the real window connected to the simulated unit and saves one picture
 // per page and per tab of the Setup and Advanced pages:
 // <folder>/window-<lang>-<page>[-<tab>].png.
+#include "AppSettings.h"
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "DialogStyle.h"
 #include "HistoryWindow.h"
-#include "AppSettings.h"
 #include "LanguageSettings.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "UnitModel.h"
 #include "contentWidget.h"
-#include "DialogStyle.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
-#include <QApplication>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
-#include <QPainter>
-#include <QSlider>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QPainter>
 #include <QPalette>
 #include <QPushButton>
 #include <QSettings>
+#include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -261,10 +261,13 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
         ok = !file.isEmpty() && ok;
         ChangePreview::setHook([&](ChangePreview &preview) {
             preview.resize(660, 460);
-            ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) && ok;
+            ok = grabDialog(preview,
+                            QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) &&
+                 ok;
             return int(QDialog::Rejected);
         });
-        toolWidget::setFileDialogHook([file](QFileDialog &) -> std::optional<QString> { return file; });
+        toolWidget::setFileDialogHook(
+            [file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     };
 
@@ -381,7 +384,8 @@ int main(int argc, char *argv[])
         ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
              grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
         const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
-        ok = ok && grabOpenList(window, base + "open-list.png") && grabSliderFocus(window, base + "focus-slider.png");
+        ok = ok && grabOpenList(window, base + "open-list.png") &&
+             grabSliderFocus(window, base + "focus-slider.png");
         window.serialLink()->serialDisconnect();
     }
     LanguageSettings::removeTranslator();
