@@ -398,10 +398,20 @@ int SetupSheet::paint(QPagedPaintDevice &device) const
         case Item::Row:
             if (at.striped)
                 draw.fill(box, Stripe);
-            draw.text(box.adjusted(1.5, 0, -1.5, 0), at.item->caption, label);
-            draw.text(box.adjusted(1.5, 0, -1.5, 0), at.item->value,
-                      at.item->missing ? label : strong, Qt::AlignRight | Qt::AlignVCenter);
-            break;
+            {
+                draw.text(box.adjusted(1.5, 0, -1.5, 0), at.item->caption, label);
+                // A long caption beside a long value ("SwashPlate Servo Type",
+                // "Digital Servo 1520us(333Hz)"): the value gets smaller, never
+                // drawn over the caption.
+                QFont valueFont = at.item->missing ? label : strong;
+                const double room = box.width() - 3 - draw.width(at.item->caption, label) - 2;
+                const double needed = draw.width(at.item->value, valueFont);
+                if (needed > room && room > 0)
+                    valueFont.setPointSizeF(valueFont.pointSizeF() * std::max(0.7, room / needed));
+                draw.text(box.adjusted(1.5, 0, -1.5, 0), at.item->value, valueFont,
+                          Qt::AlignRight | Qt::AlignVCenter);
+                break;
+            }
         }
     }
     painter.end();
