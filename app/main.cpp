@@ -121,7 +121,10 @@ int makeSheet(int argc, char *argv[], const SheetRequest &request)
     LanguageSettings::installTranslator(request.language);
     QTextStream out(stdout);
     QTextStream errors(stderr);
-    return SheetCommand::make(request.confFile, request.pdfFile, out, errors);
+    const int status = SheetCommand::make(request.confFile, request.pdfFile, out, errors);
+    // The catalogues go before the application does.
+    LanguageSettings::removeTranslator();
+    return status;
 }
 
 } // namespace
