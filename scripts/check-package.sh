@@ -110,7 +110,11 @@ status=$?
 # As started from the menu: no traces at all.
 QT_QPA_PLATFORM=offscreen timeout 3 vrn-assistant > "$work/quiet.log" 2>&1
 set -e
-if [ -s "$work/quiet.log" ]; then fail "writes traces unasked:"; head -5 "$work/quiet.log"; else
+# Qt's own words about this offscreen session without a login (no runtime
+# folder, no window masks) are not the program's.
+grep -v -e '^QStandardPaths: XDG_RUNTIME_DIR not set' \
+    -e '^This plugin does not support setting window masks' "$work/quiet.log" > "$work/ours.log" || true
+if [ -s "$work/ours.log" ]; then fail "writes traces unasked:"; head -5 "$work/ours.log"; else
     pass "quiet unless asked"; fi
 [ "$status" -eq 124 ] || fail "vrn-assistant ended by itself within 5 s (status $status)"
 if grep -q "LanguageSettings: loaded /usr/lib/vrn-assistant/language/vrn_lang_zh.qm" "$work/run.log"; then
