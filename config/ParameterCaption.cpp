@@ -142,8 +142,9 @@ const QVector<ParameterCaption> &ParameterCaption::all()
     using T = ParameterCaption::FormText;
     using U = ParameterCaption::Use;
     constexpr T None{};
-    const auto row = [](int offset, P page, const char *tab, T prefix, T label, U use = U::Both) {
-        return ParameterCaption{offset, page, tab, prefix, label, use};
+    const auto row = [](int at, P onPage, const char *inTab, T title, T caption,
+                        U usedBy = U::Both) {
+        return ParameterCaption{at, onPage, inTab, title, caption, usedBy};
     };
 #define VRN_AT(field) int(offsetof(DeviceParameters, field))
     // Captions are the texts of the forms' own labels, found by their object
