@@ -55,14 +55,6 @@ bool sameAsSent(const DeviceParameters &a, const DeviceParameters &b)
     return ParameterBlocks::differingFields(a, b) == 0;
 }
 
-bool sameBlockFromUnit(int block, const DeviceParameters &a, const DeviceParameters &b)
-{
-    for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::UnitToPc))
-        if (a.byteAt(offset) != b.byteAt(offset))
-            return false;
-    return true;
-}
-
 } // namespace
 
 // Status texts are translated in the link's context, whichever object
@@ -650,7 +642,7 @@ void LinkEngine::rereadStep(int received, const quint8 *payload)
 {
     DeviceParameters unit = known.record;
     ParameterBlocks::store(received, payload, unit, ParameterBlocks::UnitToPc);
-    if (sameBlockFromUnit(received, unit, known.record)) {
+    if (ParameterBlocks::sameInBlock(received, ParameterBlocks::UnitToPc, unit, known.record)) {
         const int next = ParameterBlocks::nextBlock(received);
         rereadBlock = next ? next : ParameterBlocks::Blocks.front();
         return;

@@ -126,4 +126,13 @@ int differingFields(const DeviceParameters &a, const DeviceParameters &b)
     return count;
 }
 
+bool sameInBlock(int block, Direction direction, const DeviceParameters &a,
+                 const DeviceParameters &b)
+{
+    for (int offset : carriedOffsets(block, direction))
+        if (a.byteAt(offset) != b.byteAt(offset))
+            return false;
+    return true;
+}
+
 } // namespace ParameterBlocks

@@ -43,6 +43,9 @@ void store(int block, const quint8 *payload, DeviceParameters &record, Direction
 
 // Offsets of the record bytes a block carries in the given direction.
 QList<int> carriedOffsets(int block, Direction direction);
+// Whether two records agree in every byte a block carries in that direction.
+bool sameInBlock(int block, Direction direction, const DeviceParameters &a,
+                 const DeviceParameters &b);
 
 // How many fields differ between two records in the bytes an upload carries
 // (a 16-bit field counts once).

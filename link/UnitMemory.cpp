@@ -12,10 +12,7 @@ bool same(const DeviceParameters &a, const DeviceParameters &b)
 
 bool sameBlock(int block, const DeviceParameters &a, const DeviceParameters &b)
 {
-    for (int offset : ParameterBlocks::carriedOffsets(block, ParameterBlocks::PcToUnit))
-        if (a.byteAt(offset) != b.byteAt(offset))
-            return false;
-    return true;
+    return ParameterBlocks::sameInBlock(block, ParameterBlocks::PcToUnit, a, b);
 }
 
 } // namespace
