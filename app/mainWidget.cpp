@@ -6,6 +6,7 @@
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
+#include "StickWindow.h"
 #include "Traces.h"
 #include "WindowControls.h"
 #include "contentWidget.h"
@@ -23,6 +24,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -149,6 +151,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     // 19.
     qCDebug(vrnApp) << "mainWidget::mainWidget()-serialThread->start";
+
+    // The simulated unit's sticks, from the keyboard.
+    auto *sticks = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
+    connect(sticks, &QShortcut::activated, this, &mainWidget::showStickWindow);
 
     // Keyboard, wheel and drop-down behaviour of every control, now that the
     // pages exist.
@@ -292,8 +298,23 @@ void mainWidget::showMenu()
     chinese->setChecked(language == LanguageSettings::Chinese);
     connect(english, &QAction::triggered, this, &mainWidget::langChangeToEn);
     connect(chinese, &QAction::triggered, this, &mainWidget::langChangeToZh);
+    menu->addSeparator();
+    QAction *sticks = menu->addAction(tr("Sticks of the simulated unit… (Ctrl+Shift+K)"));
+    connect(sticks, &QAction::triggered, this, &mainWidget::showStickWindow);
     menu->exec(mapToGlobal(QPoint(708, 30)));
     menu->deleteLater();
+}
+
+// One window for the one simulated unit; asking again brings it up.
+void mainWidget::showStickWindow()
+{
+    if (!stickWindow) {
+        stickWindow = new StickWindow(simulated->unit(), this);
+        stickWindow->setWindowFlag(Qt::Tool);
+    }
+    stickWindow->show();
+    stickWindow->raise();
+    stickWindow->activateWindow();
 }
 
 void mainWidget::setPicName(const QString &picturePath)

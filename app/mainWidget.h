@@ -13,6 +13,7 @@
 
 class SerialProcessThread;
 class SimulatedPortProvider;
+class StickWindow;
 class statusWidget;
 class titleWidget;
 class toolWidget;
@@ -32,6 +33,9 @@ public:
     // The unit behind the port list's "Simulated unit".
     SimulatedPortProvider &simulatedPort() const { return *simulated; }
     toolWidget *toolBarWidget() const { return toolBar; }
+    // The keyboard's sticks for the simulated unit (Ctrl+Shift+K).
+    void showStickWindow();
+    StickWindow *stickWindowIfShown() const { return stickWindow; }
 
     static constexpr const char *defaultSkinPath = ":/images/skin/redThunder.jpg";
     static const int fixedWidth = 850;
@@ -68,6 +72,7 @@ private:
     SerialProcessThread *link = nullptr;
     toolWidget *toolBar = nullptr;
     statusWidget *statusBar = nullptr;
+    StickWindow *stickWindow = nullptr;
     bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).

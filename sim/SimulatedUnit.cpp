@@ -173,7 +173,17 @@ SimulatedUnit::TelemetryWords SimulatedUnit::stickMotionAt(qint64 ms)
 
 SimulatedUnit::TelemetryWords SimulatedUnit::telemetryWords() const
 {
-    return fixedWords ? *fixedWords : stickMotionAt(clockMs());
+    if (fixedWords)
+        return *fixedWords;
+    if (stickScript)
+        return stickScript->wordsAt(clockMs() - scriptStartMs);
+    return stickMotionAt(clockMs());
+}
+
+void SimulatedUnit::setStickScript(const StickScript &script)
+{
+    stickScript = script;
+    scriptStartMs = clockMs();
 }
 
 qint64 SimulatedUnit::clockMs() const

@@ -3,6 +3,7 @@
 #include "DeviceParameters.h"
 #include "FrameReceiver.h"
 #include "LinkFrame.h"
+#include "StickScript.h"
 
 #include <QElapsedTimer>
 #include <QMap>
@@ -105,6 +106,13 @@ public:
     TelemetryWords telemetryWords() const;
     void setFixedTelemetry(const TelemetryWords &words) { fixedWords = words; }
     void clearFixedTelemetry() { fixedWords.reset(); }
+    // Steered sticks: the script runs from the telemetry clock's present
+    // moment on, in place of the sweep (fixed words still come first).
+    void setStickScript(const StickScript &script);
+    void clearStickScript() { stickScript.reset(); }
+    // The sticks held still where the pilot put them (the sticks window).
+    void holdSticks(const StickScript::Values &values) { setStickScript(StickScript::holding(values)); }
+    bool isSteered() const { return stickScript.has_value(); }
     qint64 clockMs() const;
     // Freezes the telemetry clock at ms; later calls move it.
     void setClockMs(qint64 ms) { manualClock = ms; }
@@ -171,6 +179,8 @@ private:
     int handledFrames = 0;
 
     std::optional<TelemetryWords> fixedWords;
+    std::optional<StickScript> stickScript;
+    qint64 scriptStartMs = 0;
     std::optional<qint64> manualClock;
     QElapsedTimer wallClock;
 

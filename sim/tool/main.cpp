@@ -4,6 +4,7 @@
 #include "PtyUnitServer.h"
 #include "SignalPipe.h"
 #include "SimulatedUnit.h"
+#include "StickScript.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -46,6 +47,7 @@ struct Options
     double late = 0;
     quint32 seed = 1;
     std::optional<SimulatedUnit::TelemetryWords> telemetry;
+    std::optional<StickScript> sticks;
     QString flash;
     QString log;
     QString link;
@@ -128,6 +130,12 @@ Options parse(const QCoreApplication &app)
         "Fixed raw channel words instead of moving sticks: "
         "rudder,aileron,elevator,collective,gain,throttle (3040 is centre, 8.4 per step).",
         "w0,..,w5");
+    const QCommandLineOption sticks(
+        "sticks",
+        "Steer the sticks by a script: one moment a line, a time in ms (or ticks as \"50t\") "
+        "and channel values in monitor counts, e.g. \"1000 aileron=100 elevator=-7\"; "
+        "\"3000 loop\" starts over. The script starts when the program does.",
+        "file");
     const QCommandLineOption flash("flash",
                                    "Keep the unit's flash in FILE across runs (created from the "
                                    "factory set-up when missing, replaced atomically).",
@@ -137,7 +145,7 @@ Options parse(const QCoreApplication &app)
     const QCommandLineOption link("link", "Also make PATH a symbolic link to the terminal.",
                                   "path");
     parser.addOptions({model, version, latency, jitter, batch, duplicate, drop, corrupt, late, seed,
-                       telemetry, flash, log, link});
+                       telemetry, sticks, flash, log, link});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         die(QStringLiteral("unexpected argument %1 (see --help)")
@@ -156,6 +164,14 @@ Options parse(const QCoreApplication &app)
     o.seed = quint32(integer(parser.value(seed), "seed", 0, 4294967295L));
     if (parser.isSet(telemetry))
         o.telemetry = telemetryWords(parser.value(telemetry));
+    if (parser.isSet(sticks)) {
+        if (parser.isSet(telemetry))
+            die(QStringLiteral("--sticks and --telemetry both set the channels; choose one"));
+        QString error;
+        o.sticks = StickScript::load(parser.value(sticks), &error);
+        if (!o.sticks)
+            die(error);
+    }
     o.flash = parser.value(flash);
     o.log = parser.value(log);
     o.link = parser.value(link);
@@ -176,6 +192,8 @@ void configure(SimulatedUnit &unit, const Options &o)
     unit.setLateReplyProbability(o.late);
     if (o.telemetry)
         unit.setFixedTelemetry(*o.telemetry);
+    if (o.sticks)
+        unit.setStickScript(*o.sticks);
 }
 
 void makeLink(const QString &link, const QString &target)

@@ -6,6 +6,7 @@
 #include "FrameReceiver.h"
 #include "LinkFrame.h"
 #include "ParameterBlocks.h"
+#include "Telemetry.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -137,6 +138,7 @@ private slots:
     void pcSideClosesAndReopens();
     void staleRepliesAreNotDelivered();
     void silenceToggle();
+    void steeredSticks();
     void faultsFromCommandLine_data();
     void faultsFromCommandLine();
     void badInputNeverCrashes();
@@ -154,7 +156,7 @@ void TestVrnSim::helpExplainsEverything()
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
     for (const char *word :
          {"--model", "--firmware", "--latency", "--drop", "--corrupt", "--late", "--seed",
-          "--telemetry", "--flash", "--log", "--link", "SIGHUP", "SIGUSR1", "VRN_EXTRA_PORTS"})
+          "--telemetry", "--sticks", "--flash", "--log", "--link", "SIGHUP", "SIGUSR1", "VRN_EXTRA_PORTS"})
         QVERIFY2(text.contains(QLatin1String(word)), word);
 }
 
@@ -201,6 +203,39 @@ void TestVrnSim::fixedTelemetry()
     const auto reply = exchange(port, request(CMD_NONE, DLU_UP_SFID_TELEMETRY_1));
     QVERIFY(reply);
     QCOMPARE(payload(*reply).left(12).toHex(), QByteArray("e00bea0bee070410b80b1c0c"));
+}
+
+void TestVrnSim::steeredSticks()
+{
+    QTemporaryDir dir;
+    const QString script = dir.filePath(QStringLiteral("sticks.txt"));
+    QFile file(script);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("0 aileron=100 elevator=-7 throttle=-100\n");
+    file.close();
+    Sim sim;
+    QVERIFY(start(sim, {"--sticks", script}));
+    QSerialPort port;
+    QVERIFY(openPort(port, sim.path));
+    const auto reply = exchange(port, request(CMD_NONE, DLU_UP_SFID_TELEMETRY_1));
+    QVERIFY(reply);
+    const Telemetry seen = Telemetry::decode(reply->payload());
+    QCOMPARE(int(seen.aileron), 100);
+    QCOMPARE(int(seen.elevator), -7);
+    QCOMPARE(int(seen.accelerator), -100);
+    QCOMPARE(int(seen.rudder), 0);
+    QCOMPARE(sim.stop(), 0);
+
+    // A script with a fault is named with its line, and nothing starts.
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write("0 aileron=100\n0 roll=3\n");
+    file.close();
+    QProcess refused;
+    refused.start(QStringLiteral(VRN_SIM_EXECUTABLE), {QStringLiteral("--sticks"), script});
+    QVERIFY(refused.waitForFinished(5000));
+    QCOMPARE(refused.exitCode(), 2);
+    QVERIFY(QString::fromLocal8Bit(refused.readAllStandardError())
+                .contains(QStringLiteral("line 2: no channel is called \"roll\"")));
 }
 
 void TestVrnSim::flashSurvivesPowerCycleAndRestart()
