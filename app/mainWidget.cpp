@@ -2,6 +2,7 @@
 
 #include "AppSettings.h"
 #include "ChangePreview.h"
+#include "GuidedSetup.h"
 #include "LanguageSettings.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
@@ -89,7 +90,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     qCDebug(vrnApp) << "mainWidget::mainWidget()-SerialProcessThread";
 
     // 14. The page navigator, which creates the four pages and hands them the link.
-    auto *navigator = new contentWidget(this, link);
+    navigator = new contentWidget(this, link);
 
     // 15.
     qCDebug(vrnApp) << "mainWidget::mainWidget()-contentWidget";
@@ -139,7 +140,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     // queued, so the question is not asked from inside the link's reply.
     connect(
         &link->protocol(), &LinkEngine::preparedRecordFound, navigator,
-        [this, navigator](const DeviceParameters &prepared) {
+        [this](const DeviceParameters &prepared) {
             if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
                                        deviceParameters(), prepared))
                 navigator->configurationLoaded(); // the pages show them; one upload
@@ -151,6 +152,8 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     // 19.
     qCDebug(vrnApp) << "mainWidget::mainWidget()-serialThread->start";
+
+    connect(toolBar, &toolWidget::guidedSetupRequested, this, &mainWidget::showGuidedSetup);
 
     // The simulated unit's sticks, from the keyboard.
     auto *sticks = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
@@ -303,6 +306,28 @@ void mainWidget::showMenu()
     connect(sticks, &QAction::triggered, this, &mainWidget::showStickWindow);
     menu->exec(mapToGlobal(QPoint(708, 30)));
     menu->deleteLater();
+}
+
+GuidedSetup *mainWidget::guidedSetup() const
+{
+    return guide;
+}
+
+void mainWidget::showGuidedSetup()
+{
+    if (guide) {
+        guide->raise();
+        guide->activateWindow();
+        return;
+    }
+    guide = new GuidedSetup(deviceParameters(), link, toolBar->history(), this);
+    guide->setAttribute(Qt::WA_DeleteOnClose);
+    guide->setLeaveGuard(
+        [this] { return toolBar->confirmLeaving(toolWidget::EndingGuidedSetup); });
+    connect(guide, &GuidedSetup::recordChanged, navigator, &contentWidget::updateAllPages);
+    connect(guide, &GuidedSetup::flashWriting, toolBar, &toolWidget::writeFlash);
+    WindowControls::prepare(guide);
+    guide->show();
 }
 
 // One window for the one simulated unit; asking again brings it up.

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +12,8 @@
 
 #include <memory>
 
+class GuidedSetup;
+class contentWidget;
 class SerialProcessThread;
 class SimulatedPortProvider;
 class StickWindow;
@@ -36,6 +39,9 @@ public:
     // The keyboard's sticks for the simulated unit (Ctrl+Shift+K).
     void showStickWindow();
     StickWindow *stickWindowIfShown() const { return stickWindow; }
+    // The guided setup over the window ("Guided setup", Ctrl+G); one at a time.
+    void showGuidedSetup();
+    GuidedSetup *guidedSetup() const;
 
     static constexpr const char *defaultSkinPath = ":/images/skin/redThunder.jpg";
     static const int fixedWidth = 850;
@@ -73,6 +79,8 @@ private:
     toolWidget *toolBar = nullptr;
     statusWidget *statusBar = nullptr;
     StickWindow *stickWindow = nullptr;
+    QPointer<GuidedSetup> guide;
+    contentWidget *navigator = nullptr;
     bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).

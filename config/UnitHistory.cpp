@@ -22,13 +22,29 @@ const QString TimeFormat = QStringLiteral("yyyy-MM-dd_HH-mm-ss");
 const QRegularExpression &entryPattern()
 {
     static const QRegularExpression pattern(QStringLiteral(
-        R"(^(\d{4}-\d{2}-\d{2}_\d{2}-\d{2}-\d{2})(?:-(\d+))?_(.+)_v(\d+\.\d)_(read|flashed)\.conf$)"));
+        R"(^(\d{4}-\d{2}-\d{2}_\d{2}-\d{2}-\d{2})(?:-(\d+))?_(.+)_v(\d+\.\d)_(read|flashed|guided)\.conf$)"));
     return pattern;
 }
 
 QString kindWord(UnitHistory::Kind kind)
 {
-    return kind == UnitHistory::Kind::Read ? QStringLiteral("read") : QStringLiteral("flashed");
+    switch (kind) {
+    case UnitHistory::Kind::Read:
+        return QStringLiteral("read");
+    case UnitHistory::Kind::Flashed:
+        return QStringLiteral("flashed");
+    case UnitHistory::Kind::BeforeGuidedSetup:
+        return QStringLiteral("guided");
+    }
+    return QString();
+}
+
+UnitHistory::Kind kindOfWord(const QString &word)
+{
+    if (word == QLatin1String("read"))
+        return UnitHistory::Kind::Read;
+    return word == QLatin1String("guided") ? UnitHistory::Kind::BeforeGuidedSetup
+                                           : UnitHistory::Kind::Flashed;
 }
 
 // Newest first; within one second the later suffix first.
@@ -71,7 +87,15 @@ QString UnitHistory::firmwareText(quint8 firmware)
 
 QString UnitHistory::kindText(Kind kind)
 {
-    return kind == Kind::Read ? tr("read") : tr("flashed");
+    switch (kind) {
+    case Kind::Read:
+        return tr("read");
+    case Kind::Flashed:
+        return tr("flashed");
+    case Kind::BeforeGuidedSetup:
+        return tr("before guided setup");
+    }
+    return QString();
 }
 
 UnitHistory::Outcome UnitHistory::save(const DeviceParameters &record, quint8 model,
@@ -79,6 +103,8 @@ UnitHistory::Outcome UnitHistory::save(const DeviceParameters &record, quint8 mo
 {
     const QString name = modelName(model);
     for (const Entry &entry : entries()) {
+        if (kind == Kind::BeforeGuidedSetup)
+            break;
         if (entry.model != name)
             continue;
         if (sameAsFile(record, entry.path))
@@ -112,7 +138,7 @@ QVector<UnitHistory::Entry> UnitHistory::entries() const
         if (!time.isValid())
             continue;
         list.append({dir + QLatin1Char('/') + file, time, match.captured(3), match.captured(4),
-                     match.captured(5) == QLatin1String("read") ? Kind::Read : Kind::Flashed,
+                     kindOfWord(match.captured(5)),
                      match.captured(2).isEmpty() ? 1 : match.captured(2).toInt()});
     }
     std::sort(list.begin(), list.end(), newerFirst);

@@ -24,6 +24,7 @@ public:
     {
         Read,    // a complete download
         Flashed, // acknowledged WriteFlash
+        BeforeGuidedSetup, // the unit as the guided setup found it
     };
 
     struct Entry
@@ -51,6 +52,8 @@ public:
     QString folder() const { return dir; }
     void setFolder(const QString &folder) { dir = folder; }
 
+    // An entry equal to the newest one of its model is not saved again,
+    // except the one before a guided setup, which the pilot looks for by name.
     Outcome save(const DeviceParameters &record, quint8 model, quint8 firmware, Kind kind,
                  const QDateTime &when = QDateTime::currentDateTime());
     // Every entry the folder holds, newest first; files of other names are

@@ -305,7 +305,10 @@ void LinkEngine::portClosed()
 void LinkEngine::startExchange(Exchange kind, int firstBlock)
 {
     ++exchangeId;
+    const bool ending = current != Exchange::Background && kind == Exchange::Background;
     current = kind;
+    if (ending)
+        emit transfersEnded();
     lastReread = ticks; // the background re-read starts afresh after it
     block = firstBlock;
     exchangeAnswered = false;
@@ -390,6 +393,7 @@ void LinkEngine::completeCommand(quint8 code, bool confirmed)
 {
     const bool wentOut = sentCommands.remove(code);
     pending.remove(code);
+    emit commandCompleted(code, confirmed);
     if (code == CMD_SET_FAIL_PROTECT) {
         if (confirmed)
             emit messageText(QCoreApplication::translate(

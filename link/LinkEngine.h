@@ -138,6 +138,12 @@ signals:
     void downloadCompleted();
     // The unit acknowledged CMD_SAVE_FLASH: its flash holds the record.
     void flashWritten();
+    // No transfer runs any more: the last upload is acknowledged and read
+    // back, or the link gave it up.
+    void transfersEnded();
+    // A command has ended: acknowledged by the unit, or not (lost link,
+    // port closed, another code in the answer).
+    void commandCompleted(quint8 code, bool confirmed);
     // The record was changed while no port was open, and the unit's own
     // record has now arrived in its place: the pilot may still want the
     // prepared values.

@@ -271,8 +271,9 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
         }
         source.firmware = entry.firmware;
         source.recorded = entry.time;
-        source.note = entry.kind == UnitHistory::Kind::Read ? tr("Read from the unit")
-                                                            : tr("Written to the unit's flash");
+        // The entry before a guided setup is the unit as it was read.
+        source.note = entry.kind == UnitHistory::Kind::Flashed ? tr("Written to the unit's flash")
+                                                               : tr("Read from the unit");
     }
     return result;
 }

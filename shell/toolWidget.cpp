@@ -106,6 +106,7 @@ toolWidget::toolWidget(QWidget *parent) : QWidget(parent)
     historyButton->setObjectName("historyButton");
 
     createConnectButton();
+    createGuidedButton();
     createPortComboBox();
     createMarkLabel();
     layOut();
@@ -158,6 +159,21 @@ void toolWidget::createConnectButton()
     connectButton->setStyleSheet(connectButtonStyle);
 }
 
+// Text rather than a picture: the guide is found by its name.
+void toolWidget::createGuidedButton()
+{
+    guidedButton = new QPushButton(tr("Guided setup"));
+    guidedButton->setObjectName("guidedSetupButton");
+    guidedButton->setMinimumSize(60, 30);
+    guidedButton->setStyleSheet(connectButtonStyle);
+    guidedButton->setToolTip(
+        tr("Set up a new unit step by step, with the radio checked on what the unit sees (%1)")
+            .arg(QKeySequence(Qt::CTRL | Qt::Key_G).toString(QKeySequence::NativeText)));
+    connect(guidedButton, &QPushButton::clicked, this, &toolWidget::guidedSetupRequested);
+    auto *shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_G), this);
+    connect(shortcut, &QShortcut::activated, this, &toolWidget::guidedSetupRequested);
+}
+
 void toolWidget::createPortComboBox()
 {
     portComboBox = new QComboBox;
@@ -192,6 +208,7 @@ void toolWidget::layOut()
     layout->addWidget(writeFlashButton);
     layout->addWidget(historyButton);
     layout->addStretch();
+    layout->addWidget(guidedButton);
     layout->addWidget(portComboBox);
     layout->addWidget(connectButton);
     layout->addWidget(markLabel);
@@ -263,17 +280,29 @@ bool toolWidget::confirmLeaving(Leaving leaving)
                   "switched off.\n\nWrite them to flash before connecting to %2?")
                    .arg(connectedPort, portComboBox->currentText());
         break;
+    case EndingGuidedSetup:
+        text = tr("The unit holds changes not written to flash; it loses them when it is "
+                  "switched off.\n\nWrite them to flash before leaving the guided setup?");
+        break;
     }
     const int answer =
         Question::ask(this, tr("Not written to flash"), text,
                       {tr("Write to flash first"), tr("Leave them unsaved"), tr("Cancel")});
     if (answer == 0)
         writeFirst(leaving);
-    return answer == 1;
+    return answer == 1 || (answer == 0 && leaving == EndingGuidedSetup);
 }
 
 void toolWidget::writeFirst(Leaving leaving)
 {
+    if (leaving == EndingGuidedSetup) {
+        // Nothing waits for the write: the guide closes, the link writes.
+        if (engine->isLinkAlive())
+            emit flashWriting();
+        else
+            emit messageText(tr("No unit answers: nothing was written to flash"));
+        return;
+    }
     if (leaving == ConnectingElsewhere) {
         // Back to the unit that holds the changes; they are written once its
         // record has come down and shows it still holds them.

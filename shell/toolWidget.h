@@ -49,7 +49,8 @@ public:
     {
         Disconnecting,
         ClosingWindow,
-        ConnectingElsewhere
+        ConnectingElsewhere,
+        EndingGuidedSetup
     };
     // Asks the pilot when the unit holds changes not written to flash: true
     // when the action may go ahead now. "Write to flash first" starts the
@@ -71,6 +72,8 @@ signals:
     void loadStarting();
     // The window may close now: its changes are written to flash.
     void closeConfirmed();
+    // "Guided setup" was pressed (or Ctrl+G).
+    void guidedSetupRequested();
     // A file was chosen in `folder`: the next dialog opens there, also after
     // a restart.
     void folderChosen(const QString &folder);
@@ -110,10 +113,12 @@ private:
     toolButton *saveButton;
     toolButton *writeFlashButton;
     toolButton *historyButton;
+    QPushButton *guidedButton;
     UnitHistory unitHistory;
     QLabel *markLabel;
 
     void createConnectButton();
+    void createGuidedButton();
     void createShortcuts();
     void createPortComboBox();
     void createMarkLabel();

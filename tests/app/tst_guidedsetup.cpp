@@ -1,0 +1,422 @@
+// The guided setup through the real window, the real link and the built-in
+// simulated unit, its sticks steered by scripts: what a pilot with a right
+// radio, and with each of the usual radio faults, is told and let through.
+// The link's tick and the unit's telemetry clock move together, by hand.
+#include "AppSettings.h"
+#include "FactorySetup.h"
+#include "GuidedSetup.h"
+#include "ParameterCaption.h"
+#include "Question.h"
+#include "RadioCheck.h"
+#include "SerialProcessThread.h"
+#include "SimulatedPortProvider.h"
+#include "SimulatedUnit.h"
+#include "StickScript.h"
+#include "UnitHistory.h"
+#include "mainWidget.h"
+#include "toolWidget.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include <cstddef>
+#include <memory>
+
+namespace {
+
+// Ticks a scripted position is held: long enough to be taken as still.
+constexpr int HoldTicks = 30;
+
+struct Fault
+{
+    int stick = -1;
+    int full = 100;     // the reading at the end named first
+    int opposite = -100;
+    int rest = 0;
+};
+
+// The sticks of a pilot working through the radio check from `from` on.
+QString radioScript(int from, const Fault &fault = {})
+{
+    QString script = "0 throttle=-100 collective=0 elevator=0 aileron=0 rudder=0 aux=-100\n";
+    qint64 at = HoldTicks * StickScript::TickMs;
+    const auto line = [&](int channel, int value) {
+        static const char *names[] = {"throttle", "collective", "elevator",
+                                      "aileron",  "rudder",     "aux"};
+        script += QStringLiteral("%1 %2=%3\n").arg(at).arg(names[channel]).arg(value);
+        at += HoldTicks * StickScript::TickMs;
+    };
+    for (int s = from; s < RadioCheck::StickCount; ++s) {
+        const bool faulty = s == fault.stick;
+        line(s, faulty ? fault.full : 100);
+        line(s, faulty ? fault.opposite : -100);
+        if (s != RadioCheck::Aux)
+            line(s, faulty ? fault.rest : 0);
+    }
+    return script;
+}
+
+struct Window
+{
+    QTemporaryDir dir;
+    std::unique_ptr<mainWidget> window{new mainWidget};
+    SerialProcessThread *link = window->serialLink();
+    toolWidget *toolBar = window->toolBarWidget();
+    SimulatedUnit &unit = window->simulatedPort().unit();
+    qint64 clock = 0;
+    QStringList questions; // every question asked, as shown
+    int answer = 0;        // the answer the pilot gives
+
+    Window()
+    {
+        deviceParameters() = DeviceParameters();
+        link->tickTimer()->stop();
+        link->refreshTimer()->stop();
+        toolBar->history().setFolder(dir.filePath("history"));
+        unit.setLatencyMs(0);
+        unit.setClockMs(clock);
+        sticks("0 throttle=-100 aux=-100");
+        Question::setHook([this](QMessageBox &box) {
+            questions << box.text();
+            return answer;
+        });
+    }
+    ~Window() { Question::setHook({}); }
+
+    void sticks(const QString &script)
+    {
+        QString error;
+        const auto parsed = StickScript::parse(script, &error);
+        QVERIFY2(parsed, qPrintable(error));
+        unit.setStickScript(*parsed);
+    }
+    void tick()
+    {
+        clock += StickScript::TickMs;
+        unit.setClockMs(clock);
+        link->time();
+        QCoreApplication::processEvents();
+    }
+    template <typename Pred> bool tickUntil(Pred done, int limit = 600)
+    {
+        for (int i = 0; i < limit && !done(); ++i)
+            tick();
+        return done();
+    }
+    bool connectAndDownload()
+    {
+        toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
+        link->serialConnect();
+        return tickUntil([this] { return link->protocol().isEditingAllowed() &&
+                                         link->protocol().isLinkAlive() &&
+                                         !link->protocol().isTransferRunning(); });
+    }
+    // The unit holds what the window holds: every upload acknowledged and
+    // read back.
+    bool unitAgrees()
+    {
+        return tickUntil([this] {
+            return !link->protocol().isTransferRunning() &&
+                   unit.workingRecord() == deviceParameters();
+        });
+    }
+    GuidedSetup *open()
+    {
+        QTest::mouseClick(window->findChild<QPushButton *>("guidedSetupButton"), Qt::LeftButton);
+        return window->guidedSetup();
+    }
+    template <typename T> T *in(GuidedSetup *guide, const char *name)
+    {
+        return guide->findChild<T *>(name);
+    }
+    void press(GuidedSetup *guide, const char *name)
+    {
+        QPushButton *button = in<QPushButton>(guide, name);
+        QVERIFY2(button && button->isEnabled(), name);
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+    // Steps 1 and 2 with a receiver that works.
+    bool throughReceiver(GuidedSetup *guide)
+    {
+        guide->next();
+        sticks("0 throttle=-100 aux=-100\n200 aileron=60\n");
+        return tickUntil([guide] { return guide->stepReady(); }) &&
+               (guide->next(), guide->step() == GuidedSetup::RadioStep);
+    }
+    bool throughRadio(GuidedSetup *guide)
+    {
+        sticks(radioScript(RadioCheck::Throttle));
+        return tickUntil([guide] { return guide->stepReady(); }, 1200);
+    }
+};
+
+} // namespace
+
+class tst_GuidedSetup : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir settingsDir;
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    }
+    void rightRadioPassesEveryStep();
+    void radioFaultsBlockUntilFixed_data();
+    void radioFaultsBlockUntilFixed();
+    void flatReceiverIsTold();
+    void leavingHalfWayLeavesUnitConsistent_data();
+    void leavingHalfWayLeavesUnitConsistent();
+    void noUnitNoStart();
+};
+
+void tst_GuidedSetup::rightRadioPassesEveryStep()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    const DeviceParameters factory = deviceParameters();
+    GuidedSetup *guide = w.open();
+    QVERIFY(guide && guide->isVisible());
+    QCOMPARE(guide->step(), GuidedSetup::UnitStep);
+    QCOMPARE(guide->statusText(), QString("Connected: VRN-X1, firmware 1.2."));
+    QVERIFY(!guide->backButton()->isEnabled());
+
+    QVERIFY(w.throughReceiver(guide));
+    const QVector<UnitHistory::Entry> kept = w.toolBar->history().entries();
+    QVERIFY(!kept.isEmpty());
+    QCOMPARE(kept.first().kind, UnitHistory::Kind::BeforeGuidedSetup);
+    QCOMPARE(UnitHistory::kindText(kept.first().kind), QString("before guided setup"));
+
+    QCOMPARE(guide->statusText(), QString("Move the throttle stick fully up and hold"));
+    QVERIFY(!guide->nextButton()->isEnabled());
+    QVERIFY(w.throughRadio(guide));
+    QCOMPARE(guide->statusText(), QString("The radio is right: every stick passed."));
+    guide->next();
+
+    // Mounting and swash type: a picture is one upload, read back.
+    QCOMPARE(guide->step(), GuidedSetup::MountStep);
+    const int installation = int(offsetof(DeviceParameters, installation));
+    w.press(guide, qPrintable(QString("guidedChoice%1_17").arg(installation)));
+    guide->next();
+    const int modelType = int(offsetof(DeviceParameters, model_type));
+    w.press(guide, qPrintable(QString("guidedChoice%1_3").arg(modelType)));
+    QVERIFY(w.unitAgrees());
+    QCOMPARE(int(w.unit.workingRecord().installation), 17);
+    QCOMPARE(int(w.unit.workingRecord().model_type), 3);
+    guide->next();
+
+    // Servo types only with the horns off; a digital type after the data sheet.
+    QCOMPARE(guide->step(), GuidedSetup::ServoStep);
+    QVERIFY(!guide->nextButton()->isEnabled());
+    auto *swashServo = w.in<QComboBox>(guide, "guidedSwashServo");
+    QVERIFY(!swashServo->isEnabled());
+    w.in<QCheckBox>(guide, "guidedHornsOff")->setChecked(true);
+    QVERIFY(swashServo->isEnabled());
+    w.answer = 1; // the data sheet is not at hand
+    swashServo->activated(2);
+    QCOMPARE(w.questions.size(), 1);
+    QVERIFY(w.questions.last().contains("data sheet"));
+    QCOMPARE(deviceParameters().swash_servotype, factory.swash_servotype);
+    QCOMPARE(swashServo->currentIndex(), factory.swash_servotype - 1);
+    w.answer = 0;
+    swashServo->activated(2);
+    QCOMPARE(int(deviceParameters().swash_servotype), 3);
+    guide->next();
+
+    // A No reverses the servo at once; only Yes for all four lets through.
+    QCOMPARE(guide->step(), GuidedSetup::DirectionStep);
+    const qint8 ch2 = deviceParameters().servo_rev_1;
+    w.press(guide, "guidedNo1");
+    QCOMPARE(int(deviceParameters().servo_rev_1), ch2 == 1 ? -1 : 1);
+    QVERIFY(w.unitAgrees());
+    for (const char *yes : {"guidedYes0", "guidedYes1", "guidedYes2"})
+        w.press(guide, yes);
+    QVERIFY(!guide->nextButton()->isEnabled());
+    w.press(guide, "guidedYes3");
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::TrimStep);
+    guide->next();
+
+    // Fail safe: refused with the throttle up, confirmed, acknowledged.
+    QCOMPARE(guide->step(), GuidedSetup::FailSafeStep);
+    w.sticks("0 throttle=20");
+    QVERIFY(w.tickUntil([&] { return telemetry().accelerator == 20; }));
+    const int asked = w.questions.size();
+    w.press(guide, "guidedFailSafe");
+    QCOMPARE(w.questions.size(), asked);
+    QVERIFY(guide->statusText().startsWith("Move the throttle fully down first"));
+    w.sticks("0 throttle=-100");
+    QVERIFY(w.tickUntil([&] { return telemetry().accelerator == -100; }));
+    w.press(guide, "guidedFailSafe");
+    QCOMPARE(w.questions.size(), asked + 1);
+    QVERIFY(w.tickUntil([&] { return guide->stepReady(); }));
+    QCOMPARE(guide->statusText(), QString("The unit stored its fail-safe positions."));
+    QVERIFY(w.unit.failSafeStored());
+    QCOMPARE(w.unit.failSafePositions()->at(5), StickScript::wordsFor({-100}).at(5));
+    guide->next();
+
+    // The summary in the pages' words, then WriteFlash, then no question.
+    QCOMPARE(guide->step(), GuidedSetup::SummaryStep);
+    QTreeWidget *summary = w.in<QTreeWidget>(guide, "guidedSummary");
+    QStringList rows;
+    for (int i = 0; i < summary->topLevelItemCount(); ++i)
+        rows << summary->topLevelItem(i)->text(0) + ": " + summary->topLevelItem(i)->text(2);
+    QVERIFY2(rows.contains("Setup · Mount: Mounting 4."), qPrintable(rows.join('\n')));
+    QVERIFY2(rows.contains("Setup · SwashPlate: 135CCPM"), qPrintable(rows.join('\n')));
+    QVERIFY2(rows.contains("Fail safe: set"), qPrintable(rows.join('\n')));
+    QVERIFY(w.link->protocol().hasChangesNotInFlash());
+    w.press(guide, "guidedWriteFlash");
+    QVERIFY(w.tickUntil([&] { return !w.link->protocol().hasChangesNotInFlash(); }));
+    QCOMPARE(w.unit.flashRecord(), deviceParameters());
+    QCOMPARE(guide->statusText(), QString("Written to flash: the unit keeps this setup."));
+    QCOMPARE(guide->nextButton()->text(), QString("&Finish"));
+    const int before = w.questions.size();
+    const QPointer<GuidedSetup> watched(guide);
+    guide->next(); // closes once the read-back after the write has ended
+    QVERIFY(w.tickUntil([&] { return !watched || !watched->isVisible(); }));
+    QCOMPARE(w.questions.size(), before);
+    QTRY_VERIFY(!w.window->guidedSetup());
+}
+
+void tst_GuidedSetup::radioFaultsBlockUntilFixed_data()
+{
+    QTest::addColumn<int>("stick");
+    QTest::addColumn<int>("full");
+    QTest::addColumn<int>("opposite");
+    QTest::addColumn<int>("rest");
+    QTest::addColumn<QString>("advice");
+    QTest::addRow("reversed aileron") << int(RadioCheck::Aileron) << -100 << 100 << 0
+                                      << "Aileron is reversed: reverse channel 1 in your transmitter";
+    QTest::addRow("elevator off neutral") << int(RadioCheck::Elevator) << 100 << -100 << 7
+                                          << "Elevator rests at 7: set its sub-trim";
+    QTest::addRow("short collective") << int(RadioCheck::Collective) << 82 << -100 << 0
+                                      << "Collective reaches only 82: raise its end point";
+}
+
+void tst_GuidedSetup::radioFaultsBlockUntilFixed()
+{
+    QFETCH(int, stick);
+    QFETCH(int, full);
+    QFETCH(int, opposite);
+    QFETCH(int, rest);
+    QFETCH(QString, advice);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    GuidedSetup *guide = w.open();
+    QVERIFY(w.throughReceiver(guide));
+    w.sticks(radioScript(RadioCheck::Throttle, {stick, full, opposite, rest}));
+    QVERIFY(w.tickUntil([&] { return guide->statusText() == advice; }, 1200));
+    // Blocked: the sticks after it are not looked at, Next stays off.
+    QCOMPARE(int(guide->checkedStick()), stick);
+    for (int i = 0; i < 400; ++i)
+        w.tick();
+    QCOMPARE(guide->statusText(), advice);
+    QVERIFY(!guide->nextButton()->isEnabled());
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::RadioStep);
+
+    // Fixed in the transmitter, checked again: it passes and the rest follow.
+    w.press(guide, "guidedRetry");
+    w.sticks(radioScript(stick));
+    QVERIFY(w.tickUntil([&] { return guide->stepReady(); }, 1200));
+    QVERIFY(guide->nextButton()->isEnabled());
+}
+
+void tst_GuidedSetup::flatReceiverIsTold()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    GuidedSetup *guide = w.open();
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::ReceiverStep);
+    auto *box = w.in<QComboBox>(guide, "guidedReceiver");
+    box->setCurrentIndex(7);
+    box->activated(7); // DSMX-1, one upload
+    QVERIFY(w.unitAgrees());
+    QCOMPARE(int(w.unit.workingRecord().receiver_type), 7);
+    QVERIFY(w.tickUntil([&] { return guide->statusText().startsWith("no signal"); }));
+    QCOMPARE(guide->statusText(),
+             QString("no signal with this receiver type: check the type and the wiring\n"
+                     "Likely instead: DSM2-1, DSM2-2"));
+    QVERIFY(!guide->nextButton()->isEnabled());
+    w.sticks("0 rudder=-40");
+    QVERIFY(w.tickUntil([&] { return guide->stepReady(); }));
+    QCOMPARE(guide->statusText(), QString("The unit sees the channels move."));
+}
+
+void tst_GuidedSetup::leavingHalfWayLeavesUnitConsistent_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("flashed");
+    QTest::addRow("write to flash first") << 0 << true << true;
+    QTest::addRow("leave them unsaved") << 1 << true << false;
+    QTest::addRow("cancel") << 2 << false << false;
+}
+
+void tst_GuidedSetup::leavingHalfWayLeavesUnitConsistent()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, flashed);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    GuidedSetup *guide = w.open();
+    QVERIFY(w.throughReceiver(guide));
+    QVERIFY(w.throughRadio(guide));
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::MountStep);
+    const int installation = int(offsetof(DeviceParameters, installation));
+    w.press(guide, qPrintable(QString("guidedChoice%1_21").arg(installation)));
+    w.tick(); // the upload has begun, not ended
+
+    w.answer = answer;
+    QTest::keyClick(guide, Qt::Key_Escape); // the same as Leave
+    // Asked once the unit has taken the change, not before.
+    QVERIFY(w.questions.isEmpty());
+    QVERIFY(w.tickUntil([&] { return !w.questions.isEmpty(); }));
+    QCOMPARE(w.questions.size(), 1);
+    QVERIFY(w.questions.first().contains("before leaving the guided setup"));
+    QTRY_COMPARE(w.window->guidedSetup() == nullptr, closed);
+
+    QVERIFY(w.unitAgrees());
+    QCOMPARE(int(w.unit.workingRecord().installation), 21);
+    if (flashed)
+        QVERIFY(w.tickUntil([&] { return w.unit.flashRecord() == deviceParameters(); }));
+    else
+        QCOMPARE(int(w.unit.flashRecord().installation), int(FactorySetup::record().installation));
+    // The Setup page shows what the unit holds.
+    QVERIFY(w.window->findChild<QPushButton *>("Mount2PushButton")->isChecked());
+}
+
+void tst_GuidedSetup::noUnitNoStart()
+{
+    Window w;
+    GuidedSetup *guide = w.open();
+    QCOMPARE(guide->statusText(),
+             QString("No unit answers. Connect the unit (plugged in and powered) first."));
+    QVERIFY(!guide->nextButton()->isEnabled());
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::UnitStep);
+    QVERIFY(w.toolBar->history().entries().isEmpty());
+    // Nothing to lose: leaving asks nothing.
+    w.press(guide, "guidedLeave");
+    QVERIFY(w.questions.isEmpty());
+    QTRY_VERIFY(!w.window->guidedSetup());
+}
+
+QTEST_MAIN(tst_GuidedSetup)
+#include "tst_guidedsetup.moc"
