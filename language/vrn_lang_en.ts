@@ -861,6 +861,297 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>GuidedSetup</name>
+    <message>
+        <source>Guided setup</source>
+        <translation>Guided setup</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>&amp;Leave</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>Written to flash: the unit keeps this setup.</source>
+        <translation>Written to flash: the unit keeps this setup.</translation>
+    </message>
+    <message>
+        <source>Take the main and tail rotor blades off, or unplug the motor, before you begin: the sticks will be moved through their whole travel.
+
+Before anything changes, the unit&apos;s parameters are kept in History as &quot;before guided setup&quot;.</source>
+        <translation>Take the main and tail rotor blades off, or unplug the motor, before you begin: the sticks will be moved through their whole travel.
+
+Before anything changes, the unit&apos;s parameters are kept in History as &quot;before guided setup&quot;.</translation>
+    </message>
+    <message>
+        <source>Choose the receiver type, then move any stick of the transmitter: the unit must see its channels move.</source>
+        <translation>Choose the receiver type, then move any stick of the transmitter: the unit must see its channels move.</translation>
+    </message>
+    <message>
+        <source>Check this stick &amp;again</source>
+        <translation>Check this stick &amp;again</translation>
+    </message>
+    <message>
+        <source>How is the unit mounted in the helicopter? Choose the picture that shows it: a wrong mounting makes the gyro correct the wrong way.</source>
+        <translation>How is the unit mounted in the helicopter? Choose the picture that shows it: a wrong mounting makes the gyro correct the wrong way.</translation>
+    </message>
+    <message>
+        <source>Which swash plate does the helicopter have?</source>
+        <translation>Which swash plate does the helicopter have?</translation>
+    </message>
+    <message>
+        <source>A servo driven at a frame rate or centre pulse it is not made for can burn out or run into its end stop. Take the servo horns off first, so a servo that runs away cannot break the linkage.</source>
+        <translation>A servo driven at a frame rate or centre pulse it is not made for can burn out or run into its end stop. Take the servo horns off first, so a servo that runs away cannot break the linkage.</translation>
+    </message>
+    <message>
+        <source>The servo &amp;horns are off</source>
+        <translation>The servo &amp;horns are off</translation>
+    </message>
+    <message>
+        <source>Swash plate servos</source>
+        <translation>Swash plate servos</translation>
+    </message>
+    <message>
+        <source>Tail servo</source>
+        <translation>Tail servo</translation>
+    </message>
+    <message>
+        <source>Move the collective stick up and watch each swash plate servo, then move the rudder stick right and watch the tail. A No reverses that servo at once: watch it again.</source>
+        <translation>Move the collective stick up and watch each swash plate servo, then move the rudder stick right and watch the tail. A No reverses that servo at once: watch it again.</translation>
+    </message>
+    <message>
+        <source>CH1: did the swash rise on this servo?</source>
+        <translation>CH1: did the swash rise on this servo?</translation>
+    </message>
+    <message>
+        <source>CH2: did the swash rise on this servo?</source>
+        <translation>CH2: did the swash rise on this servo?</translation>
+    </message>
+    <message>
+        <source>CH3: did the swash rise on this servo?</source>
+        <translation>CH3: did the swash rise on this servo?</translation>
+    </message>
+    <message>
+        <source>Tail: did the nose turn right?</source>
+        <translation>Tail: did the nose turn right?</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Put the servo horns back on, as close to a right angle as the splines allow.
+
+Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</source>
+        <translation>Put the servo horns back on, as close to a right angle as the splines allow.
+
+Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</translation>
+    </message>
+    <message>
+        <source>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</source>
+        <translation>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</translation>
+    </message>
+    <message>
+        <source>Set &amp;Fail Safe</source>
+        <translation>Set &amp;Fail Safe</translation>
+    </message>
+    <message>
+        <source>What the guided setup changed in the unit:</source>
+        <translation>What the guided setup changed in the unit:</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>&amp;Write to flash</source>
+        <translation>&amp;Write to flash</translation>
+    </message>
+    <message>
+        <source>Writing to flash…</source>
+        <translation>Writing to flash…</translation>
+    </message>
+    <message>
+        <source>The unit</source>
+        <translation>The unit</translation>
+    </message>
+    <message>
+        <source>Receiver type</source>
+        <translation>Receiver type</translation>
+    </message>
+    <message>
+        <source>Radio check</source>
+        <translation>Radio check</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>Mounting</translation>
+    </message>
+    <message>
+        <source>Swash plate type</source>
+        <translation>Swash plate type</translation>
+    </message>
+    <message>
+        <source>Servo types</source>
+        <translation>Servo types</translation>
+    </message>
+    <message>
+        <source>Servo directions</source>
+        <translation>Servo directions</translation>
+    </message>
+    <message>
+        <source>Trims and travel</source>
+        <translation>Trims and travel</translation>
+    </message>
+    <message>
+        <source>Fail safe</source>
+        <translation>Fail safe</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Summary</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>Step %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>&amp;Finish</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit to take the last change…</source>
+        <translation>Waiting for the unit to take the last change…</translation>
+    </message>
+    <message>
+        <source>No unit answers. Connect the unit (plugged in and powered) first.</source>
+        <translation>No unit answers. Connect the unit (plugged in and powered) first.</translation>
+    </message>
+    <message>
+        <source>Reading the unit&apos;s parameters…</source>
+        <translation>Reading the unit&apos;s parameters…</translation>
+    </message>
+    <message>
+        <source>Connected: %1, firmware %2.</source>
+        <translation>Connected: %1, firmware %2.</translation>
+    </message>
+    <message>
+        <source>Move any stick.</source>
+        <translation>Move any stick.</translation>
+    </message>
+    <message>
+        <source>The unit sees the channels move.</source>
+        <translation>The unit sees the channels move.</translation>
+    </message>
+    <message>
+        <source>no signal with this receiver type: check the type and the wiring</source>
+        <translation>no signal with this receiver type: check the type and the wiring</translation>
+    </message>
+    <message>
+        <source>Likely instead: %1</source>
+        <translation>Likely instead: %1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>fix and check again</source>
+        <translation>fix and check again</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>checking</translation>
+    </message>
+    <message>
+        <source>The radio is right: every stick passed.</source>
+        <translation>The radio is right: every stick passed.</translation>
+    </message>
+    <message>
+        <source>Throttle now: %1</source>
+        <translation>Throttle now: %1</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>Servo type</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a servo made for it. Look in the servo&apos;s data sheet: does it allow this frame rate and centre pulse?</source>
+        <translation>&quot;%1&quot; needs a servo made for it. Look in the servo&apos;s data sheet: does it allow this frame rate and centre pulse?</translation>
+    </message>
+    <message>
+        <source>It does: send it</source>
+        <translation>It does: send it</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>right</translation>
+    </message>
+    <message>
+        <source>reversed: watch it again</source>
+        <translation>reversed: watch it again</translation>
+    </message>
+    <message>
+        <source>Move the throttle fully down first: the unit would keep the throttle at %1 when the signal is lost.</source>
+        <translation>Move the throttle fully down first: the unit would keep the throttle at %1 when the signal is lost.</translation>
+    </message>
+    <message>
+        <source>Set Fail Safe</source>
+        <translation>Set Fail Safe</translation>
+    </message>
+    <message>
+        <source>The unit stores the stick and switch positions it sees now as its fail-safe. Store them?</source>
+        <translation>The unit stores the stick and switch positions it sees now as its fail-safe. Store them?</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit…</source>
+        <translation>Waiting for the unit…</translation>
+    </message>
+    <message>
+        <source>The unit stored its fail-safe positions.</source>
+        <translation>The unit stored its fail-safe positions.</translation>
+    </message>
+    <message>
+        <source>The unit did not confirm the fail-safe: press Set Fail Safe again.</source>
+        <translation>The unit did not confirm the fail-safe: press Set Fail Safe again.</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>set</translation>
+    </message>
+    <message>
+        <source>Nothing: the unit was already set up so</source>
+        <translation>Nothing: the unit was already set up so</translation>
+    </message>
+    <message>
+        <source>The unit keeps these values only until it is switched off, unless they are written to flash.</source>
+        <translation>The unit keeps these values only until it is switched off, unless they are written to flash.</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1175,6 +1466,129 @@ then connect again.</translation>
     </message>
 </context>
 <context>
+    <name>RadioCheck</name>
+    <message>
+        <source>Throttle</source>
+        <translation>Throttle</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>Collective</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Elevator</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>Aileron</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Rudder</translation>
+    </message>
+    <message>
+        <source>AUX switch</source>
+        <translation>AUX switch</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick fully up and hold</source>
+        <translation>Move the throttle stick fully up and hold</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick fully down and hold</source>
+        <translation>Move the throttle stick fully down and hold</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick to the middle and hold</source>
+        <translation>Move the throttle stick to the middle and hold</translation>
+    </message>
+    <message>
+        <source>Move the collective stick fully up and hold</source>
+        <translation>Move the collective stick fully up and hold</translation>
+    </message>
+    <message>
+        <source>Move the collective stick fully down and hold</source>
+        <translation>Move the collective stick fully down and hold</translation>
+    </message>
+    <message>
+        <source>Move the collective stick to the middle and hold</source>
+        <translation>Move the collective stick to the middle and hold</translation>
+    </message>
+    <message>
+        <source>Pull the elevator stick fully back and hold</source>
+        <translation>Pull the elevator stick fully back and hold</translation>
+    </message>
+    <message>
+        <source>Push the elevator stick fully forward and hold</source>
+        <translation>Push the elevator stick fully forward and hold</translation>
+    </message>
+    <message>
+        <source>Release the elevator stick</source>
+        <translation>Release the elevator stick</translation>
+    </message>
+    <message>
+        <source>Move the aileron stick fully right and hold</source>
+        <translation>Move the aileron stick fully right and hold</translation>
+    </message>
+    <message>
+        <source>Move the aileron stick fully left and hold</source>
+        <translation>Move the aileron stick fully left and hold</translation>
+    </message>
+    <message>
+        <source>Release the aileron stick</source>
+        <translation>Release the aileron stick</translation>
+    </message>
+    <message>
+        <source>Move the rudder stick fully right and hold</source>
+        <translation>Move the rudder stick fully right and hold</translation>
+    </message>
+    <message>
+        <source>Move the rudder stick fully left and hold</source>
+        <translation>Move the rudder stick fully left and hold</translation>
+    </message>
+    <message>
+        <source>Release the rudder stick</source>
+        <translation>Release the rudder stick</translation>
+    </message>
+    <message>
+        <source>Flip the AUX switch to its other position</source>
+        <translation>Flip the AUX switch to its other position</translation>
+    </message>
+    <message>
+        <source>Flip the AUX switch back</source>
+        <translation>Flip the AUX switch back</translation>
+    </message>
+    <message>
+        <source>Leave the AUX switch</source>
+        <translation>Leave the AUX switch</translation>
+    </message>
+    <message>
+        <source>%1 checked</source>
+        <translation>%1 checked</translation>
+    </message>
+    <message>
+        <source>%1 moves the %2 channel instead: put %1 on channel %3 in your transmitter</source>
+        <translation>%1 moves the %2 channel instead: put %1 on channel %3 in your transmitter</translation>
+    </message>
+    <message>
+        <source>%1 does not move: check that channel %2 is assigned in your transmitter and plugged in</source>
+        <translation>%1 does not move: check that channel %2 is assigned in your transmitter and plugged in</translation>
+    </message>
+    <message>
+        <source>%1 is reversed: reverse channel %2 in your transmitter</source>
+        <translation>%1 is reversed: reverse channel %2 in your transmitter</translation>
+    </message>
+    <message>
+        <source>%1 reaches only %2: raise its end point</source>
+        <translation>%1 reaches only %2: raise its end point</translation>
+    </message>
+    <message>
+        <source>%1 rests at %2: set its sub-trim</source>
+        <translation>%1 rests at %2: set its sub-trim</translation>
+    </message>
+</context>
+<context>
     <name>SerialProcessThread</name>
     <message>
         <source>No answer from the unit on %1: check the cable and that the unit is powered</source>
@@ -1404,6 +1818,45 @@ then connect again.</translation>
     </message>
 </context>
 <context>
+    <name>StickWindow</name>
+    <message>
+        <source>Sticks of the simulated unit</source>
+        <translation>Sticks of the simulated unit</translation>
+    </message>
+    <message>
+        <source>Arrow keys: aileron and elevator, held while pressed (Shift: fully).
+A and D: rudder. W and S: throttle and collective, up and down.
+X: AUX switch. Space: centre everything but throttle and collective.</source>
+        <translation>Arrow keys: aileron and elevator, held while pressed (Shift: fully).
+A and D: rudder. W and S: throttle and collective, up and down.
+X: AUX switch. Space: centre everything but throttle and collective.</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>Throttle</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>Collective</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>Elevator</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>Aileron</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>Rudder</translation>
+    </message>
+    <message>
+        <source>AuxChannel</source>
+        <translation>AuxChannel</translation>
+    </message>
+</context>
+<context>
     <name>UnitHistory</name>
     <message>
         <source>read</source>
@@ -1412,6 +1865,10 @@ then connect again.</translation>
     <message>
         <source>flashed</source>
         <translation>flashed</translation>
+    </message>
+    <message>
+        <source>before guided setup</source>
+        <translation>before guided setup</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1926,10 @@ then connect again.</translation>
     <message>
         <source>Please restart the application!</source>
         <translation>Please restart the application!</translation>
+    </message>
+    <message>
+        <source>Sticks of the simulated unit… (Ctrl+Shift+K)</source>
+        <translation>Sticks of the simulated unit… (Ctrl+Shift+K)</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +2190,22 @@ Replace it?</translation>
     <message>
         <source>Connect when a unit is plugged in</source>
         <translation>Connect when a unit is plugged in</translation>
+    </message>
+    <message>
+        <source>Guided setup</source>
+        <translation>Guided setup</translation>
+    </message>
+    <message>
+        <source>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</source>
+        <translation>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before leaving the guided setup?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before leaving the guided setup?</translation>
     </message>
 </context>
 <context>

@@ -861,6 +861,297 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>GuidedSetup</name>
+    <message>
+        <source>Guided setup</source>
+        <translation>设置向导</translation>
+    </message>
+    <message>
+        <source>&amp;Leave</source>
+        <translation>退出(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>上一步(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>下一步(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Written to flash: the unit keeps this setup.</source>
+        <translation>已写入闪存：陀螺仪将保留这套设置。</translation>
+    </message>
+    <message>
+        <source>Take the main and tail rotor blades off, or unplug the motor, before you begin: the sticks will be moved through their whole travel.
+
+Before anything changes, the unit&apos;s parameters are kept in History as &quot;before guided setup&quot;.</source>
+        <translation>开始之前，请拆下主旋翼和尾旋翼桨叶，或拔下电机插头：接下来要把摇杆推到全行程。
+
+在改动任何参数之前，陀螺仪当前的参数会以“设置向导之前”保存在历史记录中。</translation>
+    </message>
+    <message>
+        <source>Choose the receiver type, then move any stick of the transmitter: the unit must see its channels move.</source>
+        <translation>选择接收机类型，然后拨动遥控器的任意一个摇杆：陀螺仪必须能看到通道在变化。</translation>
+    </message>
+    <message>
+        <source>Check this stick &amp;again</source>
+        <translation>重新检查这个摇杆(&amp;A)</translation>
+    </message>
+    <message>
+        <source>How is the unit mounted in the helicopter? Choose the picture that shows it: a wrong mounting makes the gyro correct the wrong way.</source>
+        <translation>陀螺仪在直升机上是怎样安装的？请选择与之相符的图片：安装方式选错，陀螺仪就会往错误的方向修正。</translation>
+    </message>
+    <message>
+        <source>Which swash plate does the helicopter have?</source>
+        <translation>这架直升机用的是哪种十字盘？</translation>
+    </message>
+    <message>
+        <source>A servo driven at a frame rate or centre pulse it is not made for can burn out or run into its end stop. Take the servo horns off first, so a servo that runs away cannot break the linkage.</source>
+        <translation>舵机如果以不适合它的频率或中立脉宽驱动，可能会烧毁或打到机械限位。请先拆下舵机摇臂，这样即使舵机失控也不会损坏连杆。</translation>
+    </message>
+    <message>
+        <source>The servo &amp;horns are off</source>
+        <translation>舵机摇臂已拆下(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Swash plate servos</source>
+        <translation>十字盘舵机</translation>
+    </message>
+    <message>
+        <source>Tail servo</source>
+        <translation>尾舵机</translation>
+    </message>
+    <message>
+        <source>Move the collective stick up and watch each swash plate servo, then move the rudder stick right and watch the tail. A No reverses that servo at once: watch it again.</source>
+        <translation>把螺距摇杆向上推，观察每个十字盘舵机；再把方向摇杆向右打，观察尾部。回答“否”会立即将该舵机反向：请再观察一次。</translation>
+    </message>
+    <message>
+        <source>CH1: did the swash rise on this servo?</source>
+        <translation>CH1：这个舵机处的十字盘是否上升？</translation>
+    </message>
+    <message>
+        <source>CH2: did the swash rise on this servo?</source>
+        <translation>CH2：这个舵机处的十字盘是否上升？</translation>
+    </message>
+    <message>
+        <source>CH3: did the swash rise on this servo?</source>
+        <translation>CH3：这个舵机处的十字盘是否上升？</translation>
+    </message>
+    <message>
+        <source>Tail: did the nose turn right?</source>
+        <translation>尾部：机头是否向右转？</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Put the servo horns back on, as close to a right angle as the splines allow.
+
+Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</source>
+        <translation>把舵机摇臂装回去，在齿位允许的范围内尽量与连杆成直角。
+
+完成向导后，请在设置页的“中立微调”和“行程”标签页调平十字盘并设置行程限制：在中立微调页，陀螺仪会让舵机停在微调后的中立位置，方向按钮可以整体移动十字盘。</translation>
+    </message>
+    <message>
+        <source>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</source>
+        <translation>把摇杆和开关放到信号丢失时直升机应处的位置：油门拉到最低，其余摇杆回中。然后按“设置失控保护”：陀螺仪会记住它此刻看到的位置。</translation>
+    </message>
+    <message>
+        <source>Set &amp;Fail Safe</source>
+        <translation>设置失控保护(&amp;F)</translation>
+    </message>
+    <message>
+        <source>What the guided setup changed in the unit:</source>
+        <translation>设置向导在陀螺仪中改动的内容：</translation>
+    </message>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>Before</source>
+        <translation>之前</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>&amp;Write to flash</source>
+        <translation>写入闪存(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Writing to flash…</source>
+        <translation>正在写入闪存…</translation>
+    </message>
+    <message>
+        <source>The unit</source>
+        <translation>陀螺仪</translation>
+    </message>
+    <message>
+        <source>Receiver type</source>
+        <translation>接收机类型</translation>
+    </message>
+    <message>
+        <source>Radio check</source>
+        <translation>遥控器检查</translation>
+    </message>
+    <message>
+        <source>Mounting</source>
+        <translation>安装方式</translation>
+    </message>
+    <message>
+        <source>Swash plate type</source>
+        <translation>十字盘类型</translation>
+    </message>
+    <message>
+        <source>Servo types</source>
+        <translation>舵机类型</translation>
+    </message>
+    <message>
+        <source>Servo directions</source>
+        <translation>舵机方向</translation>
+    </message>
+    <message>
+        <source>Trims and travel</source>
+        <translation>中立微调与行程</translation>
+    </message>
+    <message>
+        <source>Fail safe</source>
+        <translation>失控保护</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>总结</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2: %3</source>
+        <translation>第 %1 步（共 %2 步）：%3</translation>
+    </message>
+    <message>
+        <source>&amp;Finish</source>
+        <translation>完成(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit to take the last change…</source>
+        <translation>正在等待陀螺仪接收最后一项改动…</translation>
+    </message>
+    <message>
+        <source>No unit answers. Connect the unit (plugged in and powered) first.</source>
+        <translation>没有陀螺仪应答。请先连接陀螺仪（插好并通电）。</translation>
+    </message>
+    <message>
+        <source>Reading the unit&apos;s parameters…</source>
+        <translation>正在读取陀螺仪参数…</translation>
+    </message>
+    <message>
+        <source>Connected: %1, firmware %2.</source>
+        <translation>已连接：%1，固件 %2。</translation>
+    </message>
+    <message>
+        <source>Move any stick.</source>
+        <translation>请拨动任意一个摇杆。</translation>
+    </message>
+    <message>
+        <source>The unit sees the channels move.</source>
+        <translation>陀螺仪看到了通道在变化。</translation>
+    </message>
+    <message>
+        <source>no signal with this receiver type: check the type and the wiring</source>
+        <translation>此接收机类型下没有信号：请检查类型和接线</translation>
+    </message>
+    <message>
+        <source>Likely instead: %1</source>
+        <translation>可能应为：%1</translation>
+    </message>
+    <message>
+        <source>passed</source>
+        <translation>通过</translation>
+    </message>
+    <message>
+        <source>fix and check again</source>
+        <translation>修正后重新检查</translation>
+    </message>
+    <message>
+        <source>checking</source>
+        <translation>检查中</translation>
+    </message>
+    <message>
+        <source>The radio is right: every stick passed.</source>
+        <translation>遥控器设置正确：所有摇杆都已通过。</translation>
+    </message>
+    <message>
+        <source>Throttle now: %1</source>
+        <translation>当前油门：%1</translation>
+    </message>
+    <message>
+        <source>Servo type</source>
+        <translation>舵机类型</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs a servo made for it. Look in the servo&apos;s data sheet: does it allow this frame rate and centre pulse?</source>
+        <translation>“%1”需要专门支持它的舵机。请查看舵机说明书：它是否支持这个频率和中立脉宽？</translation>
+    </message>
+    <message>
+        <source>It does: send it</source>
+        <translation>支持：发送</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>正确</translation>
+    </message>
+    <message>
+        <source>reversed: watch it again</source>
+        <translation>已反向：请再观察一次</translation>
+    </message>
+    <message>
+        <source>Move the throttle fully down first: the unit would keep the throttle at %1 when the signal is lost.</source>
+        <translation>请先把油门拉到最低：否则信号丢失时陀螺仪会把油门保持在 %1。</translation>
+    </message>
+    <message>
+        <source>Set Fail Safe</source>
+        <translation>设置失控保护</translation>
+    </message>
+    <message>
+        <source>The unit stores the stick and switch positions it sees now as its fail-safe. Store them?</source>
+        <translation>陀螺仪会把它此刻看到的摇杆和开关位置存为失控保护位置。现在存储吗？</translation>
+    </message>
+    <message>
+        <source>Waiting for the unit…</source>
+        <translation>正在等待陀螺仪…</translation>
+    </message>
+    <message>
+        <source>The unit stored its fail-safe positions.</source>
+        <translation>陀螺仪已存储失控保护位置。</translation>
+    </message>
+    <message>
+        <source>The unit did not confirm the fail-safe: press Set Fail Safe again.</source>
+        <translation>陀螺仪没有确认失控保护：请再按一次“设置失控保护”。</translation>
+    </message>
+    <message>
+        <source>set</source>
+        <translation>已设置</translation>
+    </message>
+    <message>
+        <source>Nothing: the unit was already set up so</source>
+        <translation>无：陀螺仪原本就是这样设置的</translation>
+    </message>
+    <message>
+        <source>The unit keeps these values only until it is switched off, unless they are written to flash.</source>
+        <translation>除非写入闪存，否则陀螺仪断电后就会丢失这些数值。</translation>
+    </message>
+</context>
+<context>
     <name>HistoryWindow</name>
     <message>
         <source>History</source>
@@ -1175,6 +1466,129 @@ then connect again.</source>
     </message>
 </context>
 <context>
+    <name>RadioCheck</name>
+    <message>
+        <source>Throttle</source>
+        <translation>油门</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>螺距</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>升降</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>副翼</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>AUX switch</source>
+        <translation>AUX 开关</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick fully up and hold</source>
+        <translation>把油门摇杆推到最高并保持</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick fully down and hold</source>
+        <translation>把油门摇杆拉到最低并保持</translation>
+    </message>
+    <message>
+        <source>Move the throttle stick to the middle and hold</source>
+        <translation>把油门摇杆放到中间并保持</translation>
+    </message>
+    <message>
+        <source>Move the collective stick fully up and hold</source>
+        <translation>把螺距摇杆推到最高并保持</translation>
+    </message>
+    <message>
+        <source>Move the collective stick fully down and hold</source>
+        <translation>把螺距摇杆拉到最低并保持</translation>
+    </message>
+    <message>
+        <source>Move the collective stick to the middle and hold</source>
+        <translation>把螺距摇杆放到中间并保持</translation>
+    </message>
+    <message>
+        <source>Pull the elevator stick fully back and hold</source>
+        <translation>把升降摇杆拉到最后并保持</translation>
+    </message>
+    <message>
+        <source>Push the elevator stick fully forward and hold</source>
+        <translation>把升降摇杆推到最前并保持</translation>
+    </message>
+    <message>
+        <source>Release the elevator stick</source>
+        <translation>松开升降摇杆</translation>
+    </message>
+    <message>
+        <source>Move the aileron stick fully right and hold</source>
+        <translation>把副翼摇杆打到最右并保持</translation>
+    </message>
+    <message>
+        <source>Move the aileron stick fully left and hold</source>
+        <translation>把副翼摇杆打到最左并保持</translation>
+    </message>
+    <message>
+        <source>Release the aileron stick</source>
+        <translation>松开副翼摇杆</translation>
+    </message>
+    <message>
+        <source>Move the rudder stick fully right and hold</source>
+        <translation>把方向摇杆打到最右并保持</translation>
+    </message>
+    <message>
+        <source>Move the rudder stick fully left and hold</source>
+        <translation>把方向摇杆打到最左并保持</translation>
+    </message>
+    <message>
+        <source>Release the rudder stick</source>
+        <translation>松开方向摇杆</translation>
+    </message>
+    <message>
+        <source>Flip the AUX switch to its other position</source>
+        <translation>把 AUX 开关拨到另一个位置</translation>
+    </message>
+    <message>
+        <source>Flip the AUX switch back</source>
+        <translation>把 AUX 开关拨回来</translation>
+    </message>
+    <message>
+        <source>Leave the AUX switch</source>
+        <translation>不要再动 AUX 开关</translation>
+    </message>
+    <message>
+        <source>%1 checked</source>
+        <translation>%1 已检查</translation>
+    </message>
+    <message>
+        <source>%1 moves the %2 channel instead: put %1 on channel %3 in your transmitter</source>
+        <translation>%1 动的是 %2 通道：请在遥控器中把 %1 分配到第 %3 通道</translation>
+    </message>
+    <message>
+        <source>%1 does not move: check that channel %2 is assigned in your transmitter and plugged in</source>
+        <translation>%1 没有变化：请检查遥控器中第 %2 通道是否已分配、是否已插好</translation>
+    </message>
+    <message>
+        <source>%1 is reversed: reverse channel %2 in your transmitter</source>
+        <translation>%1 方向反了：请在遥控器中把第 %2 通道反向</translation>
+    </message>
+    <message>
+        <source>%1 reaches only %2: raise its end point</source>
+        <translation>%1 只到 %2：请加大它的舵量终点</translation>
+    </message>
+    <message>
+        <source>%1 rests at %2: set its sub-trim</source>
+        <translation>%1 中立时为 %2：请调整它的中立微调</translation>
+    </message>
+</context>
+<context>
     <name>SerialProcessThread</name>
     <message>
         <source>No answer from the unit on %1: check the cable and that the unit is powered</source>
@@ -1404,6 +1818,45 @@ then connect again.</source>
     </message>
 </context>
 <context>
+    <name>StickWindow</name>
+    <message>
+        <source>Sticks of the simulated unit</source>
+        <translation>虚拟陀螺仪的摇杆</translation>
+    </message>
+    <message>
+        <source>Arrow keys: aileron and elevator, held while pressed (Shift: fully).
+A and D: rudder. W and S: throttle and collective, up and down.
+X: AUX switch. Space: centre everything but throttle and collective.</source>
+        <translation>方向键：副翼和升降，按住时保持（加 Shift：打满）。
+A 和 D：方向。W 和 S：油门和螺距，上下调整。
+X：AUX 开关。空格：除油门和螺距外全部回中。</translation>
+    </message>
+    <message>
+        <source>Throttle</source>
+        <translation>油门</translation>
+    </message>
+    <message>
+        <source>Collective</source>
+        <translation>螺距</translation>
+    </message>
+    <message>
+        <source>Elevator</source>
+        <translation>升降</translation>
+    </message>
+    <message>
+        <source>Aileron</source>
+        <translation>副翼</translation>
+    </message>
+    <message>
+        <source>Rudder</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>AuxChannel</source>
+        <translation>AUX 通道</translation>
+    </message>
+</context>
+<context>
     <name>UnitHistory</name>
     <message>
         <source>read</source>
@@ -1412,6 +1865,10 @@ then connect again.</source>
     <message>
         <source>flashed</source>
         <translation>写入闪存</translation>
+    </message>
+    <message>
+        <source>before guided setup</source>
+        <translation>设置向导之前</translation>
     </message>
 </context>
 <context>
@@ -1469,6 +1926,10 @@ then connect again.</source>
     <message>
         <source>Please restart the application!</source>
         <translation>请重启应用程序！</translation>
+    </message>
+    <message>
+        <source>Sticks of the simulated unit… (Ctrl+Shift+K)</source>
+        <translation>虚拟陀螺仪的摇杆…（Ctrl+Shift+K）</translation>
     </message>
 </context>
 <context>
@@ -1729,6 +2190,22 @@ Replace it?</source>
     <message>
         <source>Connect when a unit is plugged in</source>
         <translation>插上陀螺仪时自动连接</translation>
+    </message>
+    <message>
+        <source>Guided setup</source>
+        <translation>设置向导</translation>
+    </message>
+    <message>
+        <source>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</source>
+        <translation>一步一步设置新陀螺仪，并按陀螺仪实际看到的信号检查遥控器（%1）</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before leaving the guided setup?</source>
+        <translation>陀螺仪中有尚未写入闪存的改动，断电后会丢失。
+
+退出设置向导前先写入闪存吗？</translation>
     </message>
 </context>
 <context>
