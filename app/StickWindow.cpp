@@ -32,10 +32,10 @@ StickWindow::StickWindow(SimulatedUnit &simulated, QWidget *parent)
     setWindowTitle(tr("Sticks of the simulated unit"));
     setStyleSheet(DialogStyle::sheet());
     auto *layout = new QGridLayout(this);
-    auto *help = new QLabel(
-        tr("Arrow keys: aileron and elevator, held while pressed (Shift: fully).\n"
-           "A and D: rudder. W and S: throttle and collective, up and down.\n"
-           "X: AUX switch. Space: centre everything but throttle and collective."));
+    auto *help =
+        new QLabel(tr("Arrow keys: aileron and elevator, held while pressed (Shift: fully).\n"
+                      "A and D: rudder. W and S: throttle and collective, up and down.\n"
+                      "X: AUX switch. Space: centre everything but throttle and collective."));
     help->setObjectName(QStringLiteral("dialogHeader"));
     layout->addWidget(help, 0, 0, 1, 2);
     const QString names[6] = {tr("Throttle"), tr("Collective"), tr("Elevator"),
@@ -57,8 +57,8 @@ StickWindow::KeyMove StickWindow::moveFor(int key, Qt::KeyboardModifiers modifie
     const int step = modifiers.testFlag(Qt::ShiftModifier) ? Full : Step;
     // Self-centring sticks: held while pressed, back to 0 on release.
     const auto spring = [&](int channel, int sign) {
-        return KeyMove{channel, pressed ? qBound(-Full, values[size_t(channel)] + sign * step, Full)
-                                        : 0};
+        return KeyMove{channel,
+                       pressed ? qBound(-Full, values[size_t(channel)] + sign * step, Full) : 0};
     };
     switch (key) {
     case Qt::Key_Left:

@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
@@ -155,9 +156,15 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 
     connect(toolBar, &toolWidget::guidedSetupRequested, this, &mainWidget::showGuidedSetup);
 
-    // The simulated unit's sticks, from the keyboard.
+    // The simulated unit's sticks, from the keyboard; offered beside the
+    // port options, where the simulated unit is chosen.
     auto *sticks = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
     connect(sticks, &QShortcut::activated, this, &mainWidget::showStickWindow);
+    auto *sticksAction =
+        new QAction(tr("Sticks of the simulated unit… (Ctrl+Shift+K)"), toolBar->portComboBox);
+    sticksAction->setObjectName(QStringLiteral("sticksAction"));
+    toolBar->portComboBox->addAction(sticksAction);
+    connect(sticksAction, &QAction::triggered, this, &mainWidget::showStickWindow);
 
     // Keyboard, wheel and drop-down behaviour of every control, now that the
     // pages exist.
@@ -301,9 +308,6 @@ void mainWidget::showMenu()
     chinese->setChecked(language == LanguageSettings::Chinese);
     connect(english, &QAction::triggered, this, &mainWidget::langChangeToEn);
     connect(chinese, &QAction::triggered, this, &mainWidget::langChangeToZh);
-    menu->addSeparator();
-    QAction *sticks = menu->addAction(tr("Sticks of the simulated unit… (Ctrl+Shift+K)"));
-    connect(sticks, &QAction::triggered, this, &mainWidget::showStickWindow);
     menu->exec(mapToGlobal(QPoint(708, 30)));
     menu->deleteLater();
 }
@@ -322,8 +326,7 @@ void mainWidget::showGuidedSetup()
     }
     guide = new GuidedSetup(deviceParameters(), link, toolBar->history(), this);
     guide->setAttribute(Qt::WA_DeleteOnClose);
-    guide->setLeaveGuard(
-        [this] { return toolBar->confirmLeaving(toolWidget::EndingGuidedSetup); });
+    guide->setLeaveGuard([this] { return toolBar->confirmLeaving(toolWidget::EndingGuidedSetup); });
     connect(guide, &GuidedSetup::recordChanged, navigator, &contentWidget::updateAllPages);
     connect(guide, &GuidedSetup::flashWriting, toolBar, &toolWidget::writeFlash);
     WindowControls::prepare(guide);

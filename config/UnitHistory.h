@@ -22,8 +22,8 @@ public:
 
     enum class Kind
     {
-        Read,    // a complete download
-        Flashed, // acknowledged WriteFlash
+        Read,              // a complete download
+        Flashed,           // acknowledged WriteFlash
         BeforeGuidedSetup, // the unit as the guided setup found it
     };
 

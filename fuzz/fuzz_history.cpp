@@ -43,10 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const quint8 *data, size_t size)
         if (!entry.time.isValid() || entry.model.isEmpty() ||
             !file.endsWith(QLatin1String(".conf")))
             std::abort();
-        const QString kindWord = entry.kind == UnitHistory::Kind::Read ? QStringLiteral("_read.conf")
-                                 : entry.kind == UnitHistory::Kind::Flashed
-                                     ? QStringLiteral("_flashed.conf")
-                                     : QStringLiteral("_guided.conf");
+        const QString kindWord =
+            entry.kind == UnitHistory::Kind::Read      ? QStringLiteral("_read.conf")
+            : entry.kind == UnitHistory::Kind::Flashed ? QStringLiteral("_flashed.conf")
+                                                       : QStringLiteral("_guided.conf");
         if (!file.endsWith(kindWord) ||
             !file.contains(QLatin1String("_v") + entry.firmware + kindWord))
             std::abort();

@@ -89,9 +89,10 @@ RadioCheck::Verdict RadioCheck::judge(Stick stick, const Readings &r)
             }
         }
         if (moved >= 0)
-            verdict.advice << tr("%1 moves the %2 channel instead: put %1 on channel %3 in your transmitter")
-                                  .arg(name, stickName(Stick(moved)))
-                                  .arg(channel);
+            verdict.advice
+                << tr("%1 moves the %2 channel instead: put %1 on channel %3 in your transmitter")
+                       .arg(name, stickName(Stick(moved)))
+                       .arg(channel);
         else
             verdict.advice << tr("%1 does not move: check that channel %2 is assigned in your "
                                  "transmitter and plugged in")
@@ -109,8 +110,7 @@ RadioCheck::Verdict RadioCheck::judge(Stick stick, const Readings &r)
         const int low = reversed ? r.full[c] : r.opposite[c];
         for (int end : {high, low})
             if (std::abs(end) < TravelAtLeast)
-                verdict.advice
-                    << tr("%1 reaches only %2: raise its end point").arg(name).arg(end);
+                verdict.advice << tr("%1 reaches only %2: raise its end point").arg(name).arg(end);
     }
     if (checksNeutral(stick) && std::abs(r.rest[c]) > NeutralWithin)
         verdict.advice << tr("%1 rests at %2: set its sub-trim").arg(name).arg(r.rest[c]);

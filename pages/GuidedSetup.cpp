@@ -79,8 +79,7 @@ QLabel *wrapped(const QString &text)
 
 GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *serialLink,
                          UnitHistory &unitHistory, QWidget *parent)
-    : QDialog(parent), record(parameters), link(serialLink), history(unitHistory),
-      found(parameters)
+    : QDialog(parent), record(parameters), link(serialLink), history(unitHistory), found(parameters)
 {
     setObjectName(QStringLiteral("GuidedSetup"));
     setWindowTitle(tr("Guided setup"));
@@ -91,8 +90,8 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
     header->setObjectName(QStringLiteral("dialogHeader"));
     pages = new QStackedWidget;
     for (QWidget *page : {buildUnitStep(), buildReceiverStep(), buildRadioStep(), buildMountStep(),
-                          buildSwashStep(), buildServoStep(), buildDirectionStep(),
-                          buildTrimStep(), buildFailSafeStep(), buildSummaryStep()})
+                          buildSwashStep(), buildServoStep(), buildDirectionStep(), buildTrimStep(),
+                          buildFailSafeStep(), buildSummaryStep()})
         pages->addWidget(page);
 
     leaveBtn = new QPushButton(tr("&Leave"));
@@ -126,10 +125,13 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
                 leave();
         },
         Qt::QueuedConnection);
-    connect(&engine, &LinkEngine::stateText, this, [this] {
-        if (leaveWaiting && !link->protocol().isLinkAlive())
-            leave();
-    }, Qt::QueuedConnection);
+    connect(
+        &engine, &LinkEngine::stateText, this,
+        [this] {
+            if (leaveWaiting && !link->protocol().isLinkAlive())
+                leave();
+        },
+        Qt::QueuedConnection);
     connect(&engine, &LinkEngine::editingAllowedChanged, this, &GuidedSetup::refreshUnit);
     connect(&engine, &LinkEngine::unitIdentified, this, &GuidedSetup::refreshUnit);
     // A new download (a lost and found unit) leaves the link idle.
@@ -178,8 +180,7 @@ QWidget *GuidedSetup::buildReceiverStep()
     receiverBox = new QComboBox;
     receiverBox->setObjectName(QStringLiteral("guidedReceiver"));
     for (int index = 0; index < ReceiverTypes; ++index)
-        receiverBox->addItem(
-            valueText(ReceiverOffset, ParameterCaption::receiverListIndex(index)));
+        receiverBox->addItem(valueText(ReceiverOffset, ParameterCaption::receiverListIndex(index)));
     layout->addWidget(receiverBox);
     receiverStatus = wrapped(QString());
     receiverStatus->setObjectName(QStringLiteral("guidedReceiverStatus"));
@@ -243,11 +244,11 @@ QWidget *GuidedSetup::pictureChoices(const QString &title, const std::vector<int
         button->setCheckable(true);
         QIcon icon;
         icon.addPixmap(Picture::pixmap(pictureOf(i)), QIcon::Normal, QIcon::Off);
-        icon.addPixmap(Picture::pixmap(pictureOf(i).replace(QLatin1String("unchecked"),
-                                                             QLatin1String("checked"))
-                                           .replace(QLatin1String("uncheck"),
-                                                    QLatin1String("check"))),
-                       QIcon::Normal, QIcon::On);
+        icon.addPixmap(
+            Picture::pixmap(pictureOf(i)
+                                .replace(QLatin1String("unchecked"), QLatin1String("checked"))
+                                .replace(QLatin1String("uncheck"), QLatin1String("check"))),
+            QIcon::Normal, QIcon::On);
         button->setIcon(icon);
         button->setIconSize(size);
         button->setToolTip(valueText(offset, code));
@@ -288,8 +289,7 @@ QWidget *GuidedSetup::buildSwashStep()
     return pictureChoices(
         tr("Which swash plate does the helicopter have?"), {1, 5, 2, 3, 4}, ModelTypeOffset,
         [](int i) {
-            return QStringLiteral(":/images/swash/sc_%1_uncheck.png")
-                .arg(QLatin1String(names[i]));
+            return QStringLiteral(":/images/swash/sc_%1_uncheck.png").arg(QLatin1String(names[i]));
         },
         QSize(100, 100));
 }
@@ -298,10 +298,10 @@ QWidget *GuidedSetup::buildServoStep()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped(
-        tr("A servo driven at a frame rate or centre pulse it is not made for can burn out "
-           "or run into its end stop. Take the servo horns off first, so a servo that runs "
-           "away cannot break the linkage.")));
+    layout->addWidget(
+        wrapped(tr("A servo driven at a frame rate or centre pulse it is not made for can burn out "
+                   "or run into its end stop. Take the servo horns off first, so a servo that runs "
+                   "away cannot break the linkage.")));
     hornsOff = new QCheckBox(tr("The servo &horns are off"));
     hornsOff->setObjectName(QStringLiteral("guidedHornsOff"));
     layout->addWidget(hornsOff);
@@ -343,10 +343,9 @@ QWidget *GuidedSetup::buildDirectionStep()
         tr("Move the collective stick up and watch each swash plate servo, then move the rudder "
            "stick right and watch the tail. A No reverses that servo at once: watch it "
            "again.")));
-    const QString questions[4] = {tr("CH1: did the swash rise on this servo?"),
-                                  tr("CH2: did the swash rise on this servo?"),
-                                  tr("CH3: did the swash rise on this servo?"),
-                                  tr("Tail: did the nose turn right?")};
+    const QString questions[4] = {
+        tr("CH1: did the swash rise on this servo?"), tr("CH2: did the swash rise on this servo?"),
+        tr("CH3: did the swash rise on this servo?"), tr("Tail: did the nose turn right?")};
     auto *grid = new QGridLayout;
     for (int servo = 0; servo < 4; ++servo) {
         grid->addWidget(new QLabel(questions[servo]), servo, 0);
@@ -440,13 +439,11 @@ void GuidedSetup::showStep(Step step)
     current = step;
     pages->setCurrentIndex(step);
     static const char *const titles[StepCount] = {
-        QT_TR_NOOP("The unit"),         QT_TR_NOOP("Receiver type"),
-        QT_TR_NOOP("Radio check"),      QT_TR_NOOP("Mounting"),
-        QT_TR_NOOP("Swash plate type"), QT_TR_NOOP("Servo types"),
-        QT_TR_NOOP("Servo directions"), QT_TR_NOOP("Trims and travel"),
-        QT_TR_NOOP("Fail safe"),        QT_TR_NOOP("Summary")};
-    header->setText(
-        tr("Step %1 of %2: %3").arg(step + 1).arg(StepCount).arg(tr(titles[step])));
+        QT_TR_NOOP("The unit"),         QT_TR_NOOP("Receiver type"),    QT_TR_NOOP("Radio check"),
+        QT_TR_NOOP("Mounting"),         QT_TR_NOOP("Swash plate type"), QT_TR_NOOP("Servo types"),
+        QT_TR_NOOP("Servo directions"), QT_TR_NOOP("Trims and travel"), QT_TR_NOOP("Fail safe"),
+        QT_TR_NOOP("Summary")};
+    header->setText(tr("Step %1 of %2: %3").arg(step + 1).arg(StepCount).arg(tr(titles[step])));
     switch (step) {
     case UnitStep:
         refreshUnit();
@@ -647,9 +644,9 @@ void GuidedSetup::watchReceiver(const RadioCheck::Channels &sample)
     for (int code : likelyInstead(record.receiver_type))
         names << valueText(ReceiverOffset, code);
     receiverStatus->setStyleSheet(AdviceStyle);
-    receiverStatus->setText(
-        tr("no signal with this receiver type: check the type and the wiring") +
-        QLatin1Char('\n') + tr("Likely instead: %1").arg(names.join(QStringLiteral(", "))));
+    receiverStatus->setText(tr("no signal with this receiver type: check the type and the wiring") +
+                            QLatin1Char('\n') +
+                            tr("Likely instead: %1").arg(names.join(QStringLiteral(", "))));
 }
 
 // ---- radio check
@@ -796,10 +793,9 @@ void GuidedSetup::commandCompleted(quint8 code, bool confirmed)
     failSafeWaiting = false;
     failSafeSet = confirmed;
     failSafeLabel->setStyleSheet(confirmed ? GoodStyle : AdviceStyle);
-    failSafeLabel->setText(confirmed
-                               ? tr("The unit stored its fail-safe positions.")
-                               : tr("The unit did not confirm the fail-safe: press Set Fail "
-                                    "Safe again."));
+    failSafeLabel->setText(confirmed ? tr("The unit stored its fail-safe positions.")
+                                     : tr("The unit did not confirm the fail-safe: press Set Fail "
+                                          "Safe again."));
     updateButtons();
 }
 
@@ -809,9 +805,9 @@ void GuidedSetup::fillSummary()
 {
     summaryList->clear();
     for (const ParameterCaption *row : ParameterCaption::differences(found, record))
-        new QTreeWidgetItem(summaryList, {row->fullCaption(),
-                                          row->valueText(found.byteAt(row->offset)),
-                                          row->valueText(record.byteAt(row->offset))});
+        new QTreeWidgetItem(summaryList,
+                            {row->fullCaption(), row->valueText(found.byteAt(row->offset)),
+                             row->valueText(record.byteAt(row->offset))});
     if (failSafeSet)
         new QTreeWidgetItem(summaryList, {tr("Fail safe"), QString(), tr("set")});
     if (summaryList->topLevelItemCount() == 0)

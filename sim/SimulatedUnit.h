@@ -111,7 +111,10 @@ public:
     void setStickScript(const StickScript &script);
     void clearStickScript() { stickScript.reset(); }
     // The sticks held still where the pilot put them (the sticks window).
-    void holdSticks(const StickScript::Values &values) { setStickScript(StickScript::holding(values)); }
+    void holdSticks(const StickScript::Values &values)
+    {
+        setStickScript(StickScript::holding(values));
+    }
     bool isSteered() const { return stickScript.has_value(); }
     qint64 clockMs() const;
     // Freezes the telemetry clock at ms; later calls move it.

@@ -78,7 +78,8 @@ std::optional<StickScript> StickScript::parse(const QString &text, QString *erro
         const QStringList rest = words.mid(1);
         if (rest == QStringList{QStringLiteral("loop")}) {
             if (*ms == 0 || script.moments.isEmpty())
-                return fail(line, QStringLiteral("\"loop\" needs a later time than the first moment"));
+                return fail(line,
+                            QStringLiteral("\"loop\" needs a later time than the first moment"));
             script.loopAt = *ms;
             continue;
         }

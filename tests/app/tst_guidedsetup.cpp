@@ -12,6 +12,8 @@
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "StickScript.h"
+#include "StickWindow.h"
+#include "Telemetry.h"
 #include "UnitHistory.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -40,7 +42,7 @@ constexpr int HoldTicks = 30;
 struct Fault
 {
     int stick = -1;
-    int full = 100;     // the reading at the end named first
+    int full = 100; // the reading at the end named first
     int opposite = -100;
     int rest = 0;
 };
@@ -117,9 +119,10 @@ struct Window
     {
         toolBar->portComboBox->setCurrentText(SimulatedPortProvider::name());
         link->serialConnect();
-        return tickUntil([this] { return link->protocol().isEditingAllowed() &&
-                                         link->protocol().isLinkAlive() &&
-                                         !link->protocol().isTransferRunning(); });
+        return tickUntil([this] {
+            return link->protocol().isEditingAllowed() && link->protocol().isLinkAlive() &&
+                   !link->protocol().isTransferRunning();
+        });
     }
     // The unit holds what the window holds: every upload acknowledged and
     // read back.
@@ -181,6 +184,7 @@ private slots:
     void leavingHalfWayLeavesUnitConsistent_data();
     void leavingHalfWayLeavesUnitConsistent();
     void noUnitNoStart();
+    void sticksWindowSteersUnit();
 };
 
 void tst_GuidedSetup::rightRadioPassesEveryStep()
@@ -298,10 +302,11 @@ void tst_GuidedSetup::radioFaultsBlockUntilFixed_data()
     QTest::addColumn<int>("opposite");
     QTest::addColumn<int>("rest");
     QTest::addColumn<QString>("advice");
-    QTest::addRow("reversed aileron") << int(RadioCheck::Aileron) << -100 << 100 << 0
-                                      << "Aileron is reversed: reverse channel 1 in your transmitter";
-    QTest::addRow("elevator off neutral") << int(RadioCheck::Elevator) << 100 << -100 << 7
-                                          << "Elevator rests at 7: set its sub-trim";
+    QTest::addRow("reversed aileron")
+        << int(RadioCheck::Aileron) << -100 << 100 << 0
+        << "Aileron is reversed: reverse channel 1 in your transmitter";
+    QTest::addRow("elevator off neutral")
+        << int(RadioCheck::Elevator) << 100 << -100 << 7 << "Elevator rests at 7: set its sub-trim";
     QTest::addRow("short collective") << int(RadioCheck::Collective) << 82 << -100 << 0
                                       << "Collective reaches only 82: raise its end point";
 }
@@ -416,6 +421,33 @@ void tst_GuidedSetup::noUnitNoStart()
     w.press(guide, "guidedLeave");
     QVERIFY(w.questions.isEmpty());
     QTRY_VERIFY(!w.window->guidedSetup());
+}
+
+// The keyboard's sticks reach the pilot as the unit reports them.
+void tst_GuidedSetup::sticksWindowSteersUnit()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    w.window->showStickWindow();
+    StickWindow *sticks = w.window->stickWindowIfShown();
+    QVERIFY(sticks);
+    w.link->setSubframeHead(DLU_UP_SFID_TELEMETRY_1);
+    const auto seen = [&] {
+        for (int i = 0; i < 5; ++i)
+            w.tick();
+        return RadioCheck::channels(telemetry());
+    };
+    QCOMPARE(seen(), (RadioCheck::Channels{-100, 0, 0, 0, 0, -100}));
+    QTest::keyPress(sticks, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyPress(sticks, Qt::Key_Up);
+    QTest::keyClick(sticks, Qt::Key_W);
+    QTest::keyClick(sticks, Qt::Key_W);
+    QTest::keyClick(sticks, Qt::Key_X);
+    QCOMPARE(seen(), (RadioCheck::Channels{50, 50, -25, 100, 0, 100}));
+    // The springing sticks come back when let go; the left stick stays.
+    QTest::keyRelease(sticks, Qt::Key_Right, Qt::ShiftModifier);
+    QTest::keyRelease(sticks, Qt::Key_Up);
+    QCOMPARE(seen(), (RadioCheck::Channels{50, 50, 0, 0, 0, 100}));
 }
 
 QTEST_MAIN(tst_GuidedSetup)

@@ -711,10 +711,12 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
             QStringList names;
             for (QWidget *w : stops)
                 names << w->objectName();
-            // One chain: the tool bar, the port, Connect, the navigator, then the page.
+            // One chain: the tool bar, the guide, the port, Connect, the navigator,
+            // then the page.
             // (The port list is locked, and no stop, while connected.)
-            QStringList head = {"loadButton",    "saveButton",   "writeFlashButton",
-                                "historyButton", "portComboBox", "connectButton"};
+            QStringList head = {"loadButton",    "saveButton",        "writeFlashButton",
+                                "historyButton", "guidedSetupButton", "portComboBox",
+                                "connectButton"};
             if (!bar->portComboBox->isEnabled())
                 head.removeOne("portComboBox");
             if (names.mid(0, head.size()) != head || !stops.contains(navigator->pages()))

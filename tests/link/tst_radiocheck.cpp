@@ -47,29 +47,27 @@ void tst_RadioCheck::judges_data()
         << R::Aileron << only(R::Aileron, -100) << only(R::Aileron, 100) << only(R::Aileron, 0)
         << QStringList{"Aileron is reversed: reverse channel 1 in your transmitter"};
     QTest::addRow("elevator off neutral")
-        << R::Elevator << only(R::Elevator, 107) << only(R::Elevator, -93)
-        << only(R::Elevator, 7)
+        << R::Elevator << only(R::Elevator, 107) << only(R::Elevator, -93) << only(R::Elevator, 7)
         << QStringList{"Elevator reaches only -93: raise its end point",
                        "Elevator rests at 7: set its sub-trim"};
     QTest::addRow("elevator rests at 7")
         << R::Elevator << only(R::Elevator, 100) << only(R::Elevator, -100) << only(R::Elevator, 7)
         << QStringList{"Elevator rests at 7: set its sub-trim"};
-    QTest::addRow("neutral a few counts off") << R::Elevator << only(R::Elevator, 100)
-                                              << only(R::Elevator, -100) << only(R::Elevator, -3)
-                                              << QStringList();
+    QTest::addRow("neutral a few counts off")
+        << R::Elevator << only(R::Elevator, 100) << only(R::Elevator, -100) << only(R::Elevator, -3)
+        << QStringList();
     QTest::addRow("collective short")
         << R::Collective << only(R::Collective, 82) << only(R::Collective, -100)
-        << only(R::Collective, 0)
-        << QStringList{"Collective reaches only 82: raise its end point"};
+        << only(R::Collective, 0) << QStringList{"Collective reaches only 82: raise its end point"};
     QTest::addRow("collective short, reversed")
         << R::Collective << only(R::Collective, -100) << only(R::Collective, 82)
         << only(R::Collective, 0)
         << QStringList{"Collective is reversed: reverse channel 6 in your transmitter",
                        "Collective reaches only 82: raise its end point"};
     // The throttle's middle is the pilot's throttle curve, not a neutral.
-    QTest::addRow("throttle middle") << R::Throttle << only(R::Throttle, 100)
-                                     << only(R::Throttle, -100) << only(R::Throttle, 30)
-                                     << QStringList();
+    QTest::addRow("throttle middle")
+        << R::Throttle << only(R::Throttle, 100) << only(R::Throttle, -100) << only(R::Throttle, 30)
+        << QStringList();
     QTest::addRow("rudder on aileron")
         << R::Rudder << only(R::Aileron, 100) << only(R::Aileron, -100) << only(R::Aileron, 0)
         << QStringList{"Rudder moves the Aileron channel instead: put Rudder on channel 4 in "
@@ -81,8 +79,8 @@ void tst_RadioCheck::judges_data()
     QTest::addRow("aux switch") << R::Aux << only(R::Aux, 100) << only(R::Aux, -100)
                                 << only(R::Aux, -100) << QStringList();
     // A switch either way round is a switch; its ends are the gains.
-    QTest::addRow("aux either way") << R::Aux << only(R::Aux, -40) << only(R::Aux, 60)
-                                    << only(R::Aux, 60) << QStringList();
+    QTest::addRow("aux either way")
+        << R::Aux << only(R::Aux, -40) << only(R::Aux, 60) << only(R::Aux, 60) << QStringList();
 }
 
 void tst_RadioCheck::judges()

@@ -74,15 +74,24 @@ void tst_StickScript::refusesScripts_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("error");
-    QTest::addRow("empty") << "# nothing\n" << "the script sets no channel";
-    QTest::addRow("time") << "soon aileron=1" << "line 1: \"soon\" is not a time (ms, or ticks as \"50t\")";
-    QTest::addRow("backwards") << "100 aileron=1\n50 aileron=2" << "line 2: the time goes back";
-    QTest::addRow("name") << "0 pitch=1" << "line 1: no channel is called \"pitch\"";
-    QTest::addRow("range") << "0 aileron=126" << "line 1: \"126\" is not a value from -125 to 125";
-    QTest::addRow("five") << "0 1 2 3 4 5" << "line 1: six values, or name=value pairs";
-    QTest::addRow("bare time") << "0" << "line 1: no channel is set";
-    QTest::addRow("loop first") << "0 loop" << "line 1: \"loop\" needs a later time than the first moment";
-    QTest::addRow("after loop") << "0 aux=1\n10 loop\n20 aux=2" << "line 3: nothing may follow \"loop\"";
+    QTest::addRow("empty") << "# nothing\n"
+                           << "the script sets no channel";
+    QTest::addRow("time") << "soon aileron=1"
+                          << "line 1: \"soon\" is not a time (ms, or ticks as \"50t\")";
+    QTest::addRow("backwards") << "100 aileron=1\n50 aileron=2"
+                               << "line 2: the time goes back";
+    QTest::addRow("name") << "0 pitch=1"
+                          << "line 1: no channel is called \"pitch\"";
+    QTest::addRow("range") << "0 aileron=126"
+                           << "line 1: \"126\" is not a value from -125 to 125";
+    QTest::addRow("five") << "0 1 2 3 4 5"
+                          << "line 1: six values, or name=value pairs";
+    QTest::addRow("bare time") << "0"
+                               << "line 1: no channel is set";
+    QTest::addRow("loop first") << "0 loop"
+                                << "line 1: \"loop\" needs a later time than the first moment";
+    QTest::addRow("after loop") << "0 aux=1\n10 loop\n20 aux=2"
+                                << "line 3: nothing may follow \"loop\"";
 }
 
 void tst_StickScript::refusesScripts()
@@ -108,7 +117,8 @@ void tst_StickScript::unitFollowsScriptTickByTick()
 {
     SimulatedUnit unit;
     unit.setClockMs(5000); // the script starts where the clock stands
-    unit.setStickScript(*StickScript::parse("0 throttle=-100\n3t aileron=100\n5t aileron=0 elevator=7"));
+    unit.setStickScript(
+        *StickScript::parse("0 throttle=-100\n3t aileron=100\n5t aileron=0 elevator=7"));
     QVERIFY(unit.isSteered());
     QList<Values> seen;
     for (int tick = 0; tick < 6; ++tick) {

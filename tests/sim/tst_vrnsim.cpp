@@ -154,9 +154,9 @@ void TestVrnSim::helpExplainsEverything()
     QVERIFY(help.waitForFinished(5000));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
-    for (const char *word :
-         {"--model", "--firmware", "--latency", "--drop", "--corrupt", "--late", "--seed",
-          "--telemetry", "--sticks", "--flash", "--log", "--link", "SIGHUP", "SIGUSR1", "VRN_EXTRA_PORTS"})
+    for (const char *word : {"--model", "--firmware", "--latency", "--drop", "--corrupt", "--late",
+                             "--seed", "--telemetry", "--sticks", "--flash", "--log", "--link",
+                             "SIGHUP", "SIGUSR1", "VRN_EXTRA_PORTS"})
         QVERIFY2(text.contains(QLatin1String(word)), word);
 }
 

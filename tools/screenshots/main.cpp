@@ -1,4 +1,8 @@
-// vrn-screenshots <en|zh> <output folder>
+// vrn-screenshots <en|zh> <output folder> [guided]
+//
+// With "guided", only the guided setup, one picture per step (and the radio
+// check's advice), its sticks steered by scripts:
+// <folder>/guided-<lang>-<n>-<step>.png.
 //
 // Shows the real window connected to the simulated unit and saves one picture
 // per page and per tab of the Setup and Advanced pages:
@@ -8,11 +12,14 @@
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
+#include "GuidedSetup.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
+#include "StickScript.h"
 #include "UnitModel.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
@@ -20,6 +27,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,6 +36,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
@@ -39,6 +48,7 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -225,6 +235,108 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
+// A pilot's radio check from the stick `from` on, each position held 0.6 s;
+// `elevatorRest` off 0 makes the elevator's neutral the fault to show.
+QString radioScript(int from, int elevatorRest)
+{
+    static const char *names[] = {"throttle", "collective", "elevator", "aileron", "rudder", "aux"};
+    QString script = "0 throttle=-100 collective=0 elevator=0 aileron=0 rudder=0 aux=-100\n";
+    int at = 600;
+    for (int s = from; s < 6; ++s) {
+        for (int value : {100, -100, s == 2 ? elevatorRest : 0}) {
+            script += QString("%1 %2=%3\n").arg(at).arg(names[s]).arg(value);
+            at += 600;
+            if (s == 5 && value == -100)
+                break;
+        }
+    }
+    return script;
+}
+
+bool waitFor(const std::function<bool()> &done, int ms = 20000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    return done();
+}
+
+// Every step of the guided setup, walked as a pilot with a transmitter
+// would, against the built-in simulated unit's steered sticks.
+bool grabGuidedSetup(mainWidget &window, const QString &folder, const QString &lang)
+{
+    SimulatedUnit &unit = window.simulatedPort().unit();
+    const auto sticks = [&unit](const QString &text) {
+        if (const auto script = StickScript::parse(text))
+            unit.setStickScript(*script);
+    };
+    sticks("0 throttle=-100 aux=-100");
+    Question::setHook([](QMessageBox &) { return 0; });
+    window.showGuidedSetup();
+    GuidedSetup *guide = window.guidedSetup();
+    bool ok = guide != nullptr;
+    int n = 0;
+    const auto grab = [&](const QString &name) {
+        runFor(300);
+        const QString file = QDir(folder).filePath(
+            QString("guided-%1-%2-%3.png").arg(lang).arg(++n, 2, 10, QLatin1Char('0')).arg(name));
+        ok = guide->grab().save(file, "PNG") && ok;
+        std::printf("%s\n", qPrintable(file));
+    };
+    const auto ready = [&] {
+        const bool done = waitFor([guide] { return guide->stepReady(); });
+        if (!done)
+            fail(
+                QString("step %1 of the guided setup did not become ready").arg(guide->step() + 1));
+        ok = ok && done;
+        return done;
+    };
+    if (!ok)
+        return false;
+    grab("unit");
+    guide->next();
+    sticks("0 throttle=-100 aux=-100\n300 aileron=60\n900 aileron=0\n");
+    ready();
+    grab("receiver");
+    guide->next();
+    sticks(radioScript(0, 7));
+    ok = waitFor([guide] { return guide->statusText().contains(QLatin1Char('7')); }) && ok;
+    grab("radio-advice");
+    guide->findChild<QPushButton *>("guidedRetry")->click();
+    sticks(radioScript(2, 0));
+    ready();
+    grab("radio");
+    guide->next();
+    grab("mount");
+    guide->next();
+    grab("swash");
+    guide->next();
+    guide->findChild<QCheckBox *>("guidedHornsOff")->setChecked(true);
+    grab("servo");
+    guide->next();
+    for (int servo = 0; servo < 4; ++servo)
+        guide->findChild<QPushButton *>(QString("guidedYes%1").arg(servo))->click();
+    grab("directions");
+    guide->next();
+    grab("trim");
+    guide->next();
+    sticks("0 throttle=-100 aux=-100");
+    runFor(300);
+    guide->findChild<QPushButton *>("guidedFailSafe")->click();
+    ready();
+    grab("failsafe");
+    guide->next();
+    grab("summary");
+    guide->findChild<QPushButton *>("guidedWriteFlash")->click();
+    waitFor([&window] { return !window.serialLink()->protocol().hasChangesNotInFlash(); });
+    grab("summary-flashed");
+    guide->next();
+    waitFor([&window] { return window.guidedSetup() == nullptr; });
+    Question::setHook({});
+    return ok;
+}
+
 // A file as a pilot might bring it: the unit's own save, edited as text.
 QString editedSave(const QString &file, const DeviceParameters &record, quint8 model,
                    const QList<QPair<QByteArray, QByteArray>> &edits, bool dropGeneral)
@@ -353,8 +465,9 @@ int main(int argc, char *argv[])
     // The link traces every frame; the file list is what matters here.
     QLoggingCategory::setFilterRules("default.debug=false");
     const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3 || (args[1] != "en" && args[1] != "zh")) {
-        fail("usage: vrn-screenshots <en|zh> <output folder>");
+    const bool guidedOnly = args.size() == 4 && args[3] == "guided";
+    if ((args.size() != 3 && !guidedOnly) || (args[1] != "en" && args[1] != "zh")) {
+        fail("usage: vrn-screenshots <en|zh> <output folder> [guided]");
         return 2;
     }
     const QString lang = args[1];
@@ -381,8 +494,11 @@ int main(int argc, char *argv[])
         window.findChild<toolWidget *>()->history().setFolder(historyFolder.path());
         runFor(200);
         window.activateWindow(); // focus marks show only in the active window
-        ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
-             grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
+        if (guidedOnly)
+            ok = connectSimulatedUnit(window) && grabGuidedSetup(window, folder, lang);
+        else
+            ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
+                 grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
         const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
         ok = ok && grabOpenList(window, base + "open-list.png") &&
              grabSliderFocus(window, base + "focus-slider.png");
