@@ -175,6 +175,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
 // the bars it writes into still exist.
 mainWidget::~mainWidget()
 {
+    stickWindow.reset(); // it steers the simulated unit, which goes below
     delete link;
 }
 
@@ -329,6 +330,7 @@ void mainWidget::showGuidedSetup()
     guide->setLeaveGuard([this] { return toolBar->confirmLeaving(toolWidget::EndingGuidedSetup); });
     connect(guide, &GuidedSetup::recordChanged, navigator, &contentWidget::updateAllPages);
     connect(guide, &GuidedSetup::flashWriting, toolBar, &toolWidget::writeFlash);
+    connect(guide, &GuidedSetup::sticksRequested, this, &mainWidget::showStickWindow);
     WindowControls::prepare(guide);
     guide->show();
 }
@@ -336,10 +338,8 @@ void mainWidget::showGuidedSetup()
 // One window for the one simulated unit; asking again brings it up.
 void mainWidget::showStickWindow()
 {
-    if (!stickWindow) {
-        stickWindow = new StickWindow(simulated->unit(), this);
-        stickWindow->setWindowFlag(Qt::Tool);
-    }
+    if (!stickWindow)
+        stickWindow = std::make_unique<StickWindow>(simulated->unit());
     stickWindow->show();
     stickWindow->raise();
     stickWindow->activateWindow();

@@ -38,7 +38,7 @@ public:
     toolWidget *toolBarWidget() const { return toolBar; }
     // The keyboard's sticks for the simulated unit (Ctrl+Shift+K).
     void showStickWindow();
-    StickWindow *stickWindowIfShown() const { return stickWindow; }
+    StickWindow *stickWindowIfShown() const { return stickWindow.get(); }
     // The guided setup over the window ("Guided setup", Ctrl+G); one at a time.
     void showGuidedSetup();
     GuidedSetup *guidedSetup() const;
@@ -78,7 +78,9 @@ private:
     SerialProcessThread *link = nullptr;
     toolWidget *toolBar = nullptr;
     statusWidget *statusBar = nullptr;
-    StickWindow *stickWindow = nullptr;
+    // A window of its own, not the main window's child: the guided setup
+    // keeps the main window from input while it runs, not the sticks.
+    std::unique_ptr<StickWindow> stickWindow;
     QPointer<GuidedSetup> guide;
     contentWidget *navigator = nullptr;
     bool historyFailureShown = false;

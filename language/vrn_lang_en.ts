@@ -1107,10 +1107,6 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>right</translation>
-    </message>
-    <message>
         <source>reversed: watch it again</source>
         <translation>reversed: watch it again</translation>
     </message>
@@ -1149,6 +1145,14 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>The unit keeps these values only until it is switched off, unless they are written to flash.</source>
         <translation>The unit keeps these values only until it is switched off, unless they are written to flash.</translation>
+    </message>
+    <message>
+        <source>Connected: %1, firmware %2 (the simulated unit: steer its sticks with Ctrl+Shift+K).</source>
+        <translation>Connected: %1, firmware %2 (the simulated unit: steer its sticks with Ctrl+Shift+K).</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>confirmed</translation>
     </message>
 </context>
 <context>

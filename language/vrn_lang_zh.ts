@@ -1107,10 +1107,6 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
         <translation>取消</translation>
     </message>
     <message>
-        <source>right</source>
-        <translation>正确</translation>
-    </message>
-    <message>
         <source>reversed: watch it again</source>
         <translation>已反向：请再观察一次</translation>
     </message>
@@ -1149,6 +1145,14 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>The unit keeps these values only until it is switched off, unless they are written to flash.</source>
         <translation>除非写入闪存，否则陀螺仪断电后就会丢失这些数值。</translation>
+    </message>
+    <message>
+        <source>Connected: %1, firmware %2 (the simulated unit: steer its sticks with Ctrl+Shift+K).</source>
+        <translation>已连接：%1，固件 %2（虚拟陀螺仪：用 Ctrl+Shift+K 操纵它的摇杆）。</translation>
+    </message>
+    <message>
+        <source>confirmed</source>
+        <translation>已确认</translation>
     </message>
 </context>
 <context>

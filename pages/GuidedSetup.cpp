@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -83,8 +84,12 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
 {
     setObjectName(QStringLiteral("GuidedSetup"));
     setWindowTitle(tr("Guided setup"));
-    setModal(true);
-    setStyleSheet(DialogStyle::sheet());
+    // Over the main window only: the simulated unit's sticks window stays usable.
+    setWindowModality(Qt::WindowModal);
+    auto *sticks = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
+    connect(sticks, &QShortcut::activated, this, &GuidedSetup::sticksRequested);
+    // The sheet darkens labels; a check box's text must be dark too.
+    setStyleSheet(DialogStyle::sheet() + QStringLiteral("QCheckBox { color: black; }"));
 
     header = new QLabel;
     header->setObjectName(QStringLiteral("dialogHeader"));
@@ -141,6 +146,7 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
     });
     connect(&engine, &LinkEngine::flashWritten, this, [this] {
         flashed = true;
+        flashBtn->setEnabled(false);
         if (flashLabel) {
             flashLabel->setText(tr("Written to flash: the unit keeps this setup."));
             flashLabel->setStyleSheet(GoodStyle);
@@ -582,6 +588,9 @@ void GuidedSetup::write(int offset, int value)
         return;
     record.setByteAt(offset, qint8(value));
     link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    // What was written to flash before is no longer all.
+    flashed = false;
+    flashLabel->clear();
     emit recordChanged();
     applyLinkMode();
 }
@@ -596,6 +605,11 @@ void GuidedSetup::refreshUnit()
                               "first."));
     else if (!engine.isEditingAllowed())
         unitLabel->setText(tr("Reading the unit's parameters…"));
+    else if (link->isSimulatedUnitConnected())
+        unitLabel->setText(tr("Connected: %1, firmware %2 (the simulated unit: steer its sticks "
+                              "with Ctrl+Shift+K).")
+                               .arg(UnitModel::name(engine.deviceModel()),
+                                    UnitModel::firmware(engine.firmwareVersion())));
     else
         unitLabel->setText(tr("Connected: %1, firmware %2.")
                                .arg(UnitModel::name(engine.deviceModel()),
@@ -749,7 +763,7 @@ void GuidedSetup::answerDirection(int servo, bool rose)
 {
     if (rose) {
         directionsConfirmed[size_t(servo)] = true;
-        directionRows[size_t(servo)]->setText(tr("right"));
+        directionRows[size_t(servo)]->setText(tr("confirmed"));
     } else {
         const int offset = DirectionOffsets[servo];
         // A byte that is not 1 counts as reversed, as the Setup page reads it.

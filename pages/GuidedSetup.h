@@ -73,6 +73,8 @@ signals:
     void recordChanged();
     // The pilot asked for WriteFlash.
     void flashWriting();
+    // Ctrl+Shift+K: the simulated unit's sticks, which the guide must not block.
+    void sticksRequested();
 
 public slots:
     void next();

@@ -195,7 +195,9 @@ void tst_GuidedSetup::rightRadioPassesEveryStep()
     GuidedSetup *guide = w.open();
     QVERIFY(guide && guide->isVisible());
     QCOMPARE(guide->step(), GuidedSetup::UnitStep);
-    QCOMPARE(guide->statusText(), QString("Connected: VRN-X1, firmware 1.2."));
+    QCOMPARE(guide->statusText(),
+             QString("Connected: VRN-X1, firmware 1.2 (the simulated unit: steer its sticks "
+                     "with Ctrl+Shift+K)."));
     QVERIFY(!guide->backButton()->isEnabled());
 
     QVERIFY(w.throughReceiver(guide));
@@ -428,7 +430,11 @@ void tst_GuidedSetup::sticksWindowSteersUnit()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    w.window->showStickWindow();
+    // Asked for from the guide, which keeps the main window from input.
+    GuidedSetup *guide = w.open();
+    guide->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(guide));
+    QTest::keyClick(guide, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
     StickWindow *sticks = w.window->stickWindowIfShown();
     QVERIFY(sticks);
     w.link->setSubframeHead(DLU_UP_SFID_TELEMETRY_1);

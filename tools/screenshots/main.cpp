@@ -47,6 +47,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <cstddef>
 #include <cstdio>
 #include <functional>
 #include <optional>
@@ -235,17 +236,18 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
-// A pilot's radio check from the stick `from` on, each position held 0.6 s;
+// A pilot's radio check from the stick `from` on, each position held 1.5 s
+// (a busy machine may tick slower than every 20 ms);
 // `elevatorRest` off 0 makes the elevator's neutral the fault to show.
 QString radioScript(int from, int elevatorRest)
 {
     static const char *names[] = {"throttle", "collective", "elevator", "aileron", "rudder", "aux"};
     QString script = "0 throttle=-100 collective=0 elevator=0 aileron=0 rudder=0 aux=-100\n";
-    int at = 600;
+    int at = 1500;
     for (int s = from; s < 6; ++s) {
         for (int value : {100, -100, s == 2 ? elevatorRest : 0}) {
             script += QString("%1 %2=%3\n").arg(at).arg(names[s]).arg(value);
-            at += 600;
+            at += 1500;
             if (s == 5 && value == -100)
                 break;
         }
@@ -253,7 +255,7 @@ QString radioScript(int from, int elevatorRest)
     return script;
 }
 
-bool waitFor(const std::function<bool()> &done, int ms = 20000)
+bool waitFor(const std::function<bool()> &done, int ms = 60000)
 {
     QElapsedTimer clock;
     clock.start();
@@ -308,8 +310,16 @@ bool grabGuidedSetup(mainWidget &window, const QString &folder, const QString &l
     ready();
     grab("radio");
     guide->next();
+    guide
+        ->findChild<QPushButton *>(
+            QString("guidedChoice%1_17").arg(offsetof(DeviceParameters, installation)))
+        ->click();
     grab("mount");
     guide->next();
+    guide
+        ->findChild<QPushButton *>(
+            QString("guidedChoice%1_3").arg(offsetof(DeviceParameters, model_type)))
+        ->click();
     grab("swash");
     guide->next();
     guide->findChild<QCheckBox *>("guidedHornsOff")->setChecked(true);
@@ -494,11 +504,14 @@ int main(int argc, char *argv[])
         window.findChild<toolWidget *>()->history().setFolder(historyFolder.path());
         runFor(200);
         window.activateWindow(); // focus marks show only in the active window
-        if (guidedOnly)
+        if (guidedOnly) {
             ok = connectSimulatedUnit(window) && grabGuidedSetup(window, folder, lang);
-        else
-            ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
-                 grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
+            window.serialLink()->serialDisconnect();
+            LanguageSettings::removeTranslator();
+            return ok ? 0 : 1;
+        }
+        ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
+             grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
         const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
         ok = ok && grabOpenList(window, base + "open-list.png") &&
              grabSliderFocus(window, base + "focus-slider.png");
