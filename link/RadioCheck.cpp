@@ -174,14 +174,19 @@ bool RadioCheck::feed(const Channels &sample)
 {
     if (current == Phase::Done)
         return false;
-    if (!haveBaseline) {
-        baseline = sample;
-        haveBaseline = true;
-    }
     recent.append(sample);
     if (recent.size() > SteadySamples)
         recent.removeFirst();
-    if (!steady() || !takes(sample))
+    if (!steady())
+        return false;
+    // Where the sticks rest when the check starts, once they hold still: a
+    // reply still on its way from before, or a stick not yet let go, is not it.
+    if (!haveBaseline) {
+        baseline = sample;
+        haveBaseline = true;
+        return false;
+    }
+    if (!takes(sample))
         return false;
     switch (current) {
     case Phase::Full:

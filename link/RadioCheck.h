@@ -9,9 +9,10 @@
 #include <array>
 
 // The radio check of the guided setup, judged on what the unit itself sees
-// of the sticks (its channel telemetry), one stick at a time. The pilot
-// moves the stick fully one way and holds, fully the other way and holds,
-// then lets it go; each position is taken once the channels hold still.
+// of the sticks (its channel telemetry), one stick at a time. From the
+// sticks at rest, the pilot moves the stick fully one way and holds, fully
+// the other way and holds, then lets it go; each position is taken once the
+// channels hold still.
 // The check then says, as what to change in the transmitter, whether the
 // right channel moved, the right way, far enough, and back to neutral.
 class RadioCheck

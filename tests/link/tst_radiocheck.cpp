@@ -129,6 +129,10 @@ void tst_RadioCheck::noisySticksAreTakenOnceStill()
     for (int run = 0; run < 50; ++run) {
         RadioCheck check(RadioCheck::Elevator);
         const int rest = std::uniform_int_distribution<int>(-6, 6)(random);
+        // A stray sample from before, then the sticks at rest.
+        QVERIFY(!check.feed(only(3, 100)));
+        for (int i = 0; i < 2 * RadioCheck::SteadySamples; ++i)
+            QVERIFY(!check.feed(only(2, rest + noise(random))));
         for (int target : {100, -100, rest}) {
             for (int i = 0; i < 60 && check.phase() != RadioCheck::Phase::Done; ++i) {
                 // Moving there over a few samples, then held.
