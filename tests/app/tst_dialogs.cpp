@@ -6,6 +6,7 @@
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
+#include "GuidedSetup.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
 #include "Question.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -178,7 +180,8 @@ void DialogsTest::textIsReadable_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<int>("language");
-    for (const char *dialog : {"question", "open", "save", "preview", "history", "notice"}) {
+    for (const char *dialog :
+         {"question", "open", "save", "preview", "history", "notice", "guided"}) {
         QTest::addRow("%s, English", dialog) << dialog << int(LanguageSettings::English);
         QTest::addRow("%s, Chinese", dialog) << dialog << int(LanguageSettings::Chinese);
     }
@@ -220,6 +223,18 @@ void DialogsTest::textIsReadable()
         ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
     } else if (dialog == "history") {
         bar->showHistory();
+    } else if (dialog == "guided") {
+        // Every step's page, as the guide shows it over the window.
+        window->showGuidedSetup();
+        GuidedSetup *guide = window->guidedSetup();
+        QVERIFY(guide);
+        auto *steps = guide->findChild<QStackedWidget *>();
+        for (int i = 0; i < steps->count() - 1; ++i) {
+            steps->setCurrentIndex(i);
+            measured += measure(*guide);
+        }
+        steps->setCurrentIndex(steps->count() - 1);
+        record(*guide);
     } else if (dialog == "notice") {
         QVERIFY(QMetaObject::invokeMethod(window.get(), language == LanguageSettings::English
                                                             ? "langChangeToZh"
