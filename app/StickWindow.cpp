@@ -87,8 +87,6 @@ StickWindow::KeyMove StickWindow::moveFor(int key, Qt::KeyboardModifiers modifie
     }
     case Qt::Key_X:
         return {Aux, values[Aux] > 0 ? -Full : Full};
-    case Qt::Key_Space:
-        return {Elevator, 0};
     default:
         return {-1, 0};
     }
@@ -96,14 +94,14 @@ StickWindow::KeyMove StickWindow::moveFor(int key, Qt::KeyboardModifiers modifie
 
 void StickWindow::keyPressEvent(QKeyEvent *event)
 {
-    const KeyMove move = moveFor(event->key(), event->modifiers(), true);
-    if (move.channel < 0) {
-        QDialog::keyPressEvent(event);
-        return;
-    }
     if (event->key() == Qt::Key_Space) {
         for (int channel : {Elevator, Aileron, Rudder})
             apply({channel, 0});
+        return;
+    }
+    const KeyMove move = moveFor(event->key(), event->modifiers(), true);
+    if (move.channel < 0) {
+        QDialog::keyPressEvent(event);
         return;
     }
     apply(move);

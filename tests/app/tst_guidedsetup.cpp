@@ -454,6 +454,9 @@ void tst_GuidedSetup::sticksWindowSteersUnit()
     QTest::keyRelease(sticks, Qt::Key_Right, Qt::ShiftModifier);
     QTest::keyRelease(sticks, Qt::Key_Up);
     QCOMPARE(seen(), (RadioCheck::Channels{50, 50, 0, 0, 0, 100}));
+    QTest::keyPress(sticks, Qt::Key_D);
+    QTest::keyPress(sticks, Qt::Key_Space); // centres what springs back, not the left stick
+    QCOMPARE(seen(), (RadioCheck::Channels{50, 50, 0, 0, 0, 100}));
 }
 
 QTEST_MAIN(tst_GuidedSetup)
