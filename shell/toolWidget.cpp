@@ -385,12 +385,16 @@ void toolWidget::loadConfigFile()
 void toolWidget::previewFile(const QString &fileName, const QString &title)
 {
     emit loadStarting();
-    DeviceParameters candidate = deviceParameters();
-    const ConfigResult result = ConfigFile::load(fileName, candidate);
+    const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
+    const ConfigResult &result = contents.result;
     if (!result.ok()) {
         emit messageText(result.message());
         return;
     }
+    // Laid over the record as it is now: a download may have ended while the
+    // file was read.
+    DeviceParameters candidate = deviceParameters();
+    contents.applyTo(candidate);
     const quint8 model = engine ? engine->deviceModel() : 0;
     const LoadFindings findings(result, deviceParameters(), candidate, ranges, model);
     // A file matches only when it holds every setting and says nothing else.

@@ -16,6 +16,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -172,6 +173,7 @@ private slots:
     void answers_data();
     void answers();
     void matchingFile();
+    void bigFileHoldsNothing();
     void presets_data();
     void presets();
     void pagesWaitForTheUnit();
@@ -406,6 +408,51 @@ void tst_Preview::matchingFile()
     QCOMPARE(previews, 0);
     QCOMPARE(w.writeFrames, 0);
     QCOMPARE(w.message(), QString("same.conf matches the unit's parameters"));
+}
+
+// A file near the size cap takes QSettings a good part of a second to
+// parse. The link goes on sending meanwhile, and what the file lacks comes
+// from the record as it is when the reading ends: a value that arrived
+// during the reading is not shown as one the file would undo.
+void tst_Preview::bigFileHoldsNothing()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    QByteArray text = "[Condition]\nr_kp=33\n";
+    for (int i = 0; text.size() < ConfigFile::MaxSize - 40; ++i)
+        text += "r_kpp" + QByteArray::number(i) + "=1\n";
+    const QString file = w.dir.filePath("crowded.conf");
+    QFile crowded(file);
+    QVERIFY(crowded.open(QIODevice::WriteOnly) && crowded.write(text) == text.size());
+    crowded.close();
+
+    const int gain = int(offsetof(DeviceParameters, phi_ktotal));
+    const qint8 arrived = qint8(deviceParameters().byteAt(gain) + 1);
+    bool previewShown = false;
+    bool changedWhileReading = false;
+    int framesWhileReading = 0;
+    QObject::connect(&w.window->simulatedPort().unit(), &SimulatedUnit::exchanged, w.window.get(),
+                     [&] { framesWhileReading += previewShown ? 0 : 1; });
+    QTimer::singleShot(0, w.window.get(), [&] {
+        changedWhileReading = !previewShown;
+        deviceParameters().setByteAt(gain, arrived);
+    });
+    QList<Row> rows;
+    ChangePreview::setHook([&](ChangePreview &preview) {
+        previewShown = true;
+        rows = rowsOf(preview);
+        return int(QDialog::Rejected);
+    });
+    w.link->tickTimer()->start();
+    const int before = framesWhileReading;
+    w.load(file);
+    w.link->tickTimer()->stop();
+    QVERIFY(changedWhileReading);
+    QVERIFY2(framesWhileReading > before, "no frame reached the unit while the file was read");
+    QCOMPARE(rows.size(), 1);
+    QCOMPARE(rows[0].caption,
+             ParameterCaption::forOffset(int(offsetof(DeviceParameters, r_kp)))->fullCaption());
+    QCOMPARE(deviceParameters().byteAt(gain), arrived);
 }
 
 void tst_Preview::presets_data()
