@@ -7,6 +7,7 @@
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
+#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
@@ -18,8 +19,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QStackedWidget>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -152,6 +160,74 @@ struct Window
     }
 };
 
+// Hidden for good, not merely on a tab not shown.
+bool hiddenOnPage(QWidget *control, QWidget *page)
+{
+    for (QWidget *w = control; w && w != page; w = w->parentWidget()) {
+        if (w->isHidden() && !qobject_cast<QStackedWidget *>(w->parentWidget()))
+            return true;
+    }
+    return false;
+}
+
+// The record fields a pilot can change through the pages' enabled controls on
+// a unit of this model: every control the pilot can see is moved once; a
+// question it asks is answered with its first answer, a preview cancelled.
+QSet<int> settableFields(quint8 model)
+{
+    Window w;
+    w.window->simulatedPort().unit().setModel(model);
+    if (!w.connectAndDownload())
+        return {};
+    w.settle();
+    Question::setHook([](QMessageBox &) { return 0; });
+    ChangePreview::setHook([](ChangePreview &) { return int(QDialog::Rejected); });
+    QSet<int> changed;
+    for (QWidget *page : w.window->findChildren<QWidget *>()) {
+        const QString kind = QString::fromLatin1(page->metaObject()->className());
+        if (!kind.endsWith(QLatin1String("SettingPage")) || kind == "updatesettingpage")
+            continue;
+        for (QWidget *control : page->findChildren<QWidget *>()) {
+            if (!control->isEnabled() || qobject_cast<QScrollBar *>(control) ||
+                hiddenOnPage(control, page))
+                continue;
+            const DeviceParameters before = deviceParameters();
+            if (auto *spin = qobject_cast<QAbstractSpinBox *>(control)) {
+                const QString was = spin->text();
+                spin->stepBy(1);
+                if (spin->text() == was)
+                    spin->stepBy(-1);
+            } else if (auto *slider = qobject_cast<QAbstractSlider *>(control)) {
+                slider->setValue(slider->value() < slider->maximum() ? slider->value() + 1
+                                                                     : slider->value() - 1);
+            } else if (auto *combo = qobject_cast<QComboBox *>(control)) {
+                if (combo->count() > 1)
+                    combo->setCurrentIndex((combo->currentIndex() + 1) % combo->count());
+            } else if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+                if (!button->isCheckable() || !button->isChecked())
+                    button->click();
+            } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
+                if (edit->isReadOnly() || qobject_cast<QAbstractSpinBox *>(edit->parent()) ||
+                    qobject_cast<QComboBox *>(edit->parent()))
+                    continue;
+                edit->setFocus();
+                edit->selectAll();
+                QTest::keyClicks(edit, "1.5");
+                QTest::keyClick(edit, Qt::Key_Return);
+            } else {
+                continue;
+            }
+            QCoreApplication::processEvents();
+            for (int i = 0; i < int(sizeof(DeviceParameters)); ++i) {
+                if (before.byteAt(i) != deviceParameters().byteAt(i))
+                    changed.insert(i);
+            }
+        }
+    }
+    Question::setHook({});
+    return changed;
+}
+
 } // namespace
 
 class tst_Preview : public QObject
@@ -189,6 +265,7 @@ private slots:
     void backupsComeBack();
     void previewTellsAll_data();
     void previewTellsAll();
+    void modelsFieldsAreThePagesControls();
 };
 
 void tst_Preview::fileRows_data()
@@ -779,6 +856,29 @@ void tst_Preview::backupsComeBack()
     DeviceParameters expected = held;
     expected.r_kp = 44;
     QVERIFY(unit.workingRecord() == expected);
+}
+
+// What the table says a model uses is what the pages let a pilot set: a
+// field only the VRN-X1 uses can be set on an X1 and on no A1, a field no
+// page shows on neither, and every other field alike on both. A file's value for a field the A1's page keeps
+// disabled would land where the pilot cannot set it back.
+void tst_Preview::modelsFieldsAreThePagesControls()
+{
+    const QSet<int> onX1 = settableFields(UnitModel::X1);
+    const QSet<int> onA1 = settableFields(UnitModel::A1);
+    QVERIFY(!onX1.isEmpty());
+    QStringList wrong;
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        const bool x1 = onX1.contains(row.offset);
+        const bool a1 = onA1.contains(row.offset);
+        using U = ParameterCaption::Use;
+        const bool agrees = row.use == U::Hidden   ? !x1 && !a1
+                            : row.use == U::X1Only ? x1 && !a1
+                                                   : x1 == a1;
+        if (!agrees)
+            wrong << QStringLiteral("%1: X1 %2, A1 %3").arg(row.fullCaption()).arg(x1).arg(a1);
+    }
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join("\n")));
 }
 
 void tst_Preview::previewTellsAll_data()
