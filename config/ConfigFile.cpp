@@ -234,9 +234,8 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
 ConfigFile::Contents ConfigFile::readWhileRunning(const QString &fileName)
 {
     Contents contents{{ConfigResult::Unreadable, fileName}, {}};
-    std::unique_ptr<QThread> reader(QThread::create([&contents, fileName] {
-        contents = read(fileName);
-    }));
+    std::unique_ptr<QThread> reader(
+        QThread::create([&contents, fileName] { contents = read(fileName); }));
     QEventLoop loop;
     QObject::connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit,
                      Qt::QueuedConnection);

@@ -15,20 +15,20 @@
 #include "mainWidget.h"
 #include "toolWidget.h"
 
+#include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QAbstractSlider>
-#include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
-#include <QStackedWidget>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -860,8 +860,8 @@ void tst_Preview::backupsComeBack()
 
 // What the table says a model uses is what the pages let a pilot set: a
 // field only the VRN-X1 uses can be set on an X1 and on no A1, a field no
-// page shows on neither, and every other field alike on both. A file's value for a field the A1's page keeps
-// disabled would land where the pilot cannot set it back.
+// page shows on neither, and every other field alike on both. A file's value for a field the A1's
+// page keeps disabled would land where the pilot cannot set it back.
 void tst_Preview::modelsFieldsAreThePagesControls()
 {
     const QSet<int> onX1 = settableFields(UnitModel::X1);
