@@ -6,9 +6,12 @@
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "LoadFindings.h"
+#include "UnitHistory.h"
 #include "UnitModel.h"
 #include "ValueRanges.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -27,6 +30,7 @@ private slots:
     void load();
     void stall_data();
     void stall();
+    void keepHistory();
 
 private:
     QTemporaryDir dir;
@@ -110,6 +114,28 @@ void ConfLoadBench::stall()
     longest = std::max(longest, sinceLast.nsecsElapsed());
     beat.stop();
     QTest::setBenchmarkResult(qreal(longest) / 1e6, QTest::WalltimeMilliseconds);
+}
+
+// Keeping a History entry after a download, with a 1 MB file someone put in
+// the folder under the newest entry's name: the link waits for this.
+void ConfLoadBench::keepHistory()
+{
+    UnitHistory history(dir.filePath("history"));
+    QVERIFY(QDir().mkpath(history.folder()));
+    QFile stranger(history.folder() + "/2030-01-01_08-00-00_VRN-X1_v2.1_read.conf");
+    QVERIFY(stranger.open(QIODevice::WriteOnly));
+    QByteArray text = "[Condition]\nr_kp=40\n";
+    for (int i = 0; text.size() < ConfigFile::MaxSize - 40; ++i)
+        text += "r_kpp" + QByteArray::number(i) + "=1\n";
+    stranger.write(text);
+    stranger.close();
+    DeviceParameters record;
+    int second = 0;
+    QBENCHMARK {
+        record.r_kp = qint8(second % 100);
+        history.save(record, UnitModel::X1, 21, UnitHistory::Kind::Read,
+                     QDateTime(QDate(2026, 1, 1), QTime(8, 0)).addSecs(++second));
+    }
 }
 
 QTEST_GUILESS_MAIN(ConfLoadBench)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStandardPaths>
 
@@ -39,13 +40,27 @@ bool newerFirst(const UnitHistory::Entry &a, const UnitHistory::Entry &b)
     return a.sequence > b.sequence;
 }
 
+// An entry this program writes is about 1.5 KB. A much bigger file named
+// like one was put there by someone else; it is not parsed while the link
+// waits for the history to be kept.
+ConfigResult loadEntry(const QString &path, DeviceParameters &record)
+{
+    const qint64 size = QFileInfo(path).size();
+    if (size > UnitHistory::EntryMaxSize) {
+        ConfigResult refused(ConfigResult::TooLarge, path);
+        refused.setSize(size);
+        return refused;
+    }
+    return ConfigFile::load(path, record);
+}
+
 // Only an entry that holds every setting can stand for a record; a partial
 // one would take the record's own values for the keys it lacks and so
 // equal any record.
 bool sameAsFile(const DeviceParameters &record, const QString &path)
 {
     DeviceParameters stored = record;
-    const ConfigResult result = ConfigFile::load(path, stored);
+    const ConfigResult result = loadEntry(path, stored);
     return result.ok() && result.keysRead() == LoadedKeyCount && stored == record;
 }
 
@@ -138,14 +153,14 @@ void UnitHistory::removeOldest() const
 int UnitHistory::keysHeld(const Entry &entry)
 {
     DeviceParameters probe;
-    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    const ConfigResult result = loadEntry(entry.path, probe);
     return result.ok() ? result.keysRead() : 0;
 }
 
 bool UnitHistory::writtenHere(const Entry &entry)
 {
     DeviceParameters probe;
-    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    const ConfigResult result = loadEntry(entry.path, probe);
     // Before any unit has answered, a save names no unit in the file.
     const bool namesItsUnit =
         entry.model == modelName(0)

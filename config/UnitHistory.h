@@ -19,6 +19,9 @@ class UnitHistory
 
 public:
     static constexpr int Cap = 200;
+    // No entry this program writes comes near this; a bigger file is taken
+    // for someone else's and not read.
+    static constexpr qint64 EntryMaxSize = 16 * 1024;
 
     enum class Kind
     {

@@ -747,12 +747,20 @@ void tst_Preview::historyCap()
     QVERIFY(hand.open(QIODevice::WriteOnly));
     hand.write("[Condition]\nphi_ktotal=7\n");
     hand.close();
+    // A whole entry padded far beyond what the program writes is not read.
+    const QString padded = history.folder() + "/2020-01-01_08-00-02_VRN-X1_v2.1_read.conf";
+    QFile(entries.last().path).copy(padded);
+    QFile pad(padded);
+    QVERIFY(pad.open(QIODevice::Append));
+    pad.write(QByteArray(int(UnitHistory::EntryMaxSize), ';'));
+    pad.close();
     record.phi_ktotal = 99;
     QCOMPARE(history.save(record, 10, 21, UnitHistory::Kind::Read, start.addSecs(60 * 1000)),
              UnitHistory::Outcome::Saved);
     QVERIFY(QFile::exists(partial));
     QVERIFY(QFile::exists(foreign));
-    QCOMPARE(history.entries().size(), UnitHistory::Cap + 2);
+    QVERIFY(QFile::exists(padded));
+    QCOMPARE(history.entries().size(), UnitHistory::Cap + 3);
     QVERIFY(!UnitHistory::writtenHere(history.entries().last()));
     QCOMPARE(UnitHistory::keysHeld(history.entries().last()), 1);
 
