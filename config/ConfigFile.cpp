@@ -5,6 +5,7 @@
 #include "ParameterCaption.h"
 #include "UnitModel.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
@@ -233,6 +234,9 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
 
 ConfigFile::Contents ConfigFile::readWhileRunning(const QString &fileName)
 {
+    // Without an application there is no loop to keep running.
+    if (!QCoreApplication::instance())
+        return read(fileName);
     Contents contents{{ConfigResult::Unreadable, fileName}, {}};
     std::unique_ptr<QThread> reader(
         QThread::create([&contents, fileName] { contents = read(fileName); }));

@@ -40,31 +40,31 @@ bool newerFirst(const UnitHistory::Entry &a, const UnitHistory::Entry &b)
     return a.sequence > b.sequence;
 }
 
-// An entry this program writes is about 1.5 KB. A much bigger file named
-// like one was put there by someone else; it is not parsed while the link
-// waits for the history to be kept.
-ConfigResult loadEntry(const QString &path, DeviceParameters &record)
-{
-    const qint64 size = QFileInfo(path).size();
-    if (size > UnitHistory::EntryMaxSize) {
-        ConfigResult refused(ConfigResult::TooLarge, path);
-        refused.setSize(size);
-        return refused;
-    }
-    return ConfigFile::load(path, record);
-}
-
 // Only an entry that holds every setting can stand for a record; a partial
 // one would take the record's own values for the keys it lacks and so
 // equal any record.
 bool sameAsFile(const DeviceParameters &record, const QString &path)
 {
     DeviceParameters stored = record;
-    const ConfigResult result = loadEntry(path, stored);
+    const ConfigResult result = UnitHistory::loadEntry(path, stored);
     return result.ok() && result.keysRead() == LoadedKeyCount && stored == record;
 }
 
 } // namespace
+
+// An entry this program writes is about 1.5 KB. A much bigger file named
+// like one was put there by someone else; it is not parsed while the link
+// waits for the history to be kept, nor while the History window fills.
+ConfigResult UnitHistory::loadEntry(const QString &path, DeviceParameters &record)
+{
+    const qint64 size = QFileInfo(path).size();
+    if (size > EntryMaxSize) {
+        ConfigResult refused(ConfigResult::TooLarge, path);
+        refused.setSize(size);
+        return refused;
+    }
+    return ConfigFile::load(path, record);
+}
 
 QString UnitHistory::defaultFolder()
 {

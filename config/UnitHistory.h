@@ -65,6 +65,9 @@ public:
     static QString kindText(Kind kind);
     // The loaded keys an entry holds (62 for a whole record; 0 unreadable).
     static int keysHeld(const Entry &entry);
+    // ConfigFile::load() of an entry, refusing unread a file bigger than
+    // EntryMaxSize.
+    static ConfigResult loadEntry(const QString &path, DeviceParameters &record);
     // Written by this program: every setting, the unit it names, nothing
     // else. Only such entries are ever removed.
     static bool writtenHere(const Entry &entry);

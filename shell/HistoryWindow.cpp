@@ -84,7 +84,7 @@ void HistoryWindow::fill()
     const DeviceParameters &now = deviceParameters();
     for (const UnitHistory::Entry &entry : entries) {
         DeviceParameters kept = now;
-        const ConfigResult result = ConfigFile::load(entry.path, kept);
+        const ConfigResult result = UnitHistory::loadEntry(entry.path, kept);
         // A partial entry takes the window's values for what it lacks: its
         // count of differences would say too little.
         const QString differing =
