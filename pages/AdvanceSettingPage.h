@@ -5,6 +5,7 @@
 
 class QSpinBox;
 class SerialProcessThread;
+struct DeviceParameters;
 class ValueRanges;
 
 namespace Ui {
@@ -75,6 +76,8 @@ private:
     void storeField(qint8 &field, int value);
 
     SerialProcessThread *link;
+    // The link's record: what the page shows and edits.
+    DeviceParameters &parameters;
     Ui::AdvanceSettingPageUi *ui;
     QMutex mutex;
     bool updating = false;

@@ -218,7 +218,8 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
 }
 
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), ui(new Ui::ConfigureSettingPageUi),
+    : QWidget(parent), link(serialLink), parameters(serialLink->parameters()),
+      ui(new Ui::ConfigureSettingPageUi),
       barFrames(TelemetryFrameMs, [this] { showChannelFrame(); }),
       readoutFrames(ReadoutFrameMs, [this] {
           // With the bars' next frame: one repaint for both.
@@ -509,7 +510,7 @@ void ConfigureSettingPage::storeDirection(qint8 &field, const char *trace, bool 
 
 void ConfigureSettingPage::engineTypeCurrentIndexChanged(int index)
 {
-    store(deviceParameters().motor_type, index);
+    store(parameters.motor_type, index);
 }
 
 void ConfigureSettingPage::receiverCurrentIndexChanged(int index)
@@ -517,7 +518,7 @@ void ConfigureSettingPage::receiverCurrentIndexChanged(int index)
     if (updating)
         return;
     showWiringFor(index);
-    store(deviceParameters().receiver_type, receiverCodeForIndex(index));
+    store(parameters.receiver_type, receiverCodeForIndex(index));
 }
 
 void ConfigureSettingPage::auxFunctionCurrentIndexChanged(int index)
@@ -525,19 +526,19 @@ void ConfigureSettingPage::auxFunctionCurrentIndexChanged(int index)
     if (updating)
         return;
     showFlightModeFor(index);
-    store(deviceParameters().aux_function, index);
+    store(parameters.aux_function, index);
 }
 
 void ConfigureSettingPage::flightModeCurrentIndexChanged(int index)
 {
-    store(deviceParameters().pcset_mode, index + 1);
+    store(parameters.pcset_mode, index + 1);
 }
 
 void ConfigureSettingPage::showFlightModeFor(int auxFunction)
 {
     if (auxFunction == 0) {
         ui->FlightModeComboBox->setEnabled(true);
-        selectFlightMode(deviceParameters().pcset_mode - 1);
+        selectFlightMode(parameters.pcset_mode - 1);
     } else if (auxFunction == 1) {
         ui->FlightModeComboBox->setEnabled(false);
         clearFlightModeSelection();
@@ -588,38 +589,38 @@ void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
 
 void ConfigureSettingPage::mount1PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(0));
+    store(parameters.installation, mountValue(0));
 }
 
 void ConfigureSettingPage::mount2PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(1));
+    store(parameters.installation, mountValue(1));
 }
 
 void ConfigureSettingPage::mount3PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(2));
+    store(parameters.installation, mountValue(2));
 }
 
 void ConfigureSettingPage::mount4PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(3));
+    store(parameters.installation, mountValue(3));
 }
 
 void ConfigureSettingPage::mount5PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(4));
+    store(parameters.installation, mountValue(4));
 }
 
 void ConfigureSettingPage::mount6PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(5));
+    store(parameters.installation, mountValue(5));
 }
 
 void ConfigureSettingPage::mixerPushButtonClicked(bool)
 {
     showPicture(ui->Imagelabel, swashPictures[0]);
-    store(deviceParameters().model_type, SwashMixing::MechanicalMixer);
+    store(parameters.model_type, SwashMixing::MechanicalMixer);
 }
 
 void ConfigureSettingPage::ccpm90PushButtonClicked(bool)
@@ -647,17 +648,17 @@ void ConfigureSettingPage::swashTypeChosen(int modelType)
     mixing.applyGeometry(modelType);
     mixing.derive(trimsFromRecord(), directionsFromRecord());
     showPicture(ui->Imagelabel, swashPictures[swashPictureIndex(modelType)]);
-    store(deviceParameters().model_type, modelType);
+    store(parameters.model_type, modelType);
 }
 
 void ConfigureSettingPage::swashServoCurrentIndexChanged(int index)
 {
-    storeServoType(ui->SwashServoComboBox, deviceParameters().swash_servotype, index);
+    storeServoType(ui->SwashServoComboBox, parameters.swash_servotype, index);
 }
 
 void ConfigureSettingPage::tailServoCurrentIndexChanged(int index)
 {
-    storeServoType(ui->TailServoComboBox, deviceParameters().tail_servotype, index);
+    storeServoType(ui->TailServoComboBox, parameters.tail_servotype, index);
 }
 
 // A servo driven at a frame rate or centre pulse it is not made for can
@@ -682,85 +683,85 @@ void ConfigureSettingPage::storeServoType(QComboBox *box, qint8 &field, int inde
 
 void ConfigureSettingPage::swashServoDirCh1Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_0, "ch1", value);
+    storeDirection(parameters.servo_rev_0, "ch1", value);
 }
 
 void ConfigureSettingPage::swashServoDirCh2Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_1, "ch2", value);
+    storeDirection(parameters.servo_rev_1, "ch2", value);
 }
 
 void ConfigureSettingPage::swashServoDirCh3Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_2, "ch3", value);
+    storeDirection(parameters.servo_rev_2, "ch3", value);
 }
 
 void ConfigureSettingPage::tailServoDirClicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_3, "tail", value);
+    storeDirection(parameters.servo_rev_3, "tail", value);
 }
 
 // ---- Trim and Travel tabs
 
 void ConfigureSettingPage::swashServoTuningCH1Changed(int value)
 {
-    store(deviceParameters().servo_trim_0, value);
+    store(parameters.servo_trim_0, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH2Changed(int value)
 {
-    store(deviceParameters().servo_trim_1, value);
+    store(parameters.servo_trim_1, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH3Changed(int value)
 {
-    store(deviceParameters().servo_trim_2, value);
+    store(parameters.servo_trim_2, value);
 }
 
 void ConfigureSettingPage::tailServoTrimChanged(int value)
 {
-    store(deviceParameters().servo_trim_3, value);
+    store(parameters.servo_trim_3, value);
 }
 
 void ConfigureSettingPage::aileronLimitChanged(int value)
 {
-    store(deviceParameters().ail_limit, value);
+    store(parameters.ail_limit, value);
 }
 
 void ConfigureSettingPage::elevatorLimitChanged(int value)
 {
-    store(deviceParameters().ele_limit, value);
+    store(parameters.ele_limit, value);
 }
 
 void ConfigureSettingPage::collectiveCoefChanged(int value)
 {
-    store(deviceParameters().coll_ratio, value);
+    store(parameters.coll_ratio, value);
 }
 
 void ConfigureSettingPage::tailLimitAChanged(int value)
 {
-    store(deviceParameters().tail_limit_a, value);
+    store(parameters.tail_limit_a, value);
 }
 
 void ConfigureSettingPage::tailLimitBChanged(int value)
 {
-    store(deviceParameters().tail_limit_b, value);
+    store(parameters.tail_limit_b, value);
 }
 
 void ConfigureSettingPage::cyclicLimitChanged(int value)
 {
-    store(deviceParameters().cyclic_limit, value);
+    store(parameters.cyclic_limit, value);
 }
 
-SwashMixing::Servos ConfigureSettingPage::trimsFromRecord()
+SwashMixing::Servos ConfigureSettingPage::trimsFromRecord() const
 {
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     return {p.servo_trim_0, p.servo_trim_1, p.servo_trim_2};
 }
 
-SwashMixing::Servos ConfigureSettingPage::directionsFromRecord()
+SwashMixing::Servos ConfigureSettingPage::directionsFromRecord() const
 {
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     return {SwashMixing::direction(p.servo_rev_0), SwashMixing::direction(p.servo_rev_1),
             SwashMixing::direction(p.servo_rev_2)};
 }
@@ -769,9 +770,8 @@ SwashMixing::Servos ConfigureSettingPage::directionsFromRecord()
 // changes stores its trim and asks for the upload.
 void ConfigureSettingPage::arrow(SwashMixing::Axis axis, int delta, bool deriveFirst)
 {
-    const std::optional<SwashMixing::Servos> trims =
-        mixing.arrow(deviceParameters().model_type, axis, delta, deriveFirst, trimsFromRecord(),
-                     directionsFromRecord());
+    const std::optional<SwashMixing::Servos> trims = mixing.arrow(
+        parameters.model_type, axis, delta, deriveFirst, trimsFromRecord(), directionsFromRecord());
     if (!trims)
         return;
     ui->SwashServoTuningCH1Slider->setValue((*trims)[0]);
@@ -841,7 +841,7 @@ void ConfigureSettingPage::cyclicDown1Clicked()
 
 void ConfigureSettingPage::servoTrimSetZeroClicked()
 {
-    DeviceParameters &p = deviceParameters();
+    DeviceParameters &p = parameters;
     p.servo_trim_0 = 0;
     p.servo_trim_1 = 0;
     p.servo_trim_2 = 0;
@@ -987,7 +987,7 @@ void ConfigureSettingPage::refreshFromParameters()
 
 void ConfigureSettingPage::refreshReceiverTab()
 {
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     ui->EngineTypeComboBox->setCurrentIndex(p.motor_type);
     ui->ReceiverComboBox->setCurrentIndex(receiverCodeForIndex(p.receiver_type));
     showWiringFor(p.receiver_type);
@@ -997,8 +997,8 @@ void ConfigureSettingPage::refreshReceiverTab()
 
 void ConfigureSettingPage::refreshServoTypes()
 {
-    ui->SwashServoComboBox->setCurrentIndex(deviceParameters().swash_servotype - 1);
-    ui->TailServoComboBox->setCurrentIndex(deviceParameters().tail_servotype - 1);
+    ui->SwashServoComboBox->setCurrentIndex(parameters.swash_servotype - 1);
+    ui->TailServoComboBox->setCurrentIndex(parameters.tail_servotype - 1);
 }
 
 void ConfigureSettingPage::refreshMount()
@@ -1007,14 +1007,14 @@ void ConfigureSettingPage::refreshMount()
                                                  ui->Mount3PushButton, ui->Mount4PushButton,
                                                  ui->Mount5PushButton, ui->Mount6PushButton};
     for (int i = 0; i < 6; ++i) {
-        if (deviceParameters().installation == mountValue(i))
+        if (parameters.installation == mountValue(i))
             mounts[i]->setChecked(true);
     }
 }
 
 void ConfigureSettingPage::refreshSwash()
 {
-    const int modelType = deviceParameters().model_type;
+    const int modelType = parameters.model_type;
     const int picture = swashPictureIndex(modelType);
     if (picture >= 0) {
         const std::array<QPushButton *, 5> buttons = {ui->MixerPushButton, ui->CCPM90PushButton,
@@ -1029,7 +1029,7 @@ void ConfigureSettingPage::refreshSwash()
 
 void ConfigureSettingPage::refreshDirections()
 {
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     // The arrow pad uses the same reading of the byte.
     ui->SwashServoDirCH1->setChecked(SwashMixing::direction(p.servo_rev_0) < 0);
     ui->SwashServoDirCH2->setChecked(SwashMixing::direction(p.servo_rev_1) < 0);
@@ -1040,7 +1040,7 @@ void ConfigureSettingPage::refreshDirections()
 void ConfigureSettingPage::refreshTrimsAndTravel()
 {
     for (const ValueRow &row : valueRows())
-        (ui->*row.slider)->setValue(deviceParameters().*row.field);
+        (ui->*row.slider)->setValue(parameters.*row.field);
 }
 
 void ConfigureSettingPage::applyModelRestrictions()

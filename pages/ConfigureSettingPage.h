@@ -14,6 +14,7 @@ class QComboBox;
 class QLabel;
 class QSlider;
 class SerialProcessThread;
+struct DeviceParameters;
 class ValueRanges;
 
 namespace Ui {
@@ -127,12 +128,14 @@ private:
     static void showPicture(QLabel *label, const QPixmap &picture);
 
     void arrow(SwashMixing::Axis axis, int delta, bool deriveFirst);
-    static SwashMixing::Servos trimsFromRecord();
-    static SwashMixing::Servos directionsFromRecord();
+    SwashMixing::Servos trimsFromRecord() const;
+    SwashMixing::Servos directionsFromRecord() const;
 
     void telemetryArrived();
 
     SerialProcessThread *link;
+    // The link's record: what the page shows and edits.
+    DeviceParameters &parameters;
     Ui::ConfigureSettingPageUi *ui;
     void showChannelFrame();
     void showChannelBars();

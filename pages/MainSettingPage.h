@@ -49,6 +49,8 @@ protected:
 
 private:
     SerialProcessThread *link;
+    // The link's record: what the page shows and edits.
+    DeviceParameters &parameters;
     Ui::MainSettingPageUi *ui;
     QMutex mutex;
     bool updating = false;

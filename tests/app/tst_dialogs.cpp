@@ -215,9 +215,10 @@ void DialogsTest::textIsReadable()
     } else if (dialog == "save" || dialog == "question") {
         bar->saveConfigFile(); // the question: the file exists, replace it?
     } else if (dialog == "preview") {
-        DeviceParameters after = deviceParameters();
+        DeviceParameters &now = window->serialLink()->parameters();
+        DeviceParameters after = now;
         after.setByteAt(0, quint8(after.byteAt(0) + 1));
-        ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
+        ChangePreview::confirm(window.get(), "Load model.conf", now, after);
     } else if (dialog == "history") {
         bar->showHistory();
     } else if (dialog == "notice") {

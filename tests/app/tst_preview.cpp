@@ -82,7 +82,6 @@ struct Window
 
     Window()
     {
-        deviceParameters() = DeviceParameters();
         link->tickTimer()->stop();
         link->refreshTimer()->stop();
         toolBar->history().setFolder(dir.filePath("history"));
@@ -109,6 +108,8 @@ struct Window
         HistoryWindow::setHook({});
         toolWidget::setFileDialogHook({});
     }
+    // The record of this window's link; every window starts with its own.
+    DeviceParameters &record() { return link->parameters(); }
     QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
     void tick()
     {
@@ -144,7 +145,7 @@ struct Window
     }
     QString fileWith(int offset, int value)
     {
-        DeviceParameters changed = deviceParameters();
+        DeviceParameters changed = record();
         changed.setByteAt(offset, qint8(value));
         const QString file = dir.filePath("changed.conf");
         return ConfigFile::save(file, changed).ok() ? file : QString();
@@ -328,11 +329,11 @@ void tst_Preview::preparedWithoutUnit()
     Window w;
     const qint8 unitValue = w.window->simulatedPort().unit().workingRecord().phi_ktotal;
     if (prepared) {
-        deviceParameters() = w.window->simulatedPort().unit().workingRecord();
-        deviceParameters().phi_ktotal = qint8(unitValue == 61 ? 62 : 61);
+        w.record() = w.window->simulatedPort().unit().workingRecord();
+        w.record().phi_ktotal = qint8(unitValue == 61 ? 62 : 61);
         w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1); // as a page's edit does
     }
-    const qint8 preparedValue = deviceParameters().phi_ktotal;
+    const qint8 preparedValue = w.record().phi_ktotal;
     int asked = 0;
     ChangePreview::setHook([&](ChangePreview &preview) {
         ++asked;
@@ -343,7 +344,7 @@ void tst_Preview::preparedWithoutUnit()
     w.settle();
     QCOMPARE(asked, prepared ? 1 : 0);
     const qint8 expected = apply ? preparedValue : unitValue;
-    QCOMPARE(deviceParameters().phi_ktotal, expected);
+    QCOMPARE(w.record().phi_ktotal, expected);
     QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, expected);
     QCOMPARE(w.writeFrames, apply ? 8 : 0);
 }
@@ -363,7 +364,7 @@ void tst_Preview::answers()
     QFETCH(bool, applied);
     Window w;
     QVERIFY(w.connectAndDownload());
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = w.record();
     DeviceParameters changed = before;
     changed.phi_ktotal = 90;
     changed.r_kp = 12;
@@ -382,8 +383,8 @@ void tst_Preview::answers()
     });
     w.load(w.dir.filePath("three.conf"));
     // Nothing is stored before the answer, and only then.
-    QCOMPARE(deviceParameters() == changed, applied);
-    QCOMPARE(deviceParameters() == before, !applied);
+    QCOMPARE(w.record() == changed, applied);
+    QCOMPARE(w.record() == before, !applied);
     if (applied)
         QVERIFY(w.tickUntilMessage("Upload verified"));
     w.settle();
@@ -397,7 +398,7 @@ void tst_Preview::matchingFile()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), deviceParameters()).ok());
+    QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), w.record()).ok());
     int previews = 0;
     ChangePreview::setHook([&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
     w.writeFrames = 0;
@@ -433,7 +434,7 @@ void tst_Preview::presets()
     Window w;
     QVERIFY(w.connectAndDownload());
     // Away from every preset's values, on every page.
-    DeviceParameters &record = deviceParameters();
+    DeviceParameters &record = w.record();
     record.phi_ktotal = 100;
     record.roll_agility = 55;
     record.left_spin = 90;
@@ -459,25 +460,25 @@ void tst_Preview::presets()
         for (const QString &caption : mustList)
             QVERIFY2(captions.contains(caption), qPrintable(caption));
         QCOMPARE(w.uploadRequests, apply ? 1 : 0);
-        QCOMPARE(deviceParameters() == before, !apply);
+        QCOMPARE(w.record() == before, !apply);
     }
     QVERIFY(w.tickUntilMessage("Upload verified"));
-    QCOMPARE(ParameterCaption::differences(deviceParameters(),
-                                           w.window->simulatedPort().unit().workingRecord())
-                 .size(),
-             0);
+    QCOMPARE(
+        ParameterCaption::differences(w.record(), w.window->simulatedPort().unit().workingRecord())
+            .size(),
+        0);
 }
 
 void tst_Preview::historyKeptAndRestored()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    const DeviceParameters plugged = deviceParameters();
+    const DeviceParameters plugged = w.record();
     QCOMPARE(w.toolBar->history().entries().size(), 1);
     QCOMPARE(w.toolBar->history().entries()[0].kind, UnitHistory::Kind::Read);
 
     // An edit, flashed: a second entry; flashing it again adds nothing.
-    deviceParameters().phi_ktotal = 111;
+    w.record().phi_ktotal = 111;
     w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(w.tickUntilMessage("Upload verified"));
     w.toolBar->writeFlash();
@@ -535,7 +536,7 @@ void tst_Preview::historyFolderUnwritable()
     QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
     w.settle();
     QCOMPARE(w.message(), QString("Download Parameters Completely"));
-    deviceParameters().r_kp = 44;
+    w.record().r_kp = 44;
     w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(w.tickUntilMessage("Upload verified"));
     QCOMPARE(said, 0);
@@ -677,7 +678,7 @@ void tst_Preview::backupsComeBack()
     unit.workingRecord().installation = 0;
     QVERIFY(w.connectAndDownload());
     const DeviceParameters held = unit.workingRecord();
-    QVERIFY(deviceParameters() == held);
+    QVERIFY(w.record() == held);
 
     QString file;
     if (throughHistory) {
@@ -778,7 +779,7 @@ void tst_Preview::previewTellsAll()
     unit.setModel(quint8(unitModel));
     QVERIFY(w.connectAndDownload());
     w.settle();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = w.record();
     const QString file = w.dir.filePath("typo.conf");
     QVERIFY(ConfigFile::save(file, held, quint8(fileModel), 21).ok());
     // A line's key renamed or added: "from" starts a line of a key.

@@ -60,9 +60,9 @@ struct Navigator : PageFixture
     // A record none of the pages shows yet.
     void changeRecord()
     {
-        deviceParameters().phi_ktotal = 77;
-        deviceParameters().phi_k_rate = 66;
-        deviceParameters().installation = 1;
+        record().phi_ktotal = 77;
+        record().phi_k_rate = 66;
+        record().installation = 1;
     }
     bool pagesShowRecord() const
     {
