@@ -3,12 +3,12 @@
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
+#include "PageStyle.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
 #include "ValueRanges.h"
 #include "ui_AdvanceSettingPage.h"
 
-#include <QMutexLocker>
 #include <QRadioButton>
 
 namespace {
@@ -31,36 +31,6 @@ constexpr int ResetCollectiveCompensationRpm = 60;
 constexpr int ResetCyclicCompensationRpm = 40;
 
 constexpr int SpinMaximum = 125;
-
-const char *const TabStyle =
-    "QTabWidget::pane { border-top: 2px solid #C2C7CB; }"
-    "QTabWidget::tab-bar { left: 5px; }"
-    "QTabBar::tab {"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border: 2px solid #C4C4C3; border-bottom-color: #C2C7CB;"
-    " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-    " min-width: 8ex; padding: 8px; }"
-    "QTabBar::tab:selected, QTabBar::tab:hover {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafafa,"
-    "  stop:0.4 #f4f4f4, stop:0.5 #e7e7e7, stop:1.0 #fafafa);"
-    " color: black; }"
-    "QTabBar::tab:selected { border-color: #9B9B9B; border-bottom-color: #C2C7CB; }"
-    "QTabBar::tab:!selected { margin-top: 5px; }"
-    "QTabBar::tab:selected { margin-left: -4px; margin-right: -4px; }"
-    "QTabBar::tab:first:selected { margin-left: 0; }"
-    "QTabBar::tab:last:selected { margin-right: 0; }"
-    "QTabBar::tab:only-one { margin: 0; }";
-
-const char *const GroupBoxStyle =
-    "QGroupBox {"
-    " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E0E0E0, stop:1 #FFFFFF);"
-    " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
-    "QGroupBox::title {"
-    " subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px;"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; }";
 
 const char *const RadioStyle =
     "QRadioButton { spacing: 5px; color: black; }"
@@ -130,8 +100,7 @@ const AdvanceSettingPage::SpinBinding *AdvanceSettingPage::spinBindings(int *cou
 }
 
 AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), parameters(serialLink->parameters()),
-      ui(new Ui::AdvanceSettingPageUi)
+    : ParameterPage(parent, serialLink), ui(new Ui::AdvanceSettingPageUi)
 {
     ui->setupUi(this);
     applyStyles();
@@ -151,7 +120,7 @@ AdvanceSettingPage::~AdvanceSettingPage()
 
 void AdvanceSettingPage::applyStyles()
 {
-    ui->tabWidget->setStyleSheet(QLatin1String(TabStyle));
+    ui->tabWidget->setStyleSheet(PageStyle::tabWidget(PageStyle::Tabs::Overlapping));
     QGroupBox *const groups[] = {
         ui->RollGainGroupBox,          ui->PitchGainGroupBox,
         ui->MainRotorAccGroupBox,      ui->MainRotorDeadBandGroupBox,
@@ -160,8 +129,9 @@ void AdvanceSettingPage::applyStyles()
         ui->TailRotorDeadBandGroupBox, ui->RpmGainGroupBox,
         ui->RpmCompensationGroupBox,   ui->RpmOnOffGroupBox,
     };
+    const QString groupBoxStyle = PageStyle::groupBox(PageStyle::Titles::Square);
     for (QGroupBox *group : groups)
-        group->setStyleSheet(QLatin1String(GroupBoxStyle));
+        group->setStyleSheet(groupBoxStyle);
 }
 
 // The acceleration rates stay in the record and in the refresh, but the
@@ -198,16 +168,6 @@ void AdvanceSettingPage::makeConnections()
     connect(ui->RpmOnRadioButton, &QRadioButton::clicked, this, &AdvanceSettingPage::rpmOnClicked);
     connect(ui->RpmResetPushButton, &QPushButton::clicked, this,
             &AdvanceSettingPage::rpmResetClicked);
-}
-
-void AdvanceSettingPage::storeField(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    // The ranges keep the value within -125..125, so the low byte is all of it.
-    field = static_cast<qint8>(value & 0xFF);
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
 }
 
 void AdvanceSettingPage::rollGainPValueChanged(int value)

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QMutex>
-#include <QWidget>
+#include "ParameterPage.h"
 
 class QSpinBox;
 class SerialProcessThread;
@@ -16,7 +15,7 @@ class AdvanceSettingPageUi;
 // rotor and tail stop rates, dead bands, tail compensation and the governor.
 // Every edit goes straight into the shared record and asks the link for an
 // upload; refreshFromParameters() copies the record back into the widgets.
-class AdvanceSettingPage : public QWidget
+class AdvanceSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -73,12 +72,6 @@ private:
     void enableForModel(quint8 model);
     void showGovernorState(qint8 state);
     void takeBackOnClick(qint8 state);
-    void storeField(qint8 &field, int value);
 
-    SerialProcessThread *link;
-    // The link's record: what the page shows and edits.
-    DeviceParameters &parameters;
     Ui::AdvanceSettingPageUi *ui;
-    QMutex mutex;
-    bool updating = false;
 };

@@ -5,6 +5,7 @@
 
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
+#include "PageStyle.h"
 #include "ParameterCaption.h"
 #include "Picture.h"
 #include "Question.h"
@@ -18,7 +19,6 @@
 #include <QComboBox>
 #include <QIntValidator>
 #include <QLocale>
-#include <QMutexLocker>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -70,31 +70,6 @@ int swashPictureIndex(int modelType)
     }
     return -1;
 }
-
-const char *const TabStyle =
-    "QTabWidget::pane { border-top: 2px solid #C2C7CB; }"
-    "QTabBar::tab {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border: 2px solid #C4C4C3; border-bottom-color: #C2C7CB;"
-    " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-    " min-width: 8ex; padding: 8px; }"
-    "QTabBar::tab:selected, QTabBar::tab:hover {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafafa,"
-    "  stop:0.4 #f4f4f4, stop:0.5 #e7e7e7, stop:1.0 #fafafa);"
-    " color: black; }"
-    "QTabBar::tab:selected { border-color: #9B9B9B; border-bottom-color: #C2C7CB; }"
-    "QTabBar::tab:!selected { margin-top: 5px; }";
-
-const char *const GroupBoxStyle =
-    "QGroupBox {"
-    " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E0E0E0, stop:1 #FFFFFF);"
-    " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
-    "QGroupBox::title {"
-    " subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px;"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border-radius: 3px; }";
 
 const char *const ComboBoxStyle =
     "QComboBox { border: 1px solid gray; border-radius: 3px; padding: 1px 18px 1px 3px;"
@@ -218,8 +193,7 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
 }
 
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), parameters(serialLink->parameters()),
-      ui(new Ui::ConfigureSettingPageUi),
+    : ParameterPage(parent, serialLink), ui(new Ui::ConfigureSettingPageUi),
       barFrames(TelemetryFrameMs, [this] { showChannelFrame(); }),
       readoutFrames(ReadoutFrameMs, [this] {
           // With the bars' next frame: one repaint for both.
@@ -280,9 +254,10 @@ ConfigureSettingPage::~ConfigureSettingPage()
 
 void ConfigureSettingPage::applyStyles()
 {
-    ui->tabWidget->setStyleSheet(QLatin1String(TabStyle));
+    ui->tabWidget->setStyleSheet(PageStyle::tabWidget(PageStyle::Tabs::Plain));
+    const QString groupBoxStyle = PageStyle::groupBox(PageStyle::Titles::Rounded);
     for (QGroupBox *box : findChildren<QGroupBox *>())
-        box->setStyleSheet(QLatin1String(GroupBoxStyle));
+        box->setStyleSheet(groupBoxStyle);
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setStyleSheet(QLatin1String(ComboBoxStyle));
     for (QCheckBox *box : findChildren<QCheckBox *>())
@@ -487,30 +462,19 @@ void ConfigureSettingPage::connectTrimsAndTravel()
     couple(4, 10);
 }
 
-// ---- storing
-
-void ConfigureSettingPage::store(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    field = static_cast<qint8>(static_cast<quint8>(value & 0xFF));
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
 // A checked box means reversed (-1); the trace is written even during a refresh.
 void ConfigureSettingPage::storeDirection(qint8 &field, const char *trace, bool reversed)
 {
     qCDebug(vrnPages).noquote()
         << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
-    store(field, reversed ? -1 : 1);
+    storeField(field, reversed ? -1 : 1);
 }
 
 // ---- Start and Receiver tabs
 
 void ConfigureSettingPage::engineTypeCurrentIndexChanged(int index)
 {
-    store(parameters.motor_type, index);
+    storeField(parameters.motor_type, index);
 }
 
 void ConfigureSettingPage::receiverCurrentIndexChanged(int index)
@@ -518,7 +482,7 @@ void ConfigureSettingPage::receiverCurrentIndexChanged(int index)
     if (updating)
         return;
     showWiringFor(index);
-    store(parameters.receiver_type, receiverCodeForIndex(index));
+    storeField(parameters.receiver_type, receiverCodeForIndex(index));
 }
 
 void ConfigureSettingPage::auxFunctionCurrentIndexChanged(int index)
@@ -526,12 +490,12 @@ void ConfigureSettingPage::auxFunctionCurrentIndexChanged(int index)
     if (updating)
         return;
     showFlightModeFor(index);
-    store(parameters.aux_function, index);
+    storeField(parameters.aux_function, index);
 }
 
 void ConfigureSettingPage::flightModeCurrentIndexChanged(int index)
 {
-    store(parameters.pcset_mode, index + 1);
+    storeField(parameters.pcset_mode, index + 1);
 }
 
 void ConfigureSettingPage::showFlightModeFor(int auxFunction)
@@ -589,38 +553,38 @@ void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
 
 void ConfigureSettingPage::mount1PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(0));
+    storeField(parameters.installation, mountValue(0));
 }
 
 void ConfigureSettingPage::mount2PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(1));
+    storeField(parameters.installation, mountValue(1));
 }
 
 void ConfigureSettingPage::mount3PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(2));
+    storeField(parameters.installation, mountValue(2));
 }
 
 void ConfigureSettingPage::mount4PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(3));
+    storeField(parameters.installation, mountValue(3));
 }
 
 void ConfigureSettingPage::mount5PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(4));
+    storeField(parameters.installation, mountValue(4));
 }
 
 void ConfigureSettingPage::mount6PushButtonClicked(bool)
 {
-    store(parameters.installation, mountValue(5));
+    storeField(parameters.installation, mountValue(5));
 }
 
 void ConfigureSettingPage::mixerPushButtonClicked(bool)
 {
     showPicture(ui->Imagelabel, swashPictures[0]);
-    store(parameters.model_type, SwashMixing::MechanicalMixer);
+    storeField(parameters.model_type, SwashMixing::MechanicalMixer);
 }
 
 void ConfigureSettingPage::ccpm90PushButtonClicked(bool)
@@ -648,7 +612,7 @@ void ConfigureSettingPage::swashTypeChosen(int modelType)
     mixing.applyGeometry(modelType);
     mixing.derive(trimsFromRecord(), directionsFromRecord());
     showPicture(ui->Imagelabel, swashPictures[swashPictureIndex(modelType)]);
-    store(parameters.model_type, modelType);
+    storeField(parameters.model_type, modelType);
 }
 
 void ConfigureSettingPage::swashServoCurrentIndexChanged(int index)
@@ -678,7 +642,7 @@ void ConfigureSettingPage::storeServoType(QComboBox *box, qint8 &field, int inde
         box->setCurrentIndex(field - 1);
         return;
     }
-    store(field, index + 1);
+    storeField(field, index + 1);
 }
 
 void ConfigureSettingPage::swashServoDirCh1Clicked(bool value)
@@ -705,52 +669,52 @@ void ConfigureSettingPage::tailServoDirClicked(bool value)
 
 void ConfigureSettingPage::swashServoTuningCH1Changed(int value)
 {
-    store(parameters.servo_trim_0, value);
+    storeField(parameters.servo_trim_0, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH2Changed(int value)
 {
-    store(parameters.servo_trim_1, value);
+    storeField(parameters.servo_trim_1, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH3Changed(int value)
 {
-    store(parameters.servo_trim_2, value);
+    storeField(parameters.servo_trim_2, value);
 }
 
 void ConfigureSettingPage::tailServoTrimChanged(int value)
 {
-    store(parameters.servo_trim_3, value);
+    storeField(parameters.servo_trim_3, value);
 }
 
 void ConfigureSettingPage::aileronLimitChanged(int value)
 {
-    store(parameters.ail_limit, value);
+    storeField(parameters.ail_limit, value);
 }
 
 void ConfigureSettingPage::elevatorLimitChanged(int value)
 {
-    store(parameters.ele_limit, value);
+    storeField(parameters.ele_limit, value);
 }
 
 void ConfigureSettingPage::collectiveCoefChanged(int value)
 {
-    store(parameters.coll_ratio, value);
+    storeField(parameters.coll_ratio, value);
 }
 
 void ConfigureSettingPage::tailLimitAChanged(int value)
 {
-    store(parameters.tail_limit_a, value);
+    storeField(parameters.tail_limit_a, value);
 }
 
 void ConfigureSettingPage::tailLimitBChanged(int value)
 {
-    store(parameters.tail_limit_b, value);
+    storeField(parameters.tail_limit_b, value);
 }
 
 void ConfigureSettingPage::cyclicLimitChanged(int value)
 {
-    store(parameters.cyclic_limit, value);
+    storeField(parameters.cyclic_limit, value);
 }
 
 SwashMixing::Servos ConfigureSettingPage::trimsFromRecord() const

@@ -1,12 +1,11 @@
 #pragma once
 
 #include "FrameLimiter.h"
+#include "ParameterPage.h"
 #include "SwashMixing.h"
 
-#include <QMutex>
 #include <QPixmap>
 #include <QTimer>
-#include <QWidget>
 
 #include <array>
 
@@ -28,7 +27,7 @@ class ConfigureSettingPageUi;
 // page's tabs also decide the link's background request (telemetry on the
 // Monitor tab) and whether the unit's control loops run (suspended on the
 // Trim tab, so the servos stand at their trimmed neutral).
-class ConfigureSettingPage : public QWidget
+class ConfigureSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -105,8 +104,6 @@ private:
     void connectServoSettings();
     void connectTrimsAndTravel();
 
-    // The storing slot shared by every one-field edit.
-    void store(qint8 &field, int value);
     void storeDirection(qint8 &field, const char *trace, bool reversed);
     void storeServoType(QComboBox *box, qint8 &field, int index);
     void swashTypeChosen(int modelType);
@@ -133,9 +130,6 @@ private:
 
     void telemetryArrived();
 
-    SerialProcessThread *link;
-    // The link's record: what the page shows and edits.
-    DeviceParameters &parameters;
     Ui::ConfigureSettingPageUi *ui;
     void showChannelFrame();
     void showChannelBars();
@@ -147,8 +141,6 @@ private:
     FrameLimiter barFrames;
     FrameLimiter readoutFrames;
     bool readoutsDue = false;
-    QMutex mutex;
-    bool updating = false;
     std::array<QPixmap, 5> swashPictures;
     SwashMixing mixing;
 };

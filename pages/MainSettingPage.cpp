@@ -185,8 +185,7 @@ const SpinField spinFields[] = {
 } // namespace
 
 MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), parameters(serialLink->parameters()),
-      ui(new Ui::MainSettingPageUi)
+    : ParameterPage(parent, serialLink), ui(new Ui::MainSettingPageUi)
 {
     ui->setupUi(this);
     setArrowIcons();
@@ -315,15 +314,6 @@ void MainSettingPage::setInitialValues()
         spinBox->setValue(spinBox->minimum());
 }
 
-void MainSettingPage::storeValue(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    field = qint8(quint8(value & 0xff));
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
 // A number within the trim's range is stored and sent once; whatever else
 // stands in the box (nothing, a lone "-") gives way to what the unit holds.
 void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit)
@@ -380,37 +370,37 @@ void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const
 
 void MainSettingPage::rollAgilityChanged(int value)
 {
-    storeValue(parameters.roll_agility, value);
+    storeField(parameters.roll_agility, value);
 }
 
 void MainSettingPage::rollGainChanged(int value)
 {
-    storeValue(parameters.phi_ktotal, value);
+    storeField(parameters.phi_ktotal, value);
 }
 
 void MainSettingPage::pitchAgilityChanged(int value)
 {
-    storeValue(parameters.pitch_agility, value);
+    storeField(parameters.pitch_agility, value);
 }
 
 void MainSettingPage::pitchGainChanged(int value)
 {
-    storeValue(parameters.theta_ktotal, value);
+    storeField(parameters.theta_ktotal, value);
 }
 
 void MainSettingPage::leftSpinChanged(int value)
 {
-    storeValue(parameters.left_spin, value);
+    storeField(parameters.left_spin, value);
 }
 
 void MainSettingPage::rightSpinChanged(int value)
 {
-    storeValue(parameters.right_spin, value);
+    storeField(parameters.right_spin, value);
 }
 
 void MainSettingPage::tailGainChanged(int value)
 {
-    storeValue(parameters.r_ktotal, value);
+    storeField(parameters.r_ktotal, value);
 }
 
 void MainSettingPage::pitchTargetPlusClicked()

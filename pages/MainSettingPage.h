@@ -1,7 +1,6 @@
 #pragma once
 
-#include <QMutex>
-#include <QWidget>
+#include "ParameterPage.h"
 
 class QDoubleValidator;
 class QLineEdit;
@@ -17,7 +16,7 @@ class MainSettingPageUi;
 // and gain, the level-attitude trim and three presets. Every edit goes
 // straight into the shared record and asks the link for an upload;
 // refreshFromParameters() copies the record back into the widgets.
-class MainSettingPage : public QWidget
+class MainSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -48,12 +47,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    SerialProcessThread *link;
-    // The link's record: what the page shows and edits.
-    DeviceParameters &parameters;
     Ui::MainSettingPageUi *ui;
-    QMutex mutex;
-    bool updating = false;
     QDoubleValidator *targetValidator = nullptr;
 
     void setArrowIcons();
@@ -64,7 +58,6 @@ private:
     void setInitialValues();
     void updateTrimEnabling();
 
-    void storeValue(qint8 &field, int value);
     void storeTarget(qint8 &field, QLineEdit *edit);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
