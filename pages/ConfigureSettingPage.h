@@ -1,17 +1,15 @@
 #pragma once
 
-#include "FrameLimiter.h"
 #include "ParameterPage.h"
+#include "SetupMonitorTab.h"
+#include "SetupMountTab.h"
+#include "SetupReceiverTab.h"
+#include "SetupTravelTab.h"
+#include "SetupTrimTab.h"
 #include "SwashMixing.h"
-
-#include <QPixmap>
-#include <QTimer>
 
 #include <array>
 
-class QComboBox;
-class QLabel;
-class QSlider;
 class SerialProcessThread;
 struct DeviceParameters;
 class ValueRanges;
@@ -27,6 +25,10 @@ class ConfigureSettingPageUi;
 // page's tabs also decide the link's background request (telemetry on the
 // Monitor tab) and whether the unit's control loops run (suspended on the
 // Trim tab, so the servos stand at their trimmed neutral).
+//
+// The page builds the form, styles it, wires it to its slots and refreshes
+// it; the work behind the slots lives in one helper per tab (SetupTab and
+// the classes derived from it).
 class ConfigureSettingPage : public ParameterPage
 {
     Q_OBJECT
@@ -92,6 +94,9 @@ public slots:
     void setFailProtect();
 
 private:
+    // The tabs' work, and the store routine they share with the page.
+    friend class SetupTab;
+
     struct ValueRow;
     static const std::array<ValueRow, 10> &valueRows();
 
@@ -103,44 +108,13 @@ private:
     void connectMonitor();
     void connectServoSettings();
     void connectTrimsAndTravel();
-
-    void storeDirection(qint8 &field, const char *trace, bool reversed);
-    void storeServoType(QComboBox *box, qint8 &field, int index);
-    void swashTypeChosen(int modelType);
-
-    void refreshReceiverTab();
-    void refreshServoTypes();
-    void refreshMount();
-    void refreshSwash();
-    void refreshDirections();
-    void refreshTrimsAndTravel();
-    void applyModelRestrictions();
     void applyTabToLink();
 
-    void showFlightModeFor(int auxFunction);
-    void clearFlightModeSelection();
-    void selectFlightMode(int index);
-    void setAuxCaptions(int auxFunction);
-    void showWiringFor(int receiver);
-    static void showPicture(QLabel *label, const QPixmap &picture);
-
-    void arrow(SwashMixing::Axis axis, int delta, bool deriveFirst);
-    SwashMixing::Servos trimsFromRecord() const;
-    SwashMixing::Servos directionsFromRecord() const;
-
-    void telemetryArrived();
-
     Ui::ConfigureSettingPageUi *ui;
-    void showChannelFrame();
-    void showChannelBars();
-    void showChannelReadouts();
-
-    // The monitor's bars are drawn at a steady pace below the telemetry's,
-    // its numbers at a pace the eye can read and in the same repaint as the
-    // bars; both always end on the newest values.
-    FrameLimiter barFrames;
-    FrameLimiter readoutFrames;
-    bool readoutsDue = false;
-    std::array<QPixmap, 5> swashPictures;
     SwashMixing mixing;
+    SetupReceiverTab receiverTab;
+    SetupMonitorTab monitorTab;
+    SetupMountTab mountTab;
+    SetupTrimTab trimTab;
+    SetupTravelTab travelTab;
 };
