@@ -119,7 +119,7 @@ private:
     std::unique_ptr<PortSystem> ownSystem;
     PortSystem *system;
     PortProvider *extraPort;
-    // The program's one record: declared before the engine that holds it.
+    // The link's record: declared before the engine that refers to it.
     DeviceParameters record;
     LinkEngine engine{record};
     QTimer *linkTimer = nullptr;

@@ -13,7 +13,7 @@ class AdvanceSettingPageUi;
 
 // The Advanced page: the inner loop gains of roll, pitch and tail, the main
 // rotor and tail stop rates, dead bands, tail compensation and the governor.
-// Every edit goes straight into the shared record and asks the link for an
+// Every edit goes straight into the link's record and asks the link for an
 // upload; refreshFromParameters() copies the record back into the widgets.
 class AdvanceSettingPage : public ParameterPage
 {

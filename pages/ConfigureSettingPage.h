@@ -21,7 +21,7 @@ class ConfigureSettingPageUi;
 // The Setup page: walks the user through installing the unit (transmitter
 // notes, engine and receiver, channel monitor and fail safe, mounting, swash
 // plate type, servo types and directions, trims and travel). Every edit
-// stores one field of the shared record and asks the link for an upload; the
+// stores one field of the link's record and asks the link for an upload; the
 // page's tabs also decide the link's background request (telemetry on the
 // Monitor tab) and whether the unit's control loops run (suspended on the
 // Trim tab, so the servos stand at their trimmed neutral).

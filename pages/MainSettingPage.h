@@ -14,7 +14,7 @@ class MainSettingPageUi;
 
 // The Basic page: agility and total gain of roll and pitch, the tail's rates
 // and gain, the level-attitude trim and three presets. Every edit goes
-// straight into the shared record and asks the link for an upload;
+// straight into the link's record and asks the link for an upload;
 // refreshFromParameters() copies the record back into the widgets.
 class MainSettingPage : public ParameterPage
 {

@@ -9,6 +9,7 @@
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
 #include "Question.h"
+#include "SerialProcessThread.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
