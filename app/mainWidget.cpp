@@ -139,7 +139,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
         &link->protocol(), &LinkEngine::preparedRecordFound, navigator,
         [this, navigator](const DeviceParameters &prepared) {
             if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
-                                       deviceParameters(), prepared))
+                                       link->parameters(), prepared))
                 navigator->configurationLoaded(); // the pages show them; one upload
         },
         Qt::QueuedConnection);
@@ -179,7 +179,7 @@ void mainWidget::keepHistory(UnitHistory::Kind kind)
 {
     UnitHistory &history = toolBar->history();
     const UnitHistory::Outcome outcome =
-        history.save(deviceParameters(), link->deviceModel(), link->firmwareVersion(), kind);
+        history.save(link->parameters(), link->deviceModel(), link->firmwareVersion(), kind);
     if (outcome != UnitHistory::Outcome::Failed) {
         historyFailureShown = false;
         return;

@@ -185,7 +185,7 @@ const SpinField spinFields[] = {
 } // namespace
 
 MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), ui(new Ui::MainSettingPageUi)
+    : ParameterPage(parent, serialLink), ui(new Ui::MainSettingPageUi)
 {
     ui->setupUi(this);
     setArrowIcons();
@@ -256,9 +256,9 @@ bool MainSettingPage::eventFilter(QObject *watched, QEvent *event)
                        (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
                         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter));
     if (ends && watched == ui->RollTargetLineEdit)
-        storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit);
+        storeTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit);
     else if (ends && watched == ui->PitchTargetLineEdit)
-        storeTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit);
+        storeTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -314,15 +314,6 @@ void MainSettingPage::setInitialValues()
         spinBox->setValue(spinBox->minimum());
 }
 
-void MainSettingPage::storeValue(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    field = qint8(quint8(value & 0xff));
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
 // A number within the trim's range is stored and sent once; whatever else
 // stands in the box (nothing, a lone "-") gives way to what the unit holds.
 void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit)
@@ -369,9 +360,9 @@ void MainSettingPage::showTarget(QLineEdit *edit, qint8 tenths)
 void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const QString &title)
 {
     if (!updating) {
-        DeviceParameters candidate = deviceParameters();
+        DeviceParameters candidate = parameters;
         writePreset(candidate);
-        if (ChangePreview::confirm(window(), title, deviceParameters(), candidate))
+        if (ChangePreview::confirm(window(), title, parameters, candidate))
             link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     }
     refreshFromParameters();
@@ -379,57 +370,57 @@ void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const
 
 void MainSettingPage::rollAgilityChanged(int value)
 {
-    storeValue(deviceParameters().roll_agility, value);
+    storeField(parameters.roll_agility, value);
 }
 
 void MainSettingPage::rollGainChanged(int value)
 {
-    storeValue(deviceParameters().phi_ktotal, value);
+    storeField(parameters.phi_ktotal, value);
 }
 
 void MainSettingPage::pitchAgilityChanged(int value)
 {
-    storeValue(deviceParameters().pitch_agility, value);
+    storeField(parameters.pitch_agility, value);
 }
 
 void MainSettingPage::pitchGainChanged(int value)
 {
-    storeValue(deviceParameters().theta_ktotal, value);
+    storeField(parameters.theta_ktotal, value);
 }
 
 void MainSettingPage::leftSpinChanged(int value)
 {
-    storeValue(deviceParameters().left_spin, value);
+    storeField(parameters.left_spin, value);
 }
 
 void MainSettingPage::rightSpinChanged(int value)
 {
-    storeValue(deviceParameters().right_spin, value);
+    storeField(parameters.right_spin, value);
 }
 
 void MainSettingPage::tailGainChanged(int value)
 {
-    storeValue(deviceParameters().r_ktotal, value);
+    storeField(parameters.r_ktotal, value);
 }
 
 void MainSettingPage::pitchTargetPlusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, +1);
+    stepTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit, +1);
 }
 
 void MainSettingPage::pitchTargetMinusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, -1);
+    stepTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit, -1);
 }
 
 void MainSettingPage::rollTargetPlusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, +1);
+    stepTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit, +1);
 }
 
 void MainSettingPage::rollTargetMinusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, -1);
+    stepTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit, -1);
 }
 
 void MainSettingPage::flight3dParamClicked()
@@ -462,7 +453,7 @@ void MainSettingPage::updateTrimEnabling()
 void MainSettingPage::refreshFromParameters()
 {
     updateTrimEnabling();
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     updating = true;
     // Out-of-range bytes show clamped; the record keeps them until an edit.
     for (const SpinField &f : spinFields)

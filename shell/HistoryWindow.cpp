@@ -28,8 +28,9 @@ HistoryWindow::Hook &windowHook()
 
 } // namespace
 
-HistoryWindow::HistoryWindow(const UnitHistory &entries, QWidget *parent, SheetMaker sheets)
-    : QDialog(parent), history(entries), sheetMaker(std::move(sheets))
+HistoryWindow::HistoryWindow(const UnitHistory &entries, const DeviceParameters &now,
+                             QWidget *parent, SheetMaker sheets)
+    : QDialog(parent), history(entries), current(now), sheetMaker(std::move(sheets))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
@@ -81,7 +82,7 @@ void HistoryWindow::fill()
     list->setAlternatingRowColors(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     const QVector<UnitHistory::Entry> entries = history.entries();
-    const DeviceParameters &now = deviceParameters();
+    const DeviceParameters &now = current;
     for (const UnitHistory::Entry &entry : entries) {
         DeviceParameters kept = now;
         const ConfigResult result = UnitHistory::loadEntry(entry.path, kept);
@@ -151,9 +152,10 @@ void HistoryWindow::setHook(Hook hook)
     windowHook() = std::move(hook);
 }
 
-QString HistoryWindow::choose(const UnitHistory &history, QWidget *parent, SheetMaker sheets)
+QString HistoryWindow::choose(const UnitHistory &history, const DeviceParameters &now,
+                              QWidget *parent, SheetMaker sheets)
 {
-    HistoryWindow window(history, parent, std::move(sheets));
+    HistoryWindow window(history, now, parent, std::move(sheets));
     const int answer = windowHook() ? windowHook()(window) : window.exec();
     return answer == QDialog::Accepted ? window.chosenPath() : QString();
 }

@@ -236,6 +236,7 @@ void toolWidget::endConnection()
 void toolWidget::setLinkEngine(LinkEngine *protocol)
 {
     engine = protocol;
+    record = &protocol->parameters();
     connect(engine, &LinkEngine::flashStateChanged, this, &toolWidget::flashStateChanged);
     // Queued: the link announces a loss before it counts itself as lost.
     connect(engine, &LinkEngine::stateText, this, &toolWidget::linkStateChanged,
@@ -384,6 +385,8 @@ void toolWidget::loadConfigFile()
 // reaches the record, and then in one upload.
 void toolWidget::previewFile(const QString &fileName, const QString &title)
 {
+    if (!record)
+        return;
     emit loadStarting();
     const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
     const ConfigResult &result = contents.result;
@@ -393,18 +396,18 @@ void toolWidget::previewFile(const QString &fileName, const QString &title)
     }
     // Laid over the record as it is now: a download may have ended while the
     // file was read.
-    DeviceParameters candidate = deviceParameters();
+    DeviceParameters candidate = *record;
     contents.applyTo(candidate);
-    const quint8 model = engine ? engine->deviceModel() : 0;
-    const LoadFindings findings(result, deviceParameters(), candidate, ranges, model);
+    const quint8 model = engine->deviceModel();
+    const LoadFindings findings(result, *record, candidate, ranges, model);
     // A file matches only when it holds every setting and says nothing else.
     if (result.keysRead() == LoadedKeyCount && findings.isEmpty() &&
-        ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
+        ParameterCaption::differences(*record, candidate).isEmpty()) {
         emit messageText(
             tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
         return;
     }
-    if (!ChangePreview::confirm(window(), title, deviceParameters(), candidate, findings))
+    if (!ChangePreview::confirm(window(), title, *record, candidate, findings))
         return;
     emit messageText(result.message());
     emit configurationLoaded();
@@ -412,10 +415,13 @@ void toolWidget::previewFile(const QString &fileName, const QString &title)
 
 void toolWidget::showHistory()
 {
-    const QString chosen = HistoryWindow::choose(
-        unitHistory, window(), [this](HistoryWindow::SheetOf of, const QString &entryPath) {
-            offerSetupSheet(of, entryPath);
-        });
+    if (!record)
+        return;
+    const QString chosen =
+        HistoryWindow::choose(unitHistory, *record, window(),
+                              [this](HistoryWindow::SheetOf of, const QString &entryPath) {
+                                  offerSetupSheet(of, entryPath);
+                              });
     if (chosen.isEmpty())
         return;
     previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
@@ -438,7 +444,9 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
         file = *name;
     }
     if (of == HistoryWindow::SheetOf::Window) {
-        source.record = deviceParameters();
+        if (!record)
+            return;
+        source.record = *record;
         // Only a unit that answers now says what it is and what its flash holds.
         const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
         if (answering) {
@@ -465,11 +473,11 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
 void toolWidget::saveConfigFile()
 {
     const std::optional<QString> name = chooseConfigFile(tr("Save Config File"), false);
-    if (!name || !confirmOverwrite(ConfigFile::saveName(*name)))
+    if (!name || !record || !confirmOverwrite(ConfigFile::saveName(*name)))
         return;
-    emit messageText(ConfigFile::save(*name, deviceParameters(), engine ? engine->deviceModel() : 0,
-                                      engine ? engine->firmwareVersion() : 0)
-                         .message());
+    emit messageText(
+        ConfigFile::save(*name, *record, engine->deviceModel(), engine->firmwareVersion())
+            .message());
 }
 
 // The dialog's own question would be about the name typed, which is not

@@ -41,7 +41,8 @@ public:
     // holds beyond it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
     // The link's protocol, to know whether a unit answers and whether it
-    // holds changes not written to flash.
+    // holds changes not written to flash; its record is the one the files
+    // load into and save from. Until it is set, loading and saving do nothing.
     void setLinkEngine(LinkEngine *protocol);
 
     // What is about to leave the unit that holds changes not in flash.
@@ -102,6 +103,7 @@ private:
     QString lastFolder;    // where the last file was chosen
     ValueRanges ranges;
     LinkEngine *engine = nullptr;
+    DeviceParameters *record = nullptr; // the engine's
     // Done once the unit acknowledges the write to flash.
     std::optional<Leaving> afterFlash;
     // Write to flash once the reconnected unit's record has come down.

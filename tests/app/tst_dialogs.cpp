@@ -9,6 +9,7 @@
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
 #include "Question.h"
+#include "SerialProcessThread.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -215,9 +216,10 @@ void DialogsTest::textIsReadable()
     } else if (dialog == "save" || dialog == "question") {
         bar->saveConfigFile(); // the question: the file exists, replace it?
     } else if (dialog == "preview") {
-        DeviceParameters after = deviceParameters();
+        DeviceParameters &now = window->serialLink()->parameters();
+        DeviceParameters after = now;
         after.setByteAt(0, quint8(after.byteAt(0) + 1));
-        ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
+        ChangePreview::confirm(window.get(), "Load model.conf", now, after);
     } else if (dialog == "history") {
         bar->showHistory();
     } else if (dialog == "notice") {

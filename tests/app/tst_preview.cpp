@@ -91,7 +91,6 @@ struct Window
 
     Window()
     {
-        deviceParameters() = DeviceParameters();
         link->tickTimer()->stop();
         link->refreshTimer()->stop();
         toolBar->history().setFolder(dir.filePath("history"));
@@ -118,6 +117,8 @@ struct Window
         HistoryWindow::setHook({});
         toolWidget::setFileDialogHook({});
     }
+    // The record of this window's link; every window starts with its own.
+    DeviceParameters &record() { return link->parameters(); }
     QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
     void tick()
     {
@@ -153,7 +154,7 @@ struct Window
     }
     QString fileWith(int offset, int value)
     {
-        DeviceParameters changed = deviceParameters();
+        DeviceParameters changed = record();
         changed.setByteAt(offset, qint8(value));
         const QString file = dir.filePath("changed.conf");
         return ConfigFile::save(file, changed).ok() ? file : QString();
@@ -191,7 +192,7 @@ QSet<int> settableFields(quint8 model)
             if (!control->isEnabled() || qobject_cast<QScrollBar *>(control) ||
                 hiddenOnPage(control, page))
                 continue;
-            const DeviceParameters before = deviceParameters();
+            const DeviceParameters before = w.record();
             if (auto *spin = qobject_cast<QAbstractSpinBox *>(control)) {
                 const QString was = spin->text();
                 spin->stepBy(1);
@@ -219,7 +220,7 @@ QSet<int> settableFields(quint8 model)
             }
             QCoreApplication::processEvents();
             for (int i = 0; i < int(sizeof(DeviceParameters)); ++i) {
-                if (before.byteAt(i) != deviceParameters().byteAt(i))
+                if (before.byteAt(i) != w.record().byteAt(i))
                     changed.insert(i);
             }
         }
@@ -407,11 +408,11 @@ void tst_Preview::preparedWithoutUnit()
     Window w;
     const qint8 unitValue = w.window->simulatedPort().unit().workingRecord().phi_ktotal;
     if (prepared) {
-        deviceParameters() = w.window->simulatedPort().unit().workingRecord();
-        deviceParameters().phi_ktotal = qint8(unitValue == 61 ? 62 : 61);
+        w.record() = w.window->simulatedPort().unit().workingRecord();
+        w.record().phi_ktotal = qint8(unitValue == 61 ? 62 : 61);
         w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1); // as a page's edit does
     }
-    const qint8 preparedValue = deviceParameters().phi_ktotal;
+    const qint8 preparedValue = w.record().phi_ktotal;
     int asked = 0;
     ChangePreview::setHook([&](ChangePreview &preview) {
         ++asked;
@@ -422,7 +423,7 @@ void tst_Preview::preparedWithoutUnit()
     w.settle();
     QCOMPARE(asked, prepared ? 1 : 0);
     const qint8 expected = apply ? preparedValue : unitValue;
-    QCOMPARE(deviceParameters().phi_ktotal, expected);
+    QCOMPARE(w.record().phi_ktotal, expected);
     QCOMPARE(w.window->simulatedPort().unit().workingRecord().phi_ktotal, expected);
     QCOMPARE(w.writeFrames, apply ? 8 : 0);
 }
@@ -442,7 +443,7 @@ void tst_Preview::answers()
     QFETCH(bool, applied);
     Window w;
     QVERIFY(w.connectAndDownload());
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = w.record();
     DeviceParameters changed = before;
     changed.phi_ktotal = 90;
     changed.r_kp = 12;
@@ -461,8 +462,8 @@ void tst_Preview::answers()
     });
     w.load(w.dir.filePath("three.conf"));
     // Nothing is stored before the answer, and only then.
-    QCOMPARE(deviceParameters() == changed, applied);
-    QCOMPARE(deviceParameters() == before, !applied);
+    QCOMPARE(w.record() == changed, applied);
+    QCOMPARE(w.record() == before, !applied);
     if (applied)
         QVERIFY(w.tickUntilMessage("Upload verified"));
     w.settle();
@@ -476,7 +477,7 @@ void tst_Preview::matchingFile()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), deviceParameters()).ok());
+    QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), w.record()).ok());
     int previews = 0;
     ChangePreview::setHook([&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
     w.writeFrames = 0;
@@ -504,7 +505,7 @@ void tst_Preview::bigFileHoldsNothing()
     crowded.close();
 
     const int gain = int(offsetof(DeviceParameters, phi_ktotal));
-    const qint8 arrived = qint8(deviceParameters().byteAt(gain) + 1);
+    const qint8 arrived = qint8(w.record().byteAt(gain) + 1);
     bool previewShown = false;
     bool changedWhileReading = false;
     int framesWhileReading = 0;
@@ -512,7 +513,7 @@ void tst_Preview::bigFileHoldsNothing()
                      [&] { framesWhileReading += previewShown ? 0 : 1; });
     QTimer::singleShot(0, w.window.get(), [&] {
         changedWhileReading = !previewShown;
-        deviceParameters().setByteAt(gain, arrived);
+        w.record().setByteAt(gain, arrived);
     });
     QList<Row> rows;
     ChangePreview::setHook([&](ChangePreview &preview) {
@@ -529,7 +530,7 @@ void tst_Preview::bigFileHoldsNothing()
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0].caption,
              ParameterCaption::forOffset(int(offsetof(DeviceParameters, r_kp)))->fullCaption());
-    QCOMPARE(deviceParameters().byteAt(gain), arrived);
+    QCOMPARE(w.record().byteAt(gain), arrived);
 }
 
 void tst_Preview::presets_data()
@@ -557,7 +558,7 @@ void tst_Preview::presets()
     Window w;
     QVERIFY(w.connectAndDownload());
     // Away from every preset's values, on every page.
-    DeviceParameters &record = deviceParameters();
+    DeviceParameters &record = w.record();
     record.phi_ktotal = 100;
     record.roll_agility = 55;
     record.left_spin = 90;
@@ -583,25 +584,25 @@ void tst_Preview::presets()
         for (const QString &caption : mustList)
             QVERIFY2(captions.contains(caption), qPrintable(caption));
         QCOMPARE(w.uploadRequests, apply ? 1 : 0);
-        QCOMPARE(deviceParameters() == before, !apply);
+        QCOMPARE(w.record() == before, !apply);
     }
     QVERIFY(w.tickUntilMessage("Upload verified"));
-    QCOMPARE(ParameterCaption::differences(deviceParameters(),
-                                           w.window->simulatedPort().unit().workingRecord())
-                 .size(),
-             0);
+    QCOMPARE(
+        ParameterCaption::differences(w.record(), w.window->simulatedPort().unit().workingRecord())
+            .size(),
+        0);
 }
 
 void tst_Preview::historyKeptAndRestored()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    const DeviceParameters plugged = deviceParameters();
+    const DeviceParameters plugged = w.record();
     QCOMPARE(w.toolBar->history().entries().size(), 1);
     QCOMPARE(w.toolBar->history().entries()[0].kind, UnitHistory::Kind::Read);
 
     // An edit, flashed: a second entry; flashing it again adds nothing.
-    deviceParameters().phi_ktotal = 111;
+    w.record().phi_ktotal = 111;
     w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(w.tickUntilMessage("Upload verified"));
     w.toolBar->writeFlash();
@@ -659,7 +660,7 @@ void tst_Preview::historyFolderUnwritable()
     QVERIFY(w.tickUntilMessage("Download Parameters Completely"));
     w.settle();
     QCOMPARE(w.message(), QString("Download Parameters Completely"));
-    deviceParameters().r_kp = 44;
+    w.record().r_kp = 44;
     w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(w.tickUntilMessage("Upload verified"));
     QCOMPARE(said, 0);
@@ -809,7 +810,7 @@ void tst_Preview::backupsComeBack()
     unit.workingRecord().installation = 0;
     QVERIFY(w.connectAndDownload());
     const DeviceParameters held = unit.workingRecord();
-    QVERIFY(deviceParameters() == held);
+    QVERIFY(w.record() == held);
 
     QString file;
     if (throughHistory) {
@@ -933,7 +934,7 @@ void tst_Preview::previewTellsAll()
     unit.setModel(quint8(unitModel));
     QVERIFY(w.connectAndDownload());
     w.settle();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = w.record();
     const QString file = w.dir.filePath("typo.conf");
     QVERIFY(ConfigFile::save(file, held, quint8(fileModel), 21).ok());
     // A line's key renamed or added: "from" starts a line of a key.

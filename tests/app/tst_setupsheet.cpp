@@ -5,6 +5,7 @@
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
+#include "LinkEngine.h"
 #include "ModelParameters.h"
 #include "ParameterCaption.h"
 #include "Question.h"
@@ -383,7 +384,10 @@ void SetupSheetTest::historyEntryFromTheWindow()
     QFETCH(int, answer);
     QFETCH(QString, message);
     QTemporaryDir dir;
+    DeviceParameters inWindow; // what the History window compares each entry with
+    LinkEngine engine(inWindow);
     toolWidget bar;
+    bar.setLinkEngine(&engine);
     bar.history().setFolder(dir.filePath(QStringLiteral("history")));
     DeviceParameters record = knownRecord();
     QCOMPARE(bar.history().save(record, UnitModel::A1, 12, UnitHistory::Kind::Flashed,

@@ -146,7 +146,6 @@ private slots:
         AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     }
-    void init() { deviceParameters() = DeviceParameters(); }
     void pilotSession();
     void unitFallsSilentDuringUpload();
 };
@@ -163,7 +162,7 @@ void tst_WholeProgram::pilotSession()
     DeviceParameters factory = FactorySetup::record();
     factory.reserved_28 = 0; // never on the wire
     factory.pcset_mode = 0;  // a VRN-A1 has no flight modes: the Setup page clears it
-    QCOMPARE(deviceParameters(), factory);
+    QCOMPARE(p.link->parameters(), factory);
     QCOMPARE(p.rollGain(), int(factory.phi_ktotal));
     QCOMPARE(p.tailGain(), int(factory.r_ktotal));
     QCOMPARE(p.rollGainP(), int(factory.phi_k_rate));
@@ -180,7 +179,7 @@ void tst_WholeProgram::pilotSession()
     p.chooseSetupTab(" Mount ");
     p.click("Mount2PushButton");
     QVERIFY(p.tickUntilMessage("Upload verified"));
-    QCOMPARE(deviceParameters().installation, qint8(21));
+    QCOMPARE(p.link->parameters().installation, qint8(21));
     p.choosePage(2);
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(55);
     QVERIFY(p.tickUntilMessage("Upload verified"));
@@ -215,7 +214,7 @@ void tst_WholeProgram::pilotSession()
     p.click("writeFlashButton");
     QVERIFY(p.tickUntilMessage("Write flash successfully"));
     QVERIFY(!p.flashWarning());
-    const DeviceParameters flashed = deviceParameters();
+    const DeviceParameters flashed = p.link->parameters();
 
     // One more edit, never flashed, then the unit loses power.
     p.widget<QSpinBox>("RollGainSpinBox")->setValue(99);
@@ -234,7 +233,7 @@ void tst_WholeProgram::pilotSession()
     QVERIFY(p.connect());
     QCOMPARE(p.message(), QString("The unit restarted: changes not written to flash were lost"));
     QVERIFY(!p.flashWarning());
-    QCOMPARE(deviceParameters(), flashed);
+    QCOMPARE(p.link->parameters(), flashed);
     QCOMPARE(p.rollGain(), 88);
     QCOMPARE(p.rollGainP(), 55);
     QVERIFY(p.mountChecked(2));
@@ -268,7 +267,7 @@ void tst_WholeProgram::unitFallsSilentDuringUpload()
     QCOMPARE(downloaded.count(), 1);
     QCOMPARE(p.state(), QString("Connected"));
     QCOMPARE(p.rpmGainP(), before); // block 10 never reached the unit
-    QCOMPARE(int(deviceParameters().rpm_kp), before);
+    QCOMPARE(int(p.link->parameters().rpm_kp), before);
 }
 
 QTEST_MAIN(tst_WholeProgram)

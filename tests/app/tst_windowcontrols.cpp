@@ -613,11 +613,11 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
     const auto noHook = qScopeGuard([] { Question::setHook({}); });
 
     contentWidget *navigator = navigatorOf(*window);
+    DeviceParameters &parameters = window->serialLink()->parameters();
     const QByteArray record =
-        QByteArray(reinterpret_cast<const char *>(&deviceParameters()), sizeof(DeviceParameters));
-    const auto recordNow = [] {
-        return QByteArray(reinterpret_cast<const char *>(&deviceParameters()),
-                          sizeof(DeviceParameters));
+        QByteArray(reinterpret_cast<const char *>(&parameters), sizeof(DeviceParameters));
+    const auto recordNow = [&parameters] {
+        return QByteArray(reinterpret_cast<const char *>(&parameters), sizeof(DeviceParameters));
     };
     const auto isValueBox = [](QWidget *w) {
         for (QWidget *p = w; p; p = p->parentWidget())
@@ -667,8 +667,7 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                         faults << where + ": the page changed";
                     if (tabs && tabs->currentIndex() != tab)
                         faults << where + ": the tab changed";
-                    deviceParameters() =
-                        *reinterpret_cast<const DeviceParameters *>(record.constData());
+                    parameters = *reinterpret_cast<const DeviceParameters *>(record.constData());
                     navigator->pages()->setCurrentRow(row);
                     if (tabs)
                         tabs->setCurrentIndex(tab);
@@ -747,7 +746,7 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
         QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " +
                                                 QKeySequence(key).toString()));
         QVERIFY(recordNow() != record);
-        deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+        parameters = *reinterpret_cast<const DeviceParameters *>(record.constData());
     }
     QVERIFY2(faults.isEmpty(),
              qPrintable(

@@ -93,6 +93,19 @@ QMap<QString, QMap<QString, QString>> sections(const QByteArray &text)
 
 } // namespace
 
+// A tool bar wired as the window wires it: to a link engine over a record,
+// here the test's own.
+struct WiredToolBar
+{
+    DeviceParameters record;
+    LinkEngine engine{record};
+    toolWidget bar;
+    explicit WiredToolBar(const DeviceParameters &start = DeviceParameters()) : record(start)
+    {
+        bar.setLinkEngine(&engine);
+    }
+};
+
 class ConfFileTest : public QObject
 {
     Q_OBJECT
@@ -143,7 +156,6 @@ void ConfFileTest::init()
 {
     dir = new QTemporaryDir;
     QVERIFY(dir->isValid());
-    deviceParameters() = DeviceParameters();
 }
 
 void ConfFileTest::cleanup()
@@ -526,7 +538,8 @@ void ConfFileTest::dialogs()
         QVERIFY(QDir().mkpath(pilot + "/Documents"));
     qputenv("HOME", QFile::encodeName(pilot));
 
-    toolWidget bar;
+    WiredToolBar wired;
+    toolWidget &bar = wired.bar;
     bar.setLoadingAllowed(true);
     if (!last.isEmpty())
         bar.setLastFolder(pilot + "/" + last);
@@ -568,8 +581,8 @@ void ConfFileTest::cancelledDialogs()
 
     writeFile(path("ready.conf"), "[Condition]\nr_kp=5\n");
     const DeviceParameters before = patterned(9);
-    deviceParameters() = before;
-    toolWidget bar;
+    WiredToolBar wired(before);
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     toolWidget::setFileDialogHook([](QFileDialog &) { return std::optional<QString>(); });
@@ -578,7 +591,7 @@ void ConfFileTest::cancelledDialogs()
     else
         bar.saveConfigFile();
 
-    QVERIFY(deviceParameters() == before);
+    QVERIFY(wired.record == before);
     QCOMPARE(loaded.count(), 0);
     QCOMPARE(messages.count(), 0);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ready.conf"});
@@ -588,18 +601,18 @@ void ConfFileTest::cancelledDialogs()
 void ConfFileTest::toolBarLoad()
 {
     // Fields no page shows are never applied: here the file agrees on them.
+    WiredToolBar wired;
+    toolWidget &bar = wired.bar;
     DeviceParameters saved = patterned(-50);
     for (const ParameterCaption &row : ParameterCaption::all()) {
         if (!row.usedBy(0))
-            saved.setByteAt(row.offset, deviceParameters().byteAt(row.offset));
+            saved.setByteAt(row.offset, wired.record.byteAt(row.offset));
     }
     QVERIFY(ConfigFile::save(path("good.conf"), saved).ok());
-    toolWidget bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     int recordAtSignal = -1;
-    connect(&bar, &toolWidget::configurationLoaded,
-            [&] { recordAtSignal = deviceParameters().r_kp; });
+    connect(&bar, &toolWidget::configurationLoaded, [&] { recordAtSignal = wired.record.r_kp; });
     toolWidget::setFileDialogHook([&](QFileDialog &) { return path("good.conf"); });
     int previews = 0;
     ChangePreview::setHook([&](ChangePreview &) {
@@ -612,7 +625,7 @@ void ConfFileTest::toolBarLoad()
     QCOMPARE(loaded.count(), 1);
     // The navigator uploads on the signal, so the record is complete by then.
     QCOMPARE(recordAtSignal, int(saved.r_kp));
-    QCOMPARE(deviceParameters().burst_coef, saved.burst_coef);
+    QCOMPARE(wired.record.burst_coef, saved.burst_coef);
     QCOMPARE(messages.count(), 1);
     QVERIFY(messages.at(0).at(0).toString().contains("good.conf"));
 
@@ -628,15 +641,15 @@ void ConfFileTest::toolBarLoadRefused()
 {
     writeFile(path("notes.conf"), "just some text\n");
     const DeviceParameters before = patterned(4);
-    deviceParameters() = before;
-    toolWidget bar;
+    WiredToolBar wired(before);
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     for (const QString name : {"notes.conf", "mistyped.conf"}) {
         toolWidget::setFileDialogHook([&](QFileDialog &) { return path(name); });
         bar.loadConfigFile();
     }
-    QVERIFY(deviceParameters() == before);
+    QVERIFY(wired.record == before);
     QCOMPARE(loaded.count(), 0);
     QCOMPARE(messages.count(), 2);
     QVERIFY(messages.at(0).at(0).toString().contains("notes.conf"));
@@ -645,8 +658,8 @@ void ConfFileTest::toolBarLoadRefused()
 
 void ConfFileTest::toolBarSave()
 {
-    deviceParameters() = patterned(11);
-    toolWidget bar;
+    WiredToolBar wired(patterned(11));
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     toolWidget::setFileDialogHook([&](QFileDialog &) { return path("setup"); });
@@ -657,7 +670,7 @@ void ConfFileTest::toolBarSave()
     QVERIFY(messages.at(0).at(0).toString().contains("setup.conf"));
     DeviceParameters back;
     QCOMPARE(ConfigFile::load(path("setup.conf"), back).status(), ConfigResult::Loaded);
-    QCOMPARE(back.phi_ktotal, deviceParameters().phi_ktotal);
+    QCOMPARE(back.phi_ktotal, wired.record.phi_ktotal);
 
     toolWidget::setFileDialogHook([&](QFileDialog &) { return path("folder.conf"); });
     QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
@@ -697,8 +710,8 @@ void ConfFileTest::overwriteQuestion()
     const QByteArray old = "[Condition]\nr_kp=5\n";
     if (!existing.isEmpty())
         writeFile(path(existing), old);
-    deviceParameters() = patterned(11);
-    toolWidget bar;
+    WiredToolBar wired(patterned(11));
+    toolWidget &bar = wired.bar;
     toolWidget::setFileDialogHook([&](QFileDialog &dialog) {
         // The dialog's own question would be about the typed name.
         return dialog.testOption(QFileDialog::DontConfirmOverwrite)

@@ -210,7 +210,7 @@ void tst_SerialProcessThread::simulatedUnitConnectAndDownload()
     QCOMPARE(l.state(), QString("Connected"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(int(l.link->deviceModel()), 10);
-    QCOMPARE(deviceParameters().phi_ktotal, l.simulated.unit().workingRecord().phi_ktotal);
+    QCOMPARE(l.link->parameters().phi_ktotal, l.simulated.unit().workingRecord().phi_ktotal);
 }
 
 void tst_SerialProcessThread::disconnectTexts()
@@ -407,16 +407,16 @@ void tst_SerialProcessThread::realPortThroughPseudoTerminal()
     QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(l.state(), QString("Connected"));
-    QVERIFY(deviceParameters().phi_ktotal != 0); // the factory set-up arrived
+    QVERIFY(l.link->parameters().phi_ktotal != 0); // the factory set-up arrived
 
-    deviceParameters().phi_ktotal = 99;
+    l.link->parameters().phi_ktotal = 99;
     l.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(l.tickUntilMessage("Upload Parameters Completely", 50, 200));
     // Read it back from the unit: a fresh download brings the new value.
-    deviceParameters().phi_ktotal = 0;
+    l.link->parameters().phi_ktotal = 0;
     l.link->protocol().startOver();
     QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
-    QCOMPARE(deviceParameters().phi_ktotal, qint8(99));
+    QCOMPARE(l.link->parameters().phi_ktotal, qint8(99));
 
     l.link->serialDisconnect();
     QVERIFY(!l.link->isPortOpen());

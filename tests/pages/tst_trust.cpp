@@ -112,7 +112,7 @@ void tst_Trust::unitKeepsOtherValueShownOnPage()
     QVERIFY(t.settle());
     QCOMPARE(t.message(), QString("The unit kept different values for 1 parameters"));
     QCOMPARE(t.rollGain()->value(), 80);
-    QCOMPARE(deviceParameters().phi_ktotal, qint8(80));
+    QCOMPARE(t.record().phi_ktotal, qint8(80));
 }
 
 void tst_Trust::flashWarning_data()

@@ -196,7 +196,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
 {
     auto *content = window.findChild<contentWidget *>();
     content->pages()->setCurrentRow(0);
-    DeviceParameters &record = deviceParameters();
+    DeviceParameters &record = window.serialLink()->parameters();
     record.receiver_type = 7;
     record.model_type = 5;
     record.installation = 17;
@@ -255,7 +255,7 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
 {
     QTemporaryDir files;
     auto *toolBar = window.findChild<toolWidget *>();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = window.serialLink()->parameters();
     bool ok = true;
     const auto grabLoad = [&](const QString &file, const QString &name) {
         ok = !file.isEmpty() && ok;
