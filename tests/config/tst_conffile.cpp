@@ -108,6 +108,7 @@ private slots:
     void keyTable();
     void roundTrip();
     void writtenBytes();
+    void savedFileIsByteForByteTheFormat();
     void loadValues_data();
     void loadValues();
     void loadRefused_data();
@@ -200,6 +201,25 @@ void ConfFileTest::roundTrip()
     }
     QCOMPARE(int(loaded.servo_rev_1), -1);
     QCOMPARE(int(loaded.imudist_x), int(before.imudist_x));
+}
+
+// A whole save, byte for byte, against a file kept in the repository: the
+// groups, the keys, their order and the value texts are what earlier
+// versions wrote and read back, so any reshuffle of the key table shows here.
+void ConfFileTest::savedFileIsByteForByteTheFormat()
+{
+    const QString fixture = QStringLiteral(VRN_SOURCE_DIR "/tests/config/whole-record.conf");
+    const ConfigResult saved = ConfigFile::save(path("whole.conf"), patterned(-100), UnitModel::X1, 12);
+    QVERIFY2(saved.ok(), qPrintable(saved.message()));
+    const QByteArray expected = readFile(fixture);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(readFile(path("whole.conf")), expected);
+
+    DeviceParameters loaded = patterned(7);
+    QCOMPARE(ConfigFile::load(fixture, loaded).keysRead(), LoadedKeyCount);
+    DeviceParameters roundTripped = patterned(7);
+    QVERIFY(ConfigFile::load(path("whole.conf"), roundTripped).ok());
+    QVERIFY(loaded == roundTripped);
 }
 
 void ConfFileTest::writtenBytes()
