@@ -60,7 +60,8 @@ public:
     static QString modelName(quint8 model);
     static QString firmwareText(quint8 firmware);
     static QString kindText(Kind kind);
-    // The loaded keys an entry holds (62 for a whole record; 0 unreadable).
+    // The loaded keys an entry holds (LoadedKeyCount for a whole record; 0
+    // unreadable).
     static int keysHeld(const Entry &entry);
     // Written by this program: every setting, the unit it names, nothing
     // else. Only such entries are ever removed.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParameterTable.h"
+
 #include <QMutex>
 #include <QWidget>
 
@@ -66,5 +68,5 @@ private:
     void storeTarget(qint8 &field, QLineEdit *edit);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
-    void applyPreset(void (*writePreset)(DeviceParameters &), const QString &title);
+    void applyPreset(ParameterTable::Preset preset, const QString &title);
 };
