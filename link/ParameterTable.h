@@ -722,6 +722,18 @@ constexpr bool listsAreNamed()
     return true;
 }
 
+// A save writes each value as a signed number and a load takes -128..127:
+// an unsigned field needs both taught first.
+constexpr bool allSigned()
+{
+    for (const Field &f : fields) {
+        if (!f.isSigned)
+            return false;
+    }
+    return true;
+}
+
+static_assert(allSigned(), "the .conf texts are signed numbers");
 static_assert(coversTheRecordOnce(), "the rows must cover the 113-byte record exactly");
 static_assert(loadedIsShown(), "every loaded field has a caption, and only those");
 static_assert(linesAreDistinct(), "two captions on one line of a tab");
