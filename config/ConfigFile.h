@@ -49,10 +49,10 @@ public:
     // painting. User input waits until the reading ends.
     static Contents readWhileRunning(const QString &fileName);
 
-    // Writes all 66 keys into saveName(fileName), keeping any other keys an
-    // existing file holds, and, when `model` is known, the unit's model and
-    // firmware in a group of their own ("Unit") that the record's keys
-    // never share. The new file is written beside the old one and renamed
+    // Writes every key of configKeys() into saveName(fileName), keeping any
+    // other keys an existing file holds, and, when `model` is known, the
+    // unit's model and firmware in a group of their own ("Unit") that the
+    // record's keys never share. The new file is written beside the old one and renamed
     // over it, so a failed save leaves the old file intact. A pipe or
     // device of that name is refused: writing it would never end.
     static ConfigResult save(const QString &fileName, const DeviceParameters &record,

@@ -63,7 +63,8 @@ public:
     static QString modelName(quint8 model);
     static QString firmwareText(quint8 firmware);
     static QString kindText(Kind kind);
-    // The loaded keys an entry holds (62 for a whole record; 0 unreadable).
+    // The loaded keys an entry holds (LoadedKeyCount for a whole record; 0
+    // unreadable).
     static int keysHeld(const Entry &entry);
     // ConfigFile::load() of an entry, refusing unread a file bigger than
     // EntryMaxSize.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ParameterPage.h"
+#include "ParameterTable.h"
 
 class QDoubleValidator;
 class QLineEdit;
@@ -61,5 +62,5 @@ private:
     void storeTarget(qint8 &field, QLineEdit *edit);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
-    void applyPreset(void (*writePreset)(DeviceParameters &), const QString &title);
+    void applyPreset(ParameterTable::Preset preset, const QString &title);
 };

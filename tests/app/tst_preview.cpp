@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "ChangePreview.h"
 #include "ConfigFile.h"
+#include "ConfigKey.h"
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
@@ -321,7 +322,7 @@ void tst_Preview::fileRows()
         return int(QDialog::Rejected);
     });
     w.load(file);
-    QCOMPARE(header, QString("1 of 62 parameters differ"));
+    QCOMPARE(header, QString("1 of %1 parameters differ").arg(LoadedKeyCount));
     QCOMPARE(rows.size(), 1);
     QCOMPARE(rows[0].caption, caption);
     QCOMPARE(rows[0].now, now);
@@ -851,7 +852,8 @@ void tst_Preview::backupsComeBack()
         w.load(file);
 
     QCOMPARE(header, QString("Values no page offers: 3, marked below\n"
-                             "1 of 62 parameters differ"));
+                             "1 of %1 parameters differ")
+                         .arg(LoadedKeyCount));
     QCOMPARE(about, (QStringList{"Mount: no choice on the page (0)",
                                  "SwashPlate Servo Type: no choice on the page (0)",
                                  "Tail Servo Type: no choice on the page (0)"}));
