@@ -12,6 +12,7 @@
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "LinkEngine.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 #include "SetupSheetOffer.h"
@@ -85,12 +86,6 @@ QComboBox::down-arrow:on {
     left: 1px;
 }
 )";
-
-toolWidget::FileDialogHook &fileDialogHook()
-{
-    static toolWidget::FileDialogHook hook;
-    return hook;
-}
 
 } // namespace
 
@@ -327,11 +322,6 @@ void toolWidget::recordDownloaded()
         emit flashWriting();
 }
 
-void toolWidget::setFileDialogHook(FileDialogHook hook)
-{
-    fileDialogHook() = std::move(hook);
-}
-
 std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool mustExist)
 {
     QFileDialog dialog(this, QString(), QString(), QString());
@@ -349,9 +339,7 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
     std::optional<QString> chosen;
-    if (fileDialogHook())
-        chosen = fileDialogHook()(dialog);
-    else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (ModalDialog::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         chosen = dialog.selectedFiles().constFirst();
     if (chosen) {
         lastFolder = QFileInfo(*chosen).absolutePath();

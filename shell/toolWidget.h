@@ -6,12 +6,10 @@
 
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 
 class QAction;
 class QComboBox;
-class QFileDialog;
 class LinkEngine;
 class QLabel;
 class QPushButton;
@@ -27,11 +25,6 @@ class toolWidget : public QWidget
 public:
     explicit toolWidget(QWidget *parent = nullptr);
 
-    // Answers the load and save dialogs instead of a person (tests): gets the
-    // dialog as it would be shown and returns the chosen name, or nothing for
-    // a cancelled dialog. An empty hook restores the real dialog.
-    using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
-    static void setFileDialogHook(FileDialogHook hook);
     // Where the load and save dialogs open: the folder used last (`last`),
     // else the pilot's Documents folder, else the home folder.
     static QString startFolder(const QString &last);

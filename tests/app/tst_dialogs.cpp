@@ -5,6 +5,7 @@
 #include "CataloguesBesideProgram.h"
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
@@ -158,10 +159,10 @@ void DialogsTest::initTestCase()
 void DialogsTest::cleanup()
 {
     window.reset();
-    Question::setHook({});
-    toolWidget::setFileDialogHook({});
-    ChangePreview::setHook({});
-    HistoryWindow::setHook({});
+    DialogHook::onQuestion({});
+    DialogHook::onFile({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::on<HistoryWindow>({});
     LanguageSettings::setRestartNoticeHandler({});
     LanguageSettings::removeTranslator();
     QFile::remove(AppSettings::programFilePath());
@@ -199,14 +200,17 @@ void DialogsTest::textIsReadable()
     toolWidget *bar = window->toolBarWidget();
     const QString existing = files.filePath("model.conf");
 
-    Question::setHook([&](QMessageBox &box) { return record(box), int(box.buttons().size()) - 1; });
-    toolWidget::setFileDialogHook([&](QFileDialog &d) -> std::optional<QString> {
+    DialogHook::onQuestion(
+        [&](QMessageBox &box) { return record(box), int(box.buttons().size()) - 1; });
+    DialogHook::onFile([&](QFileDialog &d) -> std::optional<QString> {
         if (dialog == "open" || dialog == "save")
             record(d);
         return dialog == "question" ? std::optional<QString>(existing) : std::nullopt;
     });
-    ChangePreview::setHook([&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
-    HistoryWindow::setHook([&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
+    DialogHook::on<ChangePreview>(
+        [&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
+    DialogHook::on<HistoryWindow>(
+        [&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
     LanguageSettings::setRestartNoticeHandler([&](QMessageBox &box) { record(box); });
 
     if (dialog == "open") {

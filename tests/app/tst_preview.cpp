@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "ChangePreview.h"
 #include "ConfigFile.h"
+#include "DialogHook.h"
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
@@ -105,9 +106,9 @@ struct Window
     }
     ~Window()
     {
-        ChangePreview::setHook({});
-        HistoryWindow::setHook({});
-        toolWidget::setFileDialogHook({});
+        DialogHook::on<ChangePreview>({});
+        DialogHook::on<HistoryWindow>({});
+        DialogHook::onFile({});
     }
     QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
     void tick()
@@ -138,8 +139,7 @@ struct Window
     }
     void load(const QString &file)
     {
-        toolWidget::setFileDialogHook(
-            [file](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     }
     QString fileWith(int offset, int value)
@@ -235,7 +235,7 @@ void tst_Preview::fileRows()
     const QString file = w.fileWith(offset, value);
     QList<Row> rows;
     QString header;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         header = preview.header()->text();
         return int(QDialog::Rejected);
@@ -334,7 +334,7 @@ void tst_Preview::preparedWithoutUnit()
     }
     const qint8 preparedValue = deviceParameters().phi_ktotal;
     int asked = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++asked;
         (apply ? preview.applyButton() : preview.cancelButton())->click();
         return preview.result();
@@ -371,7 +371,7 @@ void tst_Preview::answers()
     QVERIFY(ConfigFile::save(w.dir.filePath("three.conf"), changed).ok());
     w.writeFrames = 0;
     w.uploadRequests = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         if (answer == "apply")
             preview.applyButton()->click();
         else if (answer == "cancel")
@@ -399,7 +399,8 @@ void tst_Preview::matchingFile()
     QVERIFY(w.connectAndDownload());
     QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), deviceParameters()).ok());
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
+    DialogHook::on<ChangePreview>(
+        [&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
     w.writeFrames = 0;
     w.load(w.dir.filePath("same.conf"));
     w.settle();
@@ -446,7 +447,7 @@ void tst_Preview::presets()
     QList<Row> rows;
     for (bool apply : {false, true}) {
         w.uploadRequests = 0;
-        ChangePreview::setHook([&](ChangePreview &preview) {
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
             rows = rowsOf(preview);
             return int(apply ? QDialog::Accepted : QDialog::Rejected);
         });
@@ -490,7 +491,7 @@ void tst_Preview::historyKeptAndRestored()
 
     // The entry of the plugging-in, restored through Ctrl+H.
     QStringList differing;
-    HistoryWindow::setHook([&](HistoryWindow &window) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
         QTreeWidget *list = window.entryList();
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             differing << list->topLevelItem(i)->text(4);
@@ -499,7 +500,7 @@ void tst_Preview::historyKeptAndRestored()
         return window.result();
     });
     QList<Row> rows;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         return int(QDialog::Accepted);
     });
@@ -685,8 +686,7 @@ void tst_Preview::backupsComeBack()
         file = w.toolBar->history().entries().first().path;
     } else {
         file = w.dir.filePath("evening1.conf");
-        toolWidget::setFileDialogHook(
-            [&](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return file; });
         w.toolBar->saveConfigFile();
         QCOMPARE(w.message(), QString("Configuration saved to evening1.conf"));
     }
@@ -698,7 +698,7 @@ void tst_Preview::backupsComeBack()
     QString header;
     bool cancelIsDefault = false;
     bool applyEnabled = false;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         about = aboutOf(preview);
         header = preview.header()->text();
@@ -707,7 +707,7 @@ void tst_Preview::backupsComeBack()
         applyEnabled = preview.applyButton()->isEnabled();
         return int(QDialog::Accepted);
     });
-    HistoryWindow::setHook([&](HistoryWindow &window) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
         window.previewButton()->click(); // the newest entry
         return window.result();
     });
@@ -789,7 +789,7 @@ void tst_Preview::previewTellsAll()
     QStringList shownApart;
     QList<Row> rows;
     QString apartTitle;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         shownAbout = aboutOf(preview);
         rows = rowsOf(preview);

@@ -5,6 +5,7 @@
 // for the unit's reply.
 #include "AppSettings.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "FactorySetup.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
@@ -187,7 +188,7 @@ void tst_WholeProgram::pilotSession()
 
     // Save a .conf, change a value, load the file: the file's values go back to the unit.
     const QString conf = p.dir.filePath("session.conf");
-    toolWidget::setFileDialogHook([&](QFileDialog &) -> std::optional<QString> { return conf; });
+    DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return conf; });
     p.click("saveButton");
     QVERIFY(QFile::exists(conf));
     QCOMPARE(p.message(), QString("Configuration saved to session.conf"));
@@ -195,13 +196,13 @@ void tst_WholeProgram::pilotSession()
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(33);
     QVERIFY(p.tickUntilMessage("Upload verified"));
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         return preview.differingCount() == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
     p.click("loadButton");
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     QCOMPARE(previews, 1);
     QCOMPARE(p.rollGainP(), 55);
     // What was loaded stays in view through the upload it starts.
@@ -226,9 +227,9 @@ void tst_WholeProgram::pilotSession()
     // Reconnect: exactly the flashed values come back, and the pilot is told.
     // Disconnecting first asks about the change not written to flash.
     int asked = 0;
-    Question::setHook([&](QMessageBox &) { return ++asked, 1; }); // leave it unsaved
+    DialogHook::onQuestion([&](QMessageBox &) { return ++asked, 1; }); // leave it unsaved
     p.disconnect();
-    Question::setHook({});
+    DialogHook::onQuestion({});
     QCOMPARE(asked, 1);
     QCOMPARE(p.state(), QString("Unconnected"));
     QVERIFY(p.connect());

@@ -6,6 +6,7 @@
 #include "AppSettings.h"
 #include "CataloguesBesideProgram.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "LanguageSettings.h"
 #include "Question.h"
@@ -405,8 +406,8 @@ void WindowControlsTest::wheelChangesOnlyFocusedControl()
 {
     openWindow();
     // A risky change (a servo type) asks first; the pilot declines.
-    Question::setHook([](QMessageBox &box) { return int(box.buttons().size()) - 1; });
-    const auto noHook = qScopeGuard([] { Question::setHook({}); });
+    DialogHook::onQuestion([](QMessageBox &box) { return int(box.buttons().size()) - 1; });
+    const auto noHook = qScopeGuard([] { DialogHook::onQuestion({}); });
     QStringList faults;
     int stepped = 0;
     for (QWidget *w : valueControls(*window)) {
@@ -608,9 +609,9 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
     QVERIFY(!downloaded.isEmpty());
     // A risky change (a servo type) would ask first; nothing may get that far.
     int asked = 0;
-    Question::setHook(
+    DialogHook::onQuestion(
         [&asked](QMessageBox &box) { return ++asked, int(box.buttons().size()) - 1; });
-    const auto noHook = qScopeGuard([] { Question::setHook({}); });
+    const auto noHook = qScopeGuard([] { DialogHook::onQuestion({}); });
 
     contentWidget *navigator = navigatorOf(*window);
     const QByteArray record =

@@ -2,6 +2,7 @@
 // written to flash, and the keyboard way to the tool bar's actions.
 #include "../PdfText.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 #include "Question.h"
@@ -181,13 +182,13 @@ void tst_Trust::setupSheetOfTheUnit()
     }
     QTemporaryDir dir;
     const QString pdf = dir.filePath("unit.pdf");
-    Question::setHook([](QMessageBox &) { return 0; });
-    SetupSheetOffer::setSaveHook([&](QFileDialog &) -> std::optional<QString> { return pdf; });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
+    DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return pdf; });
     t.toolBar.show();
     QVERIFY(QTest::qWaitForWindowActive(&t.toolBar));
     QTest::keySequence(&t.toolBar, QKeySequence("Ctrl+P"));
-    Question::setHook(nullptr);
-    SetupSheetOffer::setSaveHook(nullptr);
+    DialogHook::onQuestion(nullptr);
+    DialogHook::onFile(nullptr);
 
     QCOMPARE(t.message(), "Setup sheet saved to " + QDir::toNativeSeparators(pdf));
     const QString text = PdfText::text(pdf);
@@ -219,7 +220,7 @@ void tst_Trust::shortcuts()
     QFETCH(QString, action);
     toolWidget bar;
     QStringList dialogs;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
+    DialogHook::onFile([&](QFileDialog &dialog) -> std::optional<QString> {
         dialogs << (dialog.acceptMode() == QFileDialog::AcceptOpen ? "open" : "save");
         return std::nullopt;
     });
@@ -227,7 +228,7 @@ void tst_Trust::shortcuts()
     bar.show();
     QVERIFY(QTest::qWaitForWindowActive(&bar));
     QTest::keySequence(&bar, keys);
-    toolWidget::setFileDialogHook({});
+    DialogHook::onFile({});
     QCOMPARE(action == "flash" ? QStringList() : QStringList{action}, dialogs);
     QCOMPARE(flash.count(), action == "flash" ? 1 : 0);
     QVERIFY(
@@ -286,7 +287,7 @@ void tst_Trust::leavingUnflashed()
     QSignalSpy closing(&t.toolBar, &toolWidget::closeConfirmed);
     QStringList asked;
     bool cancelIsDefault = true;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         asked << box.text();
         cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
                           box.escapeButton() == box.buttons().last() && box.buttons().size() == 3;
@@ -299,7 +300,7 @@ void tst_Trust::leavingUnflashed()
         t.toolBar.connectPort();
     else
         goAhead = t.toolBar.confirmLeaving(toolWidget::ClosingWindow);
-    Question::setHook({});
+    DialogHook::onQuestion({});
     QCOMPARE(asked.size(), edited ? 1 : 0);
     QVERIFY(cancelIsDefault);
     QVERIFY(!goAhead || answer == 1);
@@ -340,11 +341,11 @@ void tst_Trust::loadNoticeStays()
     file.close();
     Trust t;
     QVERIFY(t.connectWithButton());
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return name; });
-    ChangePreview::setHook([](ChangePreview &) { return int(QDialog::Accepted); });
+    DialogHook::onFile([&](QFileDialog &) { return name; });
+    DialogHook::on<ChangePreview>([](ChangePreview &) { return int(QDialog::Accepted); });
     t.toolBar.loadConfigFile();
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     const QString loaded = "Loaded 2 of 62 settings from part.conf; the other 60 kept their values";
     QCOMPARE(t.message(), loaded);
     QVERIFY(t.settle());
