@@ -10,6 +10,7 @@
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
 #include "Question.h"
+#include "WholeWindow.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -123,7 +124,8 @@ class DialogsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainWidget> window;
+    WholeWindow whole;
+    mainWidget *window = nullptr;
     QTemporaryDir files;
     QList<Measured> measured;
     // Where each dialog opened, against the main window's frame.
@@ -158,7 +160,8 @@ void DialogsTest::initTestCase()
 
 void DialogsTest::cleanup()
 {
-    window.reset();
+    whole.close();
+    window = nullptr;
     DialogHook::onQuestion({});
     DialogHook::onFile({});
     DialogHook::on<ChangePreview>({});
@@ -190,13 +193,9 @@ void DialogsTest::textIsReadable()
     QFETCH(QString, dialog);
     QFETCH(int, language);
 
-    {
-        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
-        settings.setValue("System/lang", QString::number(language));
-    }
-    window = std::make_unique<mainWidget>();
+    window = &whole.open(quint8(language));
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     toolWidget *bar = window->toolBarWidget();
     const QString existing = files.filePath("model.conf");
 
@@ -221,13 +220,12 @@ void DialogsTest::textIsReadable()
     } else if (dialog == "preview") {
         DeviceParameters after = deviceParameters();
         after.setByteAt(0, quint8(after.byteAt(0) + 1));
-        ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
+        ChangePreview::confirm(window, "Load model.conf", deviceParameters(), after);
     } else if (dialog == "history") {
         bar->showHistory();
     } else if (dialog == "notice") {
-        QVERIFY(QMetaObject::invokeMethod(window.get(), language == LanguageSettings::English
-                                                            ? "langChangeToZh"
-                                                            : "langChangeToEn"));
+        QVERIFY(QMetaObject::invokeMethod(
+            window, language == LanguageSettings::English ? "langChangeToZh" : "langChangeToEn"));
     }
 
     QVERIFY2(measured.size() >= 2, "the dialog should show a text and a button");

@@ -12,6 +12,7 @@
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "UnitModel.h"
+#include "WholeWindow.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -71,22 +72,17 @@ QList<Row> rowsOf(const ChangePreview &preview)
     return rows;
 }
 
-struct Window
+struct Window : WholeWindow
 {
-    QTemporaryDir dir;
-    std::unique_ptr<mainWidget> window{new mainWidget};
-    SerialProcessThread *link = window->serialLink();
-    toolWidget *toolBar = window->toolBarWidget();
     int writeFrames = 0;    // upload frames that reached the unit
     int uploadRequests = 0; // setSubframeHead(DLU_WRITE_SFID_PARAM_1) calls
     QString linkMessage;
 
     Window()
     {
+        open();
         deviceParameters() = DeviceParameters();
-        link->tickTimer()->stop();
-        link->refreshTimer()->stop();
-        toolBar->history().setFolder(dir.filePath("history"));
+        tickByHand();
         window->simulatedPort().unit().setLatencyMs(0);
         window->simulatedPort().unit().setClockMs(0);
         QObject::connect(
@@ -109,12 +105,6 @@ struct Window
         DialogHook::on<ChangePreview>({});
         DialogHook::on<HistoryWindow>({});
         DialogHook::onFile({});
-    }
-    QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
-    void tick()
-    {
-        link->time();
-        QCoreApplication::processEvents();
     }
     bool tickUntilMessage(const QString &text, bool start = false)
     {

@@ -9,6 +9,8 @@
 #include "FactorySetup.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
+#include "SimProcess.h"
+#include "WholeWindow.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -36,52 +37,32 @@
 
 namespace {
 
-struct Program
+struct Program : WholeWindow
 {
-    QTemporaryDir dir;
-    QProcess sim;
+    SimProcess sim;
     QString port = dir.filePath("vrn-pty");
     QString flash = dir.filePath("flash.bin");
-    std::unique_ptr<mainWidget> window;
-    SerialProcessThread *link = nullptr;
-    toolWidget *toolBar = nullptr;
-    contentWidget *content = nullptr;
 
     bool start()
     {
-        sim.start(QStringLiteral(VRN_SIM_EXECUTABLE),
-                  {"--link", port, "--flash", flash, "--model", "11", "--latency", "1"});
-        if (!sim.waitForStarted() || !QTest::qWaitFor([&] { return QFile::exists(port); }, 5000))
+        if (!sim.startLinked(port, {"--flash", flash, "--model", "11"}))
             return false;
         qputenv("VRN_EXTRA_PORTS", port.toUtf8());
-        window = std::make_unique<mainWidget>();
-        window->show();
-        link = window->serialLink();
-        link->tickTimer()->stop();
-        link->refreshTimer()->stop();
-        toolBar = window->findChild<toolWidget *>();
-        toolBar->history().setFolder(dir.filePath("history"));
-        content = window->findChild<contentWidget *>();
+        open().show();
+        tickByHand();
         return toolBar && content;
     }
     ~Program()
     {
-        window.reset();
+        close();
         sim.kill();
-        sim.waitForFinished();
         qunsetenv("VRN_EXTRA_PORTS");
     }
     void signalUnit(int sig)
     {
-        ::kill(pid_t(sim.processId()), sig);
+        sim.signal(sig);
         QTest::qWait(100); // vrn-sim handles signals from its event loop
     }
-
-    QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
-    QString state() const { return window->findChild<QLabel *>("stateLabel")->text(); }
-    bool flashWarning() const { return !window->findChild<QLabel *>("flashLabel")->isHidden(); }
-    template <typename T> T *widget(const char *name) const { return window->findChild<T *>(name); }
-    void click(const char *name) { QTest::mouseClick(widget<QWidget>(name), Qt::LeftButton); }
 
     void tick()
     {
@@ -90,24 +71,12 @@ struct Program
         (void)QTest::qWaitFor([&] { return link->protocol().silentTicks() == 0; }, 200);
     }
     // A tick that expects no answer.
-    void silentTick()
-    {
-        link->time();
-        QCoreApplication::processEvents();
-    }
+    void silentTick() { WholeWindow::tick(); }
     bool tickUntilMessage(const QString &text, int limit = 60)
     {
         for (int i = 0; i < limit && message() != text; ++i)
             tick();
         return message() == text;
-    }
-    void choosePage(int row) { content->pages()->setCurrentRow(row); }
-    void chooseSetupTab(const QString &text)
-    {
-        auto *tabs = content->stack()->widget(1)->findChild<QTabWidget *>("tabWidget");
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->tabText(i) == text)
-                tabs->setCurrentIndex(i);
     }
     // Connect and tick until the download has reached the pages.
     bool connect()

@@ -13,6 +13,7 @@
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
+#include "WholeWindow.h"
 #include "WindowControls.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
@@ -216,17 +217,15 @@ class WindowControlsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainWidget> window;
+    WholeWindow whole;
+    mainWidget *window = nullptr;
 
     void openWindow(quint8 language = LanguageSettings::English)
     {
-        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
-        settings.setValue("System/lang", QString::number(language));
-        settings.sync();
-        window = std::make_unique<mainWidget>();
+        window = &whole.open(language);
         window->show();
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
 private slots:
@@ -257,7 +256,8 @@ void WindowControlsTest::initTestCase()
 
 void WindowControlsTest::cleanup()
 {
-    window.reset();
+    whole.close();
+    window = nullptr;
     QFile::remove(AppSettings::programFilePath());
     LanguageSettings::removeTranslator();
 }
@@ -459,8 +459,8 @@ void WindowControlsTest::everyTabStopShowsItsFocus()
                 stop->parentWidget() && qobject_cast<QAbstractSpinBox *>(stop->parentWidget())
                     ? stop->parentWidget()
                     : stop;
-            const QRect area = QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size())
-                                   .adjusted(-3, -3, 3, 3);
+            const QRect area =
+                QRect(control->mapTo(window, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3);
             const QImage focused = window->grab(area).toImage();
             QTest::keyClick(stop, Qt::Key_Tab);
             if (QApplication::focusWidget() == stop)
@@ -483,7 +483,7 @@ void WindowControlsTest::tabFollowsReadingOrder()
     QStringList faults;
     forEachView(*window, [&](const QString &view) {
         QList<QWidget *> stops;
-        for (QWidget *w : WindowControls::readingOrder(window.get()))
+        for (QWidget *w : WindowControls::readingOrder(window))
             if (w->isVisible() && w->isEnabled() &&
                 navigatorOf(*window)->stack()->currentWidget()->isAncestorOf(w))
                 stops << w;
