@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class QAction;
@@ -33,21 +34,20 @@ public:
     // What the pages allow in each field; the preview flags what a file
     // holds beyond it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
-    // The link's protocol, to know whether a unit answers and whether it
-    // holds changes not written to flash.
+    // The link's protocol, to know whether a unit answers, what it is and
+    // what its flash holds.
     void setLinkEngine(LinkEngine *protocol);
 
-    // What is about to leave the unit that holds changes not in flash.
-    enum Leaving
-    {
-        Disconnecting,
-        ClosingWindow,
-        ConnectingElsewhere
-    };
-    // Asks the pilot when the unit holds changes not written to flash: true
-    // when the action may go ahead now. "Write to flash first" starts the
-    // write; the action follows once the unit acknowledges it.
-    bool confirmLeaving(Leaving leaving);
+    // Asked before Disconnect, or Connect to another port, leaves the unit
+    // on the connected port: true when it may be left now. Without one it
+    // always may.
+    using LeavingCheck = std::function<bool(bool toAnotherPort)>;
+    void setLeavingCheck(LeavingCheck check) { leavingCheck = std::move(check); }
+    // The connection as the pilot chose it with the button.
+    bool isConnected() const { return connected; }
+    QString connectedPortName() const { return connectedPort; }
+    // Disconnect without asking.
+    void endConnection();
     // Where the unit's records are kept; the window saves into it, the
     // History button shows it.
     UnitHistory &history() { return unitHistory; }
@@ -62,8 +62,6 @@ signals:
     void messageText(const QString &text);
     // A file is about to be read: what was said about the last one is old.
     void loadStarting();
-    // The window may close now: its changes are written to flash.
-    void closeConfirmed();
     // A file was chosen in `folder`: the next dialog opens there, also after
     // a restart.
     void folderChosen(const QString &folder);
@@ -95,10 +93,7 @@ private:
     QString lastFolder;    // where the last file was chosen
     ValueRanges ranges;
     LinkEngine *engine = nullptr;
-    // Done once the unit acknowledges the write to flash.
-    std::optional<Leaving> afterFlash;
-    // Write to flash once the reconnected unit's record has come down.
-    bool flashAfterDownload = false;
+    LeavingCheck leavingCheck;
     toolButton *loadButton;
     toolButton *saveButton;
     toolButton *writeFlashButton;
@@ -113,12 +108,8 @@ private:
     void layOut();
     std::optional<QString> chooseConfigFile(const QString &title, bool mustExist);
     bool confirmOverwrite(const QString &name);
+    bool mayLeave(bool toAnotherPort) const;
     void startConnection();
-    void endConnection();
-    void writeFirst(Leaving leaving);
-    void flashStateChanged(bool changesNotInFlash);
-    void linkStateChanged();
-    void recordDownloaded();
     void previewFile(const QString &fileName, const QString &title);
     void offerSetupSheet(HistoryWindow::SheetOf of, const QString &entryPath);
 };

@@ -3,6 +3,7 @@
 #include "../PdfText.h"
 #include "ChangePreview.h"
 #include "DialogHook.h"
+#include "LeavingPolicy.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 #include "Question.h"
@@ -26,6 +27,7 @@ namespace {
 struct Trust : PageFixture
 {
     std::unique_ptr<MainSettingPage> page{new MainSettingPage(nullptr, link)};
+    LeavingPolicy leaving{toolBar, link->protocol()};
 
     Trust()
     {
@@ -245,8 +247,8 @@ void tst_Trust::leavingUnflashed_data()
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("flashed");
     QTest::addColumn<QString>("message");
-    const int disconnect = toolWidget::Disconnecting;
-    const int close = toolWidget::ClosingWindow;
+    const int disconnect = LeavingPolicy::Disconnecting;
+    const int close = LeavingPolicy::ClosingWindow;
     QTest::addRow("disconnect, nothing unflashed")
         << disconnect << false << -1 << false << false << false << false << "--------------";
     QTest::addRow("disconnect, cancel")
@@ -284,7 +286,7 @@ void tst_Trust::leavingUnflashed()
         QVERIFY(t.settle());
         QVERIFY(t.flashWarningShown());
     }
-    QSignalSpy closing(&t.toolBar, &toolWidget::closeConfirmed);
+    QSignalSpy closing(&t.leaving, &LeavingPolicy::closeConfirmed);
     QStringList asked;
     bool cancelIsDefault = true;
     DialogHook::onQuestion([&](QMessageBox &box) {
@@ -296,10 +298,10 @@ void tst_Trust::leavingUnflashed()
     if (silentUnit)
         t.unit().setSilent(true);
     bool goAhead = false;
-    if (leaving == toolWidget::Disconnecting)
+    if (leaving == LeavingPolicy::Disconnecting)
         t.toolBar.connectPort();
     else
-        goAhead = t.toolBar.confirmLeaving(toolWidget::ClosingWindow);
+        goAhead = t.leaving.confirmLeaving(LeavingPolicy::ClosingWindow);
     DialogHook::onQuestion({});
     QCOMPARE(asked.size(), edited ? 1 : 0);
     QVERIFY(cancelIsDefault);
