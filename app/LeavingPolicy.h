@@ -10,7 +10,10 @@ class toolWidget;
 // A unit loses the changes it has not written to flash when it is switched
 // off. Before the pilot leaves it (Disconnect, Connect to another port, or
 // closing the window), ask; "Write to flash first" starts the write, and
-// the action follows once the unit acknowledges it.
+// the action follows once the unit acknowledges it. What it tells the pilot
+// and the write it starts go out through the tool bar's messageText() and
+// flashWriting(), which the window already routes to the status bar and the
+// pages, as if the pilot had pressed WriteFlash.
 class LeavingPolicy : public QObject
 {
     Q_OBJECT
