@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "ChangePreview.h"
 #include "LanguageSettings.h"
+#include "LeavingPolicy.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
@@ -116,8 +117,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             &toolWidget::setLoadingAllowed);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
     connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
-    connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
     toolBar->setLinkEngine(&link->protocol());
+    // Changes not in flash are asked about before the unit is left.
+    leaving = new LeavingPolicy(*toolBar, link->protocol(), this);
+    connect(leaving, &LeavingPolicy::closeConfirmed, this, &QWidget::close);
     toolBar->setValueRanges(navigator->valueRanges());
     // The unit's history: after the pages have its values, and after flash.
     connect(&link->protocol(), &LinkEngine::downloadCompleted, this,
@@ -164,7 +167,7 @@ mainWidget::~mainWidget()
 
 void mainWidget::closeEvent(QCloseEvent *event)
 {
-    if (!toolBar->confirmLeaving(toolWidget::ClosingWindow)) {
+    if (!leaving->confirmLeaving(LeavingPolicy::ClosingWindow)) {
         event->ignore();
         return;
     }

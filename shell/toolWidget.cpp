@@ -12,6 +12,7 @@
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "LinkEngine.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 #include "SetupSheetOffer.h"
@@ -85,12 +86,6 @@ QComboBox::down-arrow:on {
     left: 1px;
 }
 )";
-
-toolWidget::FileDialogHook &fileDialogHook()
-{
-    static toolWidget::FileDialogHook hook;
-    return hook;
-}
 
 } // namespace
 
@@ -204,14 +199,19 @@ void toolWidget::connectPort()
     // The button records the user's choice; the status bar shows whether the
     // unit really answers.
     if (connected) {
-        if (confirmLeaving(Disconnecting))
+        if (mayLeave(false))
             endConnection();
     } else {
         const bool elsewhere =
             !connectedPort.isEmpty() && portComboBox->currentText() != connectedPort;
-        if (!elsewhere || confirmLeaving(ConnectingElsewhere))
+        if (!elsewhere || mayLeave(true))
             startConnection();
     }
+}
+
+bool toolWidget::mayLeave(bool toAnotherPort) const
+{
+    return !leavingCheck || leavingCheck(toAnotherPort);
 }
 
 void toolWidget::startConnection()
@@ -237,100 +237,6 @@ void toolWidget::setLinkEngine(LinkEngine *protocol)
 {
     engine = protocol;
     record = &protocol->parameters();
-    connect(engine, &LinkEngine::flashStateChanged, this, &toolWidget::flashStateChanged);
-    // Queued: the link announces a loss before it counts itself as lost.
-    connect(engine, &LinkEngine::stateText, this, &toolWidget::linkStateChanged,
-            Qt::QueuedConnection);
-    connect(engine, &LinkEngine::parameterChanged, this, &toolWidget::recordDownloaded);
-}
-
-bool toolWidget::confirmLeaving(Leaving leaving)
-{
-    afterFlash.reset();
-    if (!engine || !engine->hasChangesNotInFlash())
-        return true;
-    QString text;
-    switch (leaving) {
-    case Disconnecting:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before disconnecting?");
-        break;
-    case ClosingWindow:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before closing?");
-        break;
-    case ConnectingElsewhere:
-        text = tr("The unit on %1 holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before connecting to %2?")
-                   .arg(connectedPort, portComboBox->currentText());
-        break;
-    }
-    const int answer =
-        Question::ask(this, tr("Not written to flash"), text,
-                      {tr("Write to flash first"), tr("Leave them unsaved"), tr("Cancel")});
-    if (answer == 0)
-        writeFirst(leaving);
-    return answer == 1;
-}
-
-void toolWidget::writeFirst(Leaving leaving)
-{
-    if (leaving == ConnectingElsewhere) {
-        // Back to the unit that holds the changes; they are written once its
-        // record has come down and shows it still holds them.
-        const int index = portComboBox->findText(connectedPort);
-        if (index < 0) {
-            emit messageText(
-                tr("%1 is not present: nothing was written to flash").arg(connectedPort));
-            return;
-        }
-        portComboBox->setCurrentIndex(index);
-        flashAfterDownload = true;
-        startConnection();
-        return;
-    }
-    if (!engine->isLinkAlive()) {
-        emit messageText(tr("No unit answers: nothing was written to flash"));
-        return;
-    }
-    afterFlash = leaving;
-    emit flashWriting();
-}
-
-void toolWidget::flashStateChanged(bool changesNotInFlash)
-{
-    if (changesNotInFlash || !afterFlash)
-        return;
-    const Leaving leaving = *afterFlash;
-    afterFlash.reset();
-    if (leaving == ClosingWindow) {
-        emit closeConfirmed();
-    } else if (connected) {
-        endConnection();
-        emit messageText(tr("Written to flash; disconnected from %1").arg(connectedPort));
-    }
-}
-
-void toolWidget::linkStateChanged()
-{
-    if (engine->isLinkAlive())
-        return;
-    // The link reports the unconfirmed WriteFlash; the window stays.
-    afterFlash.reset();
-}
-
-void toolWidget::recordDownloaded()
-{
-    if (!flashAfterDownload)
-        return;
-    flashAfterDownload = false;
-    if (engine->hasChangesNotInFlash())
-        emit flashWriting();
-}
-
-void toolWidget::setFileDialogHook(FileDialogHook hook)
-{
-    fileDialogHook() = std::move(hook);
 }
 
 std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool mustExist)
@@ -350,9 +256,7 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
     std::optional<QString> chosen;
-    if (fileDialogHook())
-        chosen = fileDialogHook()(dialog);
-    else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (ModalDialog::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         chosen = dialog.selectedFiles().constFirst();
     if (chosen) {
         lastFolder = QFileInfo(*chosen).absolutePath();

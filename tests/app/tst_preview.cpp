@@ -5,6 +5,7 @@
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "ConfigKey.h"
+#include "DialogHook.h"
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
@@ -13,6 +14,7 @@
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "UnitModel.h"
+#include "WholeWindow.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -80,21 +82,16 @@ QList<Row> rowsOf(const ChangePreview &preview)
     return rows;
 }
 
-struct Window
+struct Window : WholeWindow
 {
-    QTemporaryDir dir;
-    std::unique_ptr<mainWidget> window{new mainWidget};
-    SerialProcessThread *link = window->serialLink();
-    toolWidget *toolBar = window->toolBarWidget();
     int writeFrames = 0;    // upload frames that reached the unit
     int uploadRequests = 0; // setSubframeHead(DLU_WRITE_SFID_PARAM_1) calls
     QString linkMessage;
 
     Window()
     {
-        link->tickTimer()->stop();
-        link->refreshTimer()->stop();
-        toolBar->history().setFolder(dir.filePath("history"));
+        open();
+        tickByHand();
         window->simulatedPort().unit().setLatencyMs(0);
         window->simulatedPort().unit().setClockMs(0);
         QObject::connect(
@@ -114,18 +111,12 @@ struct Window
     }
     ~Window()
     {
-        ChangePreview::setHook({});
-        HistoryWindow::setHook({});
-        toolWidget::setFileDialogHook({});
+        DialogHook::on<ChangePreview>({});
+        DialogHook::on<HistoryWindow>({});
+        DialogHook::onFile({});
     }
     // The record of this window's link; every window starts with its own.
     DeviceParameters &record() { return link->parameters(); }
-    QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
-    void tick()
-    {
-        link->time();
-        QCoreApplication::processEvents();
-    }
     bool tickUntilMessage(const QString &text, bool start = false)
     {
         for (int i = 0; i < 400; ++i) {
@@ -149,8 +140,7 @@ struct Window
     }
     void load(const QString &file)
     {
-        toolWidget::setFileDialogHook(
-            [file](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     }
     QString fileWith(int offset, int value)
@@ -182,8 +172,8 @@ QSet<int> settableFields(quint8 model)
     if (!w.connectAndDownload())
         return {};
     w.settle();
-    Question::setHook([](QMessageBox &) { return 0; });
-    ChangePreview::setHook([](ChangePreview &) { return int(QDialog::Rejected); });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
+    DialogHook::on<ChangePreview>([](ChangePreview &) { return int(QDialog::Rejected); });
     QSet<int> changed;
     for (QWidget *page : w.window->findChildren<QWidget *>()) {
         const QString kind = QString::fromLatin1(page->metaObject()->className());
@@ -226,7 +216,7 @@ QSet<int> settableFields(quint8 model)
             }
         }
     }
-    Question::setHook({});
+    DialogHook::onQuestion({});
     return changed;
 }
 
@@ -316,7 +306,7 @@ void tst_Preview::fileRows()
     const QString file = w.fileWith(offset, value);
     QList<Row> rows;
     QString header;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         header = preview.header()->text();
         return int(QDialog::Rejected);
@@ -415,7 +405,7 @@ void tst_Preview::preparedWithoutUnit()
     }
     const qint8 preparedValue = w.record().phi_ktotal;
     int asked = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++asked;
         (apply ? preview.applyButton() : preview.cancelButton())->click();
         return preview.result();
@@ -452,7 +442,7 @@ void tst_Preview::answers()
     QVERIFY(ConfigFile::save(w.dir.filePath("three.conf"), changed).ok());
     w.writeFrames = 0;
     w.uploadRequests = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         if (answer == "apply")
             preview.applyButton()->click();
         else if (answer == "cancel")
@@ -480,7 +470,8 @@ void tst_Preview::matchingFile()
     QVERIFY(w.connectAndDownload());
     QVERIFY(ConfigFile::save(w.dir.filePath("same.conf"), w.record()).ok());
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
+    DialogHook::on<ChangePreview>(
+        [&](ChangePreview &) { return ++previews, int(QDialog::Accepted); });
     w.writeFrames = 0;
     w.load(w.dir.filePath("same.conf"));
     w.settle();
@@ -517,7 +508,7 @@ void tst_Preview::bigFileHoldsNothing()
         w.record().setByteAt(gain, arrived);
     });
     QList<Row> rows;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         previewShown = true;
         rows = rowsOf(preview);
         return int(QDialog::Rejected);
@@ -572,7 +563,7 @@ void tst_Preview::presets()
     QList<Row> rows;
     for (bool apply : {false, true}) {
         w.uploadRequests = 0;
-        ChangePreview::setHook([&](ChangePreview &preview) {
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
             rows = rowsOf(preview);
             return int(apply ? QDialog::Accepted : QDialog::Rejected);
         });
@@ -616,7 +607,7 @@ void tst_Preview::historyKeptAndRestored()
 
     // The entry of the plugging-in, restored through Ctrl+H.
     QStringList differing;
-    HistoryWindow::setHook([&](HistoryWindow &window) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
         QTreeWidget *list = window.entryList();
         for (int i = 0; i < list->topLevelItemCount(); ++i)
             differing << list->topLevelItem(i)->text(4);
@@ -625,7 +616,7 @@ void tst_Preview::historyKeptAndRestored()
         return window.result();
     });
     QList<Row> rows;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         return int(QDialog::Accepted);
     });
@@ -819,8 +810,7 @@ void tst_Preview::backupsComeBack()
         file = w.toolBar->history().entries().first().path;
     } else {
         file = w.dir.filePath("evening1.conf");
-        toolWidget::setFileDialogHook(
-            [&](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return file; });
         w.toolBar->saveConfigFile();
         QCOMPARE(w.message(), QString("Configuration saved to evening1.conf"));
     }
@@ -832,7 +822,7 @@ void tst_Preview::backupsComeBack()
     QString header;
     bool cancelIsDefault = false;
     bool applyEnabled = false;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         rows = rowsOf(preview);
         about = aboutOf(preview);
         header = preview.header()->text();
@@ -841,7 +831,7 @@ void tst_Preview::backupsComeBack()
         applyEnabled = preview.applyButton()->isEnabled();
         return int(QDialog::Accepted);
     });
-    HistoryWindow::setHook([&](HistoryWindow &window) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
         window.previewButton()->click(); // the newest entry
         return window.result();
     });
@@ -947,7 +937,7 @@ void tst_Preview::previewTellsAll()
     QStringList shownApart;
     QList<Row> rows;
     QString apartTitle;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         shownAbout = aboutOf(preview);
         rows = rowsOf(preview);

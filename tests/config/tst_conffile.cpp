@@ -6,6 +6,7 @@
 #include "ConfigKey.h"
 #include "ConfigureSettingPage.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "LoadFindings.h"
 #include "MainSettingPage.h"
 #include "ParameterCaption.h"
@@ -171,7 +172,7 @@ void ConfFileTest::init()
 
 void ConfFileTest::cleanup()
 {
-    toolWidget::setFileDialogHook({});
+    DialogHook::onFile({});
     delete dir;
     dir = nullptr;
 }
@@ -576,7 +577,7 @@ void ConfFileTest::dialogs()
         bar.setLastFolder(pilot + "/" + last);
     QSignalSpy folders(&bar, &toolWidget::folderChosen);
     QStringList openedIn;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
+    DialogHook::onFile([&](QFileDialog &dialog) -> std::optional<QString> {
         openedIn << dialog.directory().absolutePath();
         [&] {
             QCOMPARE(dialog.windowTitle(), title);
@@ -588,8 +589,8 @@ void ConfFileTest::dialogs()
         }();
         return pilot + "/picked/model.conf";
     });
-    Question::setHook([](QMessageBox &) { return 1; }); // keep the first save
-    const auto forgetHook = qScopeGuard([] { Question::setHook({}); });
+    DialogHook::onQuestion([](QMessageBox &) { return 1; }); // keep the first save
+    const auto forgetHook = qScopeGuard([] { DialogHook::onQuestion({}); });
     const auto open = [&] { load ? bar.loadConfigFile() : bar.saveConfigFile(); };
     open();
     open();
@@ -616,7 +617,7 @@ void ConfFileTest::cancelledDialogs()
     toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
-    toolWidget::setFileDialogHook([](QFileDialog &) { return std::optional<QString>(); });
+    DialogHook::onFile([](QFileDialog &) { return std::optional<QString>(); });
     if (load)
         bar.loadConfigFile();
     else
@@ -644,9 +645,9 @@ void ConfFileTest::toolBarLoad()
     QSignalSpy messages(&bar, &toolWidget::messageText);
     int recordAtSignal = -1;
     connect(&bar, &toolWidget::configurationLoaded, [&] { recordAtSignal = wired.record.r_kp; });
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("good.conf"); });
+    DialogHook::onFile([&](QFileDialog &) { return path("good.conf"); });
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &) {
         ++previews;
         return int(QDialog::Accepted);
     });
@@ -662,7 +663,7 @@ void ConfFileTest::toolBarLoad()
 
     // The same file again changes nothing: no question, no upload.
     bar.loadConfigFile();
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
     QCOMPARE(previews, 1);
     QCOMPARE(loaded.count(), 1);
     QCOMPARE(messages.last().at(0).toString(), QString("good.conf matches the unit's parameters"));
@@ -677,7 +678,7 @@ void ConfFileTest::toolBarLoadRefused()
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     for (const QString name : {"notes.conf", "mistyped.conf"}) {
-        toolWidget::setFileDialogHook([&](QFileDialog &) { return path(name); });
+        DialogHook::onFile([&](QFileDialog &) { return path(name); });
         bar.loadConfigFile();
     }
     QVERIFY(wired.record == before);
@@ -693,7 +694,7 @@ void ConfFileTest::toolBarSave()
     toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("setup"); });
+    DialogHook::onFile([&](QFileDialog &) { return path("setup"); });
     bar.saveConfigFile();
 
     QCOMPARE(loaded.count(), 0);
@@ -703,7 +704,7 @@ void ConfFileTest::toolBarSave()
     QCOMPARE(ConfigFile::load(path("setup.conf"), back).status(), ConfigResult::Loaded);
     QCOMPARE(back.phi_ktotal, wired.record.phi_ktotal);
 
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("folder.conf"); });
+    DialogHook::onFile([&](QFileDialog &) { return path("folder.conf"); });
     QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
     bar.saveConfigFile();
     QCOMPARE(messages.count(), 2);
@@ -743,19 +744,19 @@ void ConfFileTest::overwriteQuestion()
         writeFile(path(existing), old);
     WiredToolBar wired(patterned(11));
     toolWidget &bar = wired.bar;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) {
+    DialogHook::onFile([&](QFileDialog &dialog) {
         // The dialog's own question would be about the typed name.
         return dialog.testOption(QFileDialog::DontConfirmOverwrite)
                    ? std::optional<QString>(path(typed))
                    : std::nullopt;
     });
     QStringList questions;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         questions << box.text();
         return box.defaultButton() == box.buttons().last() ? answer : 0;
     });
     bar.saveConfigFile();
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
     if (!asked.isEmpty())

@@ -1,5 +1,6 @@
 #include "AdvanceSettingPage.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "PageFixture.h"
 #include "Question.h"
 
@@ -397,9 +398,9 @@ void tst_AdvancedPage::governorOffFromStateTwo()
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().governor_status), 0);
 
-    Question::setHook([](QMessageBox &) { return 0; });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
     QTest::mouseClick(on, Qt::LeftButton);
-    Question::setHook({});
+    DialogHook::onQuestion({});
     QVERIFY(on->isChecked());
     QCOMPARE(int(f->record().governor_status), 1);
     QCOMPARE(f->uploadRequests, 2);
@@ -440,14 +441,14 @@ void tst_AdvancedPage::governorOnButton()
 
     QStringList questions;
     bool cancelIsDefault = true;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         questions << box.text();
         cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
                           box.escapeButton() == box.buttons().last();
         return answer;
     });
     QTest::mouseClick(radio("RpmOnRadioButton"), Qt::LeftButton);
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     QCOMPARE(!questions.isEmpty(), asked);
     QVERIFY(cancelIsDefault);
@@ -485,13 +486,13 @@ void tst_AdvancedPage::resetStoresOnlyChangedBoxes()
     const DeviceParameters snapshot = f->record();
     f->clearLog();
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         return preview.differingCount() > 0 ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
 
     QTest::mouseClick(page->findChild<QPushButton *>("RpmResetPushButton"), Qt::LeftButton);
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
 
     QCOMPARE(previews, uploads); // nothing to change: no question
     QCOMPARE(f->uploadRequests, uploads);

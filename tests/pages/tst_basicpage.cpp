@@ -1,6 +1,7 @@
 // The Basic page with the real link against the simulated unit: what each
 // widget stores, what reaches the unit, and what a refresh must not do.
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 
@@ -464,12 +465,12 @@ void BasicPageTest::presets()
     downloadAndRefresh();
     std::memset(f->record().bytes(), quint8(-99), DeviceParameters::Size);
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &) {
         ++previews;
         return int(QDialog::Accepted);
     });
     QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
     QCOMPARE(previews, 1);
 
     for (int i = 0; i < DeviceParameters::Size; ++i) {

@@ -5,6 +5,7 @@
 #include "ChannelBar.h"
 #include "ChannelReadouts.h"
 #include "ConfigureSettingPage.h"
+#include "DialogHook.h"
 #include "PageFixture.h"
 #include "Question.h"
 #include "SliderTicks.h"
@@ -726,7 +727,7 @@ void tst_SetupPage::servoTypes()
     QCOMPARE(f->uploadRequests, 0);
 
     QStringList asked;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         asked << box.text();
         const QList<QAbstractButton *> buttons = box.buttons();
         // Enter and Escape both pick the last answer, Cancel.
@@ -737,7 +738,7 @@ void tst_SetupPage::servoTypes()
     w<QComboBox>("SwashServoComboBox")->setCurrentIndex(1);
     w<QComboBox>("TailServoComboBox")->setCurrentIndex(4);
     w<QComboBox>("TailServoComboBox")->setCurrentIndex(4); // no change, no question
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     // Declined, the tail box went back, so the second pick asks again.
     QCOMPARE(asked.size(), !confirm ? 3 : tail == 5 ? 1 : 2);

@@ -7,6 +7,7 @@
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
@@ -206,7 +207,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     record.flight_trim_phi = -12;
     record.phi_ktotal = 58;
     bool ok = true;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
@@ -215,13 +216,13 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     auto *toolBar = window.findChild<toolWidget *>();
     toolBar->history().save(record, window.serialLink()->deviceModel(),
                             window.serialLink()->firmwareVersion(), UnitHistory::Kind::Flashed);
-    HistoryWindow::setHook([&](HistoryWindow &history) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
         ok = grabDialog(history, QDir(folder).filePath(QString("history-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
     toolBar->showHistory();
-    ChangePreview::setHook({});
-    HistoryWindow::setHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::on<HistoryWindow>({});
     return ok;
 }
 
@@ -259,15 +260,14 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
     bool ok = true;
     const auto grabLoad = [&](const QString &file, const QString &name) {
         ok = !file.isEmpty() && ok;
-        ChangePreview::setHook([&](ChangePreview &preview) {
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
             preview.resize(660, 460);
             ok = grabDialog(preview,
                             QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) &&
                  ok;
             return int(QDialog::Rejected);
         });
-        toolWidget::setFileDialogHook(
-            [file](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     };
 
@@ -297,8 +297,8 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
     unit.setModel(UnitModel::X1);
     runFor(300);
 
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     return ok;
 }
 

@@ -42,10 +42,7 @@ public:
     // The file of the chosen entry, after the window was accepted.
     QString chosenPath() const { return chosen; }
 
-    // Answers the window instead of a person (tests), as ChangePreview::setHook.
-    using Hook = std::function<int(HistoryWindow &window)>;
-    static void setHook(Hook hook);
-    // Shows the window (or asks the hook); the chosen file, or an empty text.
+    // Shows the window (through ModalDialog); the chosen file, or an empty text.
     static QString choose(const UnitHistory &history, const DeviceParameters &now, QWidget *parent,
                           SheetMaker sheets = SheetMaker());
 

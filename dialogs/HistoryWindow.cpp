@@ -4,6 +4,7 @@
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 
 #include <QDesktopServices>
@@ -17,16 +18,6 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
-
-namespace {
-
-HistoryWindow::Hook &windowHook()
-{
-    static HistoryWindow::Hook hook;
-    return hook;
-}
-
-} // namespace
 
 HistoryWindow::HistoryWindow(const UnitHistory &entries, const DeviceParameters &now,
                              QWidget *parent, SheetMaker sheets)
@@ -147,15 +138,10 @@ void HistoryWindow::openFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(history.folder()));
 }
 
-void HistoryWindow::setHook(Hook hook)
-{
-    windowHook() = std::move(hook);
-}
-
 QString HistoryWindow::choose(const UnitHistory &history, const DeviceParameters &now,
                               QWidget *parent, SheetMaker sheets)
 {
     HistoryWindow window(history, now, parent, std::move(sheets));
-    const int answer = windowHook() ? windowHook()(window) : window.exec();
+    const int answer = ModalDialog::exec(window);
     return answer == QDialog::Accepted ? window.chosenPath() : QString();
 }
