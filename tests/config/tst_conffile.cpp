@@ -951,12 +951,14 @@ public:
         qobject_cast<AdvanceSettingPage *>(page(ParameterCaption::Page::Advanced))
             ->refreshFromParameters();
     }
+    // The record the pages show: their link's.
+    DeviceParameters &record() const { return link.parameters(); }
 
 private:
     QTranslator translator;
     toolWidget bar;
     statusWidget status;
-    SerialProcessThread link{&bar, &status};
+    mutable SerialProcessThread link{&bar, &status};
     std::unique_ptr<contentWidget> navigator;
 };
 
@@ -1057,7 +1059,7 @@ void ConfFileTest::listTextsAreTheFormsItems()
                     code = value;
             }
             QVERIFY2(code >= -128, qPrintable(where + ": " + expected));
-            pages.link.parameters().setByteAt(row.offset, qint8(code));
+            pages.record().setByteAt(row.offset, qint8(code));
             pages.refresh();
             QCOMPARE(shownText(widget).simplified(), expected);
             ++compared;
