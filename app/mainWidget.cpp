@@ -4,6 +4,7 @@
 #include "ChangePreview.h"
 #include "GuidedSetup.h"
 #include "LanguageSettings.h"
+#include "LeavingPolicy.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
@@ -120,8 +121,10 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             &toolWidget::setLoadingAllowed);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
     connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
-    connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
     toolBar->setLinkEngine(&link->protocol());
+    // Changes not in flash are asked about before the unit is left.
+    leaving = new LeavingPolicy(*toolBar, link->protocol(), this);
+    connect(leaving, &LeavingPolicy::closeConfirmed, this, &QWidget::close);
     toolBar->setValueRanges(navigator->valueRanges());
     // The unit's history: after the pages have its values, and after flash.
     connect(&link->protocol(), &LinkEngine::downloadCompleted, this,
@@ -143,7 +146,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
         &link->protocol(), &LinkEngine::preparedRecordFound, navigator,
         [this](const DeviceParameters &prepared) {
             if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
-                                       deviceParameters(), prepared))
+                                       link->parameters(), prepared))
                 navigator->configurationLoaded(); // the pages show them; one upload
         },
         Qt::QueuedConnection);
@@ -181,7 +184,7 @@ mainWidget::~mainWidget()
 
 void mainWidget::closeEvent(QCloseEvent *event)
 {
-    if (!toolBar->confirmLeaving(toolWidget::ClosingWindow)) {
+    if (!leaving->confirmLeaving(LeavingPolicy::ClosingWindow)) {
         event->ignore();
         return;
     }
@@ -196,7 +199,7 @@ void mainWidget::keepHistory(UnitHistory::Kind kind)
 {
     UnitHistory &history = toolBar->history();
     const UnitHistory::Outcome outcome =
-        history.save(deviceParameters(), link->deviceModel(), link->firmwareVersion(), kind);
+        history.save(link->parameters(), link->deviceModel(), link->firmwareVersion(), kind);
     if (outcome != UnitHistory::Outcome::Failed) {
         historyFailureShown = false;
         return;
@@ -325,9 +328,10 @@ void mainWidget::showGuidedSetup()
         guide->activateWindow();
         return;
     }
-    guide = new GuidedSetup(deviceParameters(), link, toolBar->history(), this);
+    guide = new GuidedSetup(link->parameters(), link, toolBar->history(), this);
     guide->setAttribute(Qt::WA_DeleteOnClose);
-    guide->setLeaveGuard([this] { return toolBar->confirmLeaving(toolWidget::EndingGuidedSetup); });
+    guide->setLeaveGuard(
+        [this] { return leaving->confirmLeaving(LeavingPolicy::EndingGuidedSetup); });
     connect(guide, &GuidedSetup::recordChanged, navigator, &contentWidget::updateAllPages);
     connect(guide, &GuidedSetup::flashWriting, toolBar, &toolWidget::writeFlash);
     connect(guide, &GuidedSetup::sticksRequested, this, &mainWidget::showStickWindow);

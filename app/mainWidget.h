@@ -14,6 +14,7 @@
 
 class GuidedSetup;
 class contentWidget;
+class LeavingPolicy;
 class SerialProcessThread;
 class SimulatedPortProvider;
 class StickWindow;
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<StickWindow> stickWindow;
     QPointer<GuidedSetup> guide;
     contentWidget *navigator = nullptr;
+    LeavingPolicy *leaving = nullptr;
     bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).

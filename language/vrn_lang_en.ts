@@ -1227,6 +1227,69 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     </message>
 </context>
 <context>
+    <name>LeavingPolicy</name>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</source>
+        <translation>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>Not written to flash</translation>
+    </message>
+    <message>
+        <source>Write to flash first</source>
+        <translation>Write to flash first</translation>
+    </message>
+    <message>
+        <source>Leave them unsaved</source>
+        <translation>Leave them unsaved</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 is not present: nothing was written to flash</source>
+        <translation>%1 is not present: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>No unit answers: nothing was written to flash</source>
+        <translation>No unit answers: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>Written to flash; disconnected from %1</source>
+        <translation>Written to flash; disconnected from %1</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before leaving the guided setup?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before leaving the guided setup?</translation>
+    </message>
+</context>
+<context>
     <name>LoadFindings</name>
     <message>
         <source>Saved from a %1 (firmware %2); this unit is a %3</source>
@@ -2080,56 +2143,8 @@ X: AUX switch. Space: centre everything but throttle and collective.</translatio
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before disconnecting?</source>
-        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before disconnecting?</translation>
-    </message>
-    <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before closing?</source>
-        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before closing?</translation>
-    </message>
-    <message>
-        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before connecting to %2?</source>
-        <translation>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before connecting to %2?</translation>
-    </message>
-    <message>
-        <source>Not written to flash</source>
-        <translation>Not written to flash</translation>
-    </message>
-    <message>
-        <source>Write to flash first</source>
-        <translation>Write to flash first</translation>
-    </message>
-    <message>
-        <source>Leave them unsaved</source>
-        <translation>Leave them unsaved</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>%1 is not present: nothing was written to flash</source>
-        <translation>%1 is not present: nothing was written to flash</translation>
-    </message>
-    <message>
-        <source>No unit answers: nothing was written to flash</source>
-        <translation>No unit answers: nothing was written to flash</translation>
-    </message>
-    <message>
-        <source>Written to flash; disconnected from %1</source>
-        <translation>Written to flash; disconnected from %1</translation>
     </message>
     <message>
         <source>%1 already exists.
@@ -2202,14 +2217,6 @@ Replace it?</translation>
     <message>
         <source>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</source>
         <translation>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</translation>
-    </message>
-    <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before leaving the guided setup?</source>
-        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before leaving the guided setup?</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,7 @@
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "LinkEngine.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 #include "SetupSheetOffer.h"
@@ -85,12 +86,6 @@ QComboBox::down-arrow:on {
     left: 1px;
 }
 )";
-
-toolWidget::FileDialogHook &fileDialogHook()
-{
-    static toolWidget::FileDialogHook hook;
-    return hook;
-}
 
 } // namespace
 
@@ -221,14 +216,19 @@ void toolWidget::connectPort()
     // The button records the user's choice; the status bar shows whether the
     // unit really answers.
     if (connected) {
-        if (confirmLeaving(Disconnecting))
+        if (mayLeave(false))
             endConnection();
     } else {
         const bool elsewhere =
             !connectedPort.isEmpty() && portComboBox->currentText() != connectedPort;
-        if (!elsewhere || confirmLeaving(ConnectingElsewhere))
+        if (!elsewhere || mayLeave(true))
             startConnection();
     }
+}
+
+bool toolWidget::mayLeave(bool toAnotherPort) const
+{
+    return !leavingCheck || leavingCheck(toAnotherPort);
 }
 
 void toolWidget::startConnection()
@@ -253,112 +253,7 @@ void toolWidget::endConnection()
 void toolWidget::setLinkEngine(LinkEngine *protocol)
 {
     engine = protocol;
-    connect(engine, &LinkEngine::flashStateChanged, this, &toolWidget::flashStateChanged);
-    // Queued: the link announces a loss before it counts itself as lost.
-    connect(engine, &LinkEngine::stateText, this, &toolWidget::linkStateChanged,
-            Qt::QueuedConnection);
-    connect(engine, &LinkEngine::parameterChanged, this, &toolWidget::recordDownloaded);
-}
-
-bool toolWidget::confirmLeaving(Leaving leaving)
-{
-    afterFlash.reset();
-    if (!engine || !engine->hasChangesNotInFlash())
-        return true;
-    QString text;
-    switch (leaving) {
-    case Disconnecting:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before disconnecting?");
-        break;
-    case ClosingWindow:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before closing?");
-        break;
-    case ConnectingElsewhere:
-        text = tr("The unit on %1 holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before connecting to %2?")
-                   .arg(connectedPort, portComboBox->currentText());
-        break;
-    case EndingGuidedSetup:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before leaving the guided setup?");
-        break;
-    }
-    const int answer =
-        Question::ask(this, tr("Not written to flash"), text,
-                      {tr("Write to flash first"), tr("Leave them unsaved"), tr("Cancel")});
-    if (answer == 0)
-        writeFirst(leaving);
-    return answer == 1 || (answer == 0 && leaving == EndingGuidedSetup);
-}
-
-void toolWidget::writeFirst(Leaving leaving)
-{
-    if (leaving == EndingGuidedSetup) {
-        // Nothing waits for the write: the guide closes, the link writes.
-        if (engine->isLinkAlive())
-            emit flashWriting();
-        else
-            emit messageText(tr("No unit answers: nothing was written to flash"));
-        return;
-    }
-    if (leaving == ConnectingElsewhere) {
-        // Back to the unit that holds the changes; they are written once its
-        // record has come down and shows it still holds them.
-        const int index = portComboBox->findText(connectedPort);
-        if (index < 0) {
-            emit messageText(
-                tr("%1 is not present: nothing was written to flash").arg(connectedPort));
-            return;
-        }
-        portComboBox->setCurrentIndex(index);
-        flashAfterDownload = true;
-        startConnection();
-        return;
-    }
-    if (!engine->isLinkAlive()) {
-        emit messageText(tr("No unit answers: nothing was written to flash"));
-        return;
-    }
-    afterFlash = leaving;
-    emit flashWriting();
-}
-
-void toolWidget::flashStateChanged(bool changesNotInFlash)
-{
-    if (changesNotInFlash || !afterFlash)
-        return;
-    const Leaving leaving = *afterFlash;
-    afterFlash.reset();
-    if (leaving == ClosingWindow) {
-        emit closeConfirmed();
-    } else if (connected) {
-        endConnection();
-        emit messageText(tr("Written to flash; disconnected from %1").arg(connectedPort));
-    }
-}
-
-void toolWidget::linkStateChanged()
-{
-    if (engine->isLinkAlive())
-        return;
-    // The link reports the unconfirmed WriteFlash; the window stays.
-    afterFlash.reset();
-}
-
-void toolWidget::recordDownloaded()
-{
-    if (!flashAfterDownload)
-        return;
-    flashAfterDownload = false;
-    if (engine->hasChangesNotInFlash())
-        emit flashWriting();
-}
-
-void toolWidget::setFileDialogHook(FileDialogHook hook)
-{
-    fileDialogHook() = std::move(hook);
+    record = &protocol->parameters();
 }
 
 std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool mustExist)
@@ -378,9 +273,7 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
     std::optional<QString> chosen;
-    if (fileDialogHook())
-        chosen = fileDialogHook()(dialog);
-    else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (ModalDialog::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         chosen = dialog.selectedFiles().constFirst();
     if (chosen) {
         lastFolder = QFileInfo(*chosen).absolutePath();
@@ -413,23 +306,29 @@ void toolWidget::loadConfigFile()
 // reaches the record, and then in one upload.
 void toolWidget::previewFile(const QString &fileName, const QString &title)
 {
+    if (!record)
+        return;
     emit loadStarting();
-    DeviceParameters candidate = deviceParameters();
-    const ConfigResult result = ConfigFile::load(fileName, candidate);
+    const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
+    const ConfigResult &result = contents.result;
     if (!result.ok()) {
         emit messageText(result.message());
         return;
     }
-    const quint8 model = engine ? engine->deviceModel() : 0;
-    const LoadFindings findings(result, deviceParameters(), candidate, ranges, model);
+    // Laid over the record as it is now: a download may have ended while the
+    // file was read.
+    DeviceParameters candidate = *record;
+    contents.applyTo(candidate);
+    const quint8 model = engine->deviceModel();
+    const LoadFindings findings(result, *record, candidate, ranges, model);
     // A file matches only when it holds every setting and says nothing else.
     if (result.keysRead() == LoadedKeyCount && findings.isEmpty() &&
-        ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
+        ParameterCaption::differences(*record, candidate).isEmpty()) {
         emit messageText(
             tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
         return;
     }
-    if (!ChangePreview::confirm(window(), title, deviceParameters(), candidate, findings))
+    if (!ChangePreview::confirm(window(), title, *record, candidate, findings))
         return;
     emit messageText(result.message());
     emit configurationLoaded();
@@ -437,10 +336,13 @@ void toolWidget::previewFile(const QString &fileName, const QString &title)
 
 void toolWidget::showHistory()
 {
-    const QString chosen = HistoryWindow::choose(
-        unitHistory, window(), [this](HistoryWindow::SheetOf of, const QString &entryPath) {
-            offerSetupSheet(of, entryPath);
-        });
+    if (!record)
+        return;
+    const QString chosen =
+        HistoryWindow::choose(unitHistory, *record, window(),
+                              [this](HistoryWindow::SheetOf of, const QString &entryPath) {
+                                  offerSetupSheet(of, entryPath);
+                              });
     if (chosen.isEmpty())
         return;
     previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
@@ -463,7 +365,9 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
         file = *name;
     }
     if (of == HistoryWindow::SheetOf::Window) {
-        source.record = deviceParameters();
+        if (!record)
+            return;
+        source.record = *record;
         // Only a unit that answers now says what it is and what its flash holds.
         const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
         if (answering) {
@@ -490,11 +394,11 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
 void toolWidget::saveConfigFile()
 {
     const std::optional<QString> name = chooseConfigFile(tr("Save Config File"), false);
-    if (!name || !confirmOverwrite(ConfigFile::saveName(*name)))
+    if (!name || !record || !confirmOverwrite(ConfigFile::saveName(*name)))
         return;
-    emit messageText(ConfigFile::save(*name, deviceParameters(), engine ? engine->deviceModel() : 0,
-                                      engine ? engine->firmwareVersion() : 0)
-                         .message());
+    emit messageText(
+        ConfigFile::save(*name, *record, engine->deviceModel(), engine->firmwareVersion())
+            .message());
 }
 
 // The dialog's own question would be about the name typed, which is not

@@ -3,6 +3,7 @@
 // radio, and with each of the usual radio faults, is told and let through.
 // The link's tick and the unit's telemetry clock move together, by hand.
 #include "AppSettings.h"
+#include "DialogHook.h"
 #include "FactorySetup.h"
 #include "GuidedSetup.h"
 #include "ParameterCaption.h"
@@ -81,19 +82,20 @@ struct Window
 
     Window()
     {
-        deviceParameters() = DeviceParameters();
         link->tickTimer()->stop();
         link->refreshTimer()->stop();
         toolBar->history().setFolder(dir.filePath("history"));
         unit.setLatencyMs(0);
         unit.setClockMs(clock);
         sticks("0 throttle=-100 aux=-100");
-        Question::setHook([this](QMessageBox &box) {
+        DialogHook::onQuestion([this](QMessageBox &box) {
             questions << box.text();
             return answer;
         });
     }
-    ~Window() { Question::setHook({}); }
+    ~Window() { DialogHook::onQuestion({}); }
+    // The record of this window's link; every window starts with its own.
+    DeviceParameters &record() { return link->parameters(); }
 
     void sticks(const QString &script)
     {
@@ -129,8 +131,7 @@ struct Window
     bool unitAgrees()
     {
         return tickUntil([this] {
-            return !link->protocol().isTransferRunning() &&
-                   unit.workingRecord() == deviceParameters();
+            return !link->protocol().isTransferRunning() && unit.workingRecord() == record();
         });
     }
     GuidedSetup *open()
@@ -191,7 +192,7 @@ void tst_GuidedSetup::rightRadioPassesEveryStep()
 {
     Window w;
     QVERIFY(w.connectAndDownload());
-    const DeviceParameters factory = deviceParameters();
+    const DeviceParameters factory = w.record();
     GuidedSetup *guide = w.open();
     QVERIFY(guide && guide->isVisible());
     QCOMPARE(guide->step(), GuidedSetup::UnitStep);
@@ -235,18 +236,18 @@ void tst_GuidedSetup::rightRadioPassesEveryStep()
     swashServo->activated(2);
     QCOMPARE(w.questions.size(), 1);
     QVERIFY(w.questions.last().contains("data sheet"));
-    QCOMPARE(deviceParameters().swash_servotype, factory.swash_servotype);
+    QCOMPARE(w.record().swash_servotype, factory.swash_servotype);
     QCOMPARE(swashServo->currentIndex(), factory.swash_servotype - 1);
     w.answer = 0;
     swashServo->activated(2);
-    QCOMPARE(int(deviceParameters().swash_servotype), 3);
+    QCOMPARE(int(w.record().swash_servotype), 3);
     guide->next();
 
     // A No reverses the servo at once; only Yes for all four lets through.
     QCOMPARE(guide->step(), GuidedSetup::DirectionStep);
-    const qint8 ch2 = deviceParameters().servo_rev_1;
+    const qint8 ch2 = w.record().servo_rev_1;
     w.press(guide, "guidedNo1");
-    QCOMPARE(int(deviceParameters().servo_rev_1), ch2 == 1 ? -1 : 1);
+    QCOMPARE(int(w.record().servo_rev_1), ch2 == 1 ? -1 : 1);
     QVERIFY(w.unitAgrees());
     for (const char *yes : {"guidedYes0", "guidedYes1", "guidedYes2"})
         w.press(guide, yes);
@@ -286,7 +287,7 @@ void tst_GuidedSetup::rightRadioPassesEveryStep()
     QVERIFY(w.link->protocol().hasChangesNotInFlash());
     w.press(guide, "guidedWriteFlash");
     QVERIFY(w.tickUntil([&] { return !w.link->protocol().hasChangesNotInFlash(); }));
-    QCOMPARE(w.unit.flashRecord(), deviceParameters());
+    QCOMPARE(w.unit.flashRecord(), w.record());
     QCOMPARE(guide->statusText(), QString("Written to flash: the unit keeps this setup."));
     QCOMPARE(guide->nextButton()->text(), QString("&Finish"));
     const int before = w.questions.size();
@@ -402,7 +403,7 @@ void tst_GuidedSetup::leavingHalfWayLeavesUnitConsistent()
     QVERIFY(w.unitAgrees());
     QCOMPARE(int(w.unit.workingRecord().installation), 21);
     if (flashed)
-        QVERIFY(w.tickUntil([&] { return w.unit.flashRecord() == deviceParameters(); }));
+        QVERIFY(w.tickUntil([&] { return w.unit.flashRecord() == w.record(); }));
     else
         QCOMPARE(int(w.unit.flashRecord().installation), int(FactorySetup::record().installation));
     // The Setup page shows what the unit holds.

@@ -11,6 +11,7 @@
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "GuidedSetup.h"
 #include "HistoryWindow.h"
@@ -207,7 +208,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
 {
     auto *content = window.findChild<contentWidget *>();
     content->pages()->setCurrentRow(0);
-    DeviceParameters &record = deviceParameters();
+    DeviceParameters &record = window.serialLink()->parameters();
     record.receiver_type = 7;
     record.model_type = 5;
     record.installation = 17;
@@ -217,7 +218,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     record.flight_trim_phi = -12;
     record.phi_ktotal = 58;
     bool ok = true;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
@@ -226,13 +227,13 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     auto *toolBar = window.findChild<toolWidget *>();
     toolBar->history().save(record, window.serialLink()->deviceModel(),
                             window.serialLink()->firmwareVersion(), UnitHistory::Kind::Flashed);
-    HistoryWindow::setHook([&](HistoryWindow &history) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
         ok = grabDialog(history, QDir(folder).filePath(QString("history-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
     toolBar->showHistory();
-    ChangePreview::setHook({});
-    HistoryWindow::setHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::on<HistoryWindow>({});
     return ok;
 }
 
@@ -274,7 +275,7 @@ bool grabGuidedSetup(mainWidget &window, const QString &folder, const QString &l
             unit.setStickScript(*script);
     };
     sticks("0 throttle=-100 aux=-100");
-    Question::setHook([](QMessageBox &) { return 0; });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
     window.showGuidedSetup();
     GuidedSetup *guide = window.guidedSetup();
     bool ok = guide != nullptr;
@@ -343,7 +344,7 @@ bool grabGuidedSetup(mainWidget &window, const QString &folder, const QString &l
     grab("summary-flashed");
     guide->next();
     waitFor([&window] { return window.guidedSetup() == nullptr; });
-    Question::setHook({});
+    DialogHook::onQuestion({});
     return ok;
 }
 
@@ -377,19 +378,18 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
 {
     QTemporaryDir files;
     auto *toolBar = window.findChild<toolWidget *>();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = window.serialLink()->parameters();
     bool ok = true;
     const auto grabLoad = [&](const QString &file, const QString &name) {
         ok = !file.isEmpty() && ok;
-        ChangePreview::setHook([&](ChangePreview &preview) {
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
             preview.resize(660, 460);
             ok = grabDialog(preview,
                             QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) &&
                  ok;
             return int(QDialog::Rejected);
         });
-        toolWidget::setFileDialogHook(
-            [file](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     };
 
@@ -419,8 +419,8 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
     unit.setModel(UnitModel::X1);
     runFor(300);
 
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     return ok;
 }
 

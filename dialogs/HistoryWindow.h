@@ -29,10 +29,11 @@ public:
     };
     using SheetMaker = std::function<void(SheetOf of, const QString &entryPath)>;
 
+    // Each entry is compared with `now`, the record the window holds.
     // `sheets` makes the setup sheets; without it the window has no
     // "Setup sheet…" button.
-    HistoryWindow(const UnitHistory &history, QWidget *parent = nullptr,
-                  SheetMaker sheets = SheetMaker());
+    HistoryWindow(const UnitHistory &history, const DeviceParameters &now,
+                  QWidget *parent = nullptr, SheetMaker sheets = SheetMaker());
 
     QTreeWidget *entryList() const { return list; }
     QPushButton *previewButton() const { return previewBtn; }
@@ -41,11 +42,8 @@ public:
     // The file of the chosen entry, after the window was accepted.
     QString chosenPath() const { return chosen; }
 
-    // Answers the window instead of a person (tests), as ChangePreview::setHook.
-    using Hook = std::function<int(HistoryWindow &window)>;
-    static void setHook(Hook hook);
-    // Shows the window (or asks the hook); the chosen file, or an empty text.
-    static QString choose(const UnitHistory &history, QWidget *parent,
+    // Shows the window (through ModalDialog); the chosen file, or an empty text.
+    static QString choose(const UnitHistory &history, const DeviceParameters &now, QWidget *parent,
                           SheetMaker sheets = SheetMaker());
 
 private slots:
@@ -57,6 +55,7 @@ private:
     void createSheetMenu();
 
     const UnitHistory &history;
+    const DeviceParameters &current;
     QLabel *folderLabel;
     QTreeWidget *list;
     QPushButton *previewBtn;

@@ -1,6 +1,7 @@
 #include "ChangePreview.h"
 
 #include "DialogStyle.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 
 #include <QHBoxLayout>
@@ -10,16 +11,6 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-ChangePreview::Hook &previewHook()
-{
-    static ChangePreview::Hook hook;
-    return hook;
-}
-
-} // namespace
 
 ChangePreview::ChangePreview(const DeviceParameters &now, const DeviceParameters &after,
                              const QString &title, QWidget *parent, const LoadFindings &findings)
@@ -150,11 +141,6 @@ void ChangePreview::applyLook()
     setStyleSheet(DialogStyle::sheet());
 }
 
-void ChangePreview::setHook(Hook hook)
-{
-    previewHook() = std::move(hook);
-}
-
 bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParameters &record,
                             const DeviceParameters &after, const LoadFindings &findings)
 {
@@ -162,7 +148,7 @@ bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParamet
     ChangePreview preview(base, after, title, parent, findings);
     if (preview.differingCount() == 0 && findings.isEmpty())
         return false;
-    const int answer = previewHook() ? previewHook()(preview) : preview.exec();
+    const int answer = ModalDialog::exec(preview);
     if (answer != QDialog::Accepted || preview.differingCount() == 0)
         return false;
     for (int offset = 0; offset < int(sizeof(DeviceParameters)); ++offset) {

@@ -4,6 +4,7 @@
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 
 #include <QDesktopServices>
@@ -18,18 +19,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-HistoryWindow::Hook &windowHook()
-{
-    static HistoryWindow::Hook hook;
-    return hook;
-}
-
-} // namespace
-
-HistoryWindow::HistoryWindow(const UnitHistory &entries, QWidget *parent, SheetMaker sheets)
-    : QDialog(parent), history(entries), sheetMaker(std::move(sheets))
+HistoryWindow::HistoryWindow(const UnitHistory &entries, const DeviceParameters &now,
+                             QWidget *parent, SheetMaker sheets)
+    : QDialog(parent), history(entries), current(now), sheetMaker(std::move(sheets))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
@@ -81,10 +73,10 @@ void HistoryWindow::fill()
     list->setAlternatingRowColors(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     const QVector<UnitHistory::Entry> entries = history.entries();
-    const DeviceParameters &now = deviceParameters();
+    const DeviceParameters &now = current;
     for (const UnitHistory::Entry &entry : entries) {
         DeviceParameters kept = now;
-        const ConfigResult result = ConfigFile::load(entry.path, kept);
+        const ConfigResult result = UnitHistory::loadEntry(entry.path, kept);
         // A partial entry takes the window's values for what it lacks: its
         // count of differences would say too little.
         const QString differing =
@@ -146,14 +138,10 @@ void HistoryWindow::openFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(history.folder()));
 }
 
-void HistoryWindow::setHook(Hook hook)
+QString HistoryWindow::choose(const UnitHistory &history, const DeviceParameters &now,
+                              QWidget *parent, SheetMaker sheets)
 {
-    windowHook() = std::move(hook);
-}
-
-QString HistoryWindow::choose(const UnitHistory &history, QWidget *parent, SheetMaker sheets)
-{
-    HistoryWindow window(history, parent, std::move(sheets));
-    const int answer = windowHook() ? windowHook()(window) : window.exec();
+    HistoryWindow window(history, now, parent, std::move(sheets));
+    const int answer = ModalDialog::exec(window);
     return answer == QDialog::Accepted ? window.chosenPath() : QString();
 }

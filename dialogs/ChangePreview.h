@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -29,12 +27,6 @@ public:
     QLabel *header() const { return headerLabel; }
     QPushButton *applyButton() const { return applyBtn; }
     QPushButton *cancelButton() const { return cancelBtn; }
-
-    // Answers the preview instead of a person (tests): gets the dialog as it
-    // would be shown and returns QDialog::Accepted or Rejected. An empty hook
-    // restores the real dialog.
-    using Hook = std::function<int(ChangePreview &preview)>;
-    static void setHook(Hook hook);
 
     // Asks whether `after` may replace `record`. On Apply, every byte in which
     // `after` differs from the record as it was when asked is stored (bytes
