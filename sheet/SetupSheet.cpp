@@ -274,6 +274,10 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
         source.note = entry.kind == UnitHistory::Kind::Read ? tr("Read from the unit")
                                                             : tr("Written to the unit's flash");
     }
+    // The pilot's own name for it first ("before maiden").
+    const QString own = UnitHistory::note(fileName);
+    if (!own.isEmpty())
+        source.note = source.note.isEmpty() ? own : tr("%1 · %2").arg(own, source.note);
     return result;
 }
 
