@@ -117,6 +117,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
     connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
     connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
+    connect(statusBar, &statusWidget::notInFlashAsked, toolBar, &toolWidget::showNotInFlash);
     toolBar->setLinkEngine(&link->protocol());
     toolBar->setValueRanges(navigator->valueRanges());
     // The unit's history: after the pages have its values, and after flash.
