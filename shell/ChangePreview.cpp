@@ -171,5 +171,13 @@ bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParamet
         record.setByteAt(choice.offset, qint8(choice.value));
         stored = true;
     }
-    return stored;
+    if (!stored)
+        return false;
+    // Bytes no page shows (a preset's reserved bytes) cannot be chosen:
+    // they go with the choice, as the preset writes them.
+    for (int offset = 0; offset < int(sizeof(DeviceParameters)); ++offset) {
+        if (!ParameterCaption::forOffset(offset) && after.byteAt(offset) != base.byteAt(offset))
+            record.setByteAt(offset, after.byteAt(offset));
+    }
+    return true;
 }
