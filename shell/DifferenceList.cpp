@@ -2,6 +2,7 @@
 
 #include "ParameterCaption.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
@@ -25,7 +26,14 @@ DifferenceList::DifferenceList(QWidget *parent) : QTreeWidget(parent)
 
 void DifferenceList::setSides(const QString &left, const QString &right)
 {
-    setHeaderLabels({tr("Parameter"), left, right});
+    // A long name (a History entry with its note) would leave the captions
+    // no room: cut in the header, whole in its tool tip.
+    const QFontMetrics metrics(header()->font());
+    constexpr int room = 220;
+    setHeaderLabels({tr("Parameter"), metrics.elidedText(left, Qt::ElideMiddle, room),
+                     metrics.elidedText(right, Qt::ElideMiddle, room)});
+    headerItem()->setToolTip(1, left);
+    headerItem()->setToolTip(2, right);
 }
 
 QTreeWidgetItem *DifferenceList::addSection(const QString &name, const QString &kind)

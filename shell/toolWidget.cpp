@@ -450,27 +450,23 @@ void toolWidget::exportEntry(const QString &entryPath)
 }
 
 std::optional<CompareWindow::Side> toolWidget::fileSide(const QString &path,
-                                                        CompareWindow::Side::Kind kind) const
+                                                        const UnitHistory::Entry *entry) const
 {
     // What the file would make of the window's record: a key it lacks
     // keeps the window's value, as a load does.
     DeviceParameters record = deviceParameters();
     if (!ConfigFile::load(path, record).ok())
         return std::nullopt;
-    QString name = QFileInfo(path).fileName();
-    if (kind == CompareWindow::Side::Kind::Entry) {
-        for (const UnitHistory::Entry &entry : unitHistory.entries()) {
-            if (entry.path != path)
-                continue;
-            name = tr("%1 · %2 · %3")
-                       .arg(QLocale().toString(entry.time, QLocale::ShortFormat), entry.model,
-                            UnitHistory::kindText(entry.kind));
-            const QString note = UnitHistory::note(path);
-            if (!note.isEmpty())
-                name = tr("%1 · \"%2\"").arg(name, note);
-        }
-    }
-    return CompareWindow::Side{kind, name, record, path};
+    if (!entry)
+        return CompareWindow::Side{CompareWindow::Side::Kind::File, QFileInfo(path).fileName(),
+                                   record, path};
+    QString name = tr("%1 · %2 · %3")
+                       .arg(QLocale().toString(entry->time, QLocale::ShortFormat), entry->model,
+                            UnitHistory::kindText(entry->kind));
+    const QString note = UnitHistory::note(path);
+    if (!note.isEmpty())
+        name = tr("%1 · \"%2\"").arg(name, note);
+    return CompareWindow::Side{CompareWindow::Side::Kind::Entry, name, record, path};
 }
 
 // The unit (or the window's record, with none), its flash when known, and
@@ -487,7 +483,7 @@ QVector<CompareWindow::Side> toolWidget::compareSides() const
             sides.append({Kind::Flash, tr("Its flash, as known"), *flash, QString()});
     }
     for (const UnitHistory::Entry &entry : unitHistory.entries()) {
-        if (const std::optional<CompareWindow::Side> side = fileSide(entry.path, Kind::Entry))
+        if (const std::optional<CompareWindow::Side> side = fileSide(entry.path, &entry))
             sides.append(*side);
     }
     return sides;
@@ -502,8 +498,7 @@ void toolWidget::compare(const QVector<CompareWindow::Side> &sides, int left, in
             const std::optional<QString> name = chooseConfigFile(tr("Compare a Config File"), true);
             if (!name)
                 return std::nullopt;
-            std::optional<CompareWindow::Side> side =
-                fileSide(*name, CompareWindow::Side::Kind::File);
+            std::optional<CompareWindow::Side> side = fileSide(*name);
             if (!side)
                 emit messageText(tr("%1 cannot be read").arg(QFileInfo(*name).fileName()));
             return side;

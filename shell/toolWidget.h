@@ -134,8 +134,9 @@ private:
     bool previewFile(const QString &fileName, const QString &title, QWidget *over = nullptr);
     void exportEntry(const QString &entryPath);
     QVector<CompareWindow::Side> compareSides() const;
+    // A .conf file, or a History entry when `entry` names it, as a side.
     std::optional<CompareWindow::Side> fileSide(const QString &path,
-                                                CompareWindow::Side::Kind kind) const;
+                                                const UnitHistory::Entry *entry = nullptr) const;
     void compare(const QVector<CompareWindow::Side> &sides, int left, int right,
                  const QString &purpose = QString());
     bool takeIntoUnit(const CompareWindow::Side &from, QWidget *over);

@@ -4,6 +4,7 @@
 #include "AppSettings.h"
 #include "CataloguesBesideProgram.h"
 #include "ChangePreview.h"
+#include "CompareWindow.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
 #include "HistoryWindow.h"
@@ -161,6 +162,7 @@ void DialogsTest::cleanup()
     Question::setHook({});
     toolWidget::setFileDialogHook({});
     ChangePreview::setHook({});
+    CompareWindow::setHook({});
     HistoryWindow::setHook({});
     LanguageSettings::setRestartNoticeHandler({});
     LanguageSettings::removeTranslator();
@@ -178,7 +180,8 @@ void DialogsTest::textIsReadable_data()
 {
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<int>("language");
-    for (const char *dialog : {"question", "open", "save", "preview", "history", "notice"}) {
+    for (const char *dialog :
+         {"question", "open", "save", "preview", "history", "notice", "compare"}) {
         QTest::addRow("%s, English", dialog) << dialog << int(LanguageSettings::English);
         QTest::addRow("%s, Chinese", dialog) << dialog << int(LanguageSettings::Chinese);
     }
@@ -207,6 +210,7 @@ void DialogsTest::textIsReadable()
     });
     ChangePreview::setHook([&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
     HistoryWindow::setHook([&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
+    CompareWindow::setHook([&](CompareWindow &c) { return record(c), int(QDialog::Rejected); });
     LanguageSettings::setRestartNoticeHandler([&](QMessageBox &box) { record(box); });
 
     if (dialog == "open") {
@@ -220,6 +224,16 @@ void DialogsTest::textIsReadable()
         ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
     } else if (dialog == "history") {
         bar->showHistory();
+    } else if (dialog == "compare") {
+        DeviceParameters other = deviceParameters();
+        other.setByteAt(0, quint8(other.byteAt(0) + 1));
+        using Kind = CompareWindow::Side::Kind;
+        CompareWindow view(deviceParameters(),
+                           {{Kind::Unit, "unit", deviceParameters(), QString()},
+                            {Kind::File, "model.conf", other, existing}},
+                           0, 1, window.get(), {},
+                           [](const CompareWindow::Side &, QWidget *) { return false; });
+        view.run();
     } else if (dialog == "notice") {
         QVERIFY(QMetaObject::invokeMethod(window.get(), language == LanguageSettings::English
                                                             ? "langChangeToZh"
