@@ -1053,6 +1053,29 @@ void tst_Preview::compareHistoryEntries()
     QCOMPARE(everything, int(ParameterCaption::all().size()));
     QCOMPARE(bold, 3);
     QVERIFY(deviceParameters() == flashed); // a compare changes nothing
+
+    // One entry beside the unit: the unit on the right, and its values can
+    // be taken; the newest entry holds what the unit holds.
+    for (int row : {0, 1}) {
+        QString right;
+        int differing = -1;
+        bool takeable = false;
+        CompareWindow::setHook([&](CompareWindow &view) {
+            right = view.rightChoice()->currentText();
+            differing = view.differingCount();
+            takeable = view.takeButton()->isEnabled();
+            return int(QDialog::Rejected);
+        });
+        HistoryWindow::setHook([&](HistoryWindow &window) {
+            window.entryList()->setCurrentItem(window.entryList()->topLevelItem(row));
+            window.compareButton()->click();
+            return int(QDialog::Rejected);
+        });
+        w.toolBar->showHistory();
+        QCOMPARE(right, QString("The unit now"));
+        QCOMPARE(differing, row == 0 ? 0 : 3);
+        QCOMPARE(takeable, row == 1);
+    }
 }
 
 // A History entry's Servo section alone, by keyboard: the section's box
