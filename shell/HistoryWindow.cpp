@@ -232,6 +232,14 @@ void HistoryWindow::compareChosen()
         return;
     // The older one on the left, as time reads.
     actions.compare(paths.last(), paths.size() == 2 ? paths.first() : QString());
+    // Values may have been taken into the unit: the counts follow.
+    const QTreeWidgetItem *item = list->currentItem();
+    const QString current = item ? item->data(0, Qt::UserRole).toString() : QString();
+    fill();
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        if (list->topLevelItem(i)->data(0, Qt::UserRole).toString() == current)
+            list->setCurrentItem(list->topLevelItem(i));
+    }
 }
 
 void HistoryWindow::editNote()
