@@ -3,6 +3,7 @@
 #include "AppSettings.h"
 #include "ChangePreview.h"
 #include "LanguageSettings.h"
+#include "LeavingPolicy.h"
 #include "Picture.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
@@ -116,9 +117,11 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             &toolWidget::setLoadingAllowed);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
     connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
-    connect(toolBar, &toolWidget::closeConfirmed, this, &QWidget::close);
     connect(statusBar, &statusWidget::notInFlashAsked, toolBar, &toolWidget::showNotInFlash);
     toolBar->setLinkEngine(&link->protocol());
+    // Changes not in flash are asked about before the unit is left.
+    leaving = new LeavingPolicy(*toolBar, link->protocol(), this);
+    connect(leaving, &LeavingPolicy::closeConfirmed, this, &QWidget::close);
     toolBar->setValueRanges(navigator->valueRanges());
     // The unit's history: after the pages have its values, and after flash.
     connect(&link->protocol(), &LinkEngine::downloadCompleted, this,
@@ -140,7 +143,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
         &link->protocol(), &LinkEngine::preparedRecordFound, navigator,
         [this, navigator](const DeviceParameters &prepared) {
             if (ChangePreview::confirm(this, tr("Values prepared without the unit"),
-                                       deviceParameters(), prepared))
+                                       link->parameters(), prepared))
                 navigator->configurationLoaded(); // the pages show them; one upload
         },
         Qt::QueuedConnection);
@@ -165,7 +168,7 @@ mainWidget::~mainWidget()
 
 void mainWidget::closeEvent(QCloseEvent *event)
 {
-    if (!toolBar->confirmLeaving(toolWidget::ClosingWindow)) {
+    if (!leaving->confirmLeaving(LeavingPolicy::ClosingWindow)) {
         event->ignore();
         return;
     }
@@ -180,7 +183,7 @@ void mainWidget::keepHistory(UnitHistory::Kind kind)
 {
     UnitHistory &history = toolBar->history();
     const UnitHistory::Outcome outcome =
-        history.save(deviceParameters(), link->deviceModel(), link->firmwareVersion(), kind);
+        history.save(link->parameters(), link->deviceModel(), link->firmwareVersion(), kind);
     if (outcome != UnitHistory::Outcome::Failed) {
         historyFailureShown = false;
         return;

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class LeavingPolicy;
 class SerialProcessThread;
 class SimulatedPortProvider;
 class statusWidget;
@@ -68,6 +69,7 @@ private:
     SerialProcessThread *link = nullptr;
     toolWidget *toolBar = nullptr;
     statusWidget *statusBar = nullptr;
+    LeavingPolicy *leaving = nullptr;
     bool historyFailureShown = false;
     quint8 language = 0;
     // State of the maximise toggle (double click on the title bar).

@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     for (int run = 0; run < 9; ++run) {
         downloads << until(link, "Download Parameters Completely", [&] { link.serialConnect(); });
         uploads << until(link, "Upload Parameters Completely", [&] {
-            deviceParameters().phi_ktotal = qint8(50 + run);
+            link.parameters().phi_ktotal = qint8(50 + run);
             link.setSubframeHead(DLU_WRITE_SFID_PARAM_1);
         });
         verified << until(link, "Upload verified", [] {});

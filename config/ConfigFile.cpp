@@ -5,18 +5,22 @@
 #include "ParameterCaption.h"
 #include "UnitModel.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryFile>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
 #include <array>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -151,30 +155,30 @@ bool replaceFile(const QString &from, const QString &to)
 
 } // namespace
 
-ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
+ConfigFile::Contents ConfigFile::read(const QString &fileName)
 {
     const QFileInfo info(fileName);
     if (!info.exists())
-        return {ConfigResult::NotFound, fileName};
+        return {{ConfigResult::NotFound, fileName}, {}};
     // Devices and pipes would block or never end.
     if (!info.isFile())
-        return {ConfigResult::NotAFile, fileName};
+        return {{ConfigResult::NotAFile, fileName}, {}};
     if (info.size() > MaxSize) {
         ConfigResult refused(ConfigResult::TooLarge, fileName);
         refused.setSize(info.size());
-        return refused;
+        return {refused, {}};
     }
     QFile probe(fileName);
     if (!probe.open(QIODevice::ReadOnly))
-        return {ConfigResult::Unreadable, fileName};
+        return {{ConfigResult::Unreadable, fileName}, {}};
     probe.close();
 
     QSettings settings(fileName, QSettings::IniFormat);
     if (settings.status() == QSettings::AccessError)
-        return {ConfigResult::Unreadable, fileName};
-    // Everything is checked before anything is stored: a file is taken whole
+        return {{ConfigResult::Unreadable, fileName}, {}};
+    // Everything is checked before anything is kept: a file is taken whole
     // or not at all.
-    std::array<std::optional<qint8>, ConfigKeyCount> values{};
+    Contents contents{{ConfigResult::Loaded, fileName}, {}};
     int present = 0;
     QStringList missing;
     for (int i = 0; i < ConfigKeyCount; ++i) {
@@ -192,14 +196,14 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
         if (!ok) {
             ConfigResult refused(ConfigResult::NotANumber, fileName);
             refused.setOffending(pilotsName(key), text);
-            return refused;
+            return {refused, {}};
         }
         if (number < -128 || number > 127) {
             ConfigResult refused(ConfigResult::OutOfRange, fileName);
             refused.setOffending(pilotsName(key), text, ConfigResult::tr("-128 to 127"));
-            return refused;
+            return {refused, {}};
         }
-        values[i] = qint8(number);
+        contents.values[i] = qint8(number);
         ++present;
     }
     ConfigResult result(present == 0 ? ConfigResult::NoSettings : ConfigResult::Loaded, fileName,
@@ -208,13 +212,45 @@ ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
     result.setMissingKeys(missing);
     result.setSavedFrom(readText(settings.value(modelKey())),
                         readText(settings.value(firmwareKey())));
+    contents.result = result;
     if (present == 0)
-        return result;
+        contents.values = {};
+    return contents;
+}
+
+void ConfigFile::Contents::applyTo(DeviceParameters &record) const
+{
     for (int i = 0; i < ConfigKeyCount; ++i) {
         if (values[i])
             record.setByteAt(configKeys()[i].offset, *values[i]);
     }
-    return result;
+}
+
+ConfigResult ConfigFile::load(const QString &fileName, DeviceParameters &record)
+{
+    const Contents contents = read(fileName);
+    contents.applyTo(record);
+    return contents.result;
+}
+
+ConfigFile::Contents ConfigFile::readWhileRunning(const QString &fileName)
+{
+    // Without an application there is no loop to keep running.
+    if (!QCoreApplication::instance())
+        return read(fileName);
+    Contents contents{{ConfigResult::Unreadable, fileName}, {}};
+    std::unique_ptr<QThread> reader(
+        QThread::create([&contents, fileName] { contents = read(fileName); }));
+    QEventLoop loop;
+    QObject::connect(reader.get(), &QThread::finished, &loop, &QEventLoop::quit,
+                     Qt::QueuedConnection);
+    reader->start();
+    // Ticks, replies and repaints go on; the pilot's clicks and keys wait
+    // until the file is read, so nothing starts a second load meanwhile.
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    // Only when the application quits under the loop is the reader still busy.
+    reader->wait();
+    return contents;
 }
 
 QString ConfigFile::modelKey()

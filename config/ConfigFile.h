@@ -1,8 +1,12 @@
 #pragma once
 
+#include "ConfigKey.h"
 #include "ConfigResult.h"
 
 #include <QString>
+
+#include <array>
+#include <optional>
 
 struct DeviceParameters;
 
@@ -27,10 +31,28 @@ public:
     // the unit the file was saved from are reported.
     static ConfigResult load(const QString &fileName, DeviceParameters &record);
 
-    // Writes all 66 keys into saveName(fileName), keeping any other keys an
-    // existing file holds, and, when `model` is known, the unit's model and
-    // firmware in a group of their own ("Unit") that the record's keys
-    // never share. The new file is written beside the old one and renamed
+    // What a file holds, read apart from any record: the same checks and
+    // report as load(), and the value of every loaded key the file gives
+    // (none when it is refused). Lets a file be read on another thread and
+    // laid over the record as it is when the reading ends.
+    struct Contents
+    {
+        ConfigResult result;
+        std::array<std::optional<qint8>, ConfigKeyCount> values{};
+        void applyTo(DeviceParameters &record) const;
+    };
+    static Contents read(const QString &fileName);
+
+    // read() on a thread of its own while this thread's event loop runs, so
+    // that a file near the size cap, which QSettings takes a good part of a
+    // second to parse, holds neither the link's ticks nor the window's
+    // painting. User input waits until the reading ends.
+    static Contents readWhileRunning(const QString &fileName);
+
+    // Writes every key of configKeys() into saveName(fileName), keeping any
+    // other keys an existing file holds, and, when `model` is known, the
+    // unit's model and firmware in a group of their own ("Unit") that the
+    // record's keys never share. The new file is written beside the old one and renamed
     // over it, so a failed save leaves the old file intact. A pipe or
     // device of that name is refused: writing it would never end.
     static ConfigResult save(const QString &fileName, const DeviceParameters &record,

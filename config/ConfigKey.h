@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ParameterTable.h"
+
 #include <array>
 
 // One key of a .conf file: "Group/name", where name is the record field it
@@ -13,8 +15,9 @@ struct ConfigKey
     bool loaded;
 };
 
-constexpr int ConfigKeyCount = 66;
-constexpr int LoadedKeyCount = 62;
+// Counted from the field table.
+constexpr int ConfigKeyCount = ParameterTable::keyCount();
+constexpr int LoadedKeyCount = ParameterTable::loadedCount();
 
 // Every key in the order a save writes it.
 const std::array<ConfigKey, ConfigKeyCount> &configKeys();

@@ -1,16 +1,16 @@
 #include "ModelParameters.h"
 
-#include "ParameterCaption.h"
+#include "ParameterTable.h"
 #include "UnitModel.h"
 
 namespace ModelParameters {
 
-// The caption table says which fields the VRN-A1's pages disable; fields no
+// The field table says which fields the VRN-A1's pages disable; fields no
 // page shows still belong to both models' records.
 bool uses(quint8 model, int offset)
 {
-    const ParameterCaption *row = ParameterCaption::forOffset(offset);
-    if (!row || row->use != ParameterCaption::Use::X1Only)
+    const ParameterTable::Field *field = ParameterTable::at(offset);
+    if (!field || field->use != ParameterTable::Use::X1Only)
         return true;
     return model != UnitModel::A1;
 }

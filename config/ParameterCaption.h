@@ -1,57 +1,25 @@
 #pragma once
 
+#include "ParameterTable.h"
+
 #include <QString>
 #include <QVector>
 
-struct ConfigKey;
 struct DeviceParameters;
 
 // How the pilot knows each field a .conf file carries: the page and tab it is
 // edited on, its caption there, and how that page shows its value (a number,
-// degrees, or a name from a list). The change preview and the History window
-// word every field through this one table.
+// degrees, or a name from a list), all read from the field table. The change
+// preview and the History window word every field through these rows.
 class ParameterCaption
 {
 public:
-    enum class Format
-    {
-        Number,
-        Degrees, // tenths of a degree, shown with one decimal
-        Direction,
-        Receiver,
-        SwashType,
-        Mounting,
-        SwashServoType,
-        TailServoType,
-        EngineType,
-        AuxFunction,
-        FlightMode,
-        Governor,
-    };
+    using Format = ParameterTable::Format;
+    using Page = ParameterTable::Page;
+    using Use = ParameterTable::Use;
+    using FormText = ParameterTable::FormText;
 
-    enum class Page
-    {
-        Basic,
-        Setup,
-        Advanced,
-    };
-
-    // Which units the field does something in, as the pages show it.
-    enum class Use
-    {
-        Both,
-        X1Only, // the VRN-A1's page disables it
-        Hidden, // no page shows it; it stays in the record
-    };
-
-    // A text of the page's form: the object that shows it and its source text.
-    struct FormText
-    {
-        const char *object = nullptr;
-        const char *text = nullptr;
-        const char *comment = nullptr;
-    };
-
+    const ParameterTable::Field *field;
     int offset; // record offset, as in configKeys()
     Page page;
     const char *tab; // the tab (or group) as the page's form names it
@@ -59,7 +27,8 @@ public:
     FormText label;  // no object: the tab's own name is the caption
     Use use;
 
-    // One row per loaded .conf key, in the order of the pages and their tabs.
+    // One row per loaded .conf key, in the order of the pages, their tabs and
+    // the captions on them.
     static const QVector<ParameterCaption> &all();
     // The row of a record offset, or nullptr for a field no page shows.
     static const ParameterCaption *forOffset(int offset);

@@ -47,11 +47,25 @@ bool newerFirst(const UnitHistory::Entry &a, const UnitHistory::Entry &b)
 bool sameAsFile(const DeviceParameters &record, const QString &path)
 {
     DeviceParameters stored = record;
-    const ConfigResult result = ConfigFile::load(path, stored);
+    const ConfigResult result = UnitHistory::loadEntry(path, stored);
     return result.ok() && result.keysRead() == LoadedKeyCount && stored == record;
 }
 
 } // namespace
+
+// An entry this program writes is about 1.5 KB. A much bigger file named
+// like one was put there by someone else; it is not parsed while the link
+// waits for the history to be kept, nor while the History window fills.
+ConfigResult UnitHistory::loadEntry(const QString &path, DeviceParameters &record)
+{
+    const qint64 size = QFileInfo(path).size();
+    if (size > EntryMaxSize) {
+        ConfigResult refused(ConfigResult::TooLarge, path);
+        refused.setSize(size);
+        return refused;
+    }
+    return ConfigFile::load(path, record);
+}
 
 QString UnitHistory::defaultFolder()
 {
@@ -141,14 +155,14 @@ void UnitHistory::removeOldest() const
 int UnitHistory::keysHeld(const Entry &entry)
 {
     DeviceParameters probe;
-    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    const ConfigResult result = loadEntry(entry.path, probe);
     return result.ok() ? result.keysRead() : 0;
 }
 
 bool UnitHistory::writtenHere(const Entry &entry)
 {
     DeviceParameters probe;
-    const ConfigResult result = ConfigFile::load(entry.path, probe);
+    const ConfigResult result = loadEntry(entry.path, probe);
     // Before any unit has answered, a save names no unit in the file.
     const bool namesItsUnit =
         entry.model == modelName(0)

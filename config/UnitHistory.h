@@ -21,6 +21,9 @@ class UnitHistory
 
 public:
     static constexpr int Cap = 200;
+    // No entry this program writes comes near this; a bigger file is taken
+    // for someone else's and not read.
+    static constexpr qint64 EntryMaxSize = 16 * 1024;
 
     enum class Kind
     {
@@ -62,8 +65,12 @@ public:
     static QString modelName(quint8 model);
     static QString firmwareText(quint8 firmware);
     static QString kindText(Kind kind);
-    // The loaded keys an entry holds (62 for a whole record; 0 unreadable).
+    // The loaded keys an entry holds (LoadedKeyCount for a whole record; 0
+    // unreadable).
     static int keysHeld(const Entry &entry);
+    // ConfigFile::load() of an entry, refusing unread a file bigger than
+    // EntryMaxSize.
+    static ConfigResult loadEntry(const QString &path, DeviceParameters &record);
     // Written by this program: every setting, the unit it names, nothing
     // else. Only such entries are ever removed.
     static bool writtenHere(const Entry &entry);

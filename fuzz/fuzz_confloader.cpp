@@ -1,5 +1,5 @@
 // Arbitrary file contents must never crash the .conf loader, and a load may
-// write only the 62 loaded offsets: reserved bytes and the IMU geometry stay,
+// write only the loaded offsets: reserved bytes and the IMU geometry stay,
 // and a refused file leaves every byte as it was and names the key it stopped
 // at.
 #include "ConfigFile.h"

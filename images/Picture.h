@@ -20,4 +20,12 @@ qreal screenRatio();
 QPixmap pixmap(const QString &path, qreal devicePixelRatio = screenRatio());
 QImage image(const QString &path, qreal devicePixelRatio = screenRatio());
 
+// A strip is `frames` equally wide pictures side by side: the states a
+// picture button is drawn in. Frame `index` is cut in the strip's own pixels
+// and keeps the strip's device pixel ratio.
+QPixmap frame(const QPixmap &strip, int frames, int index);
+// One frame's size in the window's pixels: a strip drawn at twice the size
+// covers the same.
+QSize frameSize(const QPixmap &strip, int frames);
+
 } // namespace Picture

@@ -48,4 +48,18 @@ QImage image(const QString &path, qreal devicePixelRatio)
     return picture;
 }
 
+QPixmap frame(const QPixmap &strip, int frames, int index)
+{
+    const int width = strip.width() / frames;
+    QPixmap cut = strip.copy(index * width, 0, width, strip.height());
+    cut.setDevicePixelRatio(strip.devicePixelRatio());
+    return cut;
+}
+
+QSize frameSize(const QPixmap &strip, int frames)
+{
+    const QSize whole = strip.deviceIndependentSize().toSize();
+    return QSize(whole.width() / frames, whole.height());
+}
+
 } // namespace Picture

@@ -1086,6 +1086,61 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>LeavingPolicy</name>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</source>
+        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</translation>
+    </message>
+    <message>
+        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</source>
+        <translation>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>Not written to flash</translation>
+    </message>
+    <message>
+        <source>Write to flash first</source>
+        <translation>Write to flash first</translation>
+    </message>
+    <message>
+        <source>Leave them unsaved</source>
+        <translation>Leave them unsaved</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 is not present: nothing was written to flash</source>
+        <translation>%1 is not present: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>No unit answers: nothing was written to flash</source>
+        <translation>No unit answers: nothing was written to flash</translation>
+    </message>
+    <message>
+        <source>Written to flash; disconnected from %1</source>
+        <translation>Written to flash; disconnected from %1</translation>
+    </message>
+</context>
+<context>
     <name>LoadFindings</name>
     <message>
         <source>Saved from a %1 (firmware %2); this unit is a %3</source>
@@ -1777,56 +1832,8 @@ then connect again.</translation>
         <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before disconnecting?</source>
-        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before disconnecting?</translation>
-    </message>
-    <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before closing?</source>
-        <translation>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before closing?</translation>
-    </message>
-    <message>
-        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before connecting to %2?</source>
-        <translation>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before connecting to %2?</translation>
-    </message>
-    <message>
-        <source>Not written to flash</source>
-        <translation>Not written to flash</translation>
-    </message>
-    <message>
-        <source>Write to flash first</source>
-        <translation>Write to flash first</translation>
-    </message>
-    <message>
-        <source>Leave them unsaved</source>
-        <translation>Leave them unsaved</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>%1 is not present: nothing was written to flash</source>
-        <translation>%1 is not present: nothing was written to flash</translation>
-    </message>
-    <message>
-        <source>No unit answers: nothing was written to flash</source>
-        <translation>No unit answers: nothing was written to flash</translation>
-    </message>
-    <message>
-        <source>Written to flash; disconnected from %1</source>
-        <translation>Written to flash; disconnected from %1</translation>
     </message>
     <message>
         <source>%1 already exists.

@@ -1086,6 +1086,61 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>LeavingPolicy</name>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before disconnecting?</source>
+        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+断开连接前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>The unit holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before closing?</source>
+        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+关闭前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
+
+Write them to flash before connecting to %2?</source>
+        <translation>%1 上的陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
+
+连接 %2 前先写入闪存吗？</translation>
+    </message>
+    <message>
+        <source>Not written to flash</source>
+        <translation>未写入闪存</translation>
+    </message>
+    <message>
+        <source>Write to flash first</source>
+        <translation>先写入闪存</translation>
+    </message>
+    <message>
+        <source>Leave them unsaved</source>
+        <translation>不写入闪存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>%1 is not present: nothing was written to flash</source>
+        <translation>找不到端口 %1：没有写入闪存</translation>
+    </message>
+    <message>
+        <source>No unit answers: nothing was written to flash</source>
+        <translation>陀螺仪没有应答：没有写入闪存</translation>
+    </message>
+    <message>
+        <source>Written to flash; disconnected from %1</source>
+        <translation>已写入闪存；已断开与 %1 的连接</translation>
+    </message>
+</context>
+<context>
     <name>LoadFindings</name>
     <message>
         <source>Saved from a %1 (firmware %2); this unit is a %3</source>
@@ -1777,56 +1832,8 @@ then connect again.</source>
         <translation>%1（%2）</translation>
     </message>
     <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before disconnecting?</source>
-        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
-
-断开连接前先写入闪存吗？</translation>
-    </message>
-    <message>
-        <source>The unit holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before closing?</source>
-        <translation>陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
-
-关闭前先写入闪存吗？</translation>
-    </message>
-    <message>
-        <source>The unit on %1 holds changes not written to flash; it loses them when it is switched off.
-
-Write them to flash before connecting to %2?</source>
-        <translation>%1 上的陀螺仪中有未写入闪存的更改；断电后这些更改会丢失。
-
-连接 %2 前先写入闪存吗？</translation>
-    </message>
-    <message>
-        <source>Not written to flash</source>
-        <translation>未写入闪存</translation>
-    </message>
-    <message>
-        <source>Write to flash first</source>
-        <translation>先写入闪存</translation>
-    </message>
-    <message>
-        <source>Leave them unsaved</source>
-        <translation>不写入闪存</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>取消</translation>
-    </message>
-    <message>
-        <source>%1 is not present: nothing was written to flash</source>
-        <translation>找不到端口 %1：没有写入闪存</translation>
-    </message>
-    <message>
-        <source>No unit answers: nothing was written to flash</source>
-        <translation>陀螺仪没有应答：没有写入闪存</translation>
-    </message>
-    <message>
-        <source>Written to flash; disconnected from %1</source>
-        <translation>已写入闪存；已断开与 %1 的连接</translation>
     </message>
     <message>
         <source>%1 already exists.

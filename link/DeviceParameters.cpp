@@ -6,9 +6,3 @@ bool DeviceParameters::operator==(const DeviceParameters &other) const
 {
     return std::memcmp(bytes(), other.bytes(), Size) == 0;
 }
-
-DeviceParameters &deviceParameters()
-{
-    static DeviceParameters record;
-    return record;
-}

@@ -151,6 +151,3 @@ static_assert(offsetof(DeviceParameters, rpm_compensate_colle) == 96, "record la
 static_assert(offsetof(DeviceParameters, rpm_kp) == 100, "record layout");
 static_assert(offsetof(DeviceParameters, burst_coef) == 110, "record layout");
 static_assert(offsetof(DeviceParameters, reserved_112) == 112, "record layout");
-
-// The program's one record, shared by the link, the pages and the .conf files.
-DeviceParameters &deviceParameters();

@@ -66,7 +66,12 @@ public:
         ReadBack
     };
 
-    explicit LinkEngine(DeviceParameters &record = deviceParameters(), QObject *parent = nullptr);
+    // `record` is the one the pages edit and the files fill; it outlives the engine.
+    explicit LinkEngine(DeviceParameters &record, QObject *parent = nullptr);
+
+    // The record this engine uploads from and downloads into.
+    DeviceParameters &parameters() { return record; }
+    const DeviceParameters &parameters() const { return record; }
 
     // The frame for this tick, built afresh from the commands, the exchange
     // and the record; it is remembered as sent, to match its reply.

@@ -49,6 +49,10 @@ public:
 
     LinkEngine &protocol() { return engine; }
     const LinkEngine &protocol() const { return engine; }
+    // The record the link keeps in step with the unit; pages, tool bar and
+    // files all work on this one.
+    DeviceParameters &parameters() { return record; }
+    const DeviceParameters &parameters() const { return record; }
     bool isPortOpen() const { return port != nullptr; }
     bool isConnectionWanted() const { return wantConnected; }
     // The port the pilot (or the session itself) connected, open or not.
@@ -115,7 +119,9 @@ private:
     std::unique_ptr<PortSystem> ownSystem;
     PortSystem *system;
     PortProvider *extraPort;
-    LinkEngine engine;
+    // The link's record: declared before the engine that refers to it.
+    DeviceParameters record;
+    LinkEngine engine{record};
     QTimer *linkTimer = nullptr;
     QTimer *portTimer = nullptr;
     QPointer<QIODevice> port;

@@ -37,6 +37,8 @@ public:
 
     LinkEngine &protocol() { return session.protocol(); }
     const LinkEngine &protocol() const { return session.protocol(); }
+    DeviceParameters &parameters() { return session.parameters(); }
+    const DeviceParameters &parameters() const { return session.parameters(); }
     PortSession &portSession() { return session; }
     bool isPortOpen() const { return session.isPortOpen(); }
     QString openPortName() const { return session.openPortName(); }

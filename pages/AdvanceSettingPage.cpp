@@ -3,12 +3,12 @@
 #include "ChangePreview.h"
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
+#include "PageStyle.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
 #include "ValueRanges.h"
 #include "ui_AdvanceSettingPage.h"
 
-#include <QMutexLocker>
 #include <QRadioButton>
 
 namespace {
@@ -31,36 +31,6 @@ constexpr int ResetCollectiveCompensationRpm = 60;
 constexpr int ResetCyclicCompensationRpm = 40;
 
 constexpr int SpinMaximum = 125;
-
-const char *const TabStyle =
-    "QTabWidget::pane { border-top: 2px solid #C2C7CB; }"
-    "QTabWidget::tab-bar { left: 5px; }"
-    "QTabBar::tab {"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border: 2px solid #C4C4C3; border-bottom-color: #C2C7CB;"
-    " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-    " min-width: 8ex; padding: 8px; }"
-    "QTabBar::tab:selected, QTabBar::tab:hover {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafafa,"
-    "  stop:0.4 #f4f4f4, stop:0.5 #e7e7e7, stop:1.0 #fafafa);"
-    " color: black; }"
-    "QTabBar::tab:selected { border-color: #9B9B9B; border-bottom-color: #C2C7CB; }"
-    "QTabBar::tab:!selected { margin-top: 5px; }"
-    "QTabBar::tab:selected { margin-left: -4px; margin-right: -4px; }"
-    "QTabBar::tab:first:selected { margin-left: 0; }"
-    "QTabBar::tab:last:selected { margin-right: 0; }"
-    "QTabBar::tab:only-one { margin: 0; }";
-
-const char *const GroupBoxStyle =
-    "QGroupBox {"
-    " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E0E0E0, stop:1 #FFFFFF);"
-    " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
-    "QGroupBox::title {"
-    " subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px;"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; }";
 
 const char *const RadioStyle =
     "QRadioButton { spacing: 5px; color: black; }"
@@ -130,7 +100,7 @@ const AdvanceSettingPage::SpinBinding *AdvanceSettingPage::spinBindings(int *cou
 }
 
 AdvanceSettingPage::AdvanceSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), ui(new Ui::AdvanceSettingPageUi)
+    : ParameterPage(parent, serialLink), ui(new Ui::AdvanceSettingPageUi)
 {
     ui->setupUi(this);
     applyStyles();
@@ -150,7 +120,7 @@ AdvanceSettingPage::~AdvanceSettingPage()
 
 void AdvanceSettingPage::applyStyles()
 {
-    ui->tabWidget->setStyleSheet(QLatin1String(TabStyle));
+    ui->tabWidget->setStyleSheet(PageStyle::tabWidget(PageStyle::Tabs::Overlapping));
     QGroupBox *const groups[] = {
         ui->RollGainGroupBox,          ui->PitchGainGroupBox,
         ui->MainRotorAccGroupBox,      ui->MainRotorDeadBandGroupBox,
@@ -159,8 +129,9 @@ void AdvanceSettingPage::applyStyles()
         ui->TailRotorDeadBandGroupBox, ui->RpmGainGroupBox,
         ui->RpmCompensationGroupBox,   ui->RpmOnOffGroupBox,
     };
+    const QString groupBoxStyle = PageStyle::groupBox(PageStyle::Titles::Square);
     for (QGroupBox *group : groups)
-        group->setStyleSheet(QLatin1String(GroupBoxStyle));
+        group->setStyleSheet(groupBoxStyle);
 }
 
 // The acceleration rates stay in the record and in the refresh, but the
@@ -199,171 +170,161 @@ void AdvanceSettingPage::makeConnections()
             &AdvanceSettingPage::rpmResetClicked);
 }
 
-void AdvanceSettingPage::storeField(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    // The ranges keep the value within -125..125, so the low byte is all of it.
-    field = static_cast<qint8>(value & 0xFF);
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
 void AdvanceSettingPage::rollGainPValueChanged(int value)
 {
-    storeField(deviceParameters().phi_k_rate, value);
+    storeField(parameters.phi_k_rate, value);
 }
 
 void AdvanceSettingPage::rollGainIValueChanged(int value)
 {
-    storeField(deviceParameters().phi_k_angle, value);
+    storeField(parameters.phi_k_angle, value);
 }
 
 void AdvanceSettingPage::rollGainDValueChanged(int value)
 {
-    storeField(deviceParameters().phi_k_ac, value);
+    storeField(parameters.phi_k_ac, value);
 }
 
 void AdvanceSettingPage::rollGainIntegrationValueChanged(int value)
 {
-    storeField(deviceParameters().phi_ki, value);
+    storeField(parameters.phi_ki, value);
 }
 
 void AdvanceSettingPage::pitchGainPValueChanged(int value)
 {
-    storeField(deviceParameters().theta_k_rate, value);
+    storeField(parameters.theta_k_rate, value);
 }
 
 void AdvanceSettingPage::pitchGainIValueChanged(int value)
 {
-    storeField(deviceParameters().theta_k_angle, value);
+    storeField(parameters.theta_k_angle, value);
 }
 
 void AdvanceSettingPage::pitchGainDValueChanged(int value)
 {
-    storeField(deviceParameters().theta_k_ac, value);
+    storeField(parameters.theta_k_ac, value);
 }
 
 void AdvanceSettingPage::pitchGainIntegrationValueChanged(int value)
 {
-    storeField(deviceParameters().theta_ki, value);
+    storeField(parameters.theta_ki, value);
 }
 
 void AdvanceSettingPage::mainRotorAccValueChanged(int value)
 {
-    storeField(deviceParameters().acc_mainrotor, value);
+    storeField(parameters.acc_mainrotor, value);
 }
 
 void AdvanceSettingPage::mainRotorDecValueChanged(int value)
 {
-    storeField(deviceParameters().dec_mainrotor, value);
+    storeField(parameters.dec_mainrotor, value);
 }
 
 void AdvanceSettingPage::mainRotorRcDeadBandValueChanged(int value)
 {
-    storeField(deviceParameters().deadband_rc_mainrotor, value);
+    storeField(parameters.deadband_rc_mainrotor, value);
 }
 
 void AdvanceSettingPage::mainRotorSensorDeadBandValueChanged(int value)
 {
-    storeField(deviceParameters().deadband_gyro_xy, value);
+    storeField(parameters.deadband_gyro_xy, value);
 }
 
 void AdvanceSettingPage::burstCoefValueChanged(int value)
 {
-    storeField(deviceParameters().burst_coef, value);
+    storeField(parameters.burst_coef, value);
 }
 
 void AdvanceSettingPage::tailGainPValueChanged(int value)
 {
-    storeField(deviceParameters().r_kp, value);
+    storeField(parameters.r_kp, value);
 }
 
 void AdvanceSettingPage::tailGainIValueChanged(int value)
 {
-    storeField(deviceParameters().r_ki, value);
+    storeField(parameters.r_ki, value);
 }
 
 void AdvanceSettingPage::tailGainDValueChanged(int value)
 {
-    storeField(deviceParameters().r_kd, value);
+    storeField(parameters.r_kd, value);
 }
 
 void AdvanceSettingPage::leftAccValueChanged(int value)
 {
-    storeField(deviceParameters().acc_left, value);
+    storeField(parameters.acc_left, value);
 }
 
 void AdvanceSettingPage::leftDecValueChanged(int value)
 {
-    storeField(deviceParameters().dec_left, value);
+    storeField(parameters.dec_left, value);
 }
 
 void AdvanceSettingPage::rightAccValueChanged(int value)
 {
-    storeField(deviceParameters().acc_right, value);
+    storeField(parameters.acc_right, value);
 }
 
 void AdvanceSettingPage::rightDecValueChanged(int value)
 {
-    storeField(deviceParameters().dec_right, value);
+    storeField(parameters.dec_right, value);
 }
 
 void AdvanceSettingPage::rudderRcDeadBandValueChanged(int value)
 {
-    storeField(deviceParameters().deadband_rc_rudder, value);
+    storeField(parameters.deadband_rc_rudder, value);
 }
 
 void AdvanceSettingPage::tailRotorSensorDeadBandValueChanged(int value)
 {
-    storeField(deviceParameters().deadband_gyro_z, value);
+    storeField(parameters.deadband_gyro_z, value);
 }
 
 void AdvanceSettingPage::cyclicCompensationTailValueChanged(int value)
 {
-    storeField(deviceParameters().tail_compensate_cyclic, value);
+    storeField(parameters.tail_compensate_cyclic, value);
 }
 
 void AdvanceSettingPage::collectiveCompensationTailValueChanged(int value)
 {
-    storeField(deviceParameters().tail_compensate_colle, value);
+    storeField(parameters.tail_compensate_colle, value);
 }
 
 void AdvanceSettingPage::rpmTotalGainValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_ktotal, value);
+    storeField(parameters.rpm_ktotal, value);
 }
 
 void AdvanceSettingPage::rpmGainPValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_kp, value);
+    storeField(parameters.rpm_kp, value);
 }
 
 void AdvanceSettingPage::rpmGainIValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_ki, value);
+    storeField(parameters.rpm_ki, value);
 }
 
 void AdvanceSettingPage::rpmGainDValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_kd, value);
+    storeField(parameters.rpm_kd, value);
 }
 
 void AdvanceSettingPage::collectiveCompensationRpmValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_compensate_colle, value);
+    storeField(parameters.rpm_compensate_colle, value);
 }
 
 void AdvanceSettingPage::cyclicCompensationRpmSpinBoxValueChanged(int value)
 {
-    storeField(deviceParameters().rpm_compensate_cyclic, value);
+    storeField(parameters.rpm_compensate_cyclic, value);
 }
 
 void AdvanceSettingPage::rpmOffClicked()
 {
     // Once the governor is off, "on" means calibrating again.
     ui->RpmOnRadioButton->setText(tr("Calibrate RPM"));
-    storeField(deviceParameters().governor_status, 0);
+    storeField(parameters.governor_status, 0);
 }
 
 // The "On" button means "calibrate" unless the governor already runs: then
@@ -371,7 +332,7 @@ void AdvanceSettingPage::rpmOffClicked()
 // stored, since the unit acts on it the next time the motor runs up.
 void AdvanceSettingPage::rpmOnClicked()
 {
-    const qint8 state = deviceParameters().governor_status;
+    const qint8 state = parameters.governor_status;
     if (updating || state == GovernorOn || state == GovernorCalibrate)
         return;
     const int answer = Question::ask(
@@ -385,7 +346,7 @@ void AdvanceSettingPage::rpmOnClicked()
         takeBackOnClick(state);
         return;
     }
-    storeField(deviceParameters().governor_status, GovernorCalibrate);
+    storeField(parameters.governor_status, GovernorCalibrate);
 }
 
 // Each box that actually changes stores its own field and asks for its own
@@ -394,15 +355,15 @@ void AdvanceSettingPage::rpmOnClicked()
 // not one upload per spin box.
 void AdvanceSettingPage::rpmResetClicked()
 {
-    DeviceParameters candidate = deviceParameters();
+    DeviceParameters candidate = parameters;
     candidate.rpm_ktotal = ResetRpmTotalGain;
     candidate.rpm_kp = ResetRpmGainP;
     candidate.rpm_ki = ResetRpmGainI;
     candidate.rpm_kd = ResetRpmGainD;
     candidate.rpm_compensate_colle = ResetCollectiveCompensationRpm;
     candidate.rpm_compensate_cyclic = ResetCyclicCompensationRpm;
-    if (!ChangePreview::confirm(window(), ui->RpmResetPushButton->text().trimmed(),
-                                deviceParameters(), candidate))
+    if (!ChangePreview::confirm(window(), ui->RpmResetPushButton->text().trimmed(), parameters,
+                                candidate))
         return;
     link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     refreshFromParameters();
@@ -414,7 +375,7 @@ void AdvanceSettingPage::refreshFromParameters()
     updating = true;
     int count = 0;
     const SpinBinding *bindings = spinBindings(&count);
-    const DeviceParameters &record = deviceParameters();
+    const DeviceParameters &record = parameters;
     // Out-of-range bytes show clamped; the record keeps them until an edit.
     for (int i = 0; i < count; ++i)
         (ui->*bindings[i].box)->setValue(record.*bindings[i].field);

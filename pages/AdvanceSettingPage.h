@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QMutex>
-#include <QWidget>
+#include "ParameterPage.h"
 
 class QSpinBox;
 class SerialProcessThread;
+struct DeviceParameters;
 class ValueRanges;
 
 namespace Ui {
@@ -13,9 +13,9 @@ class AdvanceSettingPageUi;
 
 // The Advanced page: the inner loop gains of roll, pitch and tail, the main
 // rotor and tail stop rates, dead bands, tail compensation and the governor.
-// Every edit goes straight into the shared record and asks the link for an
+// Every edit goes straight into the link's record and asks the link for an
 // upload; refreshFromParameters() copies the record back into the widgets.
-class AdvanceSettingPage : public QWidget
+class AdvanceSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -72,10 +72,6 @@ private:
     void enableForModel(quint8 model);
     void showGovernorState(qint8 state);
     void takeBackOnClick(qint8 state);
-    void storeField(qint8 &field, int value);
 
-    SerialProcessThread *link;
     Ui::AdvanceSettingPageUi *ui;
-    QMutex mutex;
-    bool updating = false;
 };

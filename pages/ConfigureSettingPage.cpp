@@ -1,100 +1,21 @@
 #include "ConfigureSettingPage.h"
 
-#include "ChannelBar.h"
-#include "ChannelReadouts.h"
-
 #include "DeviceParameters.h"
 #include "LinkFrame.h"
-#include "ParameterCaption.h"
+#include "PageStyle.h"
 #include "Picture.h"
-#include "Question.h"
 #include "SerialProcessThread.h"
 #include "SliderTicks.h"
-#include "Telemetry.h"
 #include "Traces.h"
 #include "ValueRanges.h"
 #include "ui_ConfigureSettingPage.h"
 
-#include <QComboBox>
-#include <QIntValidator>
-#include <QLocale>
-#include <QMutexLocker>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 namespace {
 
-constexpr quint8 ModelA1 = 11; // has no flight mode switch
-constexpr quint8 ModelX1 = 10;
-
 constexpr int MonitorTab = 2;
 constexpr int TrimTab = 6;
-
-constexpr int ChannelRange = 125;
-
-// Telemetry comes with every 20 ms tick; the monitor's bars show it 20 times
-// a second, smooth to the eye for a stick's travel at less than half the
-// drawing, and its numbers ten times a second, with every second frame of
-// the bars: faster, no one reads them. Each frame also costs a round trip to
-// the display server, whatever it draws.
-constexpr int TelemetryFrameMs = 50;
-constexpr int ReadoutFrameMs = 100;
-
-// List entries 5 and 6 carry each other's receiver code, in both directions.
-int receiverCodeForIndex(int index)
-{
-    return ParameterCaption::receiverListIndex(index);
-}
-
-// installation value of a mount button, in button order.
-int mountValue(int button)
-{
-    int count = 0;
-    return ParameterCaption::mountingCodes(&count)[button];
-}
-
-// swashPictures order: mixer, 90, 120, 135, 140.
-int swashPictureIndex(int modelType)
-{
-    switch (modelType) {
-    case SwashMixing::MechanicalMixer:
-        return 0;
-    case SwashMixing::Ccpm90:
-        return 1;
-    case SwashMixing::Ccpm120:
-        return 2;
-    case SwashMixing::Ccpm135:
-        return 3;
-    case SwashMixing::Ccpm140:
-        return 4;
-    }
-    return -1;
-}
-
-const char *const TabStyle =
-    "QTabWidget::pane { border-top: 2px solid #C2C7CB; }"
-    "QTabBar::tab {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border: 2px solid #C4C4C3; border-bottom-color: #C2C7CB;"
-    " border-top-left-radius: 4px; border-top-right-radius: 4px;"
-    " min-width: 8ex; padding: 8px; }"
-    "QTabBar::tab:selected, QTabBar::tab:hover {"
-    " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fafafa,"
-    "  stop:0.4 #f4f4f4, stop:0.5 #e7e7e7, stop:1.0 #fafafa);"
-    " color: black; }"
-    "QTabBar::tab:selected { border-color: #9B9B9B; border-bottom-color: #C2C7CB; }"
-    "QTabBar::tab:!selected { margin-top: 5px; }";
-
-const char *const GroupBoxStyle =
-    "QGroupBox {"
-    " background-color: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #E0E0E0, stop:1 #FFFFFF);"
-    " border: 2px solid gray; border-radius: 5px; margin-top: 1ex; }"
-    "QGroupBox::title {"
-    " subcontrol-origin: margin; subcontrol-position: top center; padding: 0 3px;"
-    " background: qlineargradient(spread:reflect, x1:0, y1:0, x2:0, y2:0.5,"
-    "  stop:0 rgba(74, 74, 74, 255), stop:1 rgba(36, 36, 36, 255));"
-    " color: white; border-radius: 3px; }";
 
 const char *const ComboBoxStyle =
     "QComboBox { border: 1px solid gray; border-radius: 3px; padding: 1px 18px 1px 3px;"
@@ -150,20 +71,6 @@ const char *const VerticalSliderStyle =
     "QSlider::add-page:vertical { background: red; border: 1px solid black; border-radius: 2px; }"
     "QSlider::sub-page:vertical { background: blue; border: 1px solid black; border-radius: 2px; }";
 
-const char *const LineEditStyle =
-    "QLineEdit { color: black; background: yellow; border: 2px solid gray; border-radius: 10px;"
-    " padding: 0 6px; }";
-
-// Pictures with words in them are drawn per language: the Chinese ones lie
-// under zh/ and are shown while the program speaks Chinese. A prefix (the
-// mount and swash buttons add their state) works as well as a whole name.
-QString picturePath(const QString &path)
-{
-    if (QLocale().language() == QLocale::Chinese)
-        return QStringLiteral(":/images/zh/") + path;
-    return QStringLiteral(":/images/") + path;
-}
-
 // Mount and swash type buttons: a picture per check state.
 QString typeButtonStyle(const QString &unchecked, const QString &checked)
 {
@@ -218,13 +125,8 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
 }
 
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), ui(new Ui::ConfigureSettingPageUi),
-      barFrames(TelemetryFrameMs, [this] { showChannelFrame(); }),
-      readoutFrames(ReadoutFrameMs, [this] {
-          // With the bars' next frame: one repaint for both.
-          readoutsDue = true;
-          barFrames.request();
-      })
+    : ParameterPage(parent, serialLink), ui(new Ui::ConfigureSettingPageUi), receiverTab(*this),
+      monitorTab(*this), mountTab(*this), trimTab(*this), travelTab(*this)
 {
     ui->setupUi(this);
     // The tabs fill the page whatever width the window gives it, so the
@@ -233,24 +135,13 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(ui->tabWidget);
 
-    // The cyclic limit is kept in the record but not offered to the user.
-    ui->label_54->hide();
-    ui->CyclicLimitSlider->hide();
-    ui->CyclicLimitSpinBox->hide();
-    ui->labelCalibCyclicLimit->hide();
+    travelTab.hideCyclicLimit();
 
     applyStyles();
     setArrowIcons();
     makeTypeButtonsExclusive();
     loadPictures();
-
-    // The monitor's bars only show telemetry, which moves them 20 times a second.
-    for (QSlider *slider : {ui->AcceleratorSlider, ui->CollectiveSlider, ui->ElevatorSlider,
-                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider}) {
-        slider->setEnabled(false);
-        new ChannelBar(slider);
-    }
-
+    monitorTab.prepareBars();
     setRanges();
 
     connect(ui->tabWidget, &QTabWidget::currentChanged, this,
@@ -264,7 +155,7 @@ ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread 
     connect(ui->FlightModeComboBox, &QComboBox::currentIndexChanged, this,
             &ConfigureSettingPage::flightModeCurrentIndexChanged);
     connect(link, &SerialProcessThread::telemetryChanged, this,
-            &ConfigureSettingPage::telemetryArrived);
+            [this] { monitorTab.telemetryArrived(); });
     connectMonitor();
     connectServoSettings();
     connectTrimsAndTravel();
@@ -279,25 +170,15 @@ ConfigureSettingPage::~ConfigureSettingPage()
 
 void ConfigureSettingPage::applyStyles()
 {
-    ui->tabWidget->setStyleSheet(QLatin1String(TabStyle));
+    ui->tabWidget->setStyleSheet(PageStyle::tabWidget(PageStyle::Tabs::Plain));
+    const QString groupBoxStyle = PageStyle::groupBox(PageStyle::Titles::Rounded);
     for (QGroupBox *box : findChildren<QGroupBox *>())
-        box->setStyleSheet(QLatin1String(GroupBoxStyle));
+        box->setStyleSheet(groupBoxStyle);
     for (QComboBox *box : findChildren<QComboBox *>())
         box->setStyleSheet(QLatin1String(ComboBoxStyle));
     for (QCheckBox *box : findChildren<QCheckBox *>())
         box->setStyleSheet(QLatin1String(CheckBoxStyle));
-    // The channel read-outs; the edit field inside each spin box keeps the
-    // box's plain look and its whole width for the value.
-    // They show a signed byte each; the validator states that range.
-    auto *channelRange = new QIntValidator(-128, 127, this);
-    for (QLineEdit *edit : {ui->AcceleratorLineEdit, ui->CollectiveLineEdit, ui->ElevatorLineEdit,
-                            ui->AileronLineEdit, ui->RudderLineEdit, ui->GainLineEdit}) {
-        edit->setStyleSheet(QLatin1String(LineEditStyle));
-        edit->setValidator(channelRange);
-    }
-    new ChannelReadouts({ui->AcceleratorLineEdit, ui->CollectiveLineEdit, ui->ElevatorLineEdit,
-                         ui->AileronLineEdit, ui->RudderLineEdit, ui->GainLineEdit},
-                        this);
+    monitorTab.prepareReadouts();
     for (QSlider *slider : findChildren<QSlider *>()) {
         slider->setStyleSheet(QLatin1String(
             slider->orientation() == Qt::Horizontal ? HorizontalSliderStyle : VerticalSliderStyle));
@@ -324,11 +205,9 @@ void ConfigureSettingPage::applyStyles()
 
     for (QPushButton *button : findChildren<QPushButton *>())
         button->setStyleSheet(QLatin1String(ButtonStyle));
-    const std::array<QPushButton *, 6> mounts = {ui->Mount1PushButton, ui->Mount2PushButton,
-                                                 ui->Mount3PushButton, ui->Mount4PushButton,
-                                                 ui->Mount5PushButton, ui->Mount6PushButton};
+    const std::array<QPushButton *, 6> mounts = mountTab.mountButtons();
     for (int i = 0; i < 6; ++i) {
-        const QString base = picturePath(QStringLiteral("mount/mount%1_").arg(i + 1));
+        const QString base = SetupTab::picturePath(QStringLiteral("mount/mount%1_").arg(i + 1));
         mounts[i]->setStyleSheet(typeButtonStyle(base + QLatin1String("unchecked.png"),
                                                  base + QLatin1String("checked.png")));
     }
@@ -340,7 +219,8 @@ void ConfigureSettingPage::applyStyles()
         {ui->CCPM140PushButton, "140ccpm"},
     }};
     for (const auto &[button, name] : swashes) {
-        const QString base = picturePath(QStringLiteral("swash/sc_%1_").arg(QLatin1String(name)));
+        const QString base =
+            SetupTab::picturePath(QStringLiteral("swash/sc_%1_").arg(QLatin1String(name)));
         button->setStyleSheet(typeButtonStyle(base + QLatin1String("uncheck.png"),
                                               base + QLatin1String("check.png")));
     }
@@ -370,10 +250,12 @@ void ConfigureSettingPage::setArrowIcons()
 
 void ConfigureSettingPage::makeTypeButtonsExclusive()
 {
-    for (QPushButton *button :
-         {ui->Mount1PushButton, ui->Mount2PushButton, ui->Mount3PushButton, ui->Mount4PushButton,
-          ui->Mount5PushButton, ui->Mount6PushButton, ui->MixerPushButton, ui->CCPM90PushButton,
-          ui->CCPM120PushButton, ui->CCPM135PushButton, ui->CCPM140PushButton}) {
+    QList<QPushButton *> buttons;
+    for (QPushButton *button : mountTab.mountButtons())
+        buttons << button;
+    for (QPushButton *button : mountTab.swashButtons())
+        buttons << button;
+    for (QPushButton *button : buttons) {
         button->setCheckable(true);
         button->setAutoExclusive(true);
     }
@@ -381,25 +263,13 @@ void ConfigureSettingPage::makeTypeButtonsExclusive()
 
 void ConfigureSettingPage::loadPictures()
 {
-    const char *const names[] = {"mixer", "90ccpm", "120ccpm", "135ccpm", "140ccpm"};
-    for (int i = 0; i < 5; ++i)
-        swashPictures[i] = Picture::pixmap(
-            picturePath(QStringLiteral("swash/sc_%1_check.png").arg(QLatin1String(names[i]))));
-    showPicture(ui->Imagelabel, swashPictures[4]);
-    showWiringFor(0);
-
-    const QPixmap red = Picture::pixmap(QStringLiteral(":/images/slider/calib_v_250_r.png"));
-    const QPixmap blue = Picture::pixmap(QStringLiteral(":/images/slider/calib_v_250_b.png"));
-    for (QLabel *label : {ui->labelCalibTailTrim, ui->labelCalibCollective})
-        showPicture(label, red);
-    for (QLabel *label :
-         {ui->labelCalibAilTravel, ui->labelCalibElevTravel, ui->labelCalibTailLimitA,
-          ui->labelCalibTailLimitB, ui->labelCalibCyclicLimit})
-        showPicture(label, blue);
-    showPicture(ui->labelExample1,
-                Picture::pixmap(picturePath(QStringLiteral("transmiter_example_1.png"))));
-    showPicture(ui->labelExample2,
-                Picture::pixmap(picturePath(QStringLiteral("transmiter_example_2.png"))));
+    mountTab.loadPictures();
+    receiverTab.showWiringFor(0);
+    trimTab.loadPictures();
+    travelTab.loadPictures();
+    for (const auto &[label, name] : {std::pair{ui->labelExample1, "transmiter_example_1.png"},
+                                      std::pair{ui->labelExample2, "transmiter_example_2.png"}})
+        SetupTab::showPicture(label, Picture::pixmap(SetupTab::picturePath(QLatin1String(name))));
 }
 
 void ConfigureSettingPage::setRanges()
@@ -408,9 +278,6 @@ void ConfigureSettingPage::setRanges()
         (ui->*row.slider)->setRange(row.minimum, row.maximum);
         (ui->*row.spinBox)->setRange(row.minimum, row.maximum);
     }
-    for (QSlider *slider : {ui->AcceleratorSlider, ui->CollectiveSlider, ui->ElevatorSlider,
-                            ui->AileronSlider, ui->RudderSlider, ui->GainSlider})
-        slider->setRange(-ChannelRange, ChannelRange);
 }
 
 void ConfigureSettingPage::connectMonitor()
@@ -486,461 +353,254 @@ void ConfigureSettingPage::connectTrimsAndTravel()
     couple(4, 10);
 }
 
-// ---- storing
-
-void ConfigureSettingPage::store(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    field = static_cast<qint8>(static_cast<quint8>(value & 0xFF));
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
-// A checked box means reversed (-1); the trace is written even during a refresh.
-void ConfigureSettingPage::storeDirection(qint8 &field, const char *trace, bool reversed)
-{
-    qCDebug(vrnPages).noquote()
-        << QStringLiteral("%1%2").arg(QLatin1String(trace)).arg(reversed ? 1 : 0);
-    store(field, reversed ? -1 : 1);
-}
-
 // ---- Start and Receiver tabs
 
 void ConfigureSettingPage::engineTypeCurrentIndexChanged(int index)
 {
-    store(deviceParameters().motor_type, index);
+    receiverTab.engineTypeChosen(index);
 }
 
 void ConfigureSettingPage::receiverCurrentIndexChanged(int index)
 {
-    if (updating)
-        return;
-    showWiringFor(index);
-    store(deviceParameters().receiver_type, receiverCodeForIndex(index));
+    receiverTab.receiverChosen(index);
 }
 
 void ConfigureSettingPage::auxFunctionCurrentIndexChanged(int index)
 {
-    if (updating)
-        return;
-    showFlightModeFor(index);
-    store(deviceParameters().aux_function, index);
+    receiverTab.auxFunctionChosen(index);
 }
 
 void ConfigureSettingPage::flightModeCurrentIndexChanged(int index)
 {
-    store(deviceParameters().pcset_mode, index + 1);
+    receiverTab.flightModeChosen(index);
 }
 
-void ConfigureSettingPage::showFlightModeFor(int auxFunction)
+// ---- Monitor tab
+
+void ConfigureSettingPage::updateTelemetryInfo()
 {
-    if (auxFunction == 0) {
-        ui->FlightModeComboBox->setEnabled(true);
-        selectFlightMode(deviceParameters().pcset_mode - 1);
-    } else if (auxFunction == 1) {
-        ui->FlightModeComboBox->setEnabled(false);
-        clearFlightModeSelection();
-    } else {
-        return;
-    }
-    setAuxCaptions(auxFunction);
+    monitorTab.showNow();
 }
 
-void ConfigureSettingPage::clearFlightModeSelection()
+void ConfigureSettingPage::setFailProtect()
 {
-    selectFlightMode(-1);
-}
-
-// Qt 6 reports a change to "no selection" again even when the box had none
-// (also for a pcset_mode outside the list); only a real change may store
-// pcset_mode and ask for an upload.
-void ConfigureSettingPage::selectFlightMode(int index)
-{
-    QComboBox *box = ui->FlightModeComboBox;
-    const int target = index >= 0 && index < box->count() ? index : -1;
-    if (box->currentIndex() != target)
-        box->setCurrentIndex(target);
-}
-
-void ConfigureSettingPage::setAuxCaptions(int auxFunction)
-{
-    const bool flightMode = auxFunction == 1;
-    ui->labelAuxChannelLeft->setText(flightMode ? tr("Aerobatics") : tr("Normal"));
-    ui->labelAuxChannelRight->setText(flightMode ? tr("Balance") : tr("AVCS"));
-}
-
-void ConfigureSettingPage::showWiringFor(int receiver)
-{
-    const char *name = receiver == 0 ? "connection" : receiver == 1 ? "futaba" : "dsm";
-    showPicture(
-        ui->connectionLabel,
-        Picture::pixmap(picturePath(QStringLiteral("receiver/%1.png").arg(QLatin1String(name)))));
-}
-
-void ConfigureSettingPage::showPicture(QLabel *label, const QPixmap &picture)
-{
-    label->setPixmap(picture);
-    label->setFixedSize(picture.deviceIndependentSize().toSize());
+    monitorTab.setFailProtect();
 }
 
 // ---- Mount, SwashPlate and Servo tabs
 
 void ConfigureSettingPage::mount1PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(0));
+    mountTab.mountChosen(0);
 }
 
 void ConfigureSettingPage::mount2PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(1));
+    mountTab.mountChosen(1);
 }
 
 void ConfigureSettingPage::mount3PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(2));
+    mountTab.mountChosen(2);
 }
 
 void ConfigureSettingPage::mount4PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(3));
+    mountTab.mountChosen(3);
 }
 
 void ConfigureSettingPage::mount5PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(4));
+    mountTab.mountChosen(4);
 }
 
 void ConfigureSettingPage::mount6PushButtonClicked(bool)
 {
-    store(deviceParameters().installation, mountValue(5));
+    mountTab.mountChosen(5);
 }
 
 void ConfigureSettingPage::mixerPushButtonClicked(bool)
 {
-    showPicture(ui->Imagelabel, swashPictures[0]);
-    store(deviceParameters().model_type, SwashMixing::MechanicalMixer);
+    mountTab.swashChosen(SwashMixing::MechanicalMixer);
 }
 
 void ConfigureSettingPage::ccpm90PushButtonClicked(bool)
 {
-    swashTypeChosen(SwashMixing::Ccpm90);
+    mountTab.swashChosen(SwashMixing::Ccpm90);
 }
 
 void ConfigureSettingPage::ccpm120PushButtonClicked(bool)
 {
-    swashTypeChosen(SwashMixing::Ccpm120);
+    mountTab.swashChosen(SwashMixing::Ccpm120);
 }
 
 void ConfigureSettingPage::ccpm135PushButtonClicked(bool)
 {
-    swashTypeChosen(SwashMixing::Ccpm135);
+    mountTab.swashChosen(SwashMixing::Ccpm135);
 }
 
 void ConfigureSettingPage::ccpm140PushButtonClicked(bool)
 {
-    swashTypeChosen(SwashMixing::Ccpm140);
-}
-
-void ConfigureSettingPage::swashTypeChosen(int modelType)
-{
-    mixing.applyGeometry(modelType);
-    mixing.derive(trimsFromRecord(), directionsFromRecord());
-    showPicture(ui->Imagelabel, swashPictures[swashPictureIndex(modelType)]);
-    store(deviceParameters().model_type, modelType);
+    mountTab.swashChosen(SwashMixing::Ccpm140);
 }
 
 void ConfigureSettingPage::swashServoCurrentIndexChanged(int index)
 {
-    storeServoType(ui->SwashServoComboBox, deviceParameters().swash_servotype, index);
+    mountTab.servoTypeChosen(ui->SwashServoComboBox, parameters.swash_servotype, index);
 }
 
 void ConfigureSettingPage::tailServoCurrentIndexChanged(int index)
 {
-    storeServoType(ui->TailServoComboBox, deviceParameters().tail_servotype, index);
-}
-
-// A servo driven at a frame rate or centre pulse it is not made for can
-// burn out, so a new type is stored only once the pilot confirms it.
-void ConfigureSettingPage::storeServoType(QComboBox *box, qint8 &field, int index)
-{
-    if (updating || index + 1 == field)
-        return;
-    const int answer = Question::ask(
-        this, tr("Servo type"),
-        tr("Change the servo type to \"%1\"?\n\nA servo driven at the wrong frame rate or "
-           "centre pulse can be damaged. Check the servo's data sheet first.")
-            .arg(box->itemText(index)),
-        {tr("Change servo type"), tr("Cancel")});
-    if (answer != 0) {
-        const QSignalBlocker blocker(box);
-        box->setCurrentIndex(field - 1);
-        return;
-    }
-    store(field, index + 1);
+    mountTab.servoTypeChosen(ui->TailServoComboBox, parameters.tail_servotype, index);
 }
 
 void ConfigureSettingPage::swashServoDirCh1Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_0, "ch1", value);
+    mountTab.directionChosen(parameters.servo_rev_0, "ch1", value);
 }
 
 void ConfigureSettingPage::swashServoDirCh2Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_1, "ch2", value);
+    mountTab.directionChosen(parameters.servo_rev_1, "ch2", value);
 }
 
 void ConfigureSettingPage::swashServoDirCh3Clicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_2, "ch3", value);
+    mountTab.directionChosen(parameters.servo_rev_2, "ch3", value);
 }
 
 void ConfigureSettingPage::tailServoDirClicked(bool value)
 {
-    storeDirection(deviceParameters().servo_rev_3, "tail", value);
+    mountTab.directionChosen(parameters.servo_rev_3, "tail", value);
 }
 
-// ---- Trim and Travel tabs
+// ---- Trim tab
 
 void ConfigureSettingPage::swashServoTuningCH1Changed(int value)
 {
-    store(deviceParameters().servo_trim_0, value);
+    trimTab.trimChanged(0, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH2Changed(int value)
 {
-    store(deviceParameters().servo_trim_1, value);
+    trimTab.trimChanged(1, value);
 }
 
 void ConfigureSettingPage::swashServoTuningCH3Changed(int value)
 {
-    store(deviceParameters().servo_trim_2, value);
+    trimTab.trimChanged(2, value);
 }
 
 void ConfigureSettingPage::tailServoTrimChanged(int value)
 {
-    store(deviceParameters().servo_trim_3, value);
-}
-
-void ConfigureSettingPage::aileronLimitChanged(int value)
-{
-    store(deviceParameters().ail_limit, value);
-}
-
-void ConfigureSettingPage::elevatorLimitChanged(int value)
-{
-    store(deviceParameters().ele_limit, value);
-}
-
-void ConfigureSettingPage::collectiveCoefChanged(int value)
-{
-    store(deviceParameters().coll_ratio, value);
-}
-
-void ConfigureSettingPage::tailLimitAChanged(int value)
-{
-    store(deviceParameters().tail_limit_a, value);
-}
-
-void ConfigureSettingPage::tailLimitBChanged(int value)
-{
-    store(deviceParameters().tail_limit_b, value);
-}
-
-void ConfigureSettingPage::cyclicLimitChanged(int value)
-{
-    store(deviceParameters().cyclic_limit, value);
-}
-
-SwashMixing::Servos ConfigureSettingPage::trimsFromRecord()
-{
-    const DeviceParameters &p = deviceParameters();
-    return {p.servo_trim_0, p.servo_trim_1, p.servo_trim_2};
-}
-
-SwashMixing::Servos ConfigureSettingPage::directionsFromRecord()
-{
-    const DeviceParameters &p = deviceParameters();
-    return {SwashMixing::direction(p.servo_rev_0), SwashMixing::direction(p.servo_rev_1),
-            SwashMixing::direction(p.servo_rev_2)};
-}
-
-// The pad moves the trims through the sliders: each slider that really
-// changes stores its trim and asks for the upload.
-void ConfigureSettingPage::arrow(SwashMixing::Axis axis, int delta, bool deriveFirst)
-{
-    const std::optional<SwashMixing::Servos> trims =
-        mixing.arrow(deviceParameters().model_type, axis, delta, deriveFirst, trimsFromRecord(),
-                     directionsFromRecord());
-    if (!trims)
-        return;
-    ui->SwashServoTuningCH1Slider->setValue((*trims)[0]);
-    ui->SwashServoTuningCH2Slider->setValue((*trims)[1]);
-    ui->SwashServoTuningCH3Slider->setValue((*trims)[2]);
+    trimTab.trimChanged(3, value);
 }
 
 void ConfigureSettingPage::collectiveUp2Clicked()
 {
-    arrow(SwashMixing::Axis::Collective, 5, false);
+    trimTab.arrow(SwashMixing::Axis::Collective, 5, false);
 }
 
 void ConfigureSettingPage::collectiveUp1Clicked()
 {
-    arrow(SwashMixing::Axis::Collective, 1, false);
+    trimTab.arrow(SwashMixing::Axis::Collective, 1, false);
 }
 
 void ConfigureSettingPage::collectiveDown2Clicked()
 {
-    arrow(SwashMixing::Axis::Collective, -5, false);
+    trimTab.arrow(SwashMixing::Axis::Collective, -5, false);
 }
 
 void ConfigureSettingPage::collectiveDown1Clicked()
 {
-    arrow(SwashMixing::Axis::Collective, -1, false);
+    trimTab.arrow(SwashMixing::Axis::Collective, -1, false);
 }
 
 void ConfigureSettingPage::cyclicUp2Clicked()
 {
-    arrow(SwashMixing::Axis::Pitch, 5, true);
+    trimTab.arrow(SwashMixing::Axis::Pitch, 5, true);
 }
 
 void ConfigureSettingPage::cyclicUp1Clicked()
 {
-    arrow(SwashMixing::Axis::Pitch, 1, false);
+    trimTab.arrow(SwashMixing::Axis::Pitch, 1, false);
 }
 
 void ConfigureSettingPage::cyclicRight2Clicked()
 {
-    arrow(SwashMixing::Axis::Roll, 5, true);
+    trimTab.arrow(SwashMixing::Axis::Roll, 5, true);
 }
 
 void ConfigureSettingPage::cyclicRight1Clicked()
 {
-    arrow(SwashMixing::Axis::Roll, 1, false);
+    trimTab.arrow(SwashMixing::Axis::Roll, 1, false);
 }
 
 void ConfigureSettingPage::cyclicLeft2Clicked()
 {
-    arrow(SwashMixing::Axis::Roll, -5, false);
+    trimTab.arrow(SwashMixing::Axis::Roll, -5, false);
 }
 
 void ConfigureSettingPage::cyclicLeft1Clicked()
 {
-    arrow(SwashMixing::Axis::Roll, -1, false);
+    trimTab.arrow(SwashMixing::Axis::Roll, -1, false);
 }
 
 void ConfigureSettingPage::cyclicDown2Clicked()
 {
-    arrow(SwashMixing::Axis::Pitch, -5, false);
+    trimTab.arrow(SwashMixing::Axis::Pitch, -5, false);
 }
 
 void ConfigureSettingPage::cyclicDown1Clicked()
 {
-    arrow(SwashMixing::Axis::Pitch, -1, false);
+    trimTab.arrow(SwashMixing::Axis::Pitch, -1, false);
 }
 
 void ConfigureSettingPage::servoTrimSetZeroClicked()
 {
-    DeviceParameters &p = deviceParameters();
-    p.servo_trim_0 = 0;
-    p.servo_trim_1 = 0;
-    p.servo_trim_2 = 0;
-    ui->SwashServoTuningCH1Slider->setValue(0);
-    ui->SwashServoTuningCH2Slider->setValue(0);
-    ui->SwashServoTuningCH3Slider->setValue(0);
-    mixing.clearState();
+    trimTab.setZero();
 }
 
-// ---- Monitor tab
+// ---- Travel tab
 
-void ConfigureSettingPage::telemetryArrived()
+void ConfigureSettingPage::aileronLimitChanged(int value)
 {
-    readoutFrames.request();
-    barFrames.request();
+    travelTab.limitChanged(parameters.ail_limit, value);
 }
 
-void ConfigureSettingPage::showChannelFrame()
+void ConfigureSettingPage::elevatorLimitChanged(int value)
 {
-    showChannelBars();
-    if (readoutsDue) {
-        readoutsDue = false;
-        showChannelReadouts();
-    }
+    travelTab.limitChanged(parameters.ele_limit, value);
 }
 
-void ConfigureSettingPage::updateTelemetryInfo()
+void ConfigureSettingPage::collectiveCoefChanged(int value)
 {
-    barFrames.drawn();
-    readoutFrames.drawn();
-    readoutsDue = false;
-    showChannelBars();
-    showChannelReadouts();
+    travelTab.limitChanged(parameters.coll_ratio, value);
 }
 
-namespace {
-
-// The six channels in the monitor's order.
-std::array<int, 6> channelValues()
+void ConfigureSettingPage::tailLimitAChanged(int value)
 {
-    const Telemetry &t = telemetry();
-    return {t.accelerator, t.collective, t.elevator, t.aileron, t.rudder, t.gain};
+    travelTab.limitChanged(parameters.tail_limit_a, value);
 }
 
-} // namespace
-
-void ConfigureSettingPage::showChannelBars()
+void ConfigureSettingPage::tailLimitBChanged(int value)
 {
-    updating = true;
-    const std::array<int, 6> values = channelValues();
-    const std::array<QSlider *, 6> sliders = {ui->AcceleratorSlider, ui->CollectiveSlider,
-                                              ui->ElevatorSlider,    ui->AileronSlider,
-                                              ui->RudderSlider,      ui->GainSlider};
-    for (int i = 0; i < 6; ++i)
-        sliders[i]->setValue(values[i]);
-    updating = false;
+    travelTab.limitChanged(parameters.tail_limit_b, value);
 }
 
-void ConfigureSettingPage::showChannelReadouts()
+void ConfigureSettingPage::cyclicLimitChanged(int value)
 {
-    const std::array<int, 6> values = channelValues();
-    const std::array<QLineEdit *, 6> edits = {ui->AcceleratorLineEdit, ui->CollectiveLineEdit,
-                                              ui->ElevatorLineEdit,    ui->AileronLineEdit,
-                                              ui->RudderLineEdit,      ui->GainLineEdit};
-    updating = true;
-    for (int i = 0; i < 6; ++i) {
-        const QString text = tr("%1").arg(values[i]);
-        if (edits[i]->text() != text) // an unchanged read-out need not be repainted
-            edits[i]->setText(text);
-    }
-    updating = false;
+    travelTab.limitChanged(parameters.cyclic_limit, value);
 }
 
-void ConfigureSettingPage::setFailProtect()
-{
-    link->setCommand(CMD_SET_FAIL_PROTECT);
-}
+// ---- values offered
 
 void ConfigureSettingPage::describeValues(ValueRanges &ranges) const
 {
-    using D = DeviceParameters;
     for (const ValueRow &row : valueRows())
         ranges.allowRange(row.field, (ui->*row.spinBox)->minimum(), (ui->*row.spinBox)->maximum());
-    for (auto field : {&D::servo_rev_0, &D::servo_rev_1, &D::servo_rev_2, &D::servo_rev_3})
-        ranges.allowValues(field, {-1, 1});
-    ranges.allowRange(&D::motor_type, 0, ui->EngineTypeComboBox->count() - 1);
-    QList<int> receivers;
-    for (int i = 0; i < ui->ReceiverComboBox->count(); ++i)
-        receivers << receiverCodeForIndex(i);
-    ranges.allowValues(&D::receiver_type, receivers);
-    ranges.allowRange(&D::aux_function, 0, ui->AuxFunctionComboBox->count() - 1);
-    // 0: no flight mode, as a VRN-A1 keeps it.
-    ranges.allowRange(&D::pcset_mode, 0, ui->FlightModeComboBox->count());
-    ranges.allowRange(&D::swash_servotype, 1, ui->SwashServoComboBox->count());
-    ranges.allowRange(&D::tail_servotype, 1, ui->TailServoComboBox->count());
-    int mounts = 0;
-    const int *mountCodes = ParameterCaption::mountingCodes(&mounts);
-    ranges.allowValues(&D::installation, QList<int>(mountCodes, mountCodes + mounts));
-    ranges.allowRange(&D::model_type, SwashMixing::MechanicalMixer, SwashMixing::Ccpm90);
+    mountTab.describeValues(ranges);
+    receiverTab.describeValues(ranges);
 }
 
 // ---- tabs and refresh
@@ -974,86 +634,13 @@ void ConfigureSettingPage::tabIndexChanged(int index)
 void ConfigureSettingPage::refreshFromParameters()
 {
     updating = true;
-    refreshReceiverTab();
-    refreshServoTypes();
-    refreshMount();
-    refreshSwash();
-    refreshDirections();
-    refreshTrimsAndTravel();
-    updating = false;
-    applyModelRestrictions();
-    applyTabToLink();
-}
-
-void ConfigureSettingPage::refreshReceiverTab()
-{
-    const DeviceParameters &p = deviceParameters();
-    ui->EngineTypeComboBox->setCurrentIndex(p.motor_type);
-    ui->ReceiverComboBox->setCurrentIndex(receiverCodeForIndex(p.receiver_type));
-    showWiringFor(p.receiver_type);
-    ui->AuxFunctionComboBox->setCurrentIndex(p.aux_function);
-    showFlightModeFor(p.aux_function);
-}
-
-void ConfigureSettingPage::refreshServoTypes()
-{
-    ui->SwashServoComboBox->setCurrentIndex(deviceParameters().swash_servotype - 1);
-    ui->TailServoComboBox->setCurrentIndex(deviceParameters().tail_servotype - 1);
-}
-
-void ConfigureSettingPage::refreshMount()
-{
-    const std::array<QPushButton *, 6> mounts = {ui->Mount1PushButton, ui->Mount2PushButton,
-                                                 ui->Mount3PushButton, ui->Mount4PushButton,
-                                                 ui->Mount5PushButton, ui->Mount6PushButton};
-    for (int i = 0; i < 6; ++i) {
-        if (deviceParameters().installation == mountValue(i))
-            mounts[i]->setChecked(true);
-    }
-}
-
-void ConfigureSettingPage::refreshSwash()
-{
-    const int modelType = deviceParameters().model_type;
-    const int picture = swashPictureIndex(modelType);
-    if (picture >= 0) {
-        const std::array<QPushButton *, 5> buttons = {ui->MixerPushButton, ui->CCPM90PushButton,
-                                                      ui->CCPM120PushButton, ui->CCPM135PushButton,
-                                                      ui->CCPM140PushButton};
-        buttons[picture]->setChecked(true);
-        showPicture(ui->Imagelabel, swashPictures[picture]);
-        mixing.applyGeometry(modelType);
-    }
-    mixing.derive(trimsFromRecord(), directionsFromRecord());
-}
-
-void ConfigureSettingPage::refreshDirections()
-{
-    const DeviceParameters &p = deviceParameters();
-    // The arrow pad uses the same reading of the byte.
-    ui->SwashServoDirCH1->setChecked(SwashMixing::direction(p.servo_rev_0) < 0);
-    ui->SwashServoDirCH2->setChecked(SwashMixing::direction(p.servo_rev_1) < 0);
-    ui->SwashServoDirCH3->setChecked(SwashMixing::direction(p.servo_rev_2) < 0);
-    ui->TailServoDir->setChecked(SwashMixing::direction(p.servo_rev_3) < 0);
-}
-
-void ConfigureSettingPage::refreshTrimsAndTravel()
-{
+    receiverTab.refresh();
+    mountTab.refresh();
     for (const ValueRow &row : valueRows())
-        (ui->*row.slider)->setValue(deviceParameters().*row.field);
-}
-
-void ConfigureSettingPage::applyModelRestrictions()
-{
-    const quint8 model = link->deviceModel();
-    if (model == ModelA1) {
-        ui->AuxFunctionComboBox->setEnabled(false);
-        ui->FlightModeComboBox->setEnabled(false);
-        clearFlightModeSelection();
-    } else if (model == ModelX1) {
-        ui->AuxFunctionComboBox->setEnabled(true);
-        ui->FlightModeComboBox->setEnabled(true);
-    }
+        (ui->*row.slider)->setValue(parameters.*row.field);
+    updating = false;
+    receiverTab.applyModel(link->deviceModel());
+    applyTabToLink();
 }
 
 // Telemetry stays requested on the Monitor tab even while another page is

@@ -1,19 +1,17 @@
 #pragma once
 
-#include "FrameLimiter.h"
+#include "ParameterPage.h"
+#include "SetupMonitorTab.h"
+#include "SetupMountTab.h"
+#include "SetupReceiverTab.h"
+#include "SetupTravelTab.h"
+#include "SetupTrimTab.h"
 #include "SwashMixing.h"
-
-#include <QMutex>
-#include <QPixmap>
-#include <QTimer>
-#include <QWidget>
 
 #include <array>
 
-class QComboBox;
-class QLabel;
-class QSlider;
 class SerialProcessThread;
+struct DeviceParameters;
 class ValueRanges;
 
 namespace Ui {
@@ -23,11 +21,15 @@ class ConfigureSettingPageUi;
 // The Setup page: walks the user through installing the unit (transmitter
 // notes, engine and receiver, channel monitor and fail safe, mounting, swash
 // plate type, servo types and directions, trims and travel). Every edit
-// stores one field of the shared record and asks the link for an upload; the
+// stores one field of the link's record and asks the link for an upload; the
 // page's tabs also decide the link's background request (telemetry on the
 // Monitor tab) and whether the unit's control loops run (suspended on the
 // Trim tab, so the servos stand at their trimmed neutral).
-class ConfigureSettingPage : public QWidget
+//
+// The page builds the form, styles it, wires it to its slots and refreshes
+// it; the work behind the slots lives in one helper per tab (SetupTab and
+// the classes derived from it).
+class ConfigureSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -92,6 +94,9 @@ public slots:
     void setFailProtect();
 
 private:
+    // The tabs' work, and the store routine they share with the page.
+    friend class SetupTab;
+
     struct ValueRow;
     static const std::array<ValueRow, 10> &valueRows();
 
@@ -103,49 +108,13 @@ private:
     void connectMonitor();
     void connectServoSettings();
     void connectTrimsAndTravel();
-
-    // The storing slot shared by every one-field edit.
-    void store(qint8 &field, int value);
-    void storeDirection(qint8 &field, const char *trace, bool reversed);
-    void storeServoType(QComboBox *box, qint8 &field, int index);
-    void swashTypeChosen(int modelType);
-
-    void refreshReceiverTab();
-    void refreshServoTypes();
-    void refreshMount();
-    void refreshSwash();
-    void refreshDirections();
-    void refreshTrimsAndTravel();
-    void applyModelRestrictions();
     void applyTabToLink();
 
-    void showFlightModeFor(int auxFunction);
-    void clearFlightModeSelection();
-    void selectFlightMode(int index);
-    void setAuxCaptions(int auxFunction);
-    void showWiringFor(int receiver);
-    static void showPicture(QLabel *label, const QPixmap &picture);
-
-    void arrow(SwashMixing::Axis axis, int delta, bool deriveFirst);
-    static SwashMixing::Servos trimsFromRecord();
-    static SwashMixing::Servos directionsFromRecord();
-
-    void telemetryArrived();
-
-    SerialProcessThread *link;
     Ui::ConfigureSettingPageUi *ui;
-    void showChannelFrame();
-    void showChannelBars();
-    void showChannelReadouts();
-
-    // The monitor's bars are drawn at a steady pace below the telemetry's,
-    // its numbers at a pace the eye can read and in the same repaint as the
-    // bars; both always end on the newest values.
-    FrameLimiter barFrames;
-    FrameLimiter readoutFrames;
-    bool readoutsDue = false;
-    QMutex mutex;
-    bool updating = false;
-    std::array<QPixmap, 5> swashPictures;
     SwashMixing mixing;
+    SetupReceiverTab receiverTab;
+    SetupMonitorTab monitorTab;
+    SetupMountTab mountTab;
+    SetupTrimTab trimTab;
+    SetupTravelTab travelTab;
 };

@@ -53,98 +53,6 @@ constexpr int TrimLimit = 127;
 // The arrows step only while the value is inside this band.
 constexpr int ArrowLimit = 125;
 
-// Offsets 44 on, shared by all three presets.
-void writeFlightDefaults(DeviceParameters &p)
-{
-    p.r_ktotal = 60;
-    p.r_kp = 80;
-    p.r_ki = 50;
-    p.r_kd = 30;
-    p.phi_ktotal = 32;
-    p.phi_k_rate = 30;
-    p.phi_k_angle = 120;
-    p.phi_k_ac = 30;
-    p.phi_ki = 40;
-    p.theta_ktotal = 32;
-    p.theta_k_rate = 80;
-    p.theta_k_angle = 120;
-    p.theta_k_ac = 30;
-    p.theta_ki = 40;
-    p.roll_agility = 30;
-    p.pitch_agility = 30;
-    p.left_spin = 35;
-    p.right_spin = 35;
-    p.acc_left = 0;
-    p.acc_right = 0;
-    p.dec_left = 36;
-    p.dec_right = 45;
-    p.acc_mainrotor = 0;
-    p.dec_mainrotor = 44;
-    p.deadband_rc_rudder = 40;
-    p.deadband_gyro_z = 3;
-    p.deadband_rc_mainrotor = 40;
-    p.deadband_gyro_xy = 3;
-    p.tail_compensate_colle = 0;
-    p.tail_compensate_cyclic = 0;
-    p.reserved_77 = 0;
-    p.flight_trim_phi = 35;
-    p.flight_trim_theta = 0;
-    p.reserved_80 = 0;
-    p.reserved_93 = 25;
-    p.reserved_94 = 25;
-    p.reserved_95 = 0;
-    p.rpm_compensate_colle = 60;
-    p.rpm_compensate_cyclic = 40;
-    p.reserved_98 = 0;
-    p.rpm_ktotal = 30;
-    p.rpm_kp = 20;
-    p.rpm_ki = 80;
-    p.rpm_kd = 20;
-    p.burst_coef = 20;
-}
-
-void write3dFlight(DeviceParameters &p)
-{
-    writeFlightDefaults(p);
-    p.phi_ktotal = 40;
-    p.theta_ktotal = 40;
-    p.roll_agility = 35;
-    p.pitch_agility = 35;
-    p.left_spin = 42;
-    p.right_spin = 42;
-    p.dec_left = 40;
-    p.dec_right = 50;
-    p.dec_mainrotor = 50;
-}
-
-// The set-up below offset 44 as a new unit leaves the factory; the servo
-// trims and the cyclic limit are the helicopter's and stay.
-void writeResetAll(DeviceParameters &p)
-{
-    p.servo_rev_0 = 1;
-    p.servo_rev_1 = -1;
-    p.servo_rev_2 = -1;
-    p.servo_rev_3 = 1;
-    p.reserved_10 = 1;
-    p.reserved_11 = 1;
-    p.tail_limit_b = 60;
-    p.tail_limit_a = 60;
-    p.ail_limit = 70;
-    p.ele_limit = 70;
-    p.tail_servotype = 1;
-    p.swash_servotype = 1;
-    p.coll_ratio = 50;
-    p.receiver_type = 0;
-    p.model_type = 2;
-    p.motor_type = 0;
-    p.reserved_26 = 0;
-    p.installation = 1;
-    p.pcset_mode = 1;
-    p.governor_status = 0;
-    p.aux_function = 0;
-    writeFlightDefaults(p);
-}
-
 // Targets are typed with a decimal point whatever the locale; a comma is
 // what many pilots type for it, so it becomes one as it is typed. As in a
 // spin box, a key that would leave the range is refused: no more digits
@@ -185,7 +93,7 @@ const SpinField spinFields[] = {
 } // namespace
 
 MainSettingPage::MainSettingPage(QWidget *parent, SerialProcessThread *serialLink)
-    : QWidget(parent), link(serialLink), ui(new Ui::MainSettingPageUi)
+    : ParameterPage(parent, serialLink), ui(new Ui::MainSettingPageUi)
 {
     ui->setupUi(this);
     setArrowIcons();
@@ -256,9 +164,9 @@ bool MainSettingPage::eventFilter(QObject *watched, QEvent *event)
                        (static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return ||
                         static_cast<QKeyEvent *>(event)->key() == Qt::Key_Enter));
     if (ends && watched == ui->RollTargetLineEdit)
-        storeTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit);
+        storeTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit);
     else if (ends && watched == ui->PitchTargetLineEdit)
-        storeTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit);
+        storeTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit);
     return QWidget::eventFilter(watched, event);
 }
 
@@ -314,15 +222,6 @@ void MainSettingPage::setInitialValues()
         spinBox->setValue(spinBox->minimum());
 }
 
-void MainSettingPage::storeValue(qint8 &field, int value)
-{
-    if (updating)
-        return;
-    QMutexLocker locker(&mutex);
-    field = qint8(quint8(value & 0xff));
-    link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
-}
-
 // A number within the trim's range is stored and sent once; whatever else
 // stands in the box (nothing, a lone "-") gives way to what the unit holds.
 void MainSettingPage::storeTarget(qint8 &field, QLineEdit *edit)
@@ -366,12 +265,12 @@ void MainSettingPage::showTarget(QLineEdit *edit, qint8 tenths)
 
 // The preset is written into a copy first: the pilot sees every field it
 // would change, on every page, before one upload sends them.
-void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const QString &title)
+void MainSettingPage::applyPreset(ParameterTable::Preset preset, const QString &title)
 {
     if (!updating) {
-        DeviceParameters candidate = deviceParameters();
-        writePreset(candidate);
-        if (ChangePreview::confirm(window(), title, deviceParameters(), candidate))
+        DeviceParameters candidate = parameters;
+        ParameterTable::applyPreset(preset, candidate);
+        if (ChangePreview::confirm(window(), title, parameters, candidate))
             link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     }
     refreshFromParameters();
@@ -379,72 +278,72 @@ void MainSettingPage::applyPreset(void (*writePreset)(DeviceParameters &), const
 
 void MainSettingPage::rollAgilityChanged(int value)
 {
-    storeValue(deviceParameters().roll_agility, value);
+    storeField(parameters.roll_agility, value);
 }
 
 void MainSettingPage::rollGainChanged(int value)
 {
-    storeValue(deviceParameters().phi_ktotal, value);
+    storeField(parameters.phi_ktotal, value);
 }
 
 void MainSettingPage::pitchAgilityChanged(int value)
 {
-    storeValue(deviceParameters().pitch_agility, value);
+    storeField(parameters.pitch_agility, value);
 }
 
 void MainSettingPage::pitchGainChanged(int value)
 {
-    storeValue(deviceParameters().theta_ktotal, value);
+    storeField(parameters.theta_ktotal, value);
 }
 
 void MainSettingPage::leftSpinChanged(int value)
 {
-    storeValue(deviceParameters().left_spin, value);
+    storeField(parameters.left_spin, value);
 }
 
 void MainSettingPage::rightSpinChanged(int value)
 {
-    storeValue(deviceParameters().right_spin, value);
+    storeField(parameters.right_spin, value);
 }
 
 void MainSettingPage::tailGainChanged(int value)
 {
-    storeValue(deviceParameters().r_ktotal, value);
+    storeField(parameters.r_ktotal, value);
 }
 
 void MainSettingPage::pitchTargetPlusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, +1);
+    stepTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit, +1);
 }
 
 void MainSettingPage::pitchTargetMinusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_theta, ui->PitchTargetLineEdit, -1);
+    stepTarget(parameters.flight_trim_theta, ui->PitchTargetLineEdit, -1);
 }
 
 void MainSettingPage::rollTargetPlusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, +1);
+    stepTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit, +1);
 }
 
 void MainSettingPage::rollTargetMinusClicked()
 {
-    stepTarget(deviceParameters().flight_trim_phi, ui->RollTargetLineEdit, -1);
+    stepTarget(parameters.flight_trim_phi, ui->RollTargetLineEdit, -1);
 }
 
 void MainSettingPage::flight3dParamClicked()
 {
-    applyPreset(write3dFlight, ui->pushButton3DFlight->text());
+    applyPreset(ParameterTable::Preset::Flight3D, ui->pushButton3DFlight->text());
 }
 
 void MainSettingPage::beginnerParamClicked()
 {
-    applyPreset(writeFlightDefaults, ui->pushButtonBeginner->text());
+    applyPreset(ParameterTable::Preset::Default, ui->pushButtonBeginner->text());
 }
 
 void MainSettingPage::resetAllClicked()
 {
-    applyPreset(writeResetAll, ui->pushButtonResetAll->text());
+    applyPreset(ParameterTable::Preset::ResetAll, ui->pushButtonResetAll->text());
 }
 
 void MainSettingPage::updateTrimEnabling()
@@ -462,7 +361,7 @@ void MainSettingPage::updateTrimEnabling()
 void MainSettingPage::refreshFromParameters()
 {
     updateTrimEnabling();
-    const DeviceParameters &p = deviceParameters();
+    const DeviceParameters &p = parameters;
     updating = true;
     // Out-of-range bytes show clamped; the record keeps them until an edit.
     for (const SpinField &f : spinFields)

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QMutex>
-#include <QWidget>
+#include "ParameterPage.h"
+#include "ParameterTable.h"
 
 class QDoubleValidator;
 class QLineEdit;
@@ -15,9 +15,9 @@ class MainSettingPageUi;
 
 // The Basic page: agility and total gain of roll and pitch, the tail's rates
 // and gain, the level-attitude trim and three presets. Every edit goes
-// straight into the shared record and asks the link for an upload;
+// straight into the link's record and asks the link for an upload;
 // refreshFromParameters() copies the record back into the widgets.
-class MainSettingPage : public QWidget
+class MainSettingPage : public ParameterPage
 {
     Q_OBJECT
 public:
@@ -48,10 +48,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    SerialProcessThread *link;
     Ui::MainSettingPageUi *ui;
-    QMutex mutex;
-    bool updating = false;
     QDoubleValidator *targetValidator = nullptr;
 
     void setArrowIcons();
@@ -62,9 +59,8 @@ private:
     void setInitialValues();
     void updateTrimEnabling();
 
-    void storeValue(qint8 &field, int value);
     void storeTarget(qint8 &field, QLineEdit *edit);
     void stepTarget(qint8 &field, QLineEdit *edit, int step);
     void showTarget(QLineEdit *edit, qint8 tenths);
-    void applyPreset(void (*writePreset)(DeviceParameters &), const QString &title);
+    void applyPreset(ParameterTable::Preset preset, const QString &title);
 };

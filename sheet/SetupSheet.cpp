@@ -241,18 +241,18 @@ QString SetupSheet::printedValue(const Source &source, int offset)
 
 ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
 {
-    // Loaded over two records that differ in every byte: a field that comes
-    // out different was not in the file.
+    // Read beside the running window, then laid over two records that differ
+    // in every byte: a field that comes out different was not in the file.
+    const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
+    if (!contents.result.ok())
+        return contents.result;
+    const ConfigResult &result = contents.result;
     DeviceParameters zeros;
     DeviceParameters ones;
     std::memset(zeros.bytes(), 0, DeviceParameters::Size);
     std::memset(ones.bytes(), 0xff, DeviceParameters::Size);
-    const ConfigResult result = ConfigFile::load(fileName, zeros);
-    if (!result.ok())
-        return result;
-    const ConfigResult again = ConfigFile::load(fileName, ones);
-    if (!again.ok())
-        return again; // changed or gone in between
+    contents.applyTo(zeros);
+    contents.applyTo(ones);
     source = Source();
     source.record = zeros;
     for (const ParameterCaption &row : ParameterCaption::all()) {

@@ -12,6 +12,7 @@
 #include "DeviceParameters.h"
 #include "HistoryWindow.h"
 #include "LinkEngine.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 #include "SetupSheetOffer.h"
@@ -87,12 +88,6 @@ QComboBox::down-arrow:on {
     left: 1px;
 }
 )";
-
-toolWidget::FileDialogHook &fileDialogHook()
-{
-    static toolWidget::FileDialogHook hook;
-    return hook;
-}
 
 } // namespace
 
@@ -206,14 +201,19 @@ void toolWidget::connectPort()
     // The button records the user's choice; the status bar shows whether the
     // unit really answers.
     if (connected) {
-        if (confirmLeaving(Disconnecting))
+        if (mayLeave(false))
             endConnection();
     } else {
         const bool elsewhere =
             !connectedPort.isEmpty() && portComboBox->currentText() != connectedPort;
-        if (!elsewhere || confirmLeaving(ConnectingElsewhere))
+        if (!elsewhere || mayLeave(true))
             startConnection();
     }
+}
+
+bool toolWidget::mayLeave(bool toAnotherPort) const
+{
+    return !leavingCheck || leavingCheck(toAnotherPort);
 }
 
 void toolWidget::startConnection()
@@ -238,100 +238,7 @@ void toolWidget::endConnection()
 void toolWidget::setLinkEngine(LinkEngine *protocol)
 {
     engine = protocol;
-    connect(engine, &LinkEngine::flashStateChanged, this, &toolWidget::flashStateChanged);
-    // Queued: the link announces a loss before it counts itself as lost.
-    connect(engine, &LinkEngine::stateText, this, &toolWidget::linkStateChanged,
-            Qt::QueuedConnection);
-    connect(engine, &LinkEngine::parameterChanged, this, &toolWidget::recordDownloaded);
-}
-
-bool toolWidget::confirmLeaving(Leaving leaving)
-{
-    afterFlash.reset();
-    if (!engine || !engine->hasChangesNotInFlash())
-        return true;
-    QString text;
-    switch (leaving) {
-    case Disconnecting:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before disconnecting?");
-        break;
-    case ClosingWindow:
-        text = tr("The unit holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before closing?");
-        break;
-    case ConnectingElsewhere:
-        text = tr("The unit on %1 holds changes not written to flash; it loses them when it is "
-                  "switched off.\n\nWrite them to flash before connecting to %2?")
-                   .arg(connectedPort, portComboBox->currentText());
-        break;
-    }
-    const int answer =
-        Question::ask(this, tr("Not written to flash"), text,
-                      {tr("Write to flash first"), tr("Leave them unsaved"), tr("Cancel")});
-    if (answer == 0)
-        writeFirst(leaving);
-    return answer == 1;
-}
-
-void toolWidget::writeFirst(Leaving leaving)
-{
-    if (leaving == ConnectingElsewhere) {
-        // Back to the unit that holds the changes; they are written once its
-        // record has come down and shows it still holds them.
-        const int index = portComboBox->findText(connectedPort);
-        if (index < 0) {
-            emit messageText(
-                tr("%1 is not present: nothing was written to flash").arg(connectedPort));
-            return;
-        }
-        portComboBox->setCurrentIndex(index);
-        flashAfterDownload = true;
-        startConnection();
-        return;
-    }
-    if (!engine->isLinkAlive()) {
-        emit messageText(tr("No unit answers: nothing was written to flash"));
-        return;
-    }
-    afterFlash = leaving;
-    emit flashWriting();
-}
-
-void toolWidget::flashStateChanged(bool changesNotInFlash)
-{
-    if (changesNotInFlash || !afterFlash)
-        return;
-    const Leaving leaving = *afterFlash;
-    afterFlash.reset();
-    if (leaving == ClosingWindow) {
-        emit closeConfirmed();
-    } else if (connected) {
-        endConnection();
-        emit messageText(tr("Written to flash; disconnected from %1").arg(connectedPort));
-    }
-}
-
-void toolWidget::linkStateChanged()
-{
-    if (engine->isLinkAlive())
-        return;
-    // The link reports the unconfirmed WriteFlash; the window stays.
-    afterFlash.reset();
-}
-
-void toolWidget::recordDownloaded()
-{
-    if (!flashAfterDownload)
-        return;
-    flashAfterDownload = false;
-    if (engine->hasChangesNotInFlash())
-        emit flashWriting();
-}
-
-void toolWidget::setFileDialogHook(FileDialogHook hook)
-{
-    fileDialogHook() = std::move(hook);
+    record = &protocol->parameters();
 }
 
 std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool mustExist)
@@ -351,9 +258,7 @@ std::optional<QString> toolWidget::chooseConfigFile(const QString &title, bool m
         dialog.setDefaultSuffix(QStringLiteral("conf"));
     }
     std::optional<QString> chosen;
-    if (fileDialogHook())
-        chosen = fileDialogHook()(dialog);
-    else if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+    if (ModalDialog::exec(dialog) == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
         chosen = dialog.selectedFiles().constFirst();
     if (chosen) {
         lastFolder = QFileInfo(*chosen).absolutePath();
@@ -386,24 +291,29 @@ void toolWidget::loadConfigFile()
 // reaches the record, and then in one upload.
 bool toolWidget::previewFile(const QString &fileName, const QString &title, QWidget *over)
 {
+    if (!record)
+        return false;
     emit loadStarting();
-    DeviceParameters candidate = deviceParameters();
-    const ConfigResult result = ConfigFile::load(fileName, candidate);
+    const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
+    const ConfigResult &result = contents.result;
     if (!result.ok()) {
         emit messageText(result.message());
         return false;
     }
-    const quint8 model = engine ? engine->deviceModel() : 0;
-    const LoadFindings findings(result, deviceParameters(), candidate, ranges, model);
+    // Laid over the record as it is now: a download may have ended while the
+    // file was read.
+    DeviceParameters candidate = *record;
+    contents.applyTo(candidate);
+    const quint8 model = engine->deviceModel();
+    const LoadFindings findings(result, *record, candidate, ranges, model);
     // A file matches only when it holds every setting and says nothing else.
     if (result.keysRead() == LoadedKeyCount && findings.isEmpty() &&
-        ParameterCaption::differences(deviceParameters(), candidate).isEmpty()) {
+        ParameterCaption::differences(*record, candidate).isEmpty()) {
         emit messageText(
             tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
         return false;
     }
-    if (!ChangePreview::confirm(over ? over : window(), title, deviceParameters(), candidate,
-                                findings))
+    if (!ChangePreview::confirm(over ? over : window(), title, *record, candidate, findings))
         return false;
     emit messageText(result.message());
     emit configurationLoaded();
@@ -419,6 +329,8 @@ QWidget *toolWidget::dialogParent()
 
 void toolWidget::showHistory()
 {
+    if (!record)
+        return;
     HistoryWindow::Actions actions;
     actions.sheets = [this](HistoryWindow::SheetOf of, const QString &entryPath) {
         offerSetupSheet(of, entryPath);
@@ -427,7 +339,7 @@ void toolWidget::showHistory()
         compareEntries(first, second);
     };
     actions.exportEntry = [this](const QString &entryPath) { exportEntry(entryPath); };
-    const QString chosen = HistoryWindow::choose(unitHistory, window(), actions);
+    const QString chosen = HistoryWindow::choose(unitHistory, *record, window(), actions);
     if (chosen.isEmpty())
         return;
     previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
@@ -454,19 +366,24 @@ std::optional<CompareWindow::Side> toolWidget::fileSide(const QString &path,
 {
     // What the file would make of the window's record: a key it lacks
     // keeps the window's value, as a load does.
-    DeviceParameters record = deviceParameters();
-    if (!ConfigFile::load(path, record).ok())
-        return std::nullopt;
-    if (!entry)
+    DeviceParameters made = *record;
+    if (!entry) {
+        const ConfigFile::Contents contents = ConfigFile::readWhileRunning(path);
+        if (!contents.result.ok())
+            return std::nullopt;
+        contents.applyTo(made);
         return CompareWindow::Side{CompareWindow::Side::Kind::File, QFileInfo(path).fileName(),
-                                   record, path};
+                                   made, path};
+    }
+    if (!UnitHistory::loadEntry(path, made).ok())
+        return std::nullopt;
     QString name = tr("%1 · %2 · %3")
                        .arg(QLocale().toString(entry->time, QLocale::ShortFormat), entry->model,
                             UnitHistory::kindText(entry->kind));
     const QString note = UnitHistory::note(path);
     if (!note.isEmpty())
         name = tr("%1 · \"%2\"").arg(name, note);
-    return CompareWindow::Side{CompareWindow::Side::Kind::Entry, name, record, path};
+    return CompareWindow::Side{CompareWindow::Side::Kind::Entry, name, made, path};
 }
 
 // The unit (or the window's record, with none), its flash when known, and
@@ -477,11 +394,9 @@ QVector<CompareWindow::Side> toolWidget::compareSides() const
     QVector<CompareWindow::Side> sides;
     const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
     sides.append({Kind::Unit, answering ? tr("The unit now") : tr("The parameters in the window"),
-                  deviceParameters(), QString()});
-    if (engine) {
-        if (const std::optional<DeviceParameters> flash = engine->knownFlash())
-            sides.append({Kind::Flash, tr("Its flash, as known"), *flash, QString()});
-    }
+                  *record, QString()});
+    if (const std::optional<DeviceParameters> flash = engine->knownFlash())
+        sides.append({Kind::Flash, tr("Its flash, as known"), *flash, QString()});
     for (const UnitHistory::Entry &entry : unitHistory.entries()) {
         if (const std::optional<CompareWindow::Side> side = fileSide(entry.path, &entry))
             sides.append(*side);
@@ -493,7 +408,7 @@ void toolWidget::compare(const QVector<CompareWindow::Side> &sides, int left, in
                          const QString &purpose)
 {
     CompareWindow view(
-        deviceParameters(), sides, left, right, dialogParent(),
+        *record, sides, left, right, dialogParent(),
         [this]() -> std::optional<CompareWindow::Side> {
             const std::optional<QString> name = chooseConfigFile(tr("Compare a Config File"), true);
             if (!name)
@@ -507,7 +422,7 @@ void toolWidget::compare(const QVector<CompareWindow::Side> &sides, int left, in
             return takeIntoUnit(from, over);
         });
     view.setPurpose(purpose);
-    view.run();
+    ModalDialog::exec(view);
 }
 
 // Through the change preview, as a load: the pilot chooses, one upload.
@@ -516,7 +431,7 @@ bool toolWidget::takeIntoUnit(const CompareWindow::Side &from, QWidget *over)
     const QString title = tr("Take from %1").arg(from.name);
     if (!from.path.isEmpty())
         return previewFile(from.path, title, over);
-    if (!ChangePreview::confirm(over, title, deviceParameters(), from.record))
+    if (!ChangePreview::confirm(over, title, *record, from.record))
         return false;
     emit configurationLoaded();
     return true;
@@ -524,6 +439,8 @@ bool toolWidget::takeIntoUnit(const CompareWindow::Side &from, QWidget *over)
 
 void toolWidget::showNotInFlash()
 {
+    if (!record)
+        return;
     const QVector<CompareWindow::Side> sides = compareSides();
     if (sides.size() < 2 || sides.at(1).kind != CompareWindow::Side::Kind::Flash) {
         emit messageText(tr("What the unit's flash holds is not known yet"));
@@ -536,6 +453,8 @@ void toolWidget::showNotInFlash()
 
 void toolWidget::compareEntries(const QString &first, const QString &second)
 {
+    if (!record)
+        return;
     const QVector<CompareWindow::Side> sides = compareSides();
     const auto indexOf = [&sides](const QString &path) {
         for (int i = 0; i < sides.size(); ++i) {
@@ -570,7 +489,9 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
         file = *name;
     }
     if (of == HistoryWindow::SheetOf::Window) {
-        source.record = deviceParameters();
+        if (!record)
+            return;
+        source.record = *record;
         // Only a unit that answers now says what it is and what its flash holds.
         const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
         if (answering) {
@@ -595,11 +516,11 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
 void toolWidget::saveConfigFile()
 {
     const std::optional<QString> name = chooseConfigFile(tr("Save Config File"), false);
-    if (!name || !confirmOverwrite(ConfigFile::saveName(*name)))
+    if (!name || !record || !confirmOverwrite(ConfigFile::saveName(*name)))
         return;
-    emit messageText(ConfigFile::save(*name, deviceParameters(), engine ? engine->deviceModel() : 0,
-                                      engine ? engine->firmwareVersion() : 0)
-                         .message());
+    emit messageText(
+        ConfigFile::save(*name, *record, engine->deviceModel(), engine->firmwareVersion())
+            .message());
 }
 
 // The dialog's own question would be about the name typed, which is not

@@ -12,7 +12,6 @@
 
 class QAction;
 class QComboBox;
-class QFileDialog;
 class LinkEngine;
 class QLabel;
 class QPushButton;
@@ -28,11 +27,6 @@ class toolWidget : public QWidget
 public:
     explicit toolWidget(QWidget *parent = nullptr);
 
-    // Answers the load and save dialogs instead of a person (tests): gets the
-    // dialog as it would be shown and returns the chosen name, or nothing for
-    // a cancelled dialog. An empty hook restores the real dialog.
-    using FileDialogHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
-    static void setFileDialogHook(FileDialogHook hook);
     // Where the load and save dialogs open: the folder used last (`last`),
     // else the pilot's Documents folder, else the home folder.
     static QString startFolder(const QString &last);
@@ -41,21 +35,21 @@ public:
     // What the pages allow in each field; the preview flags what a file
     // holds beyond it.
     void setValueRanges(const ValueRanges &allowed) { ranges = allowed; }
-    // The link's protocol, to know whether a unit answers and whether it
-    // holds changes not written to flash.
+    // The link's protocol, to know whether a unit answers, what it is and
+    // what its flash holds; its record is the one the files load into and
+    // save from. Until it is set, loading and saving do nothing.
     void setLinkEngine(LinkEngine *protocol);
 
-    // What is about to leave the unit that holds changes not in flash.
-    enum Leaving
-    {
-        Disconnecting,
-        ClosingWindow,
-        ConnectingElsewhere
-    };
-    // Asks the pilot when the unit holds changes not written to flash: true
-    // when the action may go ahead now. "Write to flash first" starts the
-    // write; the action follows once the unit acknowledges it.
-    bool confirmLeaving(Leaving leaving);
+    // Asked before Disconnect, or Connect to another port, leaves the unit
+    // on the connected port: true when it may be left now. Without one it
+    // always may.
+    using LeavingCheck = std::function<bool(bool toAnotherPort)>;
+    void setLeavingCheck(LeavingCheck check) { leavingCheck = std::move(check); }
+    // The connection as the pilot chose it with the button.
+    bool isConnected() const { return connected; }
+    QString connectedPortName() const { return connectedPort; }
+    // Disconnect without asking.
+    void endConnection();
     // Where the unit's records are kept; the window saves into it, the
     // History button shows it.
     UnitHistory &history() { return unitHistory; }
@@ -70,8 +64,6 @@ signals:
     void messageText(const QString &text);
     // A file is about to be read: what was said about the last one is old.
     void loadStarting();
-    // The window may close now: its changes are written to flash.
-    void closeConfirmed();
     // A file was chosen in `folder`: the next dialog opens there, also after
     // a restart.
     void folderChosen(const QString &folder);
@@ -107,10 +99,8 @@ private:
     QString lastFolder;    // where the last file was chosen
     ValueRanges ranges;
     LinkEngine *engine = nullptr;
-    // Done once the unit acknowledges the write to flash.
-    std::optional<Leaving> afterFlash;
-    // Write to flash once the reconnected unit's record has come down.
-    bool flashAfterDownload = false;
+    DeviceParameters *record = nullptr; // the engine's
+    LeavingCheck leavingCheck;
     toolButton *loadButton;
     toolButton *saveButton;
     toolButton *writeFlashButton;
@@ -125,12 +115,8 @@ private:
     void layOut();
     std::optional<QString> chooseConfigFile(const QString &title, bool mustExist);
     bool confirmOverwrite(const QString &name);
+    bool mayLeave(bool toAnotherPort) const;
     void startConnection();
-    void endConnection();
-    void writeFirst(Leaving leaving);
-    void flashStateChanged(bool changesNotInFlash);
-    void linkStateChanged();
-    void recordDownloaded();
     bool previewFile(const QString &fileName, const QString &title, QWidget *over = nullptr);
     void exportEntry(const QString &entryPath);
     QVector<CompareWindow::Side> compareSides() const;

@@ -6,10 +6,14 @@
 #include "ChangePreview.h"
 #include "CompareWindow.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
+#include "ModalDialog.h"
 #include "Question.h"
+#include "SerialProcessThread.h"
+#include "WholeWindow.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
@@ -123,7 +127,8 @@ class DialogsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainWidget> window;
+    WholeWindow whole;
+    mainWidget *window = nullptr;
     QTemporaryDir files;
     QList<Measured> measured;
     // Where each dialog opened, against the main window's frame.
@@ -158,12 +163,13 @@ void DialogsTest::initTestCase()
 
 void DialogsTest::cleanup()
 {
-    window.reset();
-    Question::setHook({});
-    toolWidget::setFileDialogHook({});
-    ChangePreview::setHook({});
-    CompareWindow::setHook({});
-    HistoryWindow::setHook({});
+    whole.close();
+    window = nullptr;
+    DialogHook::onQuestion({});
+    DialogHook::onFile({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::on<HistoryWindow>({});
+    DialogHook::on<CompareWindow>({});
     LanguageSettings::setRestartNoticeHandler({});
     LanguageSettings::removeTranslator();
     QFile::remove(AppSettings::programFilePath());
@@ -192,25 +198,25 @@ void DialogsTest::textIsReadable()
     QFETCH(QString, dialog);
     QFETCH(int, language);
 
-    {
-        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
-        settings.setValue("System/lang", QString::number(language));
-    }
-    window = std::make_unique<mainWidget>();
+    window = &whole.open(quint8(language));
     window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
     toolWidget *bar = window->toolBarWidget();
     const QString existing = files.filePath("model.conf");
 
-    Question::setHook([&](QMessageBox &box) { return record(box), int(box.buttons().size()) - 1; });
-    toolWidget::setFileDialogHook([&](QFileDialog &d) -> std::optional<QString> {
+    DialogHook::onQuestion(
+        [&](QMessageBox &box) { return record(box), int(box.buttons().size()) - 1; });
+    DialogHook::onFile([&](QFileDialog &d) -> std::optional<QString> {
         if (dialog == "open" || dialog == "save")
             record(d);
         return dialog == "question" ? std::optional<QString>(existing) : std::nullopt;
     });
-    ChangePreview::setHook([&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
-    HistoryWindow::setHook([&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
-    CompareWindow::setHook([&](CompareWindow &c) { return record(c), int(QDialog::Rejected); });
+    DialogHook::on<ChangePreview>(
+        [&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
+    DialogHook::on<HistoryWindow>(
+        [&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
+    DialogHook::on<CompareWindow>(
+        [&](CompareWindow &c) { return record(c), int(QDialog::Rejected); });
     LanguageSettings::setRestartNoticeHandler([&](QMessageBox &box) { record(box); });
 
     if (dialog == "open") {
@@ -219,25 +225,25 @@ void DialogsTest::textIsReadable()
     } else if (dialog == "save" || dialog == "question") {
         bar->saveConfigFile(); // the question: the file exists, replace it?
     } else if (dialog == "preview") {
-        DeviceParameters after = deviceParameters();
+        DeviceParameters &now = window->serialLink()->parameters();
+        DeviceParameters after = now;
         after.setByteAt(0, quint8(after.byteAt(0) + 1));
-        ChangePreview::confirm(window.get(), "Load model.conf", deviceParameters(), after);
+        ChangePreview::confirm(window, "Load model.conf", now, after);
     } else if (dialog == "history") {
         bar->showHistory();
     } else if (dialog == "compare") {
-        DeviceParameters other = deviceParameters();
+        const DeviceParameters &now = window->serialLink()->parameters();
+        DeviceParameters other = now;
         other.setByteAt(0, quint8(other.byteAt(0) + 1));
         using Kind = CompareWindow::Side::Kind;
-        CompareWindow view(deviceParameters(),
-                           {{Kind::Unit, "unit", deviceParameters(), QString()},
-                            {Kind::File, "model.conf", other, existing}},
-                           0, 1, window.get(), {},
-                           [](const CompareWindow::Side &, QWidget *) { return false; });
-        view.run();
+        CompareWindow view(
+            now,
+            {{Kind::Unit, "unit", now, QString()}, {Kind::File, "model.conf", other, existing}}, 0,
+            1, window, {}, [](const CompareWindow::Side &, QWidget *) { return false; });
+        ModalDialog::exec(view);
     } else if (dialog == "notice") {
-        QVERIFY(QMetaObject::invokeMethod(window.get(), language == LanguageSettings::English
-                                                            ? "langChangeToZh"
-                                                            : "langChangeToEn"));
+        QVERIFY(QMetaObject::invokeMethod(
+            window, language == LanguageSettings::English ? "langChangeToZh" : "langChangeToEn"));
     }
 
     QVERIFY2(measured.size() >= 2, "the dialog should show a text and a button");

@@ -4,7 +4,9 @@
 #include "../PdfText.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "HistoryWindow.h"
+#include "LinkEngine.h"
 #include "ModelParameters.h"
 #include "ParameterCaption.h"
 #include "Question.h"
@@ -165,10 +167,10 @@ private slots:
 
 void SetupSheetTest::cleanup()
 {
-    Question::setHook(nullptr);
-    HistoryWindow::setHook(nullptr);
-    SetupSheetOffer::setSaveHook(nullptr);
-    SetupSheetOffer::setPrintHook(nullptr);
+    DialogHook::onQuestion(nullptr);
+    DialogHook::on<HistoryWindow>(nullptr);
+    DialogHook::onFile(nullptr);
+    DialogHook::onPrint(nullptr);
 }
 
 void SetupSheetTest::everyValueBesideItsCaption_data()
@@ -383,7 +385,10 @@ void SetupSheetTest::historyEntryFromTheWindow()
     QFETCH(int, answer);
     QFETCH(QString, message);
     QTemporaryDir dir;
+    DeviceParameters inWindow; // what the History window compares each entry with
+    LinkEngine engine(inWindow);
     toolWidget bar;
+    bar.setLinkEngine(&engine);
     bar.history().setFolder(dir.filePath(QStringLiteral("history")));
     DeviceParameters record = knownRecord();
     QCOMPARE(bar.history().save(record, UnitModel::A1, 12, UnitHistory::Kind::Flashed,
@@ -391,18 +396,18 @@ void SetupSheetTest::historyEntryFromTheWindow()
              UnitHistory::Outcome::Saved);
     const QString pdf = dir.filePath(QStringLiteral("entry.pdf"));
     QString suggested;
-    SetupSheetOffer::setSaveHook([&](QFileDialog &dialog) -> std::optional<QString> {
+    DialogHook::onFile([&](QFileDialog &dialog) -> std::optional<QString> {
         suggested = dialog.selectedFiles().value(0);
         return pdf;
     });
     // The print dialog's printer, set to print into a file.
-    SetupSheetOffer::setPrintHook([&](QPrintDialog &dialog) {
+    DialogHook::onPrint([&](QPrintDialog &dialog) {
         dialog.printer()->setOutputFormat(QPrinter::PdfFormat);
         dialog.printer()->setOutputFileName(pdf);
         return true;
     });
-    Question::setHook([&](QMessageBox &) { return answer; });
-    HistoryWindow::setHook([](HistoryWindow &window) {
+    DialogHook::onQuestion([&](QMessageBox &) { return answer; });
+    DialogHook::on<HistoryWindow>([](HistoryWindow &window) {
         if (!window.sheetButton() || !window.sheetButton()->menu())
             return int(QDialog::Rejected);
         const QList<QAction *> actions = window.sheetButton()->menu()->actions();

@@ -82,8 +82,8 @@ void tst_Translations::initTestCase()
     QProcess lupdate;
     lupdate.setWorkingDirectory(QStringLiteral(VRN_SOURCE_DIR));
     lupdate.start(QStringLiteral(VRN_LUPDATE),
-                  {"-silent", "-no-obsolete", "-locations", "none", "app", "shell", "link", "pages",
-                   "config", "sheet", "sim", "-ts", fresh});
+                  {"-silent", "-no-obsolete", "-locations", "none", "app", "shell", "dialogs",
+                   "link", "pages", "config", "sheet", "sim", "-ts", fresh});
     QVERIFY(lupdate.waitForFinished(120000));
     QCOMPARE(lupdate.exitCode(), 0);
     extracted = readTs(fresh);

@@ -5,9 +5,12 @@
 // for the unit's reply.
 #include "AppSettings.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "FactorySetup.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
+#include "SimProcess.h"
+#include "WholeWindow.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -17,7 +20,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -35,52 +37,32 @@
 
 namespace {
 
-struct Program
+struct Program : WholeWindow
 {
-    QTemporaryDir dir;
-    QProcess sim;
+    SimProcess sim;
     QString port = dir.filePath("vrn-pty");
     QString flash = dir.filePath("flash.bin");
-    std::unique_ptr<mainWidget> window;
-    SerialProcessThread *link = nullptr;
-    toolWidget *toolBar = nullptr;
-    contentWidget *content = nullptr;
 
     bool start()
     {
-        sim.start(QStringLiteral(VRN_SIM_EXECUTABLE),
-                  {"--link", port, "--flash", flash, "--model", "11", "--latency", "1"});
-        if (!sim.waitForStarted() || !QTest::qWaitFor([&] { return QFile::exists(port); }, 5000))
+        if (!sim.startLinked(port, {"--flash", flash, "--model", "11"}))
             return false;
         qputenv("VRN_EXTRA_PORTS", port.toUtf8());
-        window = std::make_unique<mainWidget>();
-        window->show();
-        link = window->serialLink();
-        link->tickTimer()->stop();
-        link->refreshTimer()->stop();
-        toolBar = window->findChild<toolWidget *>();
-        toolBar->history().setFolder(dir.filePath("history"));
-        content = window->findChild<contentWidget *>();
+        open().show();
+        tickByHand();
         return toolBar && content;
     }
     ~Program()
     {
-        window.reset();
+        close();
         sim.kill();
-        sim.waitForFinished();
         qunsetenv("VRN_EXTRA_PORTS");
     }
     void signalUnit(int sig)
     {
-        ::kill(pid_t(sim.processId()), sig);
+        sim.signal(sig);
         QTest::qWait(100); // vrn-sim handles signals from its event loop
     }
-
-    QString message() const { return window->findChild<QLabel *>("messageLabel")->text(); }
-    QString state() const { return window->findChild<QLabel *>("stateLabel")->text(); }
-    bool flashWarning() const { return !window->findChild<QLabel *>("flashLabel")->isHidden(); }
-    template <typename T> T *widget(const char *name) const { return window->findChild<T *>(name); }
-    void click(const char *name) { QTest::mouseClick(widget<QWidget>(name), Qt::LeftButton); }
 
     void tick()
     {
@@ -89,24 +71,12 @@ struct Program
         (void)QTest::qWaitFor([&] { return link->protocol().silentTicks() == 0; }, 200);
     }
     // A tick that expects no answer.
-    void silentTick()
-    {
-        link->time();
-        QCoreApplication::processEvents();
-    }
+    void silentTick() { WholeWindow::tick(); }
     bool tickUntilMessage(const QString &text, int limit = 60)
     {
         for (int i = 0; i < limit && message() != text; ++i)
             tick();
         return message() == text;
-    }
-    void choosePage(int row) { content->pages()->setCurrentRow(row); }
-    void chooseSetupTab(const QString &text)
-    {
-        auto *tabs = content->stack()->widget(1)->findChild<QTabWidget *>("tabWidget");
-        for (int i = 0; i < tabs->count(); ++i)
-            if (tabs->tabText(i) == text)
-                tabs->setCurrentIndex(i);
     }
     // Connect and tick until the download has reached the pages.
     bool connect()
@@ -146,7 +116,6 @@ private slots:
         AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     }
-    void init() { deviceParameters() = DeviceParameters(); }
     void pilotSession();
     void unitFallsSilentDuringUpload();
 };
@@ -163,7 +132,7 @@ void tst_WholeProgram::pilotSession()
     DeviceParameters factory = FactorySetup::record();
     factory.reserved_28 = 0; // never on the wire
     factory.pcset_mode = 0;  // a VRN-A1 has no flight modes: the Setup page clears it
-    QCOMPARE(deviceParameters(), factory);
+    QCOMPARE(p.link->parameters(), factory);
     QCOMPARE(p.rollGain(), int(factory.phi_ktotal));
     QCOMPARE(p.tailGain(), int(factory.r_ktotal));
     QCOMPARE(p.rollGainP(), int(factory.phi_k_rate));
@@ -180,14 +149,14 @@ void tst_WholeProgram::pilotSession()
     p.chooseSetupTab(" Mount ");
     p.click("Mount2PushButton");
     QVERIFY(p.tickUntilMessage("Upload verified"));
-    QCOMPARE(deviceParameters().installation, qint8(21));
+    QCOMPARE(p.link->parameters().installation, qint8(21));
     p.choosePage(2);
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(55);
     QVERIFY(p.tickUntilMessage("Upload verified"));
 
     // Save a .conf, change a value, load the file: the file's values go back to the unit.
     const QString conf = p.dir.filePath("session.conf");
-    toolWidget::setFileDialogHook([&](QFileDialog &) -> std::optional<QString> { return conf; });
+    DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return conf; });
     p.click("saveButton");
     QVERIFY(QFile::exists(conf));
     QCOMPARE(p.message(), QString("Configuration saved to session.conf"));
@@ -195,13 +164,13 @@ void tst_WholeProgram::pilotSession()
     p.widget<QSpinBox>("RollGainPSpinBox")->setValue(33);
     QVERIFY(p.tickUntilMessage("Upload verified"));
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         return preview.differingCount() == 1 ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
     p.click("loadButton");
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     QCOMPARE(previews, 1);
     QCOMPARE(p.rollGainP(), 55);
     // What was loaded stays in view through the upload it starts.
@@ -215,7 +184,7 @@ void tst_WholeProgram::pilotSession()
     p.click("writeFlashButton");
     QVERIFY(p.tickUntilMessage("Write flash successfully"));
     QVERIFY(!p.flashWarning());
-    const DeviceParameters flashed = deviceParameters();
+    const DeviceParameters flashed = p.link->parameters();
 
     // One more edit, never flashed, then the unit loses power.
     p.widget<QSpinBox>("RollGainSpinBox")->setValue(99);
@@ -226,15 +195,15 @@ void tst_WholeProgram::pilotSession()
     // Reconnect: exactly the flashed values come back, and the pilot is told.
     // Disconnecting first asks about the change not written to flash.
     int asked = 0;
-    Question::setHook([&](QMessageBox &) { return ++asked, 1; }); // leave it unsaved
+    DialogHook::onQuestion([&](QMessageBox &) { return ++asked, 1; }); // leave it unsaved
     p.disconnect();
-    Question::setHook({});
+    DialogHook::onQuestion({});
     QCOMPARE(asked, 1);
     QCOMPARE(p.state(), QString("Unconnected"));
     QVERIFY(p.connect());
     QCOMPARE(p.message(), QString("The unit restarted: changes not written to flash were lost"));
     QVERIFY(!p.flashWarning());
-    QCOMPARE(deviceParameters(), flashed);
+    QCOMPARE(p.link->parameters(), flashed);
     QCOMPARE(p.rollGain(), 88);
     QCOMPARE(p.rollGainP(), 55);
     QVERIFY(p.mountChecked(2));
@@ -268,7 +237,7 @@ void tst_WholeProgram::unitFallsSilentDuringUpload()
     QCOMPARE(downloaded.count(), 1);
     QCOMPARE(p.state(), QString("Connected"));
     QCOMPARE(p.rpmGainP(), before); // block 10 never reached the unit
-    QCOMPARE(int(deviceParameters().rpm_kp), before);
+    QCOMPARE(int(p.link->parameters().rpm_kp), before);
 }
 
 QTEST_MAIN(tst_WholeProgram)

@@ -6,12 +6,14 @@
 #include "AppSettings.h"
 #include "CataloguesBesideProgram.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "LanguageSettings.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
+#include "WholeWindow.h"
 #include "WindowControls.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
@@ -215,17 +217,15 @@ class WindowControlsTest : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<mainWidget> window;
+    WholeWindow whole;
+    mainWidget *window = nullptr;
 
     void openWindow(quint8 language = LanguageSettings::English)
     {
-        QSettings settings(AppSettings::programFilePath(), QSettings::IniFormat);
-        settings.setValue("System/lang", QString::number(language));
-        settings.sync();
-        window = std::make_unique<mainWidget>();
+        window = &whole.open(language);
         window->show();
         window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window));
     }
 
 private slots:
@@ -256,7 +256,8 @@ void WindowControlsTest::initTestCase()
 
 void WindowControlsTest::cleanup()
 {
-    window.reset();
+    whole.close();
+    window = nullptr;
     QFile::remove(AppSettings::programFilePath());
     LanguageSettings::removeTranslator();
 }
@@ -405,8 +406,8 @@ void WindowControlsTest::wheelChangesOnlyFocusedControl()
 {
     openWindow();
     // A risky change (a servo type) asks first; the pilot declines.
-    Question::setHook([](QMessageBox &box) { return int(box.buttons().size()) - 1; });
-    const auto noHook = qScopeGuard([] { Question::setHook({}); });
+    DialogHook::onQuestion([](QMessageBox &box) { return int(box.buttons().size()) - 1; });
+    const auto noHook = qScopeGuard([] { DialogHook::onQuestion({}); });
     QStringList faults;
     int stepped = 0;
     for (QWidget *w : valueControls(*window)) {
@@ -458,8 +459,8 @@ void WindowControlsTest::everyTabStopShowsItsFocus()
                 stop->parentWidget() && qobject_cast<QAbstractSpinBox *>(stop->parentWidget())
                     ? stop->parentWidget()
                     : stop;
-            const QRect area = QRect(control->mapTo(window.get(), QPoint(0, 0)), control->size())
-                                   .adjusted(-3, -3, 3, 3);
+            const QRect area =
+                QRect(control->mapTo(window, QPoint(0, 0)), control->size()).adjusted(-3, -3, 3, 3);
             const QImage focused = window->grab(area).toImage();
             QTest::keyClick(stop, Qt::Key_Tab);
             if (QApplication::focusWidget() == stop)
@@ -482,7 +483,7 @@ void WindowControlsTest::tabFollowsReadingOrder()
     QStringList faults;
     forEachView(*window, [&](const QString &view) {
         QList<QWidget *> stops;
-        for (QWidget *w : WindowControls::readingOrder(window.get()))
+        for (QWidget *w : WindowControls::readingOrder(window))
             if (w->isVisible() && w->isEnabled() &&
                 navigatorOf(*window)->stack()->currentWidget()->isAncestorOf(w))
                 stops << w;
@@ -608,16 +609,16 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
     QVERIFY(!downloaded.isEmpty());
     // A risky change (a servo type) would ask first; nothing may get that far.
     int asked = 0;
-    Question::setHook(
+    DialogHook::onQuestion(
         [&asked](QMessageBox &box) { return ++asked, int(box.buttons().size()) - 1; });
-    const auto noHook = qScopeGuard([] { Question::setHook({}); });
+    const auto noHook = qScopeGuard([] { DialogHook::onQuestion({}); });
 
     contentWidget *navigator = navigatorOf(*window);
+    DeviceParameters &parameters = window->serialLink()->parameters();
     const QByteArray record =
-        QByteArray(reinterpret_cast<const char *>(&deviceParameters()), sizeof(DeviceParameters));
-    const auto recordNow = [] {
-        return QByteArray(reinterpret_cast<const char *>(&deviceParameters()),
-                          sizeof(DeviceParameters));
+        QByteArray(reinterpret_cast<const char *>(&parameters), sizeof(DeviceParameters));
+    const auto recordNow = [&parameters] {
+        return QByteArray(reinterpret_cast<const char *>(&parameters), sizeof(DeviceParameters));
     };
     const auto isValueBox = [](QWidget *w) {
         for (QWidget *p = w; p; p = p->parentWidget())
@@ -667,8 +668,7 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
                         faults << where + ": the page changed";
                     if (tabs && tabs->currentIndex() != tab)
                         faults << where + ": the tab changed";
-                    deviceParameters() =
-                        *reinterpret_cast<const DeviceParameters *>(record.constData());
+                    parameters = *reinterpret_cast<const DeviceParameters *>(record.constData());
                     navigator->pages()->setCurrentRow(row);
                     if (tabs)
                         tabs->setCurrentIndex(tab);
@@ -747,7 +747,7 @@ void WindowControlsTest::keysChangeOnlyWhatThePilotChose()
         QVERIFY2(mount->isChecked(), qPrintable(mount->objectName() + " not chosen by " +
                                                 QKeySequence(key).toString()));
         QVERIFY(recordNow() != record);
-        deviceParameters() = *reinterpret_cast<const DeviceParameters *>(record.constData());
+        parameters = *reinterpret_cast<const DeviceParameters *>(record.constData());
     }
     QVERIFY2(faults.isEmpty(),
              qPrintable(

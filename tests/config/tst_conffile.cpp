@@ -1,11 +1,16 @@
 // The .conf format through real files, and the tool bar's load and save
 // slots with their dialogs answered through the dialog hook.
+#include "AdvanceSettingPage.h"
 #include "ChangePreview.h"
 #include "ConfigFile.h"
 #include "ConfigKey.h"
+#include "ConfigureSettingPage.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "LoadFindings.h"
+#include "MainSettingPage.h"
 #include "ParameterCaption.h"
+#include "ParameterTable.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
 #include "UnitHistory.h"
@@ -16,6 +21,7 @@
 #include "toolWidget.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -31,9 +37,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -93,13 +101,29 @@ QMap<QString, QMap<QString, QString>> sections(const QByteArray &text)
 
 } // namespace
 
+// A tool bar wired as the window wires it: to a link engine over a record,
+// here the test's own.
+struct WiredToolBar
+{
+    DeviceParameters record;
+    LinkEngine engine{record};
+    toolWidget bar;
+    explicit WiredToolBar(const DeviceParameters &start = DeviceParameters()) : record(start)
+    {
+        bar.setLinkEngine(&engine);
+    }
+};
+
 class ConfFileTest : public QObject
 {
     Q_OBJECT
 
 private slots:
     void previewCaptionsCoverTheLoadedKeys();
+    void captionsAreThePagesLabels_data();
     void captionsAreThePagesLabels();
+    void listTextsAreTheFormsItems_data();
+    void listTextsAreTheFormsItems();
     void longNames_data();
     void longNames();
     void init();
@@ -108,6 +132,7 @@ private slots:
     void keyTable();
     void roundTrip();
     void writtenBytes();
+    void savedFileIsByteForByteTheFormat();
     void loadValues_data();
     void loadValues();
     void loadRefused_data();
@@ -143,20 +168,19 @@ void ConfFileTest::init()
 {
     dir = new QTemporaryDir;
     QVERIFY(dir->isValid());
-    deviceParameters() = DeviceParameters();
 }
 
 void ConfFileTest::cleanup()
 {
-    toolWidget::setFileDialogHook({});
+    DialogHook::onFile({});
     delete dir;
     dir = nullptr;
 }
 
 void ConfFileTest::keyTable()
 {
-    // 66 distinct keys, 62 of them loaded, none on a reserved byte or on
-    // top of another field.
+    // Distinct keys, none on a reserved byte or on top of another field; the
+    // loaded ones, the IMU rotation and the three 16-bit IMU offsets.
     QSet<QString> names;
     QSet<int> offsets;
     int loaded = 0;
@@ -168,7 +192,7 @@ void ConfFileTest::keyTable()
     }
     QCOMPARE(names.size(), ConfigKeyCount);
     QCOMPARE(loaded, LoadedKeyCount);
-    QCOMPARE(offsets.size(), 62 + 1 + 6);
+    QCOMPARE(offsets.size(), LoadedKeyCount + 1 + 6);
     for (int reserved : {4, 5, 10, 11, 18, 21, 26, 28, 36, 39, 58, 60, 77, 80, 95, 98, 103, 111})
         QVERIFY2(!offsets.contains(reserved), qPrintable(QString::number(reserved)));
     QCOMPARE(QString::fromLatin1(configKeys()[8].key), QStringLiteral("General/tail_limit_a"));
@@ -200,6 +224,26 @@ void ConfFileTest::roundTrip()
     }
     QCOMPARE(int(loaded.servo_rev_1), -1);
     QCOMPARE(int(loaded.imudist_x), int(before.imudist_x));
+}
+
+// A whole save, byte for byte, against a file kept in the repository: the
+// groups, the keys, their order and the value texts are what earlier
+// versions wrote and read back, so any reshuffle of the key table shows here.
+void ConfFileTest::savedFileIsByteForByteTheFormat()
+{
+    const QString fixture = QStringLiteral(VRN_SOURCE_DIR "/tests/config/whole-record.conf");
+    const ConfigResult saved =
+        ConfigFile::save(path("whole.conf"), patterned(-100), UnitModel::X1, 12);
+    QVERIFY2(saved.ok(), qPrintable(saved.message()));
+    const QByteArray expected = readFile(fixture);
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(readFile(path("whole.conf")), expected);
+
+    DeviceParameters loaded = patterned(7);
+    QCOMPARE(ConfigFile::load(fixture, loaded).keysRead(), LoadedKeyCount);
+    DeviceParameters roundTripped = patterned(7);
+    QVERIFY(ConfigFile::load(path("whole.conf"), roundTripped).ok());
+    QVERIFY(loaded == roundTripped);
 }
 
 void ConfFileTest::writtenBytes()
@@ -526,13 +570,14 @@ void ConfFileTest::dialogs()
         QVERIFY(QDir().mkpath(pilot + "/Documents"));
     qputenv("HOME", QFile::encodeName(pilot));
 
-    toolWidget bar;
+    WiredToolBar wired;
+    toolWidget &bar = wired.bar;
     bar.setLoadingAllowed(true);
     if (!last.isEmpty())
         bar.setLastFolder(pilot + "/" + last);
     QSignalSpy folders(&bar, &toolWidget::folderChosen);
     QStringList openedIn;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
+    DialogHook::onFile([&](QFileDialog &dialog) -> std::optional<QString> {
         openedIn << dialog.directory().absolutePath();
         [&] {
             QCOMPARE(dialog.windowTitle(), title);
@@ -544,8 +589,8 @@ void ConfFileTest::dialogs()
         }();
         return pilot + "/picked/model.conf";
     });
-    Question::setHook([](QMessageBox &) { return 1; }); // keep the first save
-    const auto forgetHook = qScopeGuard([] { Question::setHook({}); });
+    DialogHook::onQuestion([](QMessageBox &) { return 1; }); // keep the first save
+    const auto forgetHook = qScopeGuard([] { DialogHook::onQuestion({}); });
     const auto open = [&] { load ? bar.loadConfigFile() : bar.saveConfigFile(); };
     open();
     open();
@@ -568,17 +613,17 @@ void ConfFileTest::cancelledDialogs()
 
     writeFile(path("ready.conf"), "[Condition]\nr_kp=5\n");
     const DeviceParameters before = patterned(9);
-    deviceParameters() = before;
-    toolWidget bar;
+    WiredToolBar wired(before);
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
-    toolWidget::setFileDialogHook([](QFileDialog &) { return std::optional<QString>(); });
+    DialogHook::onFile([](QFileDialog &) { return std::optional<QString>(); });
     if (load)
         bar.loadConfigFile();
     else
         bar.saveConfigFile();
 
-    QVERIFY(deviceParameters() == before);
+    QVERIFY(wired.record == before);
     QCOMPARE(loaded.count(), 0);
     QCOMPARE(messages.count(), 0);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{"ready.conf"});
@@ -588,21 +633,21 @@ void ConfFileTest::cancelledDialogs()
 void ConfFileTest::toolBarLoad()
 {
     // Fields no page shows are never applied: here the file agrees on them.
+    WiredToolBar wired;
+    toolWidget &bar = wired.bar;
     DeviceParameters saved = patterned(-50);
     for (const ParameterCaption &row : ParameterCaption::all()) {
         if (!row.usedBy(0))
-            saved.setByteAt(row.offset, deviceParameters().byteAt(row.offset));
+            saved.setByteAt(row.offset, wired.record.byteAt(row.offset));
     }
     QVERIFY(ConfigFile::save(path("good.conf"), saved).ok());
-    toolWidget bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     int recordAtSignal = -1;
-    connect(&bar, &toolWidget::configurationLoaded,
-            [&] { recordAtSignal = deviceParameters().r_kp; });
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("good.conf"); });
+    connect(&bar, &toolWidget::configurationLoaded, [&] { recordAtSignal = wired.record.r_kp; });
+    DialogHook::onFile([&](QFileDialog &) { return path("good.conf"); });
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &) {
         ++previews;
         return int(QDialog::Accepted);
     });
@@ -612,13 +657,13 @@ void ConfFileTest::toolBarLoad()
     QCOMPARE(loaded.count(), 1);
     // The navigator uploads on the signal, so the record is complete by then.
     QCOMPARE(recordAtSignal, int(saved.r_kp));
-    QCOMPARE(deviceParameters().burst_coef, saved.burst_coef);
+    QCOMPARE(wired.record.burst_coef, saved.burst_coef);
     QCOMPARE(messages.count(), 1);
     QVERIFY(messages.at(0).at(0).toString().contains("good.conf"));
 
     // The same file again changes nothing: no question, no upload.
     bar.loadConfigFile();
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
     QCOMPARE(previews, 1);
     QCOMPARE(loaded.count(), 1);
     QCOMPARE(messages.last().at(0).toString(), QString("good.conf matches the unit's parameters"));
@@ -628,15 +673,15 @@ void ConfFileTest::toolBarLoadRefused()
 {
     writeFile(path("notes.conf"), "just some text\n");
     const DeviceParameters before = patterned(4);
-    deviceParameters() = before;
-    toolWidget bar;
+    WiredToolBar wired(before);
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
     for (const QString name : {"notes.conf", "mistyped.conf"}) {
-        toolWidget::setFileDialogHook([&](QFileDialog &) { return path(name); });
+        DialogHook::onFile([&](QFileDialog &) { return path(name); });
         bar.loadConfigFile();
     }
-    QVERIFY(deviceParameters() == before);
+    QVERIFY(wired.record == before);
     QCOMPARE(loaded.count(), 0);
     QCOMPARE(messages.count(), 2);
     QVERIFY(messages.at(0).at(0).toString().contains("notes.conf"));
@@ -645,11 +690,11 @@ void ConfFileTest::toolBarLoadRefused()
 
 void ConfFileTest::toolBarSave()
 {
-    deviceParameters() = patterned(11);
-    toolWidget bar;
+    WiredToolBar wired(patterned(11));
+    toolWidget &bar = wired.bar;
     QSignalSpy loaded(&bar, &toolWidget::configurationLoaded);
     QSignalSpy messages(&bar, &toolWidget::messageText);
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("setup"); });
+    DialogHook::onFile([&](QFileDialog &) { return path("setup"); });
     bar.saveConfigFile();
 
     QCOMPARE(loaded.count(), 0);
@@ -657,9 +702,9 @@ void ConfFileTest::toolBarSave()
     QVERIFY(messages.at(0).at(0).toString().contains("setup.conf"));
     DeviceParameters back;
     QCOMPARE(ConfigFile::load(path("setup.conf"), back).status(), ConfigResult::Loaded);
-    QCOMPARE(back.phi_ktotal, deviceParameters().phi_ktotal);
+    QCOMPARE(back.phi_ktotal, wired.record.phi_ktotal);
 
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return path("folder.conf"); });
+    DialogHook::onFile([&](QFileDialog &) { return path("folder.conf"); });
     QVERIFY(QDir(dir->path()).mkdir("folder.conf"));
     bar.saveConfigFile();
     QCOMPARE(messages.count(), 2);
@@ -697,21 +742,21 @@ void ConfFileTest::overwriteQuestion()
     const QByteArray old = "[Condition]\nr_kp=5\n";
     if (!existing.isEmpty())
         writeFile(path(existing), old);
-    deviceParameters() = patterned(11);
-    toolWidget bar;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) {
+    WiredToolBar wired(patterned(11));
+    toolWidget &bar = wired.bar;
+    DialogHook::onFile([&](QFileDialog &dialog) {
         // The dialog's own question would be about the typed name.
         return dialog.testOption(QFileDialog::DontConfirmOverwrite)
                    ? std::optional<QString>(path(typed))
                    : std::nullopt;
     });
     QStringList questions;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         questions << box.text();
         return box.defaultButton() == box.buttons().last() ? answer : 0;
     });
     bar.saveConfigFile();
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     QCOMPARE(questions.size(), asked.isEmpty() ? 0 : 1);
     if (!asked.isEmpty())
@@ -728,16 +773,20 @@ void ConfFileTest::loadMessage_data()
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("message");
 
-    QTest::addRow("two of 62")
-        << QByteArray("[Condition]\nr_ktotal=60\nphi_ktotal=32\n")
-        << "Loaded 2 of 62 settings from in.conf; the other 60 kept their values";
+    const auto loadedOf = [](int keys) {
+        return QStringLiteral(
+                   "Loaded %1 of %2 settings from in.conf; the other %3 kept their values")
+            .arg(keys)
+            .arg(LoadedKeyCount)
+            .arg(LoadedKeyCount - keys);
+    };
+    QTest::addRow("two of all") << QByteArray("[Condition]\nr_ktotal=60\nphi_ktotal=32\n")
+                                << loadedOf(2);
     QTest::addRow("misspelt key listed")
         << QByteArray("[Condition]\nr_ktotal=60\nr_kpp=3\n[Other]\nx=1\n")
-        << "Loaded 1 of 62 settings from in.conf; the other 61 kept their values; unknown keys "
-           "ignored: Condition/r_kpp, Other/x";
+        << loadedOf(1) + "; unknown keys ignored: Condition/r_kpp, Other/x";
     QTest::addRow("IMU keys are known")
-        << QByteArray("[%General]\nimu_rotate=1\n[Condition]\nr_ktotal=60\n")
-        << "Loaded 1 of 62 settings from in.conf; the other 61 kept their values";
+        << QByteArray("[%General]\nimu_rotate=1\n[Condition]\nr_ktotal=60\n") << loadedOf(1);
 }
 
 void ConfFileTest::loadMessage()
@@ -859,35 +908,89 @@ void ConfFileTest::previewCaptionsCoverTheLoadedKeys()
     QCOMPARE(captioned, loaded);
 }
 
-// Each caption is the text its page's form shows, found by object name on
-// the real page; a field said to be shown nowhere is hidden there, and a
-// caption without a label names one of its page's tabs.
-void ConfFileTest::captionsAreThePagesLabels()
+// The three real pages in one language: the translator is installed before
+// the forms are built, as the program does.
+class PagesInLanguage
 {
+public:
+    explicit PagesInLanguage(const QString &language)
+    {
+        if (language != QLatin1String("en"))
+            loaded = translator.load(
+                QStringLiteral(VRN_BINARY_DIR "/language/vrn_lang_%1.qm").arg(language));
+        else
+            loaded = true;
+        if (loaded && !translator.isEmpty())
+            QCoreApplication::installTranslator(&translator);
+        navigator = std::make_unique<contentWidget>(nullptr, &link);
+    }
+    ~PagesInLanguage()
+    {
+        navigator.reset();
+        QCoreApplication::removeTranslator(&translator);
+    }
+
+    bool loaded = false;
+    QWidget *page(ParameterCaption::Page which) const
+    {
+        const char *className = which == ParameterCaption::Page::Basic   ? "MainSettingPage"
+                                : which == ParameterCaption::Page::Setup ? "ConfigureSettingPage"
+                                                                         : "AdvanceSettingPage";
+        for (QWidget *child : navigator->findChildren<QWidget *>()) {
+            if (child->inherits(className))
+                return child;
+        }
+        return nullptr;
+    }
+    void refresh() const
+    {
+        qobject_cast<MainSettingPage *>(page(ParameterCaption::Page::Basic))
+            ->refreshFromParameters();
+        qobject_cast<ConfigureSettingPage *>(page(ParameterCaption::Page::Setup))
+            ->refreshFromParameters();
+        qobject_cast<AdvanceSettingPage *>(page(ParameterCaption::Page::Advanced))
+            ->refreshFromParameters();
+    }
+    // The record the pages show: their link's.
+    DeviceParameters &record() const { return link.parameters(); }
+
+private:
+    QTranslator translator;
     toolWidget bar;
     statusWidget status;
-    SerialProcessThread link(&bar, &status);
-    contentWidget navigator(nullptr, &link);
-    const QHash<ParameterCaption::Page, const char *> pageClasses = {
-        {ParameterCaption::Page::Basic, "MainSettingPage"},
-        {ParameterCaption::Page::Setup, "ConfigureSettingPage"},
-        {ParameterCaption::Page::Advanced, "AdvanceSettingPage"},
-    };
-    const auto shownText = [](const QWidget *widget) {
-        if (auto *label = qobject_cast<const QLabel *>(widget))
-            return label->text();
-        if (auto *group = qobject_cast<const QGroupBox *>(widget))
-            return group->title();
-        if (auto *button = qobject_cast<const QAbstractButton *>(widget))
-            return button->text();
-        return QString();
-    };
+    mutable SerialProcessThread link{&bar, &status};
+    std::unique_ptr<contentWidget> navigator;
+};
+
+QString shownText(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return label->text();
+    if (auto *group = qobject_cast<const QGroupBox *>(widget))
+        return group->title();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->text();
+    return QString();
+}
+
+void ConfFileTest::captionsAreThePagesLabels_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addRow("English") << "en";
+    QTest::addRow("Chinese") << "zh";
+}
+
+// Each caption is the text its page's form shows, found by object name on
+// the real page; a field said to be shown nowhere is hidden there, and a
+// caption without a label names one of its page's tabs. In Chinese too, so
+// a caption kept under another context than its form's shows.
+void ConfFileTest::captionsAreThePagesLabels()
+{
+    QFETCH(QString, language);
+    const PagesInLanguage pages(language);
+    QVERIFY(pages.loaded);
     for (const ParameterCaption &row : ParameterCaption::all()) {
-        QWidget *page = nullptr;
-        for (QWidget *child : navigator.findChildren<QWidget *>()) {
-            if (child->inherits(pageClasses.value(row.page)))
-                page = child;
-        }
+        QWidget *page = pages.page(row.page);
         QVERIFY(page);
         const QString where = row.fullCaption();
         QStringList tabs;
@@ -911,6 +1014,58 @@ void ConfFileTest::captionsAreThePagesLabels()
                      qPrintable(where));
         }
     }
+}
+
+void ConfFileTest::listTextsAreTheFormsItems_data()
+{
+    captionsAreThePagesLabels_data();
+}
+
+// Every name of a value list is what its page shows for that value: the
+// combo box's item at the list's index, or the widget of its own (a label
+// beside a picture button, a radio button) once the record holds the code
+// the name stands for. A list of a field that a page shows by choices must
+// say where.
+void ConfFileTest::listTextsAreTheFormsItems()
+{
+    QFETCH(QString, language);
+    const PagesInLanguage pages(language);
+    QVERIFY(pages.loaded);
+    int compared = 0;
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        const ParameterTable::ChoiceList *list = ParameterTable::listOf(row.format());
+        if (!list || row.format() == ParameterCaption::Format::Direction)
+            continue; // a check box: no names on the page
+        QWidget *page = pages.page(row.page);
+        const QString where = row.fullCaption();
+        for (int i = 0; i < list->count; ++i) {
+            const ParameterTable::ListText &entry = list->texts[i];
+            const QString expected = QCoreApplication::translate(entry.context, entry.text);
+            if (list->comboBox) {
+                auto *box = page->findChild<QComboBox *>(QLatin1String(list->comboBox));
+                QVERIFY2(box, list->comboBox);
+                QCOMPARE(box->count(), list->count);
+                QCOMPARE(box->itemText(i), expected);
+                ++compared;
+                continue;
+            }
+            QVERIFY2(entry.object, qPrintable(where + ": " + entry.text));
+            auto *widget = page->findChild<QWidget *>(QLatin1String(entry.object));
+            QVERIFY2(widget, entry.object);
+            // The code the name stands for, as the preview words values.
+            int code = -129;
+            for (int value = -128; value <= 127 && code < -128; ++value) {
+                if (row.valueText(value) == expected)
+                    code = value;
+            }
+            QVERIFY2(code >= -128, qPrintable(where + ": " + expected));
+            pages.record().setByteAt(row.offset, qint8(code));
+            pages.refresh();
+            QCOMPARE(shownText(widget).simplified(), expected);
+            ++compared;
+        }
+    }
+    QCOMPARE(compared, 9 + 5 + 6 + 3 + 5 + 2 + 2 + 2 + 3);
 }
 
 void ConfFileTest::longNames_data()

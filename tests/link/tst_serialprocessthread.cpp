@@ -1,6 +1,7 @@
 #include "FakePortSystem.h"
 #include "PseudoTerminal.h"
 #include "SerialProcessThread.h"
+#include "SimProcess.h"
 #include "SimulatedPortProvider.h"
 #include "SimulatedUnit.h"
 #include "statusWidget.h"
@@ -10,7 +11,6 @@
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSerialPort>
@@ -64,29 +64,6 @@ struct Link
         }
         return false;
     }
-};
-
-// vrn-sim on a pseudo-terminal reached through a symlink.
-struct SimProcess
-{
-    QProcess process;
-    QString linkPath;
-
-    bool start(const QString &path, const QStringList &extra = {})
-    {
-        linkPath = path;
-        process.start(QStringLiteral(VRN_SIM_EXECUTABLE),
-                      QStringList{"--link", path, "--latency", "1"} + extra);
-        return process.waitForStarted() &&
-               QTest::qWaitFor([&] { return QFile::exists(path); }, 5000);
-    }
-    void stop()
-    {
-        process.kill();
-        process.waitForFinished();
-        QFile::remove(linkPath);
-    }
-    ~SimProcess() { stop(); }
 };
 
 // The machine's own ports as the list orders them (adapters first, newest
@@ -210,7 +187,7 @@ void tst_SerialProcessThread::simulatedUnitConnectAndDownload()
     QCOMPARE(l.state(), QString("Connected"));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(int(l.link->deviceModel()), 10);
-    QCOMPARE(deviceParameters().phi_ktotal, l.simulated.unit().workingRecord().phi_ktotal);
+    QCOMPARE(l.link->parameters().phi_ktotal, l.simulated.unit().workingRecord().phi_ktotal);
 }
 
 void tst_SerialProcessThread::disconnectTexts()
@@ -260,7 +237,7 @@ void tst_SerialProcessThread::portInUseIsReported()
 {
     SimProcess sim;
     const QString path = dir.filePath("pty-busy");
-    QVERIFY(sim.start(path));
+    QVERIFY(sim.startLinked(path));
     QSerialPort other;
     other.setPortName(path);
     QVERIFY(other.open(QIODevice::ReadWrite));
@@ -305,7 +282,7 @@ void tst_SerialProcessThread::portInUseInChinese()
     });
     SimProcess sim;
     const QString path = dir.filePath("pty-busy-zh");
-    QVERIFY(sim.start(path));
+    QVERIFY(sim.startLinked(path));
     QSerialPort other;
     other.setPortName(path);
     QVERIFY(other.open(QIODevice::ReadWrite));
@@ -331,7 +308,7 @@ void tst_SerialProcessThread::pluggedAdapterThroughTheToolBar()
 {
     SimProcess sim;
     const QString path = dir.filePath("pty-plugged");
-    QVERIFY(sim.start(path));
+    QVERIFY(sim.startLinked(path));
     FakePortSystem system;
     toolWidget toolBar;
     statusWidget statusBar;
@@ -397,7 +374,7 @@ void tst_SerialProcessThread::realPortThroughPseudoTerminal()
 {
     SimProcess sim;
     const QString path = dir.filePath("pty-real");
-    QVERIFY(sim.start(path));
+    QVERIFY(sim.startLinked(path));
     qputenv("VRN_EXTRA_PORTS", path.toUtf8());
     Link l;
     l.select(path);
@@ -407,16 +384,16 @@ void tst_SerialProcessThread::realPortThroughPseudoTerminal()
     QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
     QCOMPARE(changed.count(), 1);
     QCOMPARE(l.state(), QString("Connected"));
-    QVERIFY(deviceParameters().phi_ktotal != 0); // the factory set-up arrived
+    QVERIFY(l.link->parameters().phi_ktotal != 0); // the factory set-up arrived
 
-    deviceParameters().phi_ktotal = 99;
+    l.link->parameters().phi_ktotal = 99;
     l.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
     QVERIFY(l.tickUntilMessage("Upload Parameters Completely", 50, 200));
     // Read it back from the unit: a fresh download brings the new value.
-    deviceParameters().phi_ktotal = 0;
+    l.link->parameters().phi_ktotal = 0;
     l.link->protocol().startOver();
     QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
-    QCOMPARE(deviceParameters().phi_ktotal, qint8(99));
+    QCOMPARE(l.link->parameters().phi_ktotal, qint8(99));
 
     l.link->serialDisconnect();
     QVERIFY(!l.link->isPortOpen());
@@ -427,7 +404,7 @@ void tst_SerialProcessThread::pulledCableIsClosedAndReopened()
 {
     auto sim = std::make_unique<SimProcess>();
     const QString path = dir.filePath("pty-pulled");
-    QVERIFY(sim->start(path));
+    QVERIFY(sim->startLinked(path));
     qputenv("VRN_EXTRA_PORTS", path.toUtf8());
     Link l;
     l.select(path);
@@ -435,7 +412,7 @@ void tst_SerialProcessThread::pulledCableIsClosedAndReopened()
     l.link->serialConnect();
     QVERIFY(l.tickUntilMessage("Download Parameters Completely", 50, 200));
 
-    sim->stop(); // the far end goes away
+    sim->kill(); // the far end goes away
     QVERIFY(QTest::qWaitFor([&] { return !l.link->isPortOpen(); }, 3000));
     QVERIFY(l.message().startsWith(QString("Port %1 was lost").arg(path)));
     for (int i = 0; i < 52; ++i)
@@ -445,7 +422,7 @@ void tst_SerialProcessThread::pulledCableIsClosedAndReopened()
     // Still "Disconnect" on the tool bar: the refresh tries the same port again.
     l.link->timeUpdateDevice();
     QVERIFY(!l.link->isPortOpen());
-    QVERIFY(sim->start(path));
+    QVERIFY(sim->startLinked(path));
     l.link->timeUpdateDevice();
     QVERIFY(l.link->isPortOpen());
     QCOMPARE(int(l.link->protocol().command()), int(CMD_CUT_MOTOR));

@@ -8,7 +8,6 @@
 
 PageFixture::PageFixture()
 {
-    deviceParameters() = DeviceParameters();
     link = new SerialProcessThread(&toolBar, &statusBar, &simulated);
     link->tickTimer()->stop();
     link->refreshTimer()->stop();

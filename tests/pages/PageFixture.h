@@ -28,6 +28,8 @@ struct PageFixture
     ~PageFixture();
 
     SimulatedUnit &unit() { return simulated.unit(); }
+    // The record this fixture's link keeps; each fixture starts with its own.
+    DeviceParameters &record() { return link->parameters(); }
     // One tick: the link sends its frame, the unit's reply is handled.
     void tick();
     // Ticks until the predicate holds; the ticks taken, or -1 past the limit.
@@ -40,7 +42,7 @@ struct PageFixture
         }
         return -1;
     }
-    // Connect and download the unit's record into deviceParameters().
+    // Connect and download the unit's record into record().
     bool connectAndDownload();
     // Ticks until the running upload is acknowledged block by block.
     bool finishUpload();

@@ -1,5 +1,6 @@
 #include "AdvanceSettingPage.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "PageFixture.h"
 #include "Question.h"
 
@@ -172,7 +173,7 @@ void tst_AdvancedPage::constructionShowsRangeBottom()
     QCOMPARE(s->value(), qMax(minimum, 0));
     // Setting the ranges moved values, but nothing may be stored or sent.
     QCOMPARE(f->uploadRequests, 0);
-    QCOMPARE(firstDifference(deviceParameters(), DeviceParameters()), -1);
+    QCOMPARE(firstDifference(f->record(), DeviceParameters()), -1);
 }
 
 void tst_AdvancedPage::editStoresOwnFieldAndReachesUnit_data()
@@ -196,13 +197,13 @@ void tst_AdvancedPage::editStoresOwnFieldAndReachesUnit()
     QSpinBox *s = page->findChild<QSpinBox *>(box);
     QVERIFY(s);
     QVERIFY(s->value() != value);
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = f->record();
     f->clearLog();
 
     s->setValue(value);
 
-    QCOMPARE(int(deviceParameters().byteAt(offset)), value);
-    QCOMPARE(firstDifference(deviceParameters(), before, offset), -1);
+    QCOMPARE(int(f->record().byteAt(offset)), value);
+    QCOMPARE(firstDifference(f->record(), before, offset), -1);
     QCOMPARE(f->uploadRequests, 1);
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().byteAt(offset)), value);
@@ -231,12 +232,12 @@ void tst_AdvancedPage::refreshClampsOutOfRangeBytes()
     QFETCH(int, byte);
     QFETCH(int, shown);
     makePage();
-    deviceParameters().setByteAt(offset, qint8(byte));
+    f->record().setByteAt(offset, qint8(byte));
 
     page->refreshFromParameters();
 
     QCOMPARE(page->findChild<QSpinBox *>(box)->value(), shown);
-    QCOMPARE(int(deviceParameters().byteAt(offset)), byte);
+    QCOMPARE(int(f->record().byteAt(offset)), byte);
     QCOMPARE(f->uploadRequests, 0);
 }
 
@@ -244,7 +245,7 @@ void tst_AdvancedPage::clampedByteIsNotWrittenBack()
 {
     f->unit().workingRecord().rpm_kp = -5;
     QVERIFY(f->connectAndDownload());
-    QCOMPARE(int(deviceParameters().rpm_kp), -5);
+    QCOMPARE(int(f->record().rpm_kp), -5);
     makePage()->refreshFromParameters();
     QCOMPARE(spin("RpmGainPSpinBox")->value(), 0);
 
@@ -256,7 +257,7 @@ void tst_AdvancedPage::clampedByteIsNotWrittenBack()
 
     // Only the pilot's own edit replaces it.
     spin("RpmGainPSpinBox")->setValue(4);
-    QCOMPARE(int(deviceParameters().rpm_kp), 4);
+    QCOMPARE(int(f->record().rpm_kp), 4);
 }
 
 void tst_AdvancedPage::typedNegativeCompensation_data()
@@ -279,7 +280,7 @@ void tst_AdvancedPage::typedNegativeCompensation()
     s->selectAll();
     QTest::keyClicks(s, "-125");
     QCOMPARE(s->value(), -125);
-    QCOMPARE(int(deviceParameters().byteAt(offset)), -125);
+    QCOMPARE(int(f->record().byteAt(offset)), -125);
     QVERIFY(f->uploadRequests >= 1);
 
     // The bottom of the range holds: stepping further down changes nothing.
@@ -327,7 +328,7 @@ void tst_AdvancedPage::hiddenAccelerationBoxesFollowRefresh()
     // The box beside it in the same group is shown.
     QVERIFY(page->findChild<QSpinBox *>(neighbour)->isVisible());
 
-    deviceParameters().setByteAt(offset, 33);
+    f->record().setByteAt(offset, 33);
     page->refreshFromParameters();
     QCOMPARE(s->value(), 33);
 }
@@ -363,10 +364,10 @@ void tst_AdvancedPage::governorStates()
     QFETCH(QString, onText);
     makePage();
     if (before != NoRefresh) {
-        deviceParameters().governor_status = qint8(before);
+        f->record().governor_status = qint8(before);
         page->refreshFromParameters();
     }
-    deviceParameters().governor_status = qint8(state);
+    f->record().governor_status = qint8(state);
 
     page->refreshFromParameters();
 
@@ -374,7 +375,7 @@ void tst_AdvancedPage::governorStates()
     QCOMPARE(radio("RpmOnRadioButton")->isChecked(), onChecked);
     QCOMPARE(radio("RpmOnRadioButton")->text(), onText);
     QCOMPARE(radio("RpmOffRadioButton")->text(), QStringLiteral("Governor Off"));
-    QCOMPARE(int(deviceParameters().governor_status), state);
+    QCOMPARE(int(f->record().governor_status), state);
     QCOMPARE(f->uploadRequests, 0);
 }
 
@@ -391,17 +392,17 @@ void tst_AdvancedPage::governorOffFromStateTwo()
 
     QTest::mouseClick(off, Qt::LeftButton);
     QVERIFY(off->isChecked());
-    QCOMPARE(int(deviceParameters().governor_status), 0);
+    QCOMPARE(int(f->record().governor_status), 0);
     QCOMPARE(f->uploadRequests, 1);
     QCOMPARE(on->text(), QStringLiteral("Calibrate RPM"));
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().governor_status), 0);
 
-    Question::setHook([](QMessageBox &) { return 0; });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
     QTest::mouseClick(on, Qt::LeftButton);
-    Question::setHook({});
+    DialogHook::onQuestion({});
     QVERIFY(on->isChecked());
-    QCOMPARE(int(deviceParameters().governor_status), 1);
+    QCOMPARE(int(f->record().governor_status), 1);
     QCOMPARE(f->uploadRequests, 2);
     QCOMPARE(on->text(), QStringLiteral("Calibrate RPM"));
     QVERIFY(f->finishUpload());
@@ -440,21 +441,21 @@ void tst_AdvancedPage::governorOnButton()
 
     QStringList questions;
     bool cancelIsDefault = true;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         questions << box.text();
         cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
                           box.escapeButton() == box.buttons().last();
         return answer;
     });
     QTest::mouseClick(radio("RpmOnRadioButton"), Qt::LeftButton);
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     QCOMPARE(!questions.isEmpty(), asked);
     QVERIFY(cancelIsDefault);
     if (asked)
         QVERIFY(questions.first().contains(
             "the unit takes that rotor speed as the speed the governor holds"));
-    QCOMPARE(int(deviceParameters().governor_status), stored);
+    QCOMPARE(int(f->record().governor_status), stored);
     QCOMPARE(f->uploadRequests, stored == state ? 0 : 1);
     QCOMPARE(radio("RpmOnRadioButton")->isChecked(), onChecked);
     QCOMPARE(radio("RpmOffRadioButton")->isChecked(), !onChecked && state == 0);
@@ -479,30 +480,30 @@ void tst_AdvancedPage::resetStoresOnlyChangedBoxes()
     QFETCH(int, uploads);
     QVERIFY(f->connectAndDownload());
     for (int i = 0; i < 6; ++i)
-        deviceParameters().setByteAt(governorOffsets[i], qint8(before[i]));
+        f->record().setByteAt(governorOffsets[i], qint8(before[i]));
     makePage()->refreshFromParameters();
     showTab(GovernorTab);
-    const DeviceParameters snapshot = deviceParameters();
+    const DeviceParameters snapshot = f->record();
     f->clearLog();
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ++previews;
         return preview.differingCount() > 0 ? int(QDialog::Accepted) : int(QDialog::Rejected);
     });
 
     QTest::mouseClick(page->findChild<QPushButton *>("RpmResetPushButton"), Qt::LeftButton);
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
 
     QCOMPARE(previews, uploads); // nothing to change: no question
     QCOMPARE(f->uploadRequests, uploads);
     for (int i = 0; i < 6; ++i) {
         QCOMPARE(spin(governorBoxes[i])->value(), resetValues[i]);
-        QCOMPARE(int(deviceParameters().byteAt(governorOffsets[i])), resetValues[i]);
+        QCOMPARE(int(f->record().byteAt(governorOffsets[i])), resetValues[i]);
     }
     DeviceParameters expected = snapshot;
     for (int i = 0; i < 6; ++i)
         expected.setByteAt(governorOffsets[i], qint8(resetValues[i]));
-    QCOMPARE(firstDifference(deviceParameters(), expected), -1);
+    QCOMPARE(firstDifference(f->record(), expected), -1);
     if (uploads > 0) {
         QVERIFY(f->finishUpload());
         for (int i = 0; i < 6; ++i)

@@ -1,6 +1,7 @@
 // The Basic page with the real link against the simulated unit: what each
 // widget stores, what reaches the unit, and what a refresh must not do.
 #include "ChangePreview.h"
+#include "DialogHook.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 
@@ -126,7 +127,7 @@ void BasicPageTest::cleanup()
 void BasicPageTest::constructionStoresNothing()
 {
     QCOMPARE(f->uploadRequests, 0);
-    QVERIFY(deviceParameters() == DeviceParameters());
+    QVERIFY(f->record() == DeviceParameters());
     QCOMPARE(page->objectName(), QStringLiteral("MainSettingPageUi"));
     QCOMPARE(widget<QSpinBox>("RollAgilitySpinBox")->value(), 15);
     QCOMPARE(widget<QSlider>("TailGainSlider")->value(), 10);
@@ -168,7 +169,7 @@ void BasicPageTest::valueChange()
     QFETCH(int, value);
 
     downloadAndRefresh();
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = f->record();
     QVERIFY(before.byteAt(offset) != value);
     if (throughSpinBox)
         widget<QSpinBox>(spinBox)->setValue(value);
@@ -176,12 +177,12 @@ void BasicPageTest::valueChange()
         widget<QSlider>(slider)->setValue(value);
 
     QCOMPARE(f->uploadRequests, 1);
-    QCOMPARE(int(deviceParameters().byteAt(offset)), value);
+    QCOMPARE(int(f->record().byteAt(offset)), value);
     QCOMPARE(widget<QSlider>(slider)->value(), value);
     QCOMPARE(widget<QSpinBox>(spinBox)->value(), value);
     DeviceParameters expected = before;
     expected.setByteAt(offset, qint8(value));
-    QVERIFY(deviceParameters() == expected);
+    QVERIFY(f->record() == expected);
 
     QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().byteAt(offset)), value);
@@ -196,7 +197,7 @@ void BasicPageTest::typingIntoSpinBox()
     QTest::keyClicks(spinBox, "45");
     QCOMPARE(spinBox->value(), 45);
     QCOMPARE(widget<QSlider>("RollAgilitySlider")->value(), 45);
-    QCOMPARE(int(deviceParameters().roll_agility), 45);
+    QCOMPARE(int(f->record().roll_agility), 45);
     QCOMPARE(f->uploadRequests, 1);
 }
 
@@ -214,11 +215,11 @@ void BasicPageTest::refreshStoresNothing()
     unitRecord.flight_trim_theta = 126;
     QVERIFY(f->connectAndDownload());
     f->clearLog();
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = f->record();
 
     page->refreshFromParameters();
     QCOMPARE(f->uploadRequests, 0);
-    QVERIFY(deviceParameters() == before);
+    QVERIFY(f->record() == before);
     QCOMPARE(widget<QSpinBox>("RollAgilitySpinBox")->value(), 41);
     QCOMPARE(widget<QSlider>("RollGainSlider")->value(), 90);
     QCOMPARE(widget<QSpinBox>("PitchAgilitySpinBox")->value(), 22);
@@ -261,11 +262,11 @@ void BasicPageTest::clampedDisplay()
     f->unit().workingRecord().setByteAt(offset, qint8(stored));
     downloadAndRefresh();
     QCOMPARE(widget<QSpinBox>(spinBox)->value(), shown);
-    QCOMPARE(int(deviceParameters().byteAt(offset)), stored);
+    QCOMPARE(int(f->record().byteAt(offset)), stored);
     QCOMPARE(f->uploadRequests, 0);
     // A second refresh (page change) still leaves the byte alone.
     page->refreshFromParameters();
-    QCOMPARE(int(deviceParameters().byteAt(offset)), stored);
+    QCOMPARE(int(f->record().byteAt(offset)), stored);
     QCOMPARE(f->uploadRequests, 0);
 }
 
@@ -314,15 +315,15 @@ void BasicPageTest::arrows()
 
     f->unit().workingRecord().setByteAt(offset, qint8(start));
     downloadAndRefresh();
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = f->record();
     QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
 
-    QCOMPARE(int(deviceParameters().byteAt(offset)), end);
+    QCOMPARE(int(f->record().byteAt(offset)), end);
     QCOMPARE(widget<QLineEdit>(lineEdit)->text(), text);
     QCOMPARE(f->uploadRequests, uploads);
     DeviceParameters expected = before;
     expected.setByteAt(offset, qint8(end));
-    QVERIFY(deviceParameters() == expected);
+    QVERIFY(f->record() == expected);
     if (uploads) {
         QVERIFY(f->finishUpload());
         QCOMPARE(int(f->unit().workingRecord().byteAt(offset)), end);
@@ -377,7 +378,7 @@ void BasicPageTest::targetText()
     QCOMPARE(f->uploadRequests, 0); // the text alone sends nothing
     QTest::keyClick(edit, Qt::Key_Return);
 
-    QCOMPARE(int(deviceParameters().byteAt(offset)), stored);
+    QCOMPARE(int(f->record().byteAt(offset)), stored);
     QCOMPARE(edit->text(), shown);
     QCOMPARE(f->uploadRequests, uploads);
     if (uploads > 0)
@@ -440,7 +441,7 @@ void BasicPageTest::typedTarget()
     QTest::keyClick(edit, Qt::Key_Return);
 
     QCOMPARE(edit->text(), shown);
-    QCOMPARE(int(deviceParameters().flight_trim_phi), stored);
+    QCOMPARE(int(f->record().flight_trim_phi), stored);
     if (f->uploadRequests > 0)
         QVERIFY(f->finishUpload());
     QCOMPARE(int(f->unit().workingRecord().flight_trim_phi), stored);
@@ -462,22 +463,22 @@ void BasicPageTest::presets()
     QFETCH(ByteTable, table);
 
     downloadAndRefresh();
-    std::memset(deviceParameters().bytes(), quint8(-99), DeviceParameters::Size);
+    std::memset(f->record().bytes(), quint8(-99), DeviceParameters::Size);
     int previews = 0;
-    ChangePreview::setHook([&](ChangePreview &) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &) {
         ++previews;
         return int(QDialog::Accepted);
     });
     QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
     QCOMPARE(previews, 1);
 
     for (int i = 0; i < DeviceParameters::Size; ++i) {
         const int expected = table.value(i, -99);
-        QVERIFY2(deviceParameters().byteAt(i) == expected,
+        QVERIFY2(f->record().byteAt(i) == expected,
                  qPrintable(QStringLiteral("offset %1: %2, expected %3")
                                 .arg(i)
-                                .arg(int(deviceParameters().byteAt(i)))
+                                .arg(int(f->record().byteAt(i)))
                                 .arg(expected)));
     }
     QCOMPARE(f->uploadRequests, 1);

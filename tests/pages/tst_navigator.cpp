@@ -60,9 +60,9 @@ struct Navigator : PageFixture
     // A record none of the pages shows yet.
     void changeRecord()
     {
-        deviceParameters().phi_ktotal = 77;
-        deviceParameters().phi_k_rate = 66;
-        deviceParameters().installation = 1;
+        record().phi_ktotal = 77;
+        record().phi_k_rate = 66;
+        record().installation = 1;
     }
     bool pagesShowRecord() const
     {
@@ -83,6 +83,7 @@ private slots:
     void otherPagesResumeControlLoops();
     void downloadElsewhereNeverSuspendsLoops();
     void pageChangeRefreshesParameterPages();
+    void eachLinkKeepsItsOwnRecord();
     void downloadRefreshesAllPages();
     void configurationLoadRefreshesAndUploads();
     void writeFlash();
@@ -176,6 +177,28 @@ void tst_Navigator::pageChangeRefreshesParameterPages()
     QCOMPARE(n.upgradeLabel("labelDeviceId"),
              QString("------------")); // not refreshed by a page change
     QCOMPARE(n.uploadRequests, 0);
+}
+
+// Two windows side by side: the pages show and edit their own link's record,
+// and an edit uploads through that link only.
+void tst_Navigator::eachLinkKeepsItsOwnRecord()
+{
+    Navigator a;
+    Navigator b;
+    a.changeRecord();
+    a.choose(Advanced);
+    b.choose(Advanced);
+    QVERIFY(a.pagesShowRecord());
+    QVERIFY(!b.pagesShowRecord());
+    QVERIFY(b.record() == DeviceParameters());
+
+    b.choose(Basic);
+    b.page(Basic)->findChild<QSpinBox *>("RollGainSpinBox")->setValue(90);
+    QCOMPARE(int(b.record().phi_ktotal), 90);
+    QCOMPARE(int(a.record().phi_ktotal), 77);
+    QCOMPARE(b.uploadRequests, 1);
+    QCOMPARE(a.uploadRequests, 0);
+    QCOMPARE(a.rollGainShown(), 77);
 }
 
 void tst_Navigator::downloadRefreshesAllPages()

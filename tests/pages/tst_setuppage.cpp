@@ -5,6 +5,7 @@
 #include "ChannelBar.h"
 #include "ChannelReadouts.h"
 #include "ConfigureSettingPage.h"
+#include "DialogHook.h"
 #include "PageFixture.h"
 #include "Question.h"
 #include "SliderTicks.h"
@@ -205,13 +206,13 @@ void tst_SetupPage::constructionAndRefreshSendNothing()
 {
     ConfigureSettingPage fresh(nullptr, f->link);
     QCOMPARE(f->uploadRequests, 0);
-    QCOMPARE(deviceParameters(), DeviceParameters());
+    QCOMPARE(f->record(), DeviceParameters());
     QVERIFY(download());
-    const DeviceParameters before = deviceParameters();
+    const DeviceParameters before = f->record();
     page->refreshFromParameters();
     fresh.refreshFromParameters();
     QCOMPARE(f->uploadRequests, 0);
-    QCOMPARE(deviceParameters(), before);
+    QCOMPARE(f->record(), before);
     QVERIFY(fresh.findChild<QWidget *>("tab_8"));
 }
 
@@ -277,7 +278,7 @@ void tst_SetupPage::receiverRefresh()
     QVERIFY(download([code](DeviceParameters &r) { r.receiver_type = qint8(code); }));
     QCOMPARE(w<QComboBox>("ReceiverComboBox")->currentIndex(), index);
     QCOMPARE(shownPicture(w<QLabel>("connectionLabel")), pictureAt(picture));
-    QCOMPARE(int(deviceParameters().receiver_type), code);
+    QCOMPARE(int(f->record().receiver_type), code);
     QCOMPARE(f->uploadRequests, 0);
 }
 
@@ -320,8 +321,8 @@ void tst_SetupPage::auxAndFlightModeRefresh()
     QFETCH(int, index);
     QFETCH(QString, left);
     QFETCH(QString, right);
-    deviceParameters().aux_function = qint8(aux);
-    deviceParameters().pcset_mode = qint8(mode);
+    f->record().aux_function = qint8(aux);
+    f->record().pcset_mode = qint8(mode);
     page->refreshFromParameters();
     auto *modeBox = w<QComboBox>("FlightModeComboBox");
     QCOMPARE(w<QComboBox>("AuxFunctionComboBox")->currentIndex(), aux);
@@ -329,24 +330,24 @@ void tst_SetupPage::auxAndFlightModeRefresh()
     QCOMPARE(modeBox->currentIndex(), index);
     QCOMPARE(w<QLabel>("labelAuxChannelLeft")->text(), left);
     QCOMPARE(w<QLabel>("labelAuxChannelRight")->text(), right);
-    QCOMPARE(int(deviceParameters().pcset_mode), mode);
+    QCOMPARE(int(f->record().pcset_mode), mode);
     QCOMPARE(f->uploadRequests, 0);
 }
 
 void tst_SetupPage::switchFlightModeStoresZeroAtOnce()
 {
-    deviceParameters().pcset_mode = 2;
+    f->record().pcset_mode = 2;
     page->refreshFromParameters();
     auto *modeBox = w<QComboBox>("FlightModeComboBox");
     QCOMPARE(modeBox->currentIndex(), 1);
 
     QList<qint8> modesAtRequests;
     QObject::connect(&f->link->protocol(), &LinkEngine::subframeRequested, page,
-                     [&] { modesAtRequests << deviceParameters().pcset_mode; });
+                     [&] { modesAtRequests << f->record().pcset_mode; });
     w<QComboBox>("AuxFunctionComboBox")->setCurrentIndex(1);
     // The flight mode store comes first, then the AUX function's own.
     QCOMPARE(modesAtRequests, (QList<qint8>{0, 0}));
-    QCOMPARE(int(deviceParameters().aux_function), 1);
+    QCOMPARE(int(f->record().aux_function), 1);
     QVERIFY(!modeBox->isEnabled());
     QCOMPARE(modeBox->currentIndex(), -1);
     QCOMPARE(w<QLabel>("labelAuxChannelLeft")->text(), QStringLiteral("Aerobatics"));
@@ -355,12 +356,12 @@ void tst_SetupPage::switchFlightModeStoresZeroAtOnce()
     w<QComboBox>("AuxFunctionComboBox")->setCurrentIndex(0);
     QVERIFY(modeBox->isEnabled());
     QCOMPARE(modeBox->currentIndex(), -1);
-    QCOMPARE(int(deviceParameters().pcset_mode), 0);
+    QCOMPARE(int(f->record().pcset_mode), 0);
     QCOMPARE(w<QLabel>("labelAuxChannelLeft")->text(), QStringLiteral("Normal"));
     QCOMPARE(w<QLabel>("labelAuxChannelRight")->text(), QStringLiteral("AVCS"));
 
     modeBox->setCurrentIndex(1);
-    QCOMPARE(int(deviceParameters().pcset_mode), 2);
+    QCOMPARE(int(f->record().pcset_mode), 2);
 
     // Without a flight mode selected only the AUX function is stored.
     modeBox->setCurrentIndex(-1);
@@ -387,14 +388,14 @@ void tst_SetupPage::backToTailGain()
     QFETCH(int, mode);
     QFETCH(int, index);
     QFETCH(int, uploads);
-    deviceParameters().aux_function = 1;
-    deviceParameters().pcset_mode = qint8(mode);
+    f->record().aux_function = 1;
+    f->record().pcset_mode = qint8(mode);
     page->refreshFromParameters();
     f->clearLog();
     w<QComboBox>("AuxFunctionComboBox")->setCurrentIndex(0);
     QCOMPARE(w<QComboBox>("FlightModeComboBox")->currentIndex(), index);
-    QCOMPARE(int(deviceParameters().pcset_mode), mode);
-    QCOMPARE(int(deviceParameters().aux_function), 0);
+    QCOMPARE(int(f->record().pcset_mode), mode);
+    QCOMPARE(int(f->record().aux_function), 0);
     QCOMPARE(f->uploadRequests, uploads);
 }
 
@@ -611,9 +612,9 @@ void tst_SetupPage::mountRefresh()
 {
     QFETCH(int, installation);
     QFETCH(QString, checked);
-    deviceParameters().installation = 11;
+    f->record().installation = 11;
     page->refreshFromParameters();
-    deviceParameters().installation = qint8(installation);
+    f->record().installation = qint8(installation);
     page->refreshFromParameters();
     QVERIFY(w<QPushButton>(qPrintable(checked))->isChecked());
     QCOMPARE(f->uploadRequests, 0);
@@ -644,9 +645,9 @@ void tst_SetupPage::swashButtons()
     QCOMPARE(shownPicture(w<QLabel>("Imagelabel")), pictureAt(picture));
 
     // A refresh shows the same type again.
-    deviceParameters().model_type = 0;
+    f->record().model_type = 0;
     page->refreshFromParameters();
-    deviceParameters().model_type = qint8(modelType);
+    f->record().model_type = qint8(modelType);
     page->refreshFromParameters();
     QVERIFY(w<QPushButton>(qPrintable(button))->isChecked());
     QCOMPARE(shownPicture(w<QLabel>("Imagelabel")), pictureAt(picture));
@@ -672,7 +673,7 @@ void tst_SetupPage::derivation()
     QFETCH(double, roll);
     QFETCH(double, pitch);
     QFETCH(double, collective);
-    DeviceParameters &p = deviceParameters();
+    DeviceParameters &p = f->record();
     p.servo_trim_0 = 10;
     p.servo_trim_1 = 20;
     p.servo_trim_2 = 30;
@@ -726,7 +727,7 @@ void tst_SetupPage::servoTypes()
     QCOMPARE(f->uploadRequests, 0);
 
     QStringList asked;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         asked << box.text();
         const QList<QAbstractButton *> buttons = box.buttons();
         // Enter and Escape both pick the last answer, Cancel.
@@ -737,7 +738,7 @@ void tst_SetupPage::servoTypes()
     w<QComboBox>("SwashServoComboBox")->setCurrentIndex(1);
     w<QComboBox>("TailServoComboBox")->setCurrentIndex(4);
     w<QComboBox>("TailServoComboBox")->setCurrentIndex(4); // no change, no question
-    Question::setHook({});
+    DialogHook::onQuestion({});
 
     // Declined, the tail box went back, so the second pick asks again.
     QCOMPARE(asked.size(), !confirm ? 3 : tail == 5 ? 1 : 2);
@@ -747,7 +748,7 @@ void tst_SetupPage::servoTypes()
         QCOMPARE(f->uploadRequests, 0);
         QCOMPARE(w<QComboBox>("SwashServoComboBox")->currentIndex(), swashIndex);
         QCOMPARE(w<QComboBox>("TailServoComboBox")->currentIndex(), tailIndex);
-        QCOMPARE(int(deviceParameters().swash_servotype), swash);
+        QCOMPARE(int(f->record().swash_servotype), swash);
         return;
     }
     settle();
@@ -783,9 +784,8 @@ void tst_SetupPage::directions()
     QCOMPARE(check->isChecked(), checked);
     // The check box and the arrow pad read the byte alike.
     if (offset < 9) {
-        const SwashMixing::Servos directions = {deviceParameters().servo_rev_0,
-                                                deviceParameters().servo_rev_1,
-                                                deviceParameters().servo_rev_2};
+        const SwashMixing::Servos directions = {f->record().servo_rev_0, f->record().servo_rev_1,
+                                                f->record().servo_rev_2};
         QCOMPARE(SwashMixing::direction(directions[offset - 6]) < 0, checked);
     }
     const SwashMixing before = page->swashMixing();
@@ -794,7 +794,7 @@ void tst_SetupPage::directions()
         settle();
         QCOMPARE(int(f->unit().workingRecord().byteAt(offset)), expected);
     }
-    QCOMPARE(f->unit().workingRecord().servo_trim_0, deviceParameters().servo_trim_0);
+    QCOMPARE(f->unit().workingRecord().servo_trim_0, f->record().servo_trim_0);
     QCOMPARE(page->swashMixing().trimRoll, before.trimRoll);
 }
 
@@ -956,7 +956,7 @@ void tst_SetupPage::travelRows()
     auto *slider = w<QSlider>(qPrintable(name + "Slider"));
     auto *spin = w<QSpinBox>(qPrintable(name + "SpinBox"));
     QCOMPARE(slider->value(), qMax(0, minimum));
-    QCOMPARE(int(deviceParameters().byteAt(offset)), 0);
+    QCOMPARE(int(f->record().byteAt(offset)), 0);
     spin->setValue(-200);
     QCOMPARE(slider->value(), minimum);
     QCOMPARE(f->uploadRequests, minimum == 20 ? 0 : 1);
@@ -990,7 +990,7 @@ void tst_SetupPage::cyclicLimitNeverChanged()
     page->refreshFromParameters();
     settle();
     QCOMPARE(int(f->unit().workingRecord().cyclic_limit), limit);
-    QCOMPARE(int(deviceParameters().cyclic_limit), limit);
+    QCOMPARE(int(f->record().cyclic_limit), limit);
     stack->hide();
 }
 
@@ -1202,10 +1202,10 @@ void tst_SetupPage::failSafeNotReplacedByTabChange()
 
 void tst_SetupPage::failSafeWithoutUnit()
 {
-    deviceParameters().ail_limit = 55;
-    const DeviceParameters before = deviceParameters();
+    f->record().ail_limit = 55;
+    const DeviceParameters before = f->record();
     QTest::mouseClick(w<QPushButton>("SetFailProtectPushButton"), Qt::LeftButton);
-    QCOMPARE(deviceParameters(), before);
+    QCOMPARE(f->record(), before);
     QCOMPARE(f->uploadRequests, 0);
     // Nothing waits to surprise a unit plugged in later; the pilot is told.
     QVERIFY(f->link->protocol().command() != CMD_SET_FAIL_PROTECT);

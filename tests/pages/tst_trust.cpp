@@ -2,6 +2,8 @@
 // written to flash, and the keyboard way to the tool bar's actions.
 #include "../PdfText.h"
 #include "ChangePreview.h"
+#include "DialogHook.h"
+#include "LeavingPolicy.h"
 #include "MainSettingPage.h"
 #include "PageFixture.h"
 #include "Question.h"
@@ -25,6 +27,7 @@ namespace {
 struct Trust : PageFixture
 {
     std::unique_ptr<MainSettingPage> page{new MainSettingPage(nullptr, link)};
+    LeavingPolicy leaving{toolBar, link->protocol()};
 
     Trust()
     {
@@ -112,7 +115,7 @@ void tst_Trust::unitKeepsOtherValueShownOnPage()
     QVERIFY(t.settle());
     QCOMPARE(t.message(), QString("The unit kept different values for 1 parameters"));
     QCOMPARE(t.rollGain()->value(), 80);
-    QCOMPARE(deviceParameters().phi_ktotal, qint8(80));
+    QCOMPARE(t.record().phi_ktotal, qint8(80));
 }
 
 void tst_Trust::flashWarning_data()
@@ -181,13 +184,13 @@ void tst_Trust::setupSheetOfTheUnit()
     }
     QTemporaryDir dir;
     const QString pdf = dir.filePath("unit.pdf");
-    Question::setHook([](QMessageBox &) { return 0; });
-    SetupSheetOffer::setSaveHook([&](QFileDialog &) -> std::optional<QString> { return pdf; });
+    DialogHook::onQuestion([](QMessageBox &) { return 0; });
+    DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return pdf; });
     t.toolBar.show();
     QVERIFY(QTest::qWaitForWindowActive(&t.toolBar));
     QTest::keySequence(&t.toolBar, QKeySequence("Ctrl+P"));
-    Question::setHook(nullptr);
-    SetupSheetOffer::setSaveHook(nullptr);
+    DialogHook::onQuestion(nullptr);
+    DialogHook::onFile(nullptr);
 
     QCOMPARE(t.message(), "Setup sheet saved to " + QDir::toNativeSeparators(pdf));
     const QString text = PdfText::text(pdf);
@@ -219,7 +222,7 @@ void tst_Trust::shortcuts()
     QFETCH(QString, action);
     toolWidget bar;
     QStringList dialogs;
-    toolWidget::setFileDialogHook([&](QFileDialog &dialog) -> std::optional<QString> {
+    DialogHook::onFile([&](QFileDialog &dialog) -> std::optional<QString> {
         dialogs << (dialog.acceptMode() == QFileDialog::AcceptOpen ? "open" : "save");
         return std::nullopt;
     });
@@ -227,7 +230,7 @@ void tst_Trust::shortcuts()
     bar.show();
     QVERIFY(QTest::qWaitForWindowActive(&bar));
     QTest::keySequence(&bar, keys);
-    toolWidget::setFileDialogHook({});
+    DialogHook::onFile({});
     QCOMPARE(action == "flash" ? QStringList() : QStringList{action}, dialogs);
     QCOMPARE(flash.count(), action == "flash" ? 1 : 0);
     QVERIFY(
@@ -244,8 +247,8 @@ void tst_Trust::leavingUnflashed_data()
     QTest::addColumn<bool>("closed");
     QTest::addColumn<bool>("flashed");
     QTest::addColumn<QString>("message");
-    const int disconnect = toolWidget::Disconnecting;
-    const int close = toolWidget::ClosingWindow;
+    const int disconnect = LeavingPolicy::Disconnecting;
+    const int close = LeavingPolicy::ClosingWindow;
     QTest::addRow("disconnect, nothing unflashed")
         << disconnect << false << -1 << false << false << false << false << "--------------";
     QTest::addRow("disconnect, cancel")
@@ -283,10 +286,10 @@ void tst_Trust::leavingUnflashed()
         QVERIFY(t.settle());
         QVERIFY(t.flashWarningShown());
     }
-    QSignalSpy closing(&t.toolBar, &toolWidget::closeConfirmed);
+    QSignalSpy closing(&t.leaving, &LeavingPolicy::closeConfirmed);
     QStringList asked;
     bool cancelIsDefault = true;
-    Question::setHook([&](QMessageBox &box) {
+    DialogHook::onQuestion([&](QMessageBox &box) {
         asked << box.text();
         cancelIsDefault = cancelIsDefault && box.defaultButton() == box.buttons().last() &&
                           box.escapeButton() == box.buttons().last() && box.buttons().size() == 3;
@@ -295,11 +298,11 @@ void tst_Trust::leavingUnflashed()
     if (silentUnit)
         t.unit().setSilent(true);
     bool goAhead = false;
-    if (leaving == toolWidget::Disconnecting)
+    if (leaving == LeavingPolicy::Disconnecting)
         t.toolBar.connectPort();
     else
-        goAhead = t.toolBar.confirmLeaving(toolWidget::ClosingWindow);
-    Question::setHook({});
+        goAhead = t.leaving.confirmLeaving(LeavingPolicy::ClosingWindow);
+    DialogHook::onQuestion({});
     QCOMPARE(asked.size(), edited ? 1 : 0);
     QVERIFY(cancelIsDefault);
     QVERIFY(!goAhead || answer == 1);
@@ -340,11 +343,11 @@ void tst_Trust::loadNoticeStays()
     file.close();
     Trust t;
     QVERIFY(t.connectWithButton());
-    toolWidget::setFileDialogHook([&](QFileDialog &) { return name; });
-    ChangePreview::setHook([](ChangePreview &) { return int(QDialog::Accepted); });
+    DialogHook::onFile([&](QFileDialog &) { return name; });
+    DialogHook::on<ChangePreview>([](ChangePreview &) { return int(QDialog::Accepted); });
     t.toolBar.loadConfigFile();
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     const QString loaded = "Loaded 2 of 62 settings from part.conf; the other 60 kept their values";
     QCOMPARE(t.message(), loaded);
     QVERIFY(t.settle());

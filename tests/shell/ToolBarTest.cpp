@@ -1,4 +1,5 @@
 #include "ToolBarTest.h"
+#include "DialogHook.h"
 
 #include "TestEvents.h"
 #include "toolButton.h"
@@ -99,7 +100,7 @@ void ToolBarTest::pictureButtonRunsItsAction()
 
     int dialogs = 0;
     // Every file dialog is cancelled, so nothing is loaded or written.
-    toolWidget::setFileDialogHook([&dialogs](QFileDialog &) -> std::optional<QString> {
+    DialogHook::onFile([&dialogs](QFileDialog &) -> std::optional<QString> {
         ++dialogs;
         return std::nullopt;
     });
@@ -114,7 +115,7 @@ void ToolBarTest::pictureButtonRunsItsAction()
     QCOMPARE(int(clicks.count()), script.count("release"));
     QTEST(int(flash.count()), "flashWritings");
     QTEST(dialogs, "fileDialogs");
-    toolWidget::setFileDialogHook(nullptr);
+    DialogHook::onFile(nullptr);
 }
 
 void ToolBarTest::toolButtonFeedback_data()

@@ -6,6 +6,7 @@
 #include "FrameReceiver.h"
 #include "LinkFrame.h"
 #include "ParameterBlocks.h"
+#include "SimProcess.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -23,53 +24,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct Sim
-{
-    std::unique_ptr<QProcess> process = std::make_unique<QProcess>();
-    QString path;
-
-    ~Sim()
-    {
-        if (process->state() != QProcess::NotRunning) {
-            process->kill();
-            process->waitForFinished(3000);
-        }
-    }
-    void signal(int number) { ::kill(pid_t(process->processId()), number); }
-    bool running() const { return process->state() == QProcess::Running; }
-    int stop()
-    {
-        signal(SIGTERM);
-        if (!process->waitForFinished(5000))
-            return -1;
-        return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -2;
-    }
-    // CPU time used so far, in clock ticks.
-    long cpuTicks() const
-    {
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(process->processId()));
-        if (!stat.open(QIODevice::ReadOnly))
-            return -1;
-        const QByteArray text = stat.readAll();
-        const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
-        return fields.value(11).toLong() + fields.value(12).toLong(); // utime + stime
-    }
-};
-
-bool start(Sim &sim, const QStringList &args)
-{
-    sim.process->setProcessChannelMode(QProcess::SeparateChannels);
-    sim.process->start(QStringLiteral(VRN_SIM_EXECUTABLE), args);
-    if (!sim.process->waitForStarted(5000))
-        return false;
-    QElapsedTimer clock;
-    clock.start();
-    while (!sim.process->canReadLine() && clock.elapsed() < 5000)
-        sim.process->waitForReadyRead(100);
-    sim.path = QString::fromLocal8Bit(sim.process->readLine()).trimmed();
-    return sim.path.startsWith(QLatin1String("/dev/"));
-}
 
 bool openPort(QSerialPort &port, const QString &path)
 {
@@ -148,7 +102,7 @@ private slots:
 void TestVrnSim::helpExplainsEverything()
 {
     QProcess help;
-    help.start(QStringLiteral(VRN_SIM_EXECUTABLE), {QStringLiteral("--help")});
+    help.start(SimProcess::executable(), {QStringLiteral("--help")});
     QVERIFY(help.waitForFinished(5000));
     QCOMPARE(help.exitCode(), 0);
     const QString text = QString::fromLocal8Bit(help.readAllStandardOutput());
@@ -173,10 +127,10 @@ void TestVrnSim::answersThroughSerialPort()
     QFETCH(QStringList, args);
     QFETCH(int, model);
     QFETCH(int, version);
-    Sim sim;
-    QVERIFY(start(sim, args));
+    SimProcess sim;
+    QVERIFY(sim.start(args));
     QSerialPort port;
-    QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+    QVERIFY2(openPort(port, sim.path()), qPrintable(port.errorString()));
 
     const DeviceParameters factory = FactorySetup::record();
     for (int block : ParameterBlocks::Blocks) {
@@ -194,10 +148,10 @@ void TestVrnSim::answersThroughSerialPort()
 
 void TestVrnSim::fixedTelemetry()
 {
-    Sim sim;
-    QVERIFY(start(sim, {"--telemetry", "3040,3050,2030,4100,3000,3100"}));
+    SimProcess sim;
+    QVERIFY(sim.start({"--telemetry", "3040,3050,2030,4100,3000,3100"}));
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     const auto reply = exchange(port, request(CMD_NONE, DLU_UP_SFID_TELEMETRY_1));
     QVERIFY(reply);
     QCOMPARE(payload(*reply).left(12).toHex(), QByteArray("e00bea0bee070410b80b1c0c"));
@@ -209,11 +163,11 @@ void TestVrnSim::flashSurvivesPowerCycleAndRestart()
     const QString flash = dir.filePath(QStringLiteral("unit.flash"));
     DeviceParameters pc = FactorySetup::record();
     {
-        Sim sim;
-        QVERIFY(start(sim, {"--latency", "0", "--flash", flash}));
+        SimProcess sim;
+        QVERIFY(sim.start({"--latency", "0", "--flash", flash}));
         QVERIFY(FlashFile::load(flash)); // created from the factory set-up
         QSerialPort port;
-        QVERIFY(openPort(port, sim.path));
+        QVERIFY(openPort(port, sim.path()));
         pc.phi_ktotal = 91;
         QVERIFY(exchange(port, request(CMD_NONE, DLU_WRITE_SFID_PARAM_4, pc)));
         const auto ack = exchange(port, request(CMD_SAVE_FLASH, DLU_SFID_IDLE));
@@ -233,10 +187,10 @@ void TestVrnSim::flashSurvivesPowerCycleAndRestart()
         QCOMPARE(qint8(reply->payload()[0]), qint8(91));
         QCOMPARE(sim.stop(), 0);
     }
-    Sim again;
-    QVERIFY(start(again, {"--flash", flash}));
+    SimProcess again;
+    QVERIFY(again.start({"--flash", flash}));
     QSerialPort port;
-    QVERIFY(openPort(port, again.path));
+    QVERIFY(openPort(port, again.path()));
     const auto reply = exchange(port, request(CMD_NONE, DLU_DOWN_SFID_PARAM_4));
     QVERIFY(reply);
     QCOMPARE(qint8(reply->payload()[0]), qint8(91));
@@ -244,11 +198,11 @@ void TestVrnSim::flashSurvivesPowerCycleAndRestart()
 
 void TestVrnSim::pcSideClosesAndReopens()
 {
-    Sim sim;
-    QVERIFY(start(sim, {}));
+    SimProcess sim;
+    QVERIFY(sim.start({}));
     for (int round = 0; round < 4; ++round) {
         QSerialPort port;
-        QVERIFY2(openPort(port, sim.path), qPrintable(port.errorString()));
+        QVERIFY2(openPort(port, sim.path()), qPrintable(port.errorString()));
         const auto reply = exchange(port, request(CMD_NONE, DLU_DOWN_SFID_PARAM_2));
         QVERIFY(reply);
         QCOMPARE(reply->subframe(), DLU_DOWN_SFID_PARAM_2);
@@ -264,11 +218,11 @@ void TestVrnSim::pcSideClosesAndReopens()
 
 void TestVrnSim::staleRepliesAreNotDelivered()
 {
-    Sim sim;
-    QVERIFY(start(sim, {"--latency", "0"}));
+    SimProcess sim;
+    QVERIFY(sim.start({"--latency", "0"}));
     // Plain opens: QSerialPort flushes the terminal itself on open and close,
     // which would hide replies left behind for the next client.
-    const QByteArray device = QFile::encodeName(sim.path);
+    const QByteArray device = QFile::encodeName(sim.path());
     int fd = ::open(device.constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     QVERIFY(fd >= 0);
     const QByteArray frame = request(CMD_NONE, DLU_DOWN_SFID_PARAM_11).toByteArray();
@@ -284,16 +238,16 @@ void TestVrnSim::staleRepliesAreNotDelivered()
     ::close(fd);
     QCOMPARE(leftOver, ssize_t(-1));
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     QVERIFY(exchange(port, request(CMD_NONE, DLU_SFID_IDLE)));
 }
 
 void TestVrnSim::silenceToggle()
 {
-    Sim sim;
-    QVERIFY(start(sim, {"--latency", "0"}));
+    SimProcess sim;
+    QVERIFY(sim.start({"--latency", "0"}));
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     QVERIFY(exchange(port, request(CMD_NONE, DLU_SFID_IDLE)));
     sim.signal(SIGUSR1);
     QTest::qWait(200);
@@ -315,10 +269,10 @@ void TestVrnSim::faultsFromCommandLine()
 {
     QFETCH(QStringList, args);
     QFETCH(bool, bytesArrive);
-    Sim sim;
-    QVERIFY(start(sim, args));
+    SimProcess sim;
+    QVERIFY(sim.start(args));
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     QByteArray received;
     FrameReceiver receiver(
         [](const LinkFrame &) { QFAIL("a damaged or dropped reply was accepted"); });
@@ -339,12 +293,12 @@ void TestVrnSim::badInputNeverCrashes()
 {
     QTemporaryDir dir;
     const QString flash = dir.filePath(QStringLiteral("unit.flash"));
-    Sim sim;
-    QVERIFY(start(sim, {"--latency", "0", "--flash", flash}));
+    SimProcess sim;
+    QVERIFY(sim.start({"--latency", "0", "--flash", flash}));
     QRandomGenerator random(7);
     {
         QSerialPort port;
-        QVERIFY(openPort(port, sim.path));
+        QVERIFY(openPort(port, sim.path()));
         QByteArray noise(64 * 1024, '\0');
         random.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
         port.write(noise);
@@ -358,7 +312,7 @@ void TestVrnSim::badInputNeverCrashes()
     QTest::qWait(800);
     QVERIFY(sim.running());
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     port.write(QByteArray(31, '\0')); // end whatever frame the noise began
     const auto reply = exchange(port, request(CMD_NONE, DLU_DOWN_SFID_PARAM_1));
     QVERIFY(reply);
@@ -371,10 +325,10 @@ void TestVrnSim::logHasOneLinePerFrame()
 {
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("frames.log"));
-    Sim sim;
-    QVERIFY(start(sim, {"--latency", "0", "--log", log}));
+    SimProcess sim;
+    QVERIFY(sim.start({"--latency", "0", "--log", log}));
     QSerialPort port;
-    QVERIFY(openPort(port, sim.path));
+    QVERIFY(openPort(port, sim.path()));
     for (quint8 id : {DLU_DOWN_SFID_PARAM_1, DLU_WRITE_SFID_PARAM_2, DLU_UP_SFID_TELEMETRY_1})
         QVERIFY(exchange(port, request(CMD_NONE, id)));
     QCOMPARE(sim.stop(), 0);
@@ -390,9 +344,9 @@ void TestVrnSim::symlinkAndCleanExit()
 {
     QTemporaryDir dir;
     const QString link = dir.filePath(QStringLiteral("ttyVRN"));
-    Sim sim;
-    QVERIFY(start(sim, {"--link", link}));
-    QCOMPARE(QFileInfo(link).symLinkTarget(), sim.path);
+    SimProcess sim;
+    QVERIFY(sim.start({"--link", link}));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), sim.path());
     QSerialPort port;
     QVERIFY(openPort(port, link));
     QVERIFY(exchange(port, request(CMD_NONE, DLU_SFID_IDLE)));
@@ -410,7 +364,7 @@ void TestVrnSim::refusesForeignFlashFile()
     file.write("not a flash image\n");
     file.close();
     QProcess sim;
-    sim.start(QStringLiteral(VRN_SIM_EXECUTABLE), {"--flash", flash});
+    sim.start(SimProcess::executable(), {"--flash", flash});
     QVERIFY(sim.waitForFinished(5000));
     QVERIFY(sim.exitCode() != 0);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -8,6 +8,7 @@
 #include "CompareWindow.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
+#include "DialogHook.h"
 #include "DialogStyle.h"
 #include "DifferenceList.h"
 #include "HistoryWindow.h"
@@ -202,7 +203,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
 {
     auto *content = window.findChild<contentWidget *>();
     content->pages()->setCurrentRow(0);
-    DeviceParameters &record = deviceParameters();
+    DeviceParameters &record = window.serialLink()->parameters();
     record.receiver_type = 7;
     record.model_type = 5;
     record.installation = 17;
@@ -212,7 +213,7 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     record.flight_trim_phi = -12;
     record.phi_ktotal = 58;
     bool ok = true;
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         ok = grabDialog(preview, QDir(folder).filePath(QString("preview-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
@@ -221,13 +222,13 @@ bool grabDialogs(mainWidget &window, const QString &folder, const QString &lang)
     auto *toolBar = window.findChild<toolWidget *>();
     toolBar->history().save(record, window.serialLink()->deviceModel(),
                             window.serialLink()->firmwareVersion(), UnitHistory::Kind::Flashed);
-    HistoryWindow::setHook([&](HistoryWindow &history) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
         ok = grabDialog(history, QDir(folder).filePath(QString("history-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
     toolBar->showHistory();
-    ChangePreview::setHook({});
-    HistoryWindow::setHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::on<HistoryWindow>({});
     return ok;
 }
 
@@ -261,19 +262,18 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
 {
     QTemporaryDir files;
     auto *toolBar = window.findChild<toolWidget *>();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = window.serialLink()->parameters();
     bool ok = true;
     const auto grabLoad = [&](const QString &file, const QString &name) {
         ok = !file.isEmpty() && ok;
-        ChangePreview::setHook([&](ChangePreview &preview) {
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
             preview.resize(660, 460);
             ok = grabDialog(preview,
                             QDir(folder).filePath(QString("preview-%1-%2.png").arg(name, lang))) &&
                  ok;
             return int(QDialog::Rejected);
         });
-        toolWidget::setFileDialogHook(
-            [file](QFileDialog &) -> std::optional<QString> { return file; });
+        DialogHook::onFile([file](QFileDialog &) -> std::optional<QString> { return file; });
         toolBar->loadConfigFile();
     };
 
@@ -303,8 +303,8 @@ bool grabFilePreviews(mainWidget &window, const QString &folder, const QString &
     unit.setModel(UnitModel::X1);
     runFor(300);
 
-    ChangePreview::setHook({});
-    toolWidget::setFileDialogHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
     return ok;
 }
 
@@ -365,7 +365,7 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
 {
     QTemporaryDir files;
     auto *toolBar = window.findChild<toolWidget *>();
-    const DeviceParameters held = deviceParameters();
+    const DeviceParameters held = window.serialLink()->parameters();
     DeviceParameters file = held;
     file.phi_ktotal = qint8(held.phi_ktotal + 8);
     file.roll_agility = qint8(held.roll_agility + 5);
@@ -378,7 +378,7 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
     file.rpm_kp = qint8(held.rpm_kp + 10);
     const QString name = files.filePath("friend.conf");
     bool ok = ConfigFile::save(name, file, UnitModel::X1, 21).ok();
-    ChangePreview::setHook([&](ChangePreview &preview) {
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
         preview.resize(700, 520);
         DifferenceList *list = preview.choices();
         for (int offset :
@@ -395,9 +395,10 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
             grabOwnWindow(preview, QDir(folder).filePath(QString("choose-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
-    toolWidget::setFileDialogHook([name](QFileDialog &) -> std::optional<QString> { return name; });
+    DialogHook::onFile([name](QFileDialog &) -> std::optional<QString> { return name; });
     toolBar->loadConfigFile();
-    ChangePreview::setHook({});
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
 
     // Two entries of the history, the older named by a note.
     const QVector<UnitHistory::Entry> entries = toolBar->history().entries();
@@ -405,12 +406,12 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
         // The pilot's own words, as a pilot of each language would write them.
         UnitHistory::setNote(entries.last().path, lang == "zh" ? QStringLiteral("首飞前")
                                                                : QStringLiteral("before maiden"));
-    CompareWindow::setHook([&](CompareWindow &view) {
+    DialogHook::on<CompareWindow>([&](CompareWindow &view) {
         view.resize(700, 480);
         ok = grabOwnWindow(view, QDir(folder).filePath(QString("compare-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
-    HistoryWindow::setHook([&](HistoryWindow &history) {
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
         QTreeWidget *list = history.entryList();
         list->topLevelItem(0)->setSelected(true);
         list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true);
@@ -418,8 +419,8 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
         return int(QDialog::Rejected);
     });
     toolBar->showHistory();
-    CompareWindow::setHook({});
-    HistoryWindow::setHook({});
+    DialogHook::on<CompareWindow>({});
+    DialogHook::on<HistoryWindow>({});
     return ok;
 }
 

@@ -54,8 +54,9 @@ public:
         NoteColumn,
     };
 
-    HistoryWindow(const UnitHistory &history, QWidget *parent = nullptr,
-                  Actions actions = Actions());
+    // Each entry is compared with `now`, the record the window holds.
+    HistoryWindow(const UnitHistory &history, const DeviceParameters &now,
+                  QWidget *parent = nullptr, Actions actions = Actions());
 
     QTreeWidget *entryList() const { return list; }
     QPushButton *previewButton() const { return previewBtn; }
@@ -69,11 +70,9 @@ public:
     // The file of the chosen entry, after the window was accepted.
     QString chosenPath() const { return chosen; }
 
-    // Answers the window instead of a person (tests), as ChangePreview::setHook.
-    using Hook = std::function<int(HistoryWindow &window)>;
-    static void setHook(Hook hook);
-    // Shows the window (or asks the hook); the chosen file, or an empty text.
-    static QString choose(const UnitHistory &history, QWidget *parent, Actions actions = Actions());
+    // Shows the window (through ModalDialog); the chosen file, or an empty text.
+    static QString choose(const UnitHistory &history, const DeviceParameters &now, QWidget *parent,
+                          Actions actions = Actions());
 
 private slots:
     void chooseCurrent();
@@ -93,6 +92,7 @@ private:
     QStringList chosenPaths() const;
 
     const UnitHistory &history;
+    const DeviceParameters &windowRecord; // what the entries are counted against
     QLabel *folderLabel;
     QTreeWidget *list;
     QPushButton *previewBtn;

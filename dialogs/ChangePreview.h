@@ -5,8 +5,6 @@
 
 #include <QDialog>
 
-#include <functional>
-
 class DifferenceList;
 class QLabel;
 class QPushButton;
@@ -37,17 +35,11 @@ public:
     QPushButton *applyButton() const { return applyBtn; }
     QPushButton *cancelButton() const { return cancelBtn; }
 
-    // Answers the preview instead of a person (tests): gets the dialog as it
-    // would be shown and returns QDialog::Accepted or Rejected. An empty hook
-    // restores the real dialog.
-    using Hook = std::function<int(ChangePreview &preview)>;
-    static void setHook(Hook hook);
-
     // Asks whether `after` may replace `record`. On Apply, the chosen values
     // are stored (bytes the link changed meanwhile stay) and true is
-    // returned; the caller then asks for one upload. Nothing differing and nothing else to tell: no
-    // question, false; with findings but no change, they are shown with
-    // Apply disabled.
+    // returned; the caller then asks for one upload. Nothing differing and
+    // nothing else to tell: no question, false; with findings but no change,
+    // they are shown with Apply disabled.
     static bool confirm(QWidget *parent, const QString &title, DeviceParameters &record,
                         const DeviceParameters &after,
                         const LoadFindings &findings = LoadFindings());

@@ -25,8 +25,6 @@ protected:
 
 private:
     QPixmap strip;
-    int frameWidth = 0;
-    int frameHeight = 0;
     int currentFrame = 0;
 
     void showFrame(int index);

@@ -18,7 +18,8 @@ class QPushButton;
 // and tab, without changing anything: the unit now, its flash as known, a
 // History entry or a .conf file, any two of them. It shows the differences
 // only or every parameter. Where one side is the unit, the other side's
-// values can be taken into it, chosen in the change preview.
+// values can be taken into it, chosen in the change preview. It is shown
+// through ModalDialog, as every modal dialog of the window.
 class CompareWindow : public QDialog
 {
     Q_OBJECT
@@ -59,12 +60,6 @@ public:
     QLabel *header() const { return headerLabel; }
     QPushButton *takeButton() const { return takeBtn; }
     int differingCount() const { return differing; }
-
-    // Answers the window instead of a person (tests), as ChangePreview::setHook.
-    using Hook = std::function<int(CompareWindow &window)>;
-    static void setHook(Hook hook);
-    // Shows the window modally, or hands it to the hook.
-    int run();
 
 private:
     void fillChoice(QComboBox *box, int current);

@@ -1,17 +1,9 @@
 #include "Question.h"
 
+#include "ModalDialog.h"
+
 #include <QMessageBox>
 #include <QPushButton>
-
-namespace {
-
-Question::Hook &hook()
-{
-    static Question::Hook h;
-    return h;
-}
-
-} // namespace
 
 namespace Question {
 
@@ -31,16 +23,11 @@ int ask(QWidget *parent, const QString &title, const QString &text, const QStrin
     box.setEscapeButton(buttons[cancel]);
     box.setDefaultButton(
         buttons[defaultAnswer >= 0 && defaultAnswer < answers.size() ? defaultAnswer : cancel]);
-    if (hook())
-        return hook()(box);
-    box.exec();
+    // The box's buttons come in the order of `answers` (accepting ones
+    // first, the cancelling one last), which is how tests pick an answer.
+    ModalDialog::exec(box);
     const int chosen = int(buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton())));
     return chosen >= 0 ? chosen : cancel;
-}
-
-void setHook(Hook h)
-{
-    hook() = std::move(h);
 }
 
 } // namespace Question

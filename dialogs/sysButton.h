@@ -37,8 +37,6 @@ protected:
 private:
     QPixmap strip;
     int buttonState = Normal;
-    int frameWidth = 0;
-    int frameHeight = 0;
 
     void setState(int state);
 };

@@ -4,6 +4,7 @@
 #include "ConfigKey.h"
 #include "DeviceParameters.h"
 #include "DialogStyle.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 #include "Question.h"
 
@@ -22,18 +23,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-namespace {
-
-HistoryWindow::Hook &windowHook()
-{
-    static HistoryWindow::Hook hook;
-    return hook;
-}
-
-} // namespace
-
-HistoryWindow::HistoryWindow(const UnitHistory &entries, QWidget *parent, Actions asked)
-    : QDialog(parent), history(entries), actions(std::move(asked))
+HistoryWindow::HistoryWindow(const UnitHistory &entries, const DeviceParameters &now,
+                             QWidget *parent, Actions asked)
+    : QDialog(parent), history(entries), windowRecord(now), actions(std::move(asked))
 {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(tr("History"));
@@ -144,10 +136,10 @@ void HistoryWindow::fill()
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     const QVector<UnitHistory::Entry> entries = history.entries();
-    const DeviceParameters &now = deviceParameters();
+    const DeviceParameters &now = windowRecord;
     for (const UnitHistory::Entry &entry : entries) {
         DeviceParameters kept = now;
-        const ConfigResult result = ConfigFile::load(entry.path, kept);
+        const ConfigResult result = UnitHistory::loadEntry(entry.path, kept);
         // A partial entry takes the window's values for what it lacks: its
         // count of differences would say too little.
         const QString differing =
@@ -325,14 +317,10 @@ void HistoryWindow::openFolder()
     QDesktopServices::openUrl(QUrl::fromLocalFile(history.folder()));
 }
 
-void HistoryWindow::setHook(Hook hook)
+QString HistoryWindow::choose(const UnitHistory &history, const DeviceParameters &now,
+                              QWidget *parent, Actions actions)
 {
-    windowHook() = std::move(hook);
-}
-
-QString HistoryWindow::choose(const UnitHistory &history, QWidget *parent, Actions actions)
-{
-    HistoryWindow window(history, parent, std::move(actions));
-    const int answer = windowHook() ? windowHook()(window) : window.exec();
+    HistoryWindow window(history, now, parent, std::move(actions));
+    const int answer = ModalDialog::exec(window);
     return answer == QDialog::Accepted ? window.chosenPath() : QString();
 }

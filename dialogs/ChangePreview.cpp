@@ -2,6 +2,7 @@
 
 #include "DialogStyle.h"
 #include "DifferenceList.h"
+#include "ModalDialog.h"
 #include "ParameterCaption.h"
 
 #include <QHBoxLayout>
@@ -11,16 +12,6 @@
 #include <QStyle>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-
-namespace {
-
-ChangePreview::Hook &previewHook()
-{
-    static ChangePreview::Hook hook;
-    return hook;
-}
-
-} // namespace
 
 ChangePreview::ChangePreview(const DeviceParameters &now, const DeviceParameters &after,
                              const QString &title, QWidget *parent, const LoadFindings &findings)
@@ -148,11 +139,6 @@ void ChangePreview::applyLook()
     setStyleSheet(DialogStyle::sheet());
 }
 
-void ChangePreview::setHook(Hook hook)
-{
-    previewHook() = std::move(hook);
-}
-
 bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParameters &record,
                             const DeviceParameters &after, const LoadFindings &findings)
 {
@@ -160,7 +146,7 @@ bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParamet
     ChangePreview preview(base, after, title, parent, findings);
     if (preview.differingCount() == 0 && findings.isEmpty())
         return false;
-    const int answer = previewHook() ? previewHook()(preview) : preview.exec();
+    const int answer = ModalDialog::exec(preview);
     if (answer != QDialog::Accepted)
         return false;
     // Only what the pilot ticked, and only what it changes.

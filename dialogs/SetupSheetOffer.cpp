@@ -1,5 +1,6 @@
 #include "SetupSheetOffer.h"
 
+#include "ModalDialog.h"
 #include "Question.h"
 
 #include <QCoreApplication>
@@ -9,22 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-
-SetupSheetOffer::SaveHook &saveHook()
-{
-    static SetupSheetOffer::SaveHook hook;
-    return hook;
-}
-
-SetupSheetOffer::PrintHook &printHook()
-{
-    static SetupSheetOffer::PrintHook hook;
-    return hook;
-}
-
-} // namespace
-
 std::optional<QString> SetupSheetOffer::choosePdf(QWidget *parent, const QString &suggested)
 {
     QFileDialog dialog(parent, tr("Save Setup Sheet"));
@@ -32,9 +17,7 @@ std::optional<QString> SetupSheetOffer::choosePdf(QWidget *parent, const QString
     dialog.setNameFilter(tr("PDF document (*.pdf)"));
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     dialog.selectFile(suggested);
-    if (saveHook())
-        return saveHook()(dialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (ModalDialog::exec(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
 }
@@ -59,8 +42,7 @@ QString SetupSheetOffer::print(QWidget *parent, const SetupSheet &sheet)
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(tr("Print Setup Sheet"));
-    const bool accepted = printHook() ? printHook()(dialog) : dialog.exec() == QDialog::Accepted;
-    if (!accepted)
+    if (ModalDialog::exec(dialog) != QDialog::Accepted)
         return QString();
     sheet.print(printer);
     return tr("Setup sheet sent to %1")
@@ -82,14 +64,4 @@ QString SetupSheetOffer::offer(QWidget *parent, const SetupSheet::Source &source
     default:
         return QString();
     }
-}
-
-void SetupSheetOffer::setSaveHook(SaveHook hook)
-{
-    saveHook() = std::move(hook);
-}
-
-void SetupSheetOffer::setPrintHook(PrintHook hook)
-{
-    printHook() = std::move(hook);
 }

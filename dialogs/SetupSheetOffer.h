@@ -5,16 +5,13 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
-class QFileDialog;
-class QPrintDialog;
 class QWidget;
 
 // "Setup sheet…" in the window: asks whether to save the sheet as a PDF or
 // to print it, then runs the save dialog or the system's print dialog.
-// Tests answer both dialogs through the hooks instead of waiting for a
+// Tests answer both dialogs through ModalDialog instead of waiting for a
 // person.
 class SetupSheetOffer
 {
@@ -23,14 +20,6 @@ class SetupSheetOffer
 public:
     // The outcome for the status bar, or an empty text when the pilot cancelled.
     static QString offer(QWidget *parent, const SetupSheet::Source &source);
-
-    // Gets the save dialog as it would be shown; returns the chosen name, or
-    // nothing for a cancelled dialog.
-    using SaveHook = std::function<std::optional<QString>(QFileDialog &dialog)>;
-    static void setSaveHook(SaveHook hook);
-    // Gets the print dialog as it would be shown; true prints on its printer.
-    using PrintHook = std::function<bool(QPrintDialog &dialog)>;
-    static void setPrintHook(PrintHook hook);
 
 private:
     static std::optional<QString> choosePdf(QWidget *parent, const QString &suggested);

@@ -14,22 +14,14 @@ sysButton::sysButton(const QString &pictureName, const QString &toolTip, QWidget
 {
     strip = Picture::pixmap(":/images/sysButton/" + pictureName);
     setFlat(true);
-    // In the window's pixels: a strip drawn at twice the size covers the same.
-    const QSize stripSize = strip.deviceIndependentSize().toSize();
-    frameWidth = stripSize.width() / framesPerStrip;
-    frameHeight = stripSize.height();
-    setFixedSize(frameWidth, frameHeight);
+    setFixedSize(Picture::frameSize(strip, framesPerStrip));
     setToolTip(toolTip);
     buttonState = Normal;
 }
 
 QPixmap sysButton::frame(const QPixmap &strip, int index)
 {
-    // Sliced in the strip's own pixels; the frame keeps the strip's ratio.
-    const int width = strip.width() / framesPerStrip;
-    QPixmap frame = strip.copy(index * width, 0, width, strip.height());
-    frame.setDevicePixelRatio(strip.devicePixelRatio());
-    return frame;
+    return Picture::frame(strip, framesPerStrip, index);
 }
 
 QImage sysButton::render() const

@@ -17,21 +17,13 @@ myPushButton::myPushButton(const QString &pictureName, const QString &toolTip, Q
     setToolTip(toolTip);
     setFlat(true);
     strip = Picture::pixmap(":/images/sysButton/" + pictureName);
-    // In the window's pixels: a strip drawn at twice the size covers the same.
-    const QSize stripSize = strip.deviceIndependentSize().toSize();
-    frameWidth = stripSize.width() / framesPerStrip;
-    frameHeight = stripSize.height();
     showFrame(normalFrame);
-    setIconSize(QSize(frameWidth, frameHeight));
+    setIconSize(Picture::frameSize(strip, framesPerStrip));
 }
 
 QPixmap myPushButton::frame(const QPixmap &strip, int index)
 {
-    // Sliced in the strip's own pixels; the frame keeps the strip's ratio.
-    const int width = strip.width() / framesPerStrip;
-    QPixmap frame = strip.copy(index * width, 0, width, strip.height());
-    frame.setDevicePixelRatio(strip.devicePixelRatio());
-    return frame;
+    return Picture::frame(strip, framesPerStrip, index);
 }
 
 void myPushButton::showFrame(int index)

@@ -14,12 +14,6 @@
 
 namespace {
 
-CompareWindow::Hook &compareHook()
-{
-    static CompareWindow::Hook hook;
-    return hook;
-}
-
 // The item of a choice list that reads a file instead of naming a side.
 constexpr int FileItem = -1;
 
@@ -179,14 +173,4 @@ void CompareWindow::take()
     const Side from = *other;
     if (taker(from, this))
         refresh();
-}
-
-void CompareWindow::setHook(Hook hook)
-{
-    compareHook() = std::move(hook);
-}
-
-int CompareWindow::run()
-{
-    return compareHook() ? compareHook()(*this) : exec();
 }
