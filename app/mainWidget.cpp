@@ -121,6 +121,7 @@ mainWidget::mainWidget(QWidget *parent) : QWidget(parent)
             &toolWidget::setLoadingAllowed);
     connect(toolBar, &toolWidget::messageText, statusBar, &statusWidget::showNotice);
     connect(toolBar, &toolWidget::loadStarting, statusBar, &statusWidget::clearNotice);
+    connect(statusBar, &statusWidget::notInFlashAsked, toolBar, &toolWidget::showNotInFlash);
     toolBar->setLinkEngine(&link->protocol());
     // Changes not in flash are asked about before the unit is left.
     leaving = new LeavingPolicy(*toolBar, link->protocol(), this);

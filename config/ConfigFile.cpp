@@ -38,7 +38,8 @@ QString readText(const QVariant &value)
 QStringList unknownKeys(const QSettings &settings)
 {
     static const QSet<QString> known = [] {
-        QSet<QString> names{ConfigFile::modelKey(), ConfigFile::firmwareKey()};
+        QSet<QString> names{ConfigFile::modelKey(), ConfigFile::firmwareKey(),
+                            ConfigFile::noteKey()};
         for (const ConfigKey &key : configKeys())
             names.insert(QLatin1String(key.key));
         return names;
@@ -260,6 +261,11 @@ QString ConfigFile::modelKey()
 QString ConfigFile::firmwareKey()
 {
     return QStringLiteral("Unit/firmware");
+}
+
+QString ConfigFile::noteKey()
+{
+    return QStringLiteral("Unit/note");
 }
 
 ConfigResult ConfigFile::save(const QString &fileName, const DeviceParameters &record, quint8 model,

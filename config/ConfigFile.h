@@ -61,6 +61,8 @@ public:
     // The group keys of the unit a file was saved from.
     static QString modelKey();
     static QString firmwareKey();
+    // The pilot's note about the file (History entries), in the same group.
+    static QString noteKey();
 
     // The name a save writes to: ".conf" is appended unless the name already
     // ends in it, in any letter case.

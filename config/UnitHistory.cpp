@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -161,7 +162,8 @@ QVector<UnitHistory::Entry> UnitHistory::entries() const
 }
 
 // Only complete entries that this program wrote count towards the cap and
-// go: a file someone put there or edited by hand is theirs to remove.
+// go: a file someone put there or edited by hand is theirs to remove, and
+// so is an entry the pilot gave a note.
 void UnitHistory::removeOldest() const
 {
     const QVector<Entry> list = entries();
@@ -169,7 +171,7 @@ void UnitHistory::removeOldest() const
         return;
     int kept = 0;
     for (const Entry &entry : list) {
-        if (!writtenHere(entry))
+        if (!writtenHere(entry) || !note(entry.path).isEmpty())
             continue;
         if (++kept > Cap)
             QFile::remove(entry.path);
@@ -194,4 +196,24 @@ bool UnitHistory::writtenHere(const Entry &entry)
             : result.savedModel() == entry.model && result.savedFirmware() == entry.firmware;
     return result.ok() && result.keysRead() == LoadedKeyCount && result.unknownKeys().isEmpty() &&
            namesItsUnit;
+}
+
+QString UnitHistory::note(const QString &path)
+{
+    const QSettings file(path, QSettings::IniFormat);
+    return file.value(ConfigFile::noteKey()).toString();
+}
+
+bool UnitHistory::setNote(const QString &path, const QString &note)
+{
+    if (!QFileInfo(path).isFile())
+        return false;
+    QSettings file(path, QSettings::IniFormat);
+    const QString text = note.simplified();
+    if (text.isEmpty())
+        file.remove(ConfigFile::noteKey());
+    else
+        file.setValue(ConfigFile::noteKey(), text);
+    file.sync();
+    return file.status() == QSettings::NoError;
 }

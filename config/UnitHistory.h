@@ -12,7 +12,9 @@ struct DeviceParameters;
 // ordinary .conf files in one folder, one file per moment:
 // "2026-12-08_14-03-22_VRN-X1_v2.1_read.conf". The newest entry of a model
 // is never saved twice with the same values, and the oldest entries go once
-// there are more than Cap of those the program wrote.
+// there are more than Cap of those the program wrote. A pilot may give an
+// entry a note ("before maiden"): it is kept in the entry's file, and an
+// entry with a note is never removed but by the pilot.
 class UnitHistory
 {
     Q_DECLARE_TR_FUNCTIONS(UnitHistory)
@@ -75,6 +77,12 @@ public:
     // Written by this program: every setting, the unit it names, nothing
     // else. Only such entries are ever removed.
     static bool writtenHere(const Entry &entry);
+
+    // The pilot's note of an entry (any .conf file), empty when it has none.
+    static QString note(const QString &path);
+    // Stores the note in the file (an empty one removes it); false when the
+    // file cannot be written.
+    static bool setNote(const QString &path, const QString &note);
 
 private:
     void removeOldest() const;

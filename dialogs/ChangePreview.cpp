@@ -1,6 +1,7 @@
 #include "ChangePreview.h"
 
 #include "DialogStyle.h"
+#include "DifferenceList.h"
 #include "ModalDialog.h"
 #include "ParameterCaption.h"
 
@@ -23,113 +24,110 @@ ChangePreview::ChangePreview(const DeviceParameters &now, const DeviceParameters
     headerLabel = new QLabel;
     headerLabel->setObjectName(QStringLiteral("dialogHeader"));
     headerLabel->setWordWrap(true);
-    list = new QTreeWidget;
+    list = new DifferenceList;
     list->setObjectName(QStringLiteral("previewList"));
+    list->setChoosing(true);
     applyBtn = new QPushButton(tr("Apply"));
     applyBtn->setObjectName(QStringLiteral("previewApply"));
     cancelBtn = new QPushButton(tr("Cancel"));
     cancelBtn->setObjectName(QStringLiteral("previewCancel"));
 
+    createChoiceBar();
     fillList(now, after, findings);
-    applyBtn->setEnabled(differing > 0);
+    showChoice();
     applyLook();
 
+    auto *choice = new QHBoxLayout;
+    choice->addWidget(countLabel, 1);
+    choice->addWidget(allBtn);
+    choice->addWidget(noneBtn);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(applyBtn);
     buttons->addWidget(cancelBtn);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(headerLabel);
+    layout->addLayout(choice);
     layout->addWidget(list, 1);
     layout->addLayout(buttons);
 
     connect(applyBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+    connect(list, &DifferenceList::choiceChanged, this, &ChangePreview::showChoice);
     // A stray Enter must not send values to a helicopter: Apply is chosen on
     // purpose (Tab to it, or Alt and its key), Cancel is the default.
     applyBtn->setAutoDefault(false);
     cancelBtn->setDefault(true);
     list->setFocus();
-    resize(620, 420);
+    resize(660, 460);
 }
 
-QTreeWidgetItem *ChangePreview::addGroup(const QString &name)
+void ChangePreview::createChoiceBar()
 {
-    auto *group = new QTreeWidgetItem(list, {name});
-    group->setFirstColumnSpanned(true);
-    group->setFlags(Qt::ItemIsEnabled);
-    QFont bold = group->font(0);
-    bold.setBold(true);
-    group->setFont(0, bold);
-    return group;
+    countLabel = new QLabel;
+    countLabel->setObjectName(QStringLiteral("previewCount"));
+    allBtn = new QPushButton(tr("&All"));
+    allBtn->setObjectName(QStringLiteral("previewAll"));
+    allBtn->setToolTip(tr("Tick every value (Ctrl+A)"));
+    noneBtn = new QPushButton(tr("&None"));
+    noneBtn->setObjectName(QStringLiteral("previewNone"));
+    noneBtn->setToolTip(tr("Tick no value (Ctrl+Shift+A); Space ticks the current row"));
+    for (QPushButton *button : {allBtn, noneBtn})
+        button->setAutoDefault(false);
+    connect(allBtn, &QPushButton::clicked, this, [this] { list->chooseAll(true); });
+    connect(noneBtn, &QPushButton::clicked, this, [this] { list->chooseAll(false); });
+}
+
+QTreeWidget *ChangePreview::changeList() const
+{
+    return list;
+}
+
+void ChangePreview::showChoice()
+{
+    const int chosen = int(list->chosen().size());
+    const int offered = list->choosableCount();
+    countLabel->setText(tr("%1 of %2 differences chosen").arg(chosen).arg(offered));
+    applyBtn->setEnabled(chosen > 0);
+    allBtn->setEnabled(offered > 0);
+    noneBtn->setEnabled(offered > 0);
 }
 
 void ChangePreview::fillList(const DeviceParameters &now, const DeviceParameters &after,
                              const LoadFindings &findings)
 {
-    list->setColumnCount(3);
-    list->setHeaderLabels({tr("Parameter"), tr("Now"), tr("After")});
-    list->setRootIsDecorated(false);
-    list->setAlternatingRowColors(true);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setWordWrap(true);
+    list->setSides(tr("Now"), tr("After"));
 
     // What the file says beyond its values comes first: read before Apply.
     const QStringList about = findings.notes() + findings.flagged();
     if (!about.isEmpty()) {
-        QTreeWidgetItem *group = addGroup(tr("About the file"));
-        group->setData(0, Qt::UserRole, QStringLiteral("about"));
+        QTreeWidgetItem *group = list->addSection(tr("About the file"), QStringLiteral("about"));
         for (const QString &line : about) {
             auto *item = new QTreeWidgetItem(group, {line});
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setFirstColumnSpanned(true);
             item->setToolTip(0, line);
         }
     }
 
-    const QVector<const ParameterCaption *> rows = ParameterCaption::differences(now, after);
-    differing = rows.size();
-    QTreeWidgetItem *group = nullptr;
-    QString groupName;
-    for (const ParameterCaption *row : rows) {
-        const QString name = tr("%1 · %2").arg(row->pageName(), row->tabName());
-        if (!group || name != groupName) {
-            group = addGroup(name);
-            groupName = name;
-        }
-        auto *item =
-            new QTreeWidgetItem(group, {row->text(), row->valueText(now.byteAt(row->offset)),
-                                        row->valueText(after.byteAt(row->offset))});
-        item->setData(0, Qt::UserRole, row->fullCaption());
-        item->setData(0, Qt::UserRole + 1, row->offset);
-        item->setToolTip(0, row->fullCaption());
-        if (findings.flaggedOffsets().contains(row->offset)) {
-            // Marked in words too, not by colour alone.
-            item->setText(2, tr("%1 (no page offers it)").arg(item->text(2)));
-            item->setIcon(2, style()->standardIcon(QStyle::SP_MessageBoxWarning));
-        }
-    }
+    differing = list->showRecords(now, after, false, findings.flaggedOffsets());
 
+    // Fields the unit does not use: offered, never ticked unless the pilot
+    // ticks them.
     if (!findings.apart().isEmpty()) {
         QTreeWidgetItem *apart =
-            addGroup(tr("%1: left as the unit holds them").arg(findings.apartTitle()));
-        apart->setData(0, Qt::UserRole, QStringLiteral("apart"));
+            list->addSection(tr("%1: left as the unit holds them").arg(findings.apartTitle()),
+                             QStringLiteral("apart"));
         for (const LoadFindings::Apart &row : findings.apart()) {
-            auto *item = new QTreeWidgetItem(
-                apart, {row.row->shortCaption(), row.row->valueText(now.byteAt(row.row->offset)),
-                        tr("file: %1").arg(row.row->valueText(row.fileValue))});
-            item->setData(0, Qt::UserRole, row.row->fullCaption());
-            item->setData(0, Qt::UserRole + 1, row.row->offset);
-            item->setToolTip(0, row.row->fullCaption());
-            item->setDisabled(true);
+            list->addRow(apart, *row.row,
+                         {row.row->shortCaption(), row.row->valueText(now.byteAt(row.row->offset)),
+                          tr("file: %1").arg(row.row->valueText(row.fileValue))},
+                         row.fileValue, false);
         }
+        differing += int(findings.apart().size());
     }
-
     list->expandAll();
-    list->setItemsExpandable(false);
-    list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
-    list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
-    list->header()->setStretchLastSection(false);
+
     const QString count =
         tr("%1 of %2 parameters differ").arg(differing).arg(ParameterCaption::all().size());
     const QString summary = findings.summary();
@@ -149,10 +147,22 @@ bool ChangePreview::confirm(QWidget *parent, const QString &title, DeviceParamet
     if (preview.differingCount() == 0 && findings.isEmpty())
         return false;
     const int answer = ModalDialog::exec(preview);
-    if (answer != QDialog::Accepted || preview.differingCount() == 0)
+    if (answer != QDialog::Accepted)
         return false;
+    // Only what the pilot ticked, and only what it changes.
+    bool stored = false;
+    for (const DifferenceList::Choice &choice : preview.choices()->chosen()) {
+        if (base.byteAt(choice.offset) == choice.value)
+            continue;
+        record.setByteAt(choice.offset, qint8(choice.value));
+        stored = true;
+    }
+    if (!stored)
+        return false;
+    // Bytes no page shows (a preset's reserved bytes) cannot be chosen:
+    // they go with the choice, as the preset writes them.
     for (int offset = 0; offset < int(sizeof(DeviceParameters)); ++offset) {
-        if (after.byteAt(offset) != base.byteAt(offset))
+        if (!ParameterCaption::forOffset(offset) && after.byteAt(offset) != base.byteAt(offset))
             record.setByteAt(offset, after.byteAt(offset));
     }
     return true;

@@ -11,7 +11,7 @@ QDialog {
     color: black;
     background-color: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, stop: 0 #E0E0E0, stop: 1 #FFFFFF);
 }
-QDialog QLabel {
+QDialog QLabel, QDialog QCheckBox {
     color: black;
 }
 QLabel#dialogHeader {

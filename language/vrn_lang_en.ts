@@ -319,20 +319,12 @@ Tail Comp.</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>Parameter</source>
-        <translation>Parameter</translation>
-    </message>
-    <message>
         <source>Now</source>
         <translation>Now</translation>
     </message>
     <message>
         <source>After</source>
         <translation>After</translation>
-    </message>
-    <message>
-        <source>%1 · %2</source>
-        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 of %2 parameters differ</source>
@@ -343,16 +335,83 @@ Tail Comp.</translation>
         <translation>About the file</translation>
     </message>
     <message>
-        <source>%1 (no page offers it)</source>
-        <translation>%1 (no page offers it)</translation>
-    </message>
-    <message>
         <source>%1: left as the unit holds them</source>
         <translation>%1: left as the unit holds them</translation>
     </message>
     <message>
         <source>file: %1</source>
         <translation>file: %1</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>&amp;All</translation>
+    </message>
+    <message>
+        <source>Tick every value (Ctrl+A)</source>
+        <translation>Tick every value (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>&amp;None</translation>
+    </message>
+    <message>
+        <source>Tick no value (Ctrl+Shift+A); Space ticks the current row</source>
+        <translation>Tick no value (Ctrl+Shift+A); Space ticks the current row</translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences chosen</source>
+        <translation>%1 of %2 differences chosen</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Show &amp;every parameter</source>
+        <translation>Show &amp;every parameter</translation>
+    </message>
+    <message>
+        <source>Off: only the parameters that differ</source>
+        <translation>Off: only the parameters that differ</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the unit…</source>
+        <translation>&amp;Take into the unit…</translation>
+    </message>
+    <message>
+        <source>Choose which of these values the unit takes</source>
+        <translation>Choose which of these values the unit takes</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation>&amp;Left:</translation>
+    </message>
+    <message>
+        <source>&amp;Right:</source>
+        <translation>&amp;Right:</translation>
+    </message>
+    <message>
+        <source>A .conf file…</source>
+        <translation>A .conf file…</translation>
+    </message>
+    <message>
+        <source>No parameter differs</source>
+        <translation>No parameter differs</translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters differ</source>
+        <translation>%1 of %2 parameters differ</translation>
+    </message>
+    <message>
+        <source>Choose which values of %1 the unit takes</source>
+        <translation>Choose which values of %1 the unit takes</translation>
     </message>
 </context>
 <context>
@@ -861,6 +920,25 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>DifferenceList</name>
+    <message>
+        <source>Parameter</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 (differs)</source>
+        <translation>%1 (differs)</translation>
+    </message>
+    <message>
+        <source>%1 (no page offers it)</source>
+        <translation>%1 (no page offers it)</translation>
+    </message>
+</context>
+<context>
     <name>GuidedSetup</name>
     <message>
         <source>Guided setup</source>
@@ -1224,6 +1302,82 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>partial (%1 of %2 keys)</source>
         <translation>partial (%1 of %2 keys)</translation>
+    </message>
+    <message>
+        <source>Search notes, dates, models</source>
+        <translation>Search notes, dates, models</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Search:</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Compare</translation>
+    </message>
+    <message>
+        <source>Two chosen entries side by side, or one beside the unit</source>
+        <translation>Two chosen entries side by side, or one beside the unit</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>&amp;Note</translation>
+    </message>
+    <message>
+        <source>Name the entry, such as &quot;before maiden&quot; (F2)</source>
+        <translation>Name the entry, such as &quot;before maiden&quot; (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Export…</translation>
+    </message>
+    <message>
+        <source>Save a copy of the entry as a .conf file</source>
+        <translation>Save a copy of the entry as a .conf file</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Delete</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries (Delete)</source>
+        <translation>Remove the chosen entries (Delete)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Compare the two</source>
+        <translation>&amp;Compare the two</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with the unit</source>
+        <translation>&amp;Compare with the unit</translation>
+    </message>
+    <message>
+        <source>The note could not be kept: %1 cannot be written.</source>
+        <translation>The note could not be kept: %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from the history?</source>
+        <translation>Delete the entry of %1 from the history?</translation>
+    </message>
+    <message>
+        <source>Delete these %1 entries from the history?</source>
+        <translation>Delete these %1 entries from the history?</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1990,10 @@ then connect again.</translation>
         <source>No setup sheet made: it would replace %1 itself</source>
         <translation>No setup sheet made: it would replace %1 itself</translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>SetupSheetOffer</name>
@@ -2068,6 +2226,10 @@ X: AUX switch. Space: centre everything but throttle and collective.</translatio
         <source>Message</source>
         <translation>Message</translation>
     </message>
+    <message>
+        <source>Click to see the changes a power cycle would lose</source>
+        <translation>Click to see the changes a power cycle would lose</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -2217,6 +2379,54 @@ Replace it?</translation>
     <message>
         <source>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</source>
         <translation>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</translation>
+    </message>
+    <message>
+        <source>Export History Entry</source>
+        <translation>Export History Entry</translation>
+    </message>
+    <message>
+        <source>History entry exported to %1</source>
+        <translation>History entry exported to %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 could not be written</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · &quot;%2&quot;</source>
+        <translation>%1 · &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>The unit now</source>
+        <translation>The unit now</translation>
+    </message>
+    <message>
+        <source>Its flash, as known</source>
+        <translation>Its flash, as known</translation>
+    </message>
+    <message>
+        <source>Compare a Config File</source>
+        <translation>Compare a Config File</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 cannot be read</translation>
+    </message>
+    <message>
+        <source>Take from %1</source>
+        <translation>Take from %1</translation>
+    </message>
+    <message>
+        <source>What the unit&apos;s flash holds is not known yet</source>
+        <translation>What the unit&apos;s flash holds is not known yet</translation>
+    </message>
+    <message>
+        <source>What a power cycle would lose: the unit holds these values, its flash the others. WriteFlash keeps them; taking the flash&apos;s values undoes them.</source>
+        <translation>What a power cycle would lose: the unit holds these values, its flash the others. WriteFlash keeps them; taking the flash&apos;s values undoes them.</translation>
     </message>
 </context>
 <context>

@@ -319,20 +319,12 @@ Tail Comp.</source>
         <translation>取消</translation>
     </message>
     <message>
-        <source>Parameter</source>
-        <translation>参数</translation>
-    </message>
-    <message>
         <source>Now</source>
         <translation>当前</translation>
     </message>
     <message>
         <source>After</source>
         <translation>应用后</translation>
-    </message>
-    <message>
-        <source>%1 · %2</source>
-        <translation>%1 · %2</translation>
     </message>
     <message>
         <source>%1 of %2 parameters differ</source>
@@ -343,16 +335,83 @@ Tail Comp.</source>
         <translation>关于此文件</translation>
     </message>
     <message>
-        <source>%1 (no page offers it)</source>
-        <translation>%1（页面上无此选项）</translation>
-    </message>
-    <message>
         <source>%1: left as the unit holds them</source>
         <translation>%1：保持陀螺仪中的值</translation>
     </message>
     <message>
         <source>file: %1</source>
         <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>&amp;All</source>
+        <translation>全选(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Tick every value (Ctrl+A)</source>
+        <translation>勾选全部数值 (Ctrl+A)</translation>
+    </message>
+    <message>
+        <source>&amp;None</source>
+        <translation>全不选(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Tick no value (Ctrl+Shift+A); Space ticks the current row</source>
+        <translation>不勾选任何数值 (Ctrl+Shift+A)；空格键勾选当前行</translation>
+    </message>
+    <message>
+        <source>%1 of %2 differences chosen</source>
+        <translation>%2 处不同中已选 %1 处</translation>
+    </message>
+</context>
+<context>
+    <name>CompareWindow</name>
+    <message>
+        <source>Compare</source>
+        <translation>对比</translation>
+    </message>
+    <message>
+        <source>Show &amp;every parameter</source>
+        <translation>显示全部参数(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Off: only the parameters that differ</source>
+        <translation>关闭时只显示不同的参数</translation>
+    </message>
+    <message>
+        <source>&amp;Take into the unit…</source>
+        <translation>写入陀螺仪(&amp;T)…</translation>
+    </message>
+    <message>
+        <source>Choose which of these values the unit takes</source>
+        <translation>选择陀螺仪要采用的数值</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>&amp;Left:</source>
+        <translation>左侧(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>&amp;Right:</source>
+        <translation>右侧(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>A .conf file…</source>
+        <translation>.conf 文件…</translation>
+    </message>
+    <message>
+        <source>No parameter differs</source>
+        <translation>没有不同的参数</translation>
+    </message>
+    <message>
+        <source>%1 of %2 parameters differ</source>
+        <translation>%2 个参数中有 %1 个不同</translation>
+    </message>
+    <message>
+        <source>Choose which values of %1 the unit takes</source>
+        <translation>选择陀螺仪要采用 %1 中的哪些数值</translation>
     </message>
 </context>
 <context>
@@ -485,7 +544,7 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
     <message>
         <source>Note</source>
-        <translation>说明</translation>
+        <translation>备注</translation>
     </message>
     <message>
         <source>&lt;p&gt;&lt;b&gt;1.&lt;/b&gt; In the transmitter, create a new helicopter model. Set all trims and sub-trims to zero and set the swash plate mode to no mixing (one servo per function).&lt;/p&gt;</source>
@@ -861,6 +920,25 @@ A servo driven at the wrong frame rate or centre pulse can be damaged. Check the
     </message>
 </context>
 <context>
+    <name>DifferenceList</name>
+    <message>
+        <source>Parameter</source>
+        <translation>参数</translation>
+    </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
+    <message>
+        <source>%1 (differs)</source>
+        <translation>%1（不同）</translation>
+    </message>
+    <message>
+        <source>%1 (no page offers it)</source>
+        <translation>%1（页面上无此选项）</translation>
+    </message>
+</context>
+<context>
     <name>GuidedSetup</name>
     <message>
         <source>Guided setup</source>
@@ -1224,6 +1302,82 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>partial (%1 of %2 keys)</source>
         <translation>不完整（%2 项中的 %1 项）</translation>
+    </message>
+    <message>
+        <source>Search notes, dates, models</source>
+        <translation>搜索备注、日期、型号</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>搜索(&amp;S)：</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>对比(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Two chosen entries side by side, or one beside the unit</source>
+        <translation>并排对比选中的两条记录，或将一条记录与陀螺仪对比</translation>
+    </message>
+    <message>
+        <source>&amp;Note</source>
+        <translation>备注(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Name the entry, such as &quot;before maiden&quot; (F2)</source>
+        <translation>为记录添加备注，例如“首飞前” (F2)</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>导出(&amp;E)…</translation>
+    </message>
+    <message>
+        <source>Save a copy of the entry as a .conf file</source>
+        <translation>将该记录另存为 .conf 文件</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Remove the chosen entries (Delete)</source>
+        <translation>删除选中的记录 (Delete)</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>&amp;Compare the two</source>
+        <translation>对比这两条(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with the unit</source>
+        <translation>与陀螺仪对比(&amp;C)</translation>
+    </message>
+    <message>
+        <source>The note could not be kept: %1 cannot be written.</source>
+        <translation>备注无法保存：%1 无法写入。</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Delete the entry of %1 from the history?</source>
+        <translation>从历史记录中删除 %1 的记录？</translation>
+    </message>
+    <message>
+        <source>Delete these %1 entries from the history?</source>
+        <translation>从历史记录中删除这 %1 条记录？</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>
@@ -1836,6 +1990,10 @@ then connect again.</source>
         <source>No setup sheet made: it would replace %1 itself</source>
         <translation>未生成设置单：它会覆盖 %1 本身</translation>
     </message>
+    <message>
+        <source>%1 · %2</source>
+        <translation>%1 · %2</translation>
+    </message>
 </context>
 <context>
     <name>SetupSheetOffer</name>
@@ -2068,6 +2226,10 @@ X：AUX 开关。空格：除油门和螺距外全部回中。</translation>
         <source>Message</source>
         <translation>消息</translation>
     </message>
+    <message>
+        <source>Click to see the changes a power cycle would lose</source>
+        <translation>点击查看断电后会丢失的更改</translation>
+    </message>
 </context>
 <context>
     <name>titleWidget</name>
@@ -2217,6 +2379,54 @@ Replace it?</source>
     <message>
         <source>Set up a new unit step by step, with the radio checked on what the unit sees (%1)</source>
         <translation>一步一步设置新陀螺仪，并按陀螺仪实际看到的信号检查遥控器（%1）</translation>
+    </message>
+    <message>
+        <source>Export History Entry</source>
+        <translation>导出历史记录</translation>
+    </message>
+    <message>
+        <source>History entry exported to %1</source>
+        <translation>历史记录已导出到 %1</translation>
+    </message>
+    <message>
+        <source>%1 could not be written</source>
+        <translation>%1 无法写入</translation>
+    </message>
+    <message>
+        <source>%1 · %2 · %3</source>
+        <translation>%1 · %2 · %3</translation>
+    </message>
+    <message>
+        <source>%1 · &quot;%2&quot;</source>
+        <translation>%1 · “%2”</translation>
+    </message>
+    <message>
+        <source>The unit now</source>
+        <translation>陀螺仪当前参数</translation>
+    </message>
+    <message>
+        <source>Its flash, as known</source>
+        <translation>陀螺仪闪存（已知）</translation>
+    </message>
+    <message>
+        <source>Compare a Config File</source>
+        <translation>对比配置文件</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read</source>
+        <translation>%1 无法读取</translation>
+    </message>
+    <message>
+        <source>Take from %1</source>
+        <translation>从 %1 写入</translation>
+    </message>
+    <message>
+        <source>What the unit&apos;s flash holds is not known yet</source>
+        <translation>尚不清楚陀螺仪闪存中的参数</translation>
+    </message>
+    <message>
+        <source>What a power cycle would lose: the unit holds these values, its flash the others. WriteFlash keeps them; taking the flash&apos;s values undoes them.</source>
+        <translation>断电后会丢失的更改：陀螺仪当前为这些数值，闪存中为另一些。写入闪存可保留它们；采用闪存中的数值则撤销这些更改。</translation>
     </message>
 </context>
 <context>

@@ -673,6 +673,18 @@ void LinkEngine::setRecordArrived(bool on)
     emit editingAllowedChanged(editingAllowed);
 }
 
+std::optional<DeviceParameters> LinkEngine::knownFlash() const
+{
+    if (!identified || !known.recordKnown)
+        return std::nullopt;
+    // Written and acknowledged: the flash holds what the unit holds.
+    if (known.flashHoldsUnit)
+        return known.record;
+    if (!known.flashKnown)
+        return std::nullopt;
+    return known.flash;
+}
+
 void LinkEngine::updateFlashState()
 {
     const bool on = identified && known.changesNotInFlash();

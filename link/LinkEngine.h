@@ -117,6 +117,9 @@ public:
     bool isCommandPending(quint8 code) const { return pending.contains(code); }
     // The unit holds values its flash does not.
     bool hasChangesNotInFlash() const { return notInFlash; }
+    // What the flash of the unit answering now is known to hold; nothing
+    // while that is not known.
+    std::optional<DeviceParameters> knownFlash() const;
     quint8 deviceModel() const { return model; }
     quint8 firmwareVersion() const { return version; }
 

@@ -275,6 +275,10 @@ ConfigResult SetupSheet::readFile(const QString &fileName, Source &source)
         source.note = entry.kind == UnitHistory::Kind::Flashed ? tr("Written to the unit's flash")
                                                                : tr("Read from the unit");
     }
+    // The pilot's own name for it first ("before maiden").
+    const QString own = UnitHistory::note(fileName);
+    if (!own.isEmpty())
+        source.note = source.note.isEmpty() ? own : tr("%1 · %2").arg(own, source.note);
     return result;
 }
 

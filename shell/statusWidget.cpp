@@ -79,9 +79,15 @@ statusWidget::statusWidget(QWidget *parent) : QWidget(parent)
                                           Qt::LinksAccessibleByKeyboard);
     detailsLabel->hide();
     connect(detailsLabel, &QLabel::linkActivated, this, &statusWidget::showDetails);
-    flashLabel = new QLabel(tr("Not written to flash"));
+    // A link: clicked, it shows what a power cycle would lose.
+    flashLabel = new QLabel(
+        QStringLiteral("<a href=\"#flash\" style=\"color: #FFB020; text-decoration: none;\">%1</a>")
+            .arg(tr("Not written to flash").toHtmlEscaped()));
     flashLabel->setObjectName("flashLabel");
     flashLabel->setStyleSheet("QLabel { color: #FFB020; font-weight: bold; }");
+    flashLabel->setToolTip(tr("Click to see the changes a power cycle would lose"));
+    flashLabel->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+    connect(flashLabel, &QLabel::linkActivated, this, &statusWidget::notInFlashAsked);
     flashLabel->setContentsMargins(0, 0, 20, 0);
     flashLabel->hide();
     unitLabel = new QLabel;

@@ -37,6 +37,11 @@ public:
     // The unit holds changes that a power cycle would lose.
     void setChangesNotInFlash(bool notInFlash);
 
+signals:
+    // "Not written to flash" was clicked (or activated by keyboard): the
+    // pilot asks which changes those are.
+    void notInFlashAsked();
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;

@@ -22,10 +22,12 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStandardPaths>
@@ -304,16 +306,16 @@ void toolWidget::loadConfigFile()
 
 // The file is read into a copy of the record; only what the pilot applies
 // reaches the record, and then in one upload.
-void toolWidget::previewFile(const QString &fileName, const QString &title)
+bool toolWidget::previewFile(const QString &fileName, const QString &title, QWidget *over)
 {
     if (!record)
-        return;
+        return false;
     emit loadStarting();
     const ConfigFile::Contents contents = ConfigFile::readWhileRunning(fileName);
     const ConfigResult &result = contents.result;
     if (!result.ok()) {
         emit messageText(result.message());
-        return;
+        return false;
     }
     // Laid over the record as it is now: a download may have ended while the
     // file was read.
@@ -326,26 +328,165 @@ void toolWidget::previewFile(const QString &fileName, const QString &title)
         ParameterCaption::differences(*record, candidate).isEmpty()) {
         emit messageText(
             tr("%1 matches the unit's parameters").arg(QFileInfo(fileName).fileName()));
-        return;
+        return false;
     }
-    if (!ChangePreview::confirm(window(), title, *record, candidate, findings))
-        return;
+    if (!ChangePreview::confirm(over ? over : window(), title, *record, candidate, findings))
+        return false;
     emit messageText(result.message());
     emit configurationLoaded();
+    return true;
+}
+
+QWidget *toolWidget::dialogParent()
+{
+    // Over the History or compare window when one asked.
+    QWidget *over = QApplication::activeModalWidget();
+    return over ? over : window();
 }
 
 void toolWidget::showHistory()
 {
     if (!record)
         return;
-    const QString chosen =
-        HistoryWindow::choose(unitHistory, *record, window(),
-                              [this](HistoryWindow::SheetOf of, const QString &entryPath) {
-                                  offerSetupSheet(of, entryPath);
-                              });
+    HistoryWindow::Actions actions;
+    actions.sheets = [this](HistoryWindow::SheetOf of, const QString &entryPath) {
+        offerSetupSheet(of, entryPath);
+    };
+    actions.compare = [this](const QString &first, const QString &second) {
+        compareEntries(first, second);
+    };
+    actions.exportEntry = [this](const QString &entryPath) { exportEntry(entryPath); };
+    const QString chosen = HistoryWindow::choose(unitHistory, *record, window(), actions);
     if (chosen.isEmpty())
         return;
     previewFile(chosen, tr("Restore %1").arg(QFileInfo(chosen).completeBaseName()));
+}
+
+// A copy of the file as it is, note and unit included: it loads anywhere
+// as any .conf file does.
+void toolWidget::exportEntry(const QString &entryPath)
+{
+    const std::optional<QString> name = chooseConfigFile(tr("Export History Entry"), false);
+    if (!name)
+        return;
+    const QString target = ConfigFile::saveName(*name);
+    if (QFileInfo(target) == QFileInfo(entryPath) || !confirmOverwrite(target))
+        return;
+    const bool copied =
+        (!QFile::exists(target) || QFile::remove(target)) && QFile::copy(entryPath, target);
+    emit messageText(copied ? tr("History entry exported to %1").arg(QFileInfo(target).fileName())
+                            : tr("%1 could not be written").arg(QDir::toNativeSeparators(target)));
+}
+
+std::optional<CompareWindow::Side> toolWidget::fileSide(const QString &path,
+                                                        const UnitHistory::Entry *entry) const
+{
+    // What the file would make of the window's record: a key it lacks
+    // keeps the window's value, as a load does.
+    DeviceParameters made = *record;
+    if (!entry) {
+        const ConfigFile::Contents contents = ConfigFile::readWhileRunning(path);
+        if (!contents.result.ok())
+            return std::nullopt;
+        contents.applyTo(made);
+        return CompareWindow::Side{CompareWindow::Side::Kind::File, QFileInfo(path).fileName(),
+                                   made, path};
+    }
+    if (!UnitHistory::loadEntry(path, made).ok())
+        return std::nullopt;
+    QString name = tr("%1 · %2 · %3")
+                       .arg(QLocale().toString(entry->time, QLocale::ShortFormat), entry->model,
+                            UnitHistory::kindText(entry->kind));
+    const QString note = UnitHistory::note(path);
+    if (!note.isEmpty())
+        name = tr("%1 · \"%2\"").arg(name, note);
+    return CompareWindow::Side{CompareWindow::Side::Kind::Entry, name, made, path};
+}
+
+// The unit (or the window's record, with none), its flash when known, and
+// every readable History entry.
+QVector<CompareWindow::Side> toolWidget::compareSides() const
+{
+    using Kind = CompareWindow::Side::Kind;
+    QVector<CompareWindow::Side> sides;
+    const bool answering = engine && engine->isLinkAlive() && engine->deviceModel() != 0;
+    sides.append({Kind::Unit, answering ? tr("The unit now") : tr("The parameters in the window"),
+                  *record, QString()});
+    if (const std::optional<DeviceParameters> flash = engine->knownFlash())
+        sides.append({Kind::Flash, tr("Its flash, as known"), *flash, QString()});
+    for (const UnitHistory::Entry &entry : unitHistory.entries()) {
+        if (const std::optional<CompareWindow::Side> side = fileSide(entry.path, &entry))
+            sides.append(*side);
+    }
+    return sides;
+}
+
+void toolWidget::compare(const QVector<CompareWindow::Side> &sides, int left, int right,
+                         const QString &purpose)
+{
+    CompareWindow view(
+        *record, sides, left, right, dialogParent(),
+        [this]() -> std::optional<CompareWindow::Side> {
+            const std::optional<QString> name = chooseConfigFile(tr("Compare a Config File"), true);
+            if (!name)
+                return std::nullopt;
+            std::optional<CompareWindow::Side> side = fileSide(*name);
+            if (!side)
+                emit messageText(tr("%1 cannot be read").arg(QFileInfo(*name).fileName()));
+            return side;
+        },
+        [this](const CompareWindow::Side &from, QWidget *over) {
+            return takeIntoUnit(from, over);
+        });
+    view.setPurpose(purpose);
+    ModalDialog::exec(view);
+}
+
+// Through the change preview, as a load: the pilot chooses, one upload.
+bool toolWidget::takeIntoUnit(const CompareWindow::Side &from, QWidget *over)
+{
+    const QString title = tr("Take from %1").arg(from.name);
+    if (!from.path.isEmpty())
+        return previewFile(from.path, title, over);
+    if (!ChangePreview::confirm(over, title, *record, from.record))
+        return false;
+    emit configurationLoaded();
+    return true;
+}
+
+void toolWidget::showNotInFlash()
+{
+    if (!record)
+        return;
+    const QVector<CompareWindow::Side> sides = compareSides();
+    if (sides.size() < 2 || sides.at(1).kind != CompareWindow::Side::Kind::Flash) {
+        emit messageText(tr("What the unit's flash holds is not known yet"));
+        return;
+    }
+    compare(sides, 1, 0,
+            tr("What a power cycle would lose: the unit holds these values, its flash the "
+               "others. WriteFlash keeps them; taking the flash's values undoes them."));
+}
+
+void toolWidget::compareEntries(const QString &first, const QString &second)
+{
+    if (!record)
+        return;
+    const QVector<CompareWindow::Side> sides = compareSides();
+    const auto indexOf = [&sides](const QString &path) {
+        for (int i = 0; i < sides.size(); ++i) {
+            if (!path.isEmpty() && sides.at(i).path == path)
+                return i;
+        }
+        return 0; // the unit
+    };
+    const int left = indexOf(first);
+    const int right = indexOf(second);
+    if (left == 0 && right == 0) {
+        emit messageText(tr("%1 cannot be read").arg(QFileInfo(first).fileName()));
+        return;
+    }
+    compare(sides, left, right);
 }
 
 void toolWidget::makeSetupSheet()
@@ -384,9 +525,7 @@ void toolWidget::offerSetupSheet(HistoryWindow::SheetOf of, const QString &entry
             return;
         }
     }
-    // Over the History window when it asked.
-    QWidget *over = QApplication::activeModalWidget();
-    const QString outcome = SetupSheetOffer::offer(over ? over : window(), source);
+    const QString outcome = SetupSheetOffer::offer(dialogParent(), source);
     if (!outcome.isEmpty())
         emit messageText(outcome);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CompareWindow.h"
 #include "HistoryWindow.h"
 #include "UnitHistory.h"
 #include "ValueRanges.h"
@@ -79,6 +80,10 @@ public slots:
     void showHistory();
     // "Setup sheet…" of the parameters the window holds (Ctrl+P).
     void makeSetupSheet();
+    // The unit beside its flash: what a power cycle would lose.
+    void showNotInFlash();
+    // Two History entries side by side, or one (`second` empty) beside the unit.
+    void compareEntries(const QString &first, const QString &second);
 
 private:
     QPushButton *connectButton;
@@ -116,6 +121,15 @@ private:
     bool confirmOverwrite(const QString &name);
     bool mayLeave(bool toAnotherPort) const;
     void startConnection();
-    void previewFile(const QString &fileName, const QString &title);
+    bool previewFile(const QString &fileName, const QString &title, QWidget *over = nullptr);
+    void exportEntry(const QString &entryPath);
+    QVector<CompareWindow::Side> compareSides() const;
+    // A .conf file, or a History entry when `entry` names it, as a side.
+    std::optional<CompareWindow::Side> fileSide(const QString &path,
+                                                const UnitHistory::Entry *entry = nullptr) const;
+    void compare(const QVector<CompareWindow::Side> &sides, int left, int right,
+                 const QString &purpose = QString());
+    bool takeIntoUnit(const CompareWindow::Side &from, QWidget *over);
+    QWidget *dialogParent();
     void offerSetupSheet(HistoryWindow::SheetOf of, const QString &entryPath);
 };

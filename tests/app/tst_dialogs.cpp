@@ -4,12 +4,14 @@
 #include "AppSettings.h"
 #include "CataloguesBesideProgram.h"
 #include "ChangePreview.h"
+#include "CompareWindow.h"
 #include "DeviceParameters.h"
 #include "DialogHook.h"
 #include "DialogStyle.h"
 #include "GuidedSetup.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
+#include "ModalDialog.h"
 #include "Question.h"
 #include "SerialProcessThread.h"
 #include "WholeWindow.h"
@@ -169,6 +171,7 @@ void DialogsTest::cleanup()
     DialogHook::onFile({});
     DialogHook::on<ChangePreview>({});
     DialogHook::on<HistoryWindow>({});
+    DialogHook::on<CompareWindow>({});
     LanguageSettings::setRestartNoticeHandler({});
     LanguageSettings::removeTranslator();
     QFile::remove(AppSettings::programFilePath());
@@ -186,7 +189,7 @@ void DialogsTest::textIsReadable_data()
     QTest::addColumn<QString>("dialog");
     QTest::addColumn<int>("language");
     for (const char *dialog :
-         {"question", "open", "save", "preview", "history", "notice", "guided"}) {
+         {"question", "open", "save", "preview", "history", "notice", "guided", "compare"}) {
         QTest::addRow("%s, English", dialog) << dialog << int(LanguageSettings::English);
         QTest::addRow("%s, Chinese", dialog) << dialog << int(LanguageSettings::Chinese);
     }
@@ -214,6 +217,8 @@ void DialogsTest::textIsReadable()
         [&](ChangePreview &p) { return record(p), int(QDialog::Rejected); });
     DialogHook::on<HistoryWindow>(
         [&](HistoryWindow &h) { return record(h), int(QDialog::Rejected); });
+    DialogHook::on<CompareWindow>(
+        [&](CompareWindow &c) { return record(c), int(QDialog::Rejected); });
     LanguageSettings::setRestartNoticeHandler([&](QMessageBox &box) { record(box); });
 
     if (dialog == "open") {
@@ -240,6 +245,16 @@ void DialogsTest::textIsReadable()
         }
         steps->setCurrentIndex(steps->count() - 1);
         record(*guide);
+    } else if (dialog == "compare") {
+        const DeviceParameters &now = window->serialLink()->parameters();
+        DeviceParameters other = now;
+        other.setByteAt(0, quint8(other.byteAt(0) + 1));
+        using Kind = CompareWindow::Side::Kind;
+        CompareWindow view(
+            now,
+            {{Kind::Unit, "unit", now, QString()}, {Kind::File, "model.conf", other, existing}}, 0,
+            1, window, {}, [](const CompareWindow::Side &, QWidget *) { return false; });
+        ModalDialog::exec(view);
     } else if (dialog == "notice") {
         QVERIFY(QMetaObject::invokeMethod(
             window, language == LanguageSettings::English ? "langChangeToZh" : "langChangeToEn"));

@@ -3,9 +3,11 @@
 // or a history entry reaches the unit, and what reaches it afterwards.
 #include "AppSettings.h"
 #include "ChangePreview.h"
+#include "CompareWindow.h"
 #include "ConfigFile.h"
 #include "ConfigKey.h"
 #include "DialogHook.h"
+#include "DifferenceList.h"
 #include "HistoryWindow.h"
 #include "ParameterBlocks.h"
 #include "ParameterCaption.h"
@@ -20,6 +22,7 @@
 
 #include <QAbstractSlider>
 #include <QAbstractSpinBox>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -111,9 +114,8 @@ struct Window : WholeWindow
     }
     ~Window()
     {
-        DialogHook::on<ChangePreview>({});
-        DialogHook::on<HistoryWindow>({});
-        DialogHook::onFile({});
+        // Every dialog a case answered is the window's own again.
+        DialogHook::clear();
     }
     // The record of this window's link; every window starts with its own.
     DeviceParameters &record() { return link->parameters(); }
@@ -258,6 +260,13 @@ private slots:
     void previewTellsAll_data();
     void previewTellsAll();
     void modelsFieldsAreThePagesControls();
+    void choosePerValue();
+    void flaggedStartUnticked();
+    void compareHistoryEntries();
+    void restoreOneSection();
+    void notInFlashShown();
+    void preparedChosenPerValue();
+    void historyNotes();
 };
 
 void tst_Preview::fileRows_data()
@@ -968,6 +977,463 @@ void tst_Preview::previewTellsAll()
     for (const ParameterCaption &row : ParameterCaption::all()) {
         if (!row.usedBy(quint8(unitModel)))
             QCOMPARE(int(unit.workingRecord().byteAt(row.offset)), int(held.byteAt(row.offset)));
+    }
+}
+
+// Every row of a difference list below its page sections, by full caption.
+QStringList captionsOf(const QTreeWidget *list)
+{
+    QStringList captions;
+    for (int g = 0; g < list->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = list->topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i)
+            captions << group->child(i)->data(0, Qt::UserRole).toString();
+    }
+    return captions;
+}
+
+QTreeWidgetItem *rowOf(const QTreeWidget *list, const QString &caption)
+{
+    for (int g = 0; g < list->topLevelItemCount(); ++g) {
+        QTreeWidgetItem *group = list->topLevelItem(g);
+        for (int i = 0; i < group->childCount(); ++i) {
+            if (group->child(i)->data(0, Qt::UserRole).toString() == caption)
+                return group->child(i);
+        }
+    }
+    return nullptr;
+}
+
+QString captionAt(int offset)
+{
+    return ParameterCaption::forOffset(offset)->fullCaption();
+}
+
+// Nine values differ; the pilot ticks four by keyboard. Only those four
+// reach the unit, in one upload, and no other byte of it changes.
+void tst_Preview::choosePerValue()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    const DeviceParameters held = unit.workingRecord();
+    const struct
+    {
+        int offset;
+        int value;
+        bool chosen;
+    } edits[] = {
+        {int(offsetof(DeviceParameters, phi_ktotal)), 77, false},
+        {int(offsetof(DeviceParameters, flight_trim_phi)), -12, true},
+        {int(offsetof(DeviceParameters, receiver_type)), 5, true},
+        {int(offsetof(DeviceParameters, servo_rev_1)), 1, true},
+        {int(offsetof(DeviceParameters, governor_status)), 2, false},
+        {int(offsetof(DeviceParameters, r_kp)), 44, true},
+        {int(offsetof(DeviceParameters, rpm_kp)), 9, false},
+        {int(offsetof(DeviceParameters, roll_agility)), 55, false},
+        {int(offsetof(DeviceParameters, left_spin)), 90, false},
+    };
+    DeviceParameters file = held;
+    DeviceParameters expected = held;
+    for (const auto &edit : edits) {
+        QVERIFY(held.byteAt(edit.offset) != edit.value);
+        file.setByteAt(edit.offset, qint8(edit.value));
+        if (edit.chosen)
+            expected.setByteAt(edit.offset, qint8(edit.value));
+    }
+    QVERIFY(ConfigFile::save(w.dir.filePath("nine.conf"), file).ok());
+
+    QStringList counts;
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+        QTreeWidget *list = preview.changeList();
+        counts << preview.choiceCount()->text();
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier); // none
+        counts << preview.choiceCount()->text();
+        const bool applyWhenNone = preview.applyButton()->isEnabled();
+        QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier); // all
+        counts << preview.choiceCount()->text();
+        preview.noneButton()->click();
+        for (const auto &edit : edits) {
+            if (!edit.chosen)
+                continue;
+            list->setCurrentItem(rowOf(list, captionAt(edit.offset)));
+            QTest::keyClick(list, Qt::Key_Space);
+        }
+        // Space on a ticked row unticks it again.
+        list->setCurrentItem(rowOf(list, captionAt(edits[0].offset)));
+        QTest::keyClick(list, Qt::Key_Space);
+        QTest::keyClick(list, Qt::Key_Space);
+        counts << preview.choiceCount()->text();
+        if (applyWhenNone)
+            return int(QDialog::Rejected);
+        preview.applyButton()->click();
+        return preview.result();
+    });
+    w.writeFrames = 0;
+    w.uploadRequests = 0;
+    w.load(w.dir.filePath("nine.conf"));
+    QCOMPARE(counts, (QStringList{"9 of 9 differences chosen", "0 of 9 differences chosen",
+                                  "9 of 9 differences chosen", "4 of 9 differences chosen"}));
+    QVERIFY(w.record() == expected);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.settle();
+    QCOMPARE(w.uploadRequests, 1);
+    QCOMPARE(w.writeFrames, 8);
+    for (int offset = 0; offset < int(sizeof(DeviceParameters)); ++offset)
+        QCOMPARE(int(unit.workingRecord().byteAt(offset)), int(expected.byteAt(offset)));
+}
+
+// Values no page offers and fields the unit does not use are offered but
+// not ticked: Apply as shown sends only the ordinary value; ticking the
+// other model's field sends it too.
+void tst_Preview::flaggedStartUnticked()
+{
+    Window w;
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    unit.setModel(UnitModel::A1);
+    QVERIFY(w.connectAndDownload());
+    w.settle();
+    const DeviceParameters held = unit.workingRecord();
+    DeviceParameters file = held;
+    file.tail_servotype = 0;                        // no choice on the page
+    file.r_kp = qint8(held.r_kp == 44 ? 45 : 44);   // ordinary
+    file.rpm_kp = qint8(held.rpm_kp == 9 ? 10 : 9); // not used by the VRN-A1
+    QVERIFY(ConfigFile::save(w.dir.filePath("mixed.conf"), file, UnitModel::A1, 21).ok());
+    for (bool tickOther : {false, true}) {
+        QString count;
+        QMap<QString, int> states;
+        DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+            QTreeWidget *list = preview.changeList();
+            for (int offset :
+                 {int(offsetof(DeviceParameters, tail_servotype)),
+                  int(offsetof(DeviceParameters, r_kp)), int(offsetof(DeviceParameters, rpm_kp))}) {
+                QTreeWidgetItem *row = rowOf(list, captionAt(offset));
+                states[captionAt(offset)] = row ? int(row->checkState(0)) : -1;
+            }
+            count = preview.choiceCount()->text();
+            if (tickOther)
+                rowOf(list, captionAt(offsetof(DeviceParameters, rpm_kp)))
+                    ->setCheckState(0, Qt::Checked);
+            preview.applyButton()->click();
+            return preview.result();
+        });
+        w.load(w.dir.filePath("mixed.conf"));
+        QCOMPARE(count, QString("1 of 3 differences chosen"));
+        QCOMPARE(states.value(captionAt(offsetof(DeviceParameters, tail_servotype))),
+                 int(Qt::Unchecked));
+        QCOMPARE(states.value(captionAt(offsetof(DeviceParameters, r_kp))), int(Qt::Checked));
+        QCOMPARE(states.value(captionAt(offsetof(DeviceParameters, rpm_kp))), int(Qt::Unchecked));
+        QVERIFY(w.tickUntilMessage("Upload verified"));
+        w.settle();
+        QCOMPARE(unit.workingRecord().r_kp, file.r_kp);
+        QCOMPARE(unit.workingRecord().tail_servotype, held.tail_servotype);
+        QCOMPARE(unit.workingRecord().rpm_kp, tickOther ? file.rpm_kp : held.rpm_kp);
+        // Back to the unit's own values for the second round.
+        w.record() = held;
+        w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+        QVERIFY(w.tickUntilMessage("Upload verified"));
+    }
+}
+
+// Two History entries side by side: exactly the parameters edited between
+// them, older on the left; "every parameter" lists all, the edited in bold.
+void tst_Preview::compareHistoryEntries()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    const DeviceParameters plugged = w.record();
+    const int edited[] = {int(offsetof(DeviceParameters, phi_ktotal)),
+                          int(offsetof(DeviceParameters, servo_rev_2)),
+                          int(offsetof(DeviceParameters, receiver_type))};
+    w.record().phi_ktotal = qint8(plugged.phi_ktotal == 70 ? 71 : 70);
+    w.record().servo_rev_2 = qint8(plugged.servo_rev_2 == 0 ? 1 : 0);
+    w.record().receiver_type = qint8(plugged.receiver_type == 7 ? 8 : 7);
+    const DeviceParameters flashed = w.record();
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.toolBar->writeFlash();
+    QVERIFY(w.tickUntilMessage("Write flash successfully"));
+    QCOMPARE(w.toolBar->history().entries().size(), 2);
+
+    QStringList shown;
+    QStringList olderValues;
+    QString header;
+    int everything = 0;
+    int bold = 0;
+    DialogHook::on<CompareWindow>([&](CompareWindow &view) {
+        DifferenceList *list = view.differenceList();
+        shown = captionsOf(list);
+        for (int offset : edited)
+            olderValues << rowOf(list, captionAt(offset))->text(1);
+        header = view.header()->text();
+        view.everythingBox()->setChecked(true);
+        everything = int(captionsOf(list).size());
+        for (const QString &caption : captionsOf(list))
+            bold += rowOf(list, caption)->font(0).bold() ? 1 : 0;
+        return int(QDialog::Rejected);
+    });
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+        QTreeWidget *list = window.entryList();
+        list->topLevelItem(0)->setSelected(true);
+        list->topLevelItem(1)->setSelected(true);
+        window.compareButton()->click();
+        return int(QDialog::Rejected);
+    });
+    w.toolBar->showHistory();
+    QStringList expected;
+    for (int offset : edited)
+        expected << captionAt(offset);
+    std::sort(expected.begin(), expected.end());
+    std::sort(shown.begin(), shown.end());
+    QCOMPARE(shown, expected);
+    QCOMPARE(header, QString("3 of 62 parameters differ"));
+    QStringList pluggedValues;
+    for (int offset : edited)
+        pluggedValues << ParameterCaption::forOffset(offset)->valueText(plugged.byteAt(offset));
+    QCOMPARE(olderValues, pluggedValues);
+    QCOMPARE(everything, int(ParameterCaption::all().size()));
+    QCOMPARE(bold, 3);
+    QVERIFY(w.record() == flashed); // a compare changes nothing
+
+    // One entry beside the unit: the unit on the right, and its values can
+    // be taken; the newest entry holds what the unit holds.
+    for (int row : {0, 1}) {
+        QString right;
+        int differing = -1;
+        bool takeable = false;
+        DialogHook::on<CompareWindow>([&](CompareWindow &view) {
+            right = view.rightChoice()->currentText();
+            differing = view.differingCount();
+            takeable = view.takeButton()->isEnabled();
+            return int(QDialog::Rejected);
+        });
+        DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+            window.entryList()->setCurrentItem(window.entryList()->topLevelItem(row));
+            window.compareButton()->click();
+            return int(QDialog::Rejected);
+        });
+        w.toolBar->showHistory();
+        QCOMPARE(right, QString("The unit now"));
+        QCOMPARE(differing, row == 0 ? 0 : 3);
+        QCOMPARE(takeable, row == 1);
+    }
+}
+
+// A History entry's Servo section alone, by keyboard: the section's box
+// ticked with Space after "None". Only Servo fields go back.
+void tst_Preview::restoreOneSection()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    const DeviceParameters plugged = unit.workingRecord();
+    const QString servo = "Setup · Servo";
+    // Every field edited: Servo ones and the others.
+    DeviceParameters edited = plugged;
+    edited.servo_rev_0 = qint8(plugged.servo_rev_0 == 0 ? 1 : 0);
+    edited.servo_rev_3 = qint8(plugged.servo_rev_3 == 0 ? 1 : 0);
+    edited.swash_servotype = qint8(plugged.swash_servotype == 2 ? 3 : 2);
+    edited.phi_ktotal = qint8(plugged.phi_ktotal == 70 ? 71 : 70);
+    edited.servo_trim_0 = qint8(plugged.servo_trim_0 == 5 ? 6 : 5);
+    edited.r_kp = qint8(plugged.r_kp == 44 ? 45 : 44);
+    w.record() = edited;
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+
+    QStringList sections;
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+        DifferenceList *list = preview.choices();
+        sections = list->sectionNames();
+        preview.noneButton()->click();
+        for (int g = 0; g < list->topLevelItemCount(); ++g) {
+            if (list->topLevelItem(g)->text(0) == servo)
+                list->setCurrentItem(list->topLevelItem(g));
+        }
+        QTest::keyClick(list, Qt::Key_Space);
+        preview.applyButton()->click();
+        return preview.result();
+    });
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+        QTreeWidget *list = window.entryList();
+        list->setCurrentItem(list->topLevelItem(0)); // the plugging-in, the only entry
+        window.previewButton()->click();
+        return window.result();
+    });
+    w.toolBar->showHistory();
+    QVERIFY(sections.contains(servo));
+    QVERIFY(sections.size() >= 3);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    for (const ParameterCaption &row : ParameterCaption::all()) {
+        const bool inServo = row.pageName() + " · " + row.tabName() == servo;
+        QCOMPARE(int(unit.workingRecord().byteAt(row.offset)),
+                 int((inServo ? plugged : edited).byteAt(row.offset)));
+    }
+}
+
+// A click on "Not written to flash" shows exactly the unflashed fields,
+// the flash's value beside the unit's; taking the flash's values undoes
+// them, and the notice goes.
+void tst_Preview::notInFlashShown()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    const DeviceParameters flash = unit.flashRecord();
+    w.record().r_kp = qint8(flash.r_kp == 44 ? 45 : 44);
+    w.record().installation = qint8(flash.installation == 21 ? 17 : 21);
+    const DeviceParameters unflashed = w.record();
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    auto *notice = w.window->findChild<QLabel *>("flashLabel");
+    QVERIFY(!notice->isHidden());
+
+    QStringList shown;
+    QStringList values;
+    QString purpose;
+    DialogHook::on<CompareWindow>([&](CompareWindow &view) {
+        shown = captionsOf(view.differenceList());
+        for (const QString &caption : shown) {
+            QTreeWidgetItem *row = rowOf(view.differenceList(), caption);
+            values << row->text(1) + " > " + row->text(2);
+        }
+        purpose = view.findChild<QLabel *>("comparePurpose")->text();
+        view.takeButton()->click();
+        shown << captionsOf(view.differenceList()); // after taking: nothing left
+        return int(QDialog::Rejected);
+    });
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+        preview.applyButton()->click();
+        return preview.result();
+    });
+    w.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+    QTest::mouseClick(notice, Qt::LeftButton, {}, notice->contentsRect().center());
+    w.window->hide();
+    QCOMPARE(shown, (QStringList{captionAt(offsetof(DeviceParameters, installation)),
+                                 captionAt(offsetof(DeviceParameters, r_kp))}));
+    QCOMPARE(values.size(), 2);
+    QCOMPARE(values[1], QString("%1 > %2").arg(flash.r_kp).arg(unflashed.r_kp));
+    QVERIFY(purpose.startsWith("What a power cycle would lose"));
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.settle();
+    QVERIFY(unit.workingRecord() == flash);
+    QVERIFY(notice->isHidden());
+}
+
+// Values prepared without a unit are offered value by value once its own
+// have come: one of three declined, two sent.
+void tst_Preview::preparedChosenPerValue()
+{
+    Window w;
+    SimulatedUnit &unit = w.window->simulatedPort().unit();
+    const DeviceParameters own = unit.workingRecord();
+    w.record() = own;
+    w.record().phi_ktotal = qint8(own.phi_ktotal == 61 ? 62 : 61);
+    w.record().r_kp = qint8(own.r_kp == 44 ? 45 : 44);
+    w.record().left_spin = qint8(own.left_spin == 90 ? 91 : 90);
+    const DeviceParameters prepared = w.record();
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1); // as a page's edit does
+    QString count;
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+        QTreeWidget *list = preview.changeList();
+        list->setCurrentItem(rowOf(list, captionAt(offsetof(DeviceParameters, r_kp))));
+        QTest::keyClick(list, Qt::Key_Space);
+        count = preview.choiceCount()->text();
+        preview.applyButton()->click();
+        return preview.result();
+    });
+    QVERIFY(w.connectAndDownload());
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    QCOMPARE(count, QString("2 of 3 differences chosen"));
+    DeviceParameters expected = own;
+    expected.phi_ktotal = prepared.phi_ktotal;
+    expected.left_spin = prepared.left_spin;
+    QVERIFY(unit.workingRecord() == expected);
+}
+
+// A note names an entry in the list and in its file, the search finds it,
+// the cap never removes it; export writes a .conf that loads; delete asks
+// and removes.
+void tst_Preview::historyNotes()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    w.record().r_kp = qint8(w.record().r_kp == 44 ? 45 : 44);
+    w.link->setSubframeHead(DLU_WRITE_SFID_PARAM_1);
+    QVERIFY(w.tickUntilMessage("Upload verified"));
+    w.toolBar->writeFlash();
+    QVERIFY(w.tickUntilMessage("Write flash successfully"));
+    UnitHistory &history = w.toolBar->history();
+    QCOMPARE(history.entries().size(), 2);
+    const QString oldest = history.entries().last().path;
+
+    const QString exported = w.dir.filePath("maiden");
+    DialogHook::onFile([&](QFileDialog &) -> std::optional<QString> { return exported; });
+    int visible = -1;
+    QString listedNote;
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+        QTreeWidget *list = window.entryList();
+        list->setCurrentItem(list->topLevelItem(1));
+        window.noteButton()->click(); // opens the editor on the note
+        auto *editor = list->viewport()->findChild<QLineEdit *>();
+        if (!editor)
+            return int(QDialog::Rejected);
+        QTest::keyClicks(editor, "  before   maiden ");
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the editor's text is taken once it closes
+        window.searchField()->setText("MAIDEN");
+        visible = 0;
+        for (int i = 0; i < list->topLevelItemCount(); ++i)
+            visible += list->topLevelItem(i)->isHidden() ? 0 : 1;
+        window.exportButton()->click();
+        return int(QDialog::Rejected);
+    });
+    w.toolBar->showHistory();
+    QCOMPARE(UnitHistory::note(oldest), QString("before maiden"));
+    QCOMPARE(visible, 1);
+    QCOMPARE(w.message(), QString("History entry exported to maiden.conf"));
+    DeviceParameters back;
+    const ConfigResult read = ConfigFile::load(exported + ".conf", back);
+    QVERIFY(read.ok());
+    QCOMPARE(read.keysRead(), LoadedKeyCount);
+    QVERIFY(read.unknownKeys().isEmpty());
+    QCOMPARE(UnitHistory::note(exported + ".conf"), QString("before maiden"));
+
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+        listedNote = window.entryList()->topLevelItem(1)->text(HistoryWindow::NoteColumn);
+        return int(QDialog::Rejected);
+    });
+    w.toolBar->showHistory();
+    QCOMPARE(listedNote, QString("before maiden"));
+
+    // The cap removes the oldest entries the program wrote, not a noted one.
+    const QDateTime later = QDateTime::currentDateTime().addDays(1);
+    DeviceParameters record = w.record();
+    for (int i = 0; i < UnitHistory::Cap + 3; ++i) {
+        record.phi_ktotal = qint8(i % 100);
+        record.r_ki = qint8(i / 100);
+        QCOMPARE(history.save(record, 10, 21, UnitHistory::Kind::Read, later.addSecs(i)),
+                 UnitHistory::Outcome::Saved);
+    }
+    QVERIFY(QFile::exists(oldest));
+    QCOMPARE(history.entries().size(), UnitHistory::Cap + 1);
+
+    // Delete asks first; Cancel keeps it.
+    for (int answer : {1, 0}) {
+        QString asked;
+        DialogHook::onQuestion([&](QMessageBox &box) { return asked = box.text(), answer; });
+        DialogHook::on<HistoryWindow>([&](HistoryWindow &window) {
+            QTreeWidget *list = window.entryList();
+            window.searchField()->setText("maiden");
+            list->clearSelection();
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                list->topLevelItem(i)->setSelected(!list->topLevelItem(i)->isHidden());
+            window.deleteButton()->click();
+            return int(QDialog::Rejected);
+        });
+        w.toolBar->showHistory();
+        QVERIFY(asked.startsWith("Delete the entry of"));
+        QCOMPARE(QFile::exists(oldest), answer == 1);
     }
 }
 

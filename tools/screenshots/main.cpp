@@ -9,10 +9,12 @@
 // <folder>/window-<lang>-<page>[-<tab>].png.
 #include "AppSettings.h"
 #include "ChangePreview.h"
+#include "CompareWindow.h"
 #include "ConfigFile.h"
 #include "DeviceParameters.h"
 #include "DialogHook.h"
 #include "DialogStyle.h"
+#include "DifferenceList.h"
 #include "GuidedSetup.h"
 #include "HistoryWindow.h"
 #include "LanguageSettings.h"
@@ -41,12 +43,16 @@
 #include <QPainter>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTreeWidget>
+
+#include <cstddef>
 
 #include <cstddef>
 #include <cstdio>
@@ -456,6 +462,90 @@ bool grabOpenList(mainWidget &window, const QString &file)
     return true;
 }
 
+// On a display (xcb under Xvfb) the dialog is taken from its own window as
+// the X server shows it; offscreen, as the widget paints itself.
+bool grabOwnWindow(QDialog &dialog, const QString &file)
+{
+    if (QGuiApplication::platformName() != QLatin1String("xcb"))
+        return grabDialog(dialog, file);
+    dialog.show();
+    dialog.raise();
+    runFor(400);
+    const bool ok = dialog.screen()->grabWindow(dialog.winId()).save(file, "PNG");
+    if (ok)
+        std::printf("%s\n", qPrintable(file));
+    else
+        fail(QString("cannot write %1").arg(file));
+    dialog.hide();
+    return ok;
+}
+
+// The choosing preview of a file with nine differences, five ticked and a
+// value no page offers left unticked; and the compare view of two History
+// entries, one of them named by a note.
+bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang)
+{
+    QTemporaryDir files;
+    auto *toolBar = window.findChild<toolWidget *>();
+    const DeviceParameters held = window.serialLink()->parameters();
+    DeviceParameters file = held;
+    file.phi_ktotal = qint8(held.phi_ktotal + 8);
+    file.roll_agility = qint8(held.roll_agility + 5);
+    file.flight_trim_phi = 20;
+    file.receiver_type = 5;
+    file.servo_rev_1 = qint8(held.servo_rev_1 == 1 ? -1 : 1);
+    file.tail_servotype = 0;
+    file.servo_trim_0 = qint8(held.servo_trim_0 + 6);
+    file.r_kp = qint8(held.r_kp + 4);
+    file.rpm_kp = qint8(held.rpm_kp + 10);
+    const QString name = files.filePath("friend.conf");
+    bool ok = ConfigFile::save(name, file, UnitModel::X1, 21).ok();
+    DialogHook::on<ChangePreview>([&](ChangePreview &preview) {
+        preview.resize(700, 520);
+        DifferenceList *list = preview.choices();
+        for (int offset :
+             {int(offsetof(DeviceParameters, roll_agility)),
+              int(offsetof(DeviceParameters, rpm_kp)), int(offsetof(DeviceParameters, r_kp))}) {
+            for (QTreeWidgetItem *item :
+                 list->findItems(QStringLiteral("*"), Qt::MatchWildcard | Qt::MatchRecursive)) {
+                if (item->data(0, DifferenceList::OffsetRole).toInt() == offset && item->parent())
+                    item->setCheckState(0, Qt::Unchecked);
+            }
+        }
+        list->setCurrentItem(list->topLevelItem(1));
+        ok =
+            grabOwnWindow(preview, QDir(folder).filePath(QString("choose-%1.png").arg(lang))) && ok;
+        return int(QDialog::Rejected);
+    });
+    DialogHook::onFile([name](QFileDialog &) -> std::optional<QString> { return name; });
+    toolBar->loadConfigFile();
+    DialogHook::on<ChangePreview>({});
+    DialogHook::onFile({});
+
+    // Two entries of the history, the older named by a note.
+    const QVector<UnitHistory::Entry> entries = toolBar->history().entries();
+    if (entries.size() >= 2)
+        // The pilot's own words, as a pilot of each language would write them.
+        UnitHistory::setNote(entries.last().path, lang == "zh" ? QStringLiteral("首飞前")
+                                                               : QStringLiteral("before maiden"));
+    DialogHook::on<CompareWindow>([&](CompareWindow &view) {
+        view.resize(700, 480);
+        ok = grabOwnWindow(view, QDir(folder).filePath(QString("compare-%1.png").arg(lang))) && ok;
+        return int(QDialog::Rejected);
+    });
+    DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
+        QTreeWidget *list = history.entryList();
+        list->topLevelItem(0)->setSelected(true);
+        list->topLevelItem(list->topLevelItemCount() - 1)->setSelected(true);
+        history.compareButton()->click();
+        return int(QDialog::Rejected);
+    });
+    toolBar->showHistory();
+    DialogHook::on<CompareWindow>({});
+    DialogHook::on<HistoryWindow>({});
+    return ok;
+}
+
 // The Basic page with the keyboard on the roll gain slider, as after Tab.
 bool grabSliderFocus(mainWidget &window, const QString &file)
 {
@@ -511,7 +601,8 @@ int main(int argc, char *argv[])
             return ok ? 0 : 1;
         }
         ok = connectSimulatedUnit(window) && grabAll(window, folder, lang) &&
-             grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang);
+             grabDialogs(window, folder, lang) && grabFilePreviews(window, folder, lang) &&
+             grabChoosing(window, folder, lang);
         const QString base = QDir(folder).filePath(QString("window-%1-").arg(lang));
         ok = ok && grabOpenList(window, base + "open-list.png") &&
              grabSliderFocus(window, base + "focus-slider.png");
