@@ -124,6 +124,17 @@ const std::array<ConfigureSettingPage::ValueRow, 10> &ConfigureSettingPage::valu
     return rows;
 }
 
+std::optional<std::pair<int, int>> ConfigureSettingPage::valueRange(int offset)
+{
+    static const DeviceParameters probe{};
+    const auto *base = reinterpret_cast<const char *>(&probe);
+    for (const ValueRow &row : valueRows()) {
+        if (reinterpret_cast<const char *>(&(probe.*row.field)) - base == offset)
+            return std::make_pair(row.minimum, row.maximum);
+    }
+    return std::nullopt;
+}
+
 ConfigureSettingPage::ConfigureSettingPage(QWidget *parent, SerialProcessThread *serialLink)
     : ParameterPage(parent, serialLink), ui(new Ui::ConfigureSettingPageUi), receiverTab(*this),
       monitorTab(*this), mountTab(*this), trimTab(*this), travelTab(*this)

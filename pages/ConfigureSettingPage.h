@@ -9,6 +9,8 @@
 #include "SwashMixing.h"
 
 #include <array>
+#include <optional>
+#include <utility>
 
 class SerialProcessThread;
 struct DeviceParameters;
@@ -43,6 +45,10 @@ public:
 
     // The swash geometry and mixing state the arrow pad works with.
     const SwashMixing &swashMixing() const { return mixing; }
+
+    // The range the Trim and Travel tabs allow for the field at a record
+    // offset, so a guide offers the same; nothing for a field they lack.
+    static std::optional<std::pair<int, int>> valueRange(int offset);
 
 public slots:
     void mixerPushButtonClicked(bool value);

@@ -1,6 +1,8 @@
 #include "GuidedSetup.h"
 
+#include "ConfigureSettingPage.h"
 #include "DialogStyle.h"
+#include "DifferenceList.h"
 #include "LinkFrame.h"
 #include "ParameterCaption.h"
 #include "Picture.h"
@@ -14,14 +16,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
+#include <QSpinBox>
 #include <QStackedWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <cstddef>
@@ -142,6 +144,8 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
     // A new download (a lost and found unit) leaves the link idle.
     connect(&engine, &LinkEngine::downloadCompleted, this, [this] {
         refreshUnit();
+        if (current == TrimStep)
+            showValues();
         applyLinkMode();
     });
     connect(&engine, &LinkEngine::flashWritten, this, [this] {
@@ -376,13 +380,57 @@ QWidget *GuidedSetup::buildTrimStep()
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    layout->addWidget(wrapped(
-        tr("Put the servo horns back on, as close to a right angle as the splines allow.\n\n"
-           "Then level the swash plate and set the travel limits on the Setup page's Trim and "
-           "Travel tabs after this guide: on the Trim tab the unit holds the servos still at "
-           "their trimmed centre, and the arrow pad moves the swash plate as a whole.")));
+    layout->addWidget(
+        wrapped(tr("Put the servo horns back on, as close to a right angle as the splines allow. "
+                   "While this step is shown the unit holds the servos still at their trimmed "
+                   "centre.")));
+    auto *columns = new QHBoxLayout;
+    columns->addWidget(
+        valueGroup(tr("With the collective stick at mid, trim each servo until its arm is level."),
+                   {int(offsetof(D, servo_trim_0)), int(offsetof(D, servo_trim_1)),
+                    int(offsetof(D, servo_trim_2)), int(offsetof(D, servo_trim_3))}));
+    columns->addWidget(valueGroup(
+        tr("Move each stick to its ends: lower a limit until no servo or linkage binds at full "
+           "stick."),
+        {int(offsetof(D, ail_limit)), int(offsetof(D, ele_limit)), int(offsetof(D, coll_ratio)),
+         int(offsetof(D, tail_limit_a)), int(offsetof(D, tail_limit_b))}));
+    layout->addLayout(columns);
     layout->addStretch();
     return page;
+}
+
+// The fields of one Setup tab, captioned, ranged and titled as that tab has
+// them, so the guide and the page agree.
+QWidget *GuidedSetup::valueGroup(const QString &instruction, const std::vector<int> &offsets)
+{
+    auto *group = new QGroupBox(ParameterCaption::forOffset(offsets.front())->tabName());
+    auto *layout = new QVBoxLayout(group);
+    layout->addWidget(wrapped(instruction));
+    auto *grid = new QGridLayout;
+    for (int offset : offsets) {
+        const ParameterCaption *row = ParameterCaption::forOffset(offset);
+        const auto range = ConfigureSettingPage::valueRange(offset);
+        Q_ASSERT(row && range);
+        auto *box = new QSpinBox;
+        box->setObjectName(QStringLiteral("guidedValue%1").arg(offset));
+        box->setRange(range->first, range->second);
+        // Typed digits go up once the number is whole.
+        box->setKeyboardTracking(false);
+        auto *label = new QLabel(row->text());
+        label->setBuddy(box);
+        const int line = grid->rowCount();
+        grid->addWidget(label, line, 0);
+        grid->addWidget(box, line, 1);
+        valueBoxes.emplace_back(offset, box);
+        connect(box, &QSpinBox::valueChanged, this, [this, offset](int value) {
+            if (!showingValues)
+                write(offset, value);
+        });
+    }
+    grid->setColumnStretch(0, 1);
+    layout->addLayout(grid);
+    layout->addStretch();
+    return group;
 }
 
 QWidget *GuidedSetup::buildFailSafeStep()
@@ -415,12 +463,9 @@ QWidget *GuidedSetup::buildSummaryStep()
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(wrapped(tr("What the guided setup changed in the unit:")));
-    summaryList = new QTreeWidget;
+    summaryList = new DifferenceList;
     summaryList->setObjectName(QStringLiteral("guidedSummary"));
-    summaryList->setColumnCount(3);
-    summaryList->setHeaderLabels({tr("Parameter"), tr("Before"), tr("Now")});
-    summaryList->setRootIsDecorated(false);
-    summaryList->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    summaryList->setSides(tr("Before"), tr("Now"));
     layout->addWidget(summaryList, 1);
     flashBtn = new QPushButton(tr("&Write to flash"));
     flashBtn->setObjectName(QStringLiteral("guidedWriteFlash"));
@@ -465,6 +510,9 @@ void GuidedSetup::showStep(Step step)
             startStick(RadioCheck::Throttle);
         }
         break;
+    case TrimStep:
+        showValues();
+        break;
     case ServoStep:
         swashServoBox->setCurrentIndex(record.swash_servotype - 1);
         tailServoBox->setCurrentIndex(record.tail_servotype - 1);
@@ -480,13 +528,15 @@ void GuidedSetup::showStep(Step step)
 }
 
 // Telemetry while a step watches the sticks; the control loops run, so the
-// servos follow the sticks for the direction check.
+// servos follow the sticks for the direction check. While trimming they are
+// suspended, as on the Setup page's Trim tab: the servos hold still at their
+// trimmed centre.
 void GuidedSetup::applyLinkMode()
 {
     const bool watching = current == ReceiverStep || current == RadioStep ||
                           current == FailSafeStep || current == DirectionStep;
     link->setSubframeHead(watching ? DLU_UP_SFID_TELEMETRY_1 : DLU_SFID_IDLE);
-    link->setCommand(CMD_RUN_PID);
+    link->setCommand(current == TrimStep ? CMD_CUT_PID : CMD_RUN_PID);
 }
 
 bool GuidedSetup::stepReady() const
@@ -569,8 +619,10 @@ void GuidedSetup::leave()
         showStep(current);
         return;
     }
-    // The pages take the link back: their tab decides telemetry and loops.
+    // The pages take the link back: their tab decides telemetry and loops,
+    // which run again unless the Setup page's Trim tab is on screen.
     link->setSubframeHead(DLU_SFID_IDLE);
+    link->setCommand(CMD_RUN_PID);
     emit recordChanged();
     QDialog::reject();
 }
@@ -818,18 +870,31 @@ void GuidedSetup::commandCompleted(quint8 code, bool confirmed)
 void GuidedSetup::fillSummary()
 {
     summaryList->clear();
-    for (const ParameterCaption *row : ParameterCaption::differences(found, record))
-        new QTreeWidgetItem(summaryList,
-                            {row->fullCaption(), row->valueText(found.byteAt(row->offset)),
-                             row->valueText(record.byteAt(row->offset))});
-    if (failSafeSet)
-        new QTreeWidgetItem(summaryList, {tr("Fail safe"), QString(), tr("set")});
+    summaryList->showRecords(found, record);
+    if (failSafeSet) {
+        // Not a field of the record: a section of its own after the pages'.
+        const QString caption = tr("Fail safe");
+        auto *item =
+            new QTreeWidgetItem(summaryList->addSection(caption), {caption, QString(), tr("set")});
+        item->setData(0, DifferenceList::CaptionRole, caption);
+        summaryList->expandAll();
+    }
     if (summaryList->topLevelItemCount() == 0)
-        new QTreeWidgetItem(summaryList, {tr("Nothing: the unit was already set up so")});
+        summaryList->addSection(tr("Nothing: the unit was already set up so"));
     flashBtn->setEnabled(!flashed);
     if (!flashed && flashLabel->text().isEmpty())
         flashLabel->setText(tr("The unit keeps these values only until it is switched off, "
                                "unless they are written to flash."));
+}
+
+// ---- trims and travel
+
+void GuidedSetup::showValues()
+{
+    showingValues = true;
+    for (const auto &[offset, box] : valueBoxes)
+        box->setValue(record.byteAt(offset));
+    showingValues = false;
 }
 
 QString GuidedSetup::statusText() const

@@ -9,14 +9,17 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
+class DifferenceList;
 class QLabel;
 class QProgressBar;
 class QPushButton;
+class QSpinBox;
 class QStackedWidget;
-class QTreeWidget;
 class SerialProcessThread;
 class UnitHistory;
 
@@ -96,6 +99,7 @@ private:
     QWidget *buildTrimStep();
     QWidget *buildFailSafeStep();
     QWidget *buildSummaryStep();
+    QWidget *valueGroup(const QString &instruction, const std::vector<int> &offsets);
     QWidget *pictureChoices(const QString &title, const std::vector<int> &codes, int offset,
                             const std::function<QString(int)> &pictureOf, QSize size);
 
@@ -114,6 +118,7 @@ private:
     void answerDirection(int servo, bool rose);
     void setFailSafe();
     void commandCompleted(quint8 code, bool confirmed);
+    void showValues();
     void fillSummary();
 
     DeviceParameters &record;
@@ -157,12 +162,16 @@ private:
     std::array<bool, 4> directionsConfirmed{};
     std::array<QLabel *, 4> directionRows{};
 
+    // The trim and travel boxes with their record offsets.
+    std::vector<std::pair<int, QSpinBox *>> valueBoxes;
+    bool showingValues = false;
+
     QLabel *failSafeLabel = nullptr;
     QLabel *throttleLabel = nullptr;
     bool failSafeWaiting = false;
     bool failSafeSet = false;
 
-    QTreeWidget *summaryList = nullptr;
+    DifferenceList *summaryList = nullptr;
     QLabel *flashLabel = nullptr;
     QPushButton *flashBtn = nullptr;
     bool flashed = false;

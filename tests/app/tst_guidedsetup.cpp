@@ -4,6 +4,7 @@
 // The link's tick and the unit's telemetry clock move together, by hand.
 #include "AppSettings.h"
 #include "DialogHook.h"
+#include "DifferenceList.h"
 #include "FactorySetup.h"
 #include "GuidedSetup.h"
 #include "ParameterCaption.h"
@@ -26,6 +27,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -184,6 +186,8 @@ private slots:
     void flatReceiverIsTold();
     void leavingHalfWayLeavesUnitConsistent_data();
     void leavingHalfWayLeavesUnitConsistent();
+    void trimsAndTravelReachUnit_data();
+    void trimsAndTravelReachUnit();
     void noUnitNoStart();
     void sticksWindowSteersUnit();
 };
@@ -277,10 +281,20 @@ void tst_GuidedSetup::rightRadioPassesEveryStep()
 
     // The summary in the pages' words, then WriteFlash, then no question.
     QCOMPARE(guide->step(), GuidedSetup::SummaryStep);
-    QTreeWidget *summary = w.in<QTreeWidget>(guide, "guidedSummary");
+    // Only the differences, each under its page and tab, without check boxes.
+    auto *summary = w.in<DifferenceList>(guide, "guidedSummary");
+    QVERIFY(summary);
+    QCOMPARE(summary->choosableCount(), 0);
     QStringList rows;
-    for (int i = 0; i < summary->topLevelItemCount(); ++i)
-        rows << summary->topLevelItem(i)->text(0) + ": " + summary->topLevelItem(i)->text(2);
+    for (int s = 0; s < summary->topLevelItemCount(); ++s) {
+        const QTreeWidgetItem *section = summary->topLevelItem(s);
+        for (int i = 0; i < section->childCount(); ++i) {
+            const QTreeWidgetItem *row = section->child(i);
+            QVERIFY(row->text(1) != row->text(2));
+            rows << row->data(0, DifferenceList::CaptionRole).toString() + ": " + row->text(2);
+        }
+    }
+    QCOMPARE(rows.size(), ParameterCaption::differences(guide->before(), w.record()).size() + 1);
     QVERIFY2(rows.contains("Setup · Mount: Mounting 4."), qPrintable(rows.join('\n')));
     QVERIFY2(rows.contains("Setup · SwashPlate: 135CCPM"), qPrintable(rows.join('\n')));
     QVERIFY2(rows.contains("Fail safe: set"), qPrintable(rows.join('\n')));
@@ -408,6 +422,83 @@ void tst_GuidedSetup::leavingHalfWayLeavesUnitConsistent()
         QCOMPARE(int(w.unit.flashRecord().installation), int(FactorySetup::record().installation));
     // The Setup page shows what the unit holds.
     QVERIFY(w.window->findChild<QPushButton *>("Mount2PushButton")->isChecked());
+}
+
+void tst_GuidedSetup::trimsAndTravelReachUnit_data()
+{
+    using D = DeviceParameters;
+    QTest::addColumn<int>("offset");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("pageBox");
+    QTest::addColumn<QString>("leaveBy");
+    QTest::addRow("CH1 trim, Next")
+        << int(offsetof(D, servo_trim_0)) << 12 << "SwashServoTuningCH1SpinBox"
+        << "next";
+    QTest::addRow("tail trim, Back")
+        << int(offsetof(D, servo_trim_3)) << -20 << "TailServoTrimSpinBox"
+        << "back";
+    QTest::addRow("aileron travel, Leave")
+        << int(offsetof(D, ail_limit)) << 90 << "AileronLimitSpinBox"
+        << "leave";
+    QTest::addRow("collective, Escape")
+        << int(offsetof(D, coll_ratio)) << -40 << "CollectiveCoefSpinBox"
+        << "escape";
+}
+
+// Each edit is one upload, read back, shown on the Setup page; the control
+// loops are suspended only while the step is on screen.
+void tst_GuidedSetup::trimsAndTravelReachUnit()
+{
+    QFETCH(int, offset);
+    QFETCH(int, value);
+    QFETCH(QString, pageBox);
+    QFETCH(QString, leaveBy);
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    GuidedSetup *guide = w.open();
+    QVERIFY(w.throughReceiver(guide));
+    QVERIFY(w.throughRadio(guide));
+    for (int step = GuidedSetup::RadioStep; step < GuidedSetup::ServoStep; ++step)
+        guide->next();
+    w.in<QCheckBox>(guide, "guidedHornsOff")->setChecked(true);
+    guide->next();
+    for (const char *yes : {"guidedYes0", "guidedYes1", "guidedYes2", "guidedYes3"})
+        w.press(guide, yes);
+    QCOMPARE(w.link->protocol().command(), CMD_RUN_PID);
+    guide->next();
+    QCOMPARE(guide->step(), GuidedSetup::TrimStep);
+    QCOMPARE(w.link->protocol().command(), CMD_CUT_PID);
+    QVERIFY(w.tickUntil([&] { return !w.unit.controlLoopsRunning(); }));
+
+    // The guide offers what the page offers.
+    auto *box = w.in<QSpinBox>(guide, qPrintable(QString("guidedValue%1").arg(offset)));
+    auto *onPage = w.window->findChild<QSpinBox *>(pageBox);
+    QVERIFY(box && onPage);
+    QCOMPARE(box->minimum(), onPage->minimum());
+    QCOMPARE(box->maximum(), onPage->maximum());
+    QCOMPARE(box->value(), int(w.record().byteAt(offset)));
+    box->setValue(value);
+    QCOMPARE(int(w.record().byteAt(offset)), value);
+    QVERIFY(w.unitAgrees());
+    QCOMPARE(int(w.unit.workingRecord().byteAt(offset)), value);
+    QCOMPARE(onPage->value(), value);
+    // Writing does not start the loops again (the command was sent and done).
+    QVERIFY(!w.unit.controlLoopsRunning());
+
+    w.answer = 1; // leave the change unsaved
+    if (leaveBy == "next")
+        guide->next();
+    else if (leaveBy == "back")
+        w.press(guide, "guidedBack");
+    else if (leaveBy == "leave")
+        w.press(guide, "guidedLeave");
+    else
+        QTest::keyClick(guide, Qt::Key_Escape);
+    QCOMPARE(w.link->protocol().command(), CMD_RUN_PID);
+    QVERIFY(w.tickUntil([&] { return w.unit.controlLoopsRunning(); }));
+    if (leaveBy == "leave" || leaveBy == "escape")
+        QTRY_VERIFY(!w.window->guidedSetup());
+    QCOMPARE(onPage->value(), value);
 }
 
 void tst_GuidedSetup::noUnitNoStart()
