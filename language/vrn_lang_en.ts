@@ -1029,14 +1029,6 @@ Before anything changes, the unit&apos;s parameters are kept in History as &quot
         <translation>No</translation>
     </message>
     <message>
-        <source>Put the servo horns back on, as close to a right angle as the splines allow.
-
-Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</source>
-        <translation>Put the servo horns back on, as close to a right angle as the splines allow.
-
-Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</translation>
-    </message>
-    <message>
         <source>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</source>
         <translation>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</translation>
     </message>
@@ -1047,10 +1039,6 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>What the guided setup changed in the unit:</source>
         <translation>What the guided setup changed in the unit:</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>Parameter</translation>
     </message>
     <message>
         <source>Before</source>
@@ -1231,6 +1219,18 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>confirmed</source>
         <translation>confirmed</translation>
+    </message>
+    <message>
+        <source>Put the servo horns back on, as close to a right angle as the splines allow. While this step is shown the unit holds the servos still at their trimmed centre.</source>
+        <translation>Put the servo horns back on, as close to a right angle as the splines allow. While this step is shown the unit holds the servos still at their trimmed centre.</translation>
+    </message>
+    <message>
+        <source>With the collective stick at mid, trim each servo until its arm is level.</source>
+        <translation>With the collective stick at mid, trim each servo until its arm is level.</translation>
+    </message>
+    <message>
+        <source>Move each stick to its ends: lower a limit until no servo or linkage binds at full stick.</source>
+        <translation>Move each stick to its ends: lower a limit until no servo or linkage binds at full stick.</translation>
     </message>
 </context>
 <context>

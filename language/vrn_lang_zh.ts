@@ -1029,14 +1029,6 @@ Before anything changes, the unit&apos;s parameters are kept in History as &quot
         <translation>否</translation>
     </message>
     <message>
-        <source>Put the servo horns back on, as close to a right angle as the splines allow.
-
-Then level the swash plate and set the travel limits on the Setup page&apos;s Trim and Travel tabs after this guide: on the Trim tab the unit holds the servos still at their trimmed centre, and the arrow pad moves the swash plate as a whole.</source>
-        <translation>把舵机摇臂装回去，在齿位允许的范围内尽量与连杆成直角。
-
-完成向导后，请在设置页的“中立微调”和“行程”标签页调平十字盘并设置行程限制：在中立微调页，陀螺仪会让舵机停在微调后的中立位置，方向按钮可以整体移动十字盘。</translation>
-    </message>
-    <message>
         <source>Put the sticks and switches where the helicopter should go when the signal is lost: throttle fully down, the other sticks centred. Then press Set Fail Safe: the unit stores the positions it sees now.</source>
         <translation>把摇杆和开关放到信号丢失时直升机应处的位置：油门拉到最低，其余摇杆回中。然后按“设置失控保护”：陀螺仪会记住它此刻看到的位置。</translation>
     </message>
@@ -1047,10 +1039,6 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>What the guided setup changed in the unit:</source>
         <translation>设置向导在陀螺仪中改动的内容：</translation>
-    </message>
-    <message>
-        <source>Parameter</source>
-        <translation>参数</translation>
     </message>
     <message>
         <source>Before</source>
@@ -1231,6 +1219,18 @@ Then level the swash plate and set the travel limits on the Setup page&apos;s Tr
     <message>
         <source>confirmed</source>
         <translation>已确认</translation>
+    </message>
+    <message>
+        <source>Put the servo horns back on, as close to a right angle as the splines allow. While this step is shown the unit holds the servos still at their trimmed centre.</source>
+        <translation>把舵机摇臂装回去，在齿位允许的范围内尽量与连杆成直角。显示这一步时，陀螺仪会让舵机停在微调后的中立位置。</translation>
+    </message>
+    <message>
+        <source>With the collective stick at mid, trim each servo until its arm is level.</source>
+        <translation>把螺距摇杆放在中间，逐个微调舵机，直到每个舵机摇臂都水平。</translation>
+    </message>
+    <message>
+        <source>Move each stick to its ends: lower a limit until no servo or linkage binds at full stick.</source>
+        <translation>把每个摇杆推到两端：若摇杆推满时舵机或连杆卡住，就减小相应的行程，直到不再卡住。</translation>
     </message>
 </context>
 <context>

@@ -90,8 +90,9 @@ GuidedSetup::GuidedSetup(DeviceParameters &parameters, SerialProcessThread *seri
     setWindowModality(Qt::WindowModal);
     auto *sticks = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K), this);
     connect(sticks, &QShortcut::activated, this, &GuidedSetup::sticksRequested);
-    // The sheet darkens labels; a check box's text must be dark too.
-    setStyleSheet(DialogStyle::sheet() + QStringLiteral("QCheckBox { color: black; }"));
+    // The sheet darkens labels; a check box's text and a group's title must be dark too.
+    setStyleSheet(DialogStyle::sheet() +
+                  QStringLiteral("QCheckBox, QGroupBox, QGroupBox::title { color: black; }"));
 
     header = new QLabel;
     header->setObjectName(QStringLiteral("dialogHeader"));

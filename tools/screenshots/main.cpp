@@ -46,6 +46,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -336,6 +337,14 @@ bool grabGuidedSetup(mainWidget &window, const QString &folder, const QString &l
         guide->findChild<QPushButton *>(QString("guidedYes%1").arg(servo))->click();
     grab("directions");
     guide->next();
+    // A pilot levelling CH1's arm and taking some aileron travel off.
+    guide
+        ->findChild<QSpinBox *>(
+            QString("guidedValue%1").arg(offsetof(DeviceParameters, servo_trim_0)))
+        ->setValue(8);
+    guide
+        ->findChild<QSpinBox *>(QString("guidedValue%1").arg(offsetof(DeviceParameters, ail_limit)))
+        ->setValue(90);
     grab("trim");
     guide->next();
     sticks("0 throttle=-100 aux=-100");
