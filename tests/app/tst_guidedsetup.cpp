@@ -164,6 +164,17 @@ struct Window
         sticks(radioScript(RadioCheck::Throttle));
         return tickUntil([guide] { return guide->stepReady(); }, 1200);
     }
+    // Connected, the guide open and on the mounting step; null if it got stuck.
+    GuidedSetup *openAtMounting()
+    {
+        if (!connectAndDownload())
+            return nullptr;
+        GuidedSetup *guide = open();
+        if (!throughReceiver(guide) || !throughRadio(guide))
+            return nullptr;
+        guide->next();
+        return guide->step() == GuidedSetup::MountStep ? guide : nullptr;
+    }
 };
 
 } // namespace
@@ -395,12 +406,8 @@ void tst_GuidedSetup::leavingHalfWayLeavesUnitConsistent()
     QFETCH(bool, closed);
     QFETCH(bool, flashed);
     Window w;
-    QVERIFY(w.connectAndDownload());
-    GuidedSetup *guide = w.open();
-    QVERIFY(w.throughReceiver(guide));
-    QVERIFY(w.throughRadio(guide));
-    guide->next();
-    QCOMPARE(guide->step(), GuidedSetup::MountStep);
+    GuidedSetup *guide = w.openAtMounting();
+    QVERIFY(guide);
     const int installation = int(offsetof(DeviceParameters, installation));
     w.press(guide, qPrintable(QString("guidedChoice%1_21").arg(installation)));
     w.tick(); // the upload has begun, not ended
@@ -454,11 +461,9 @@ void tst_GuidedSetup::trimsAndTravelReachUnit()
     QFETCH(QString, pageBox);
     QFETCH(QString, leaveBy);
     Window w;
-    QVERIFY(w.connectAndDownload());
-    GuidedSetup *guide = w.open();
-    QVERIFY(w.throughReceiver(guide));
-    QVERIFY(w.throughRadio(guide));
-    for (int step = GuidedSetup::RadioStep; step < GuidedSetup::ServoStep; ++step)
+    GuidedSetup *guide = w.openAtMounting();
+    QVERIFY(guide);
+    for (int step = GuidedSetup::MountStep; step < GuidedSetup::ServoStep; ++step)
         guide->next();
     w.in<QCheckBox>(guide, "guidedHornsOff")->setChecked(true);
     guide->next();
