@@ -17,18 +17,22 @@
 #include "StickWindow.h"
 #include "Telemetry.h"
 #include "UnitHistory.h"
+#include "contentWidget.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -199,6 +203,7 @@ private slots:
     void leavingHalfWayLeavesUnitConsistent();
     void trimsAndTravelReachUnit_data();
     void trimsAndTravelReachUnit();
+    void pagesTakeTheLinkBack();
     void noUnitNoStart();
     void sticksWindowSteersUnit();
 };
@@ -504,6 +509,28 @@ void tst_GuidedSetup::trimsAndTravelReachUnit()
     if (leaveBy == "leave" || leaveBy == "escape")
         QTRY_VERIFY(!w.window->guidedSetup());
     QCOMPARE(onPage->value(), value);
+}
+
+// The guide runs the loops while it is open; left over the Setup page's
+// Trim tab, the tab suspends them again, as it did before the guide.
+void tst_GuidedSetup::pagesTakeTheLinkBack()
+{
+    Window w;
+    QVERIFY(w.connectAndDownload());
+    auto *content = w.window->findChild<contentWidget *>();
+    content->pages()->setCurrentRow(1);
+    auto *tabs = content->stack()->widget(1)->findChild<QTabWidget *>("tabWidget");
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->tabText(i).trimmed() == "Trim")
+            tabs->setCurrentIndex(i);
+    }
+    QVERIFY(w.tickUntil([&] { return !w.unit.controlLoopsRunning(); }));
+    GuidedSetup *guide = w.open();
+    QVERIFY(guide);
+    QVERIFY(w.tickUntil([&] { return w.unit.controlLoopsRunning(); }));
+    w.press(guide, "guidedLeave");
+    QTRY_VERIFY(!w.window->guidedSetup());
+    QVERIFY(w.tickUntil([&] { return !w.unit.controlLoopsRunning(); }));
 }
 
 void tst_GuidedSetup::noUnitNoStart()
