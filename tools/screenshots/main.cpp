@@ -196,11 +196,16 @@ bool grabAll(mainWidget &window, const QString &folder, const QString &lang)
     return ok;
 }
 
+// On a display (xcb under Xvfb) the dialog is taken from its own window as
+// the X server shows it; offscreen, as the widget paints itself.
 bool grabDialog(QDialog &dialog, const QString &file)
 {
+    const bool onDisplay = QGuiApplication::platformName() == QLatin1String("xcb");
     dialog.show();
-    runFor(150);
-    const bool ok = dialog.grab().save(file, "PNG");
+    dialog.raise();
+    runFor(onDisplay ? 400 : 150);
+    const bool ok =
+        (onDisplay ? dialog.screen()->grabWindow(dialog.winId()) : dialog.grab()).save(file, "PNG");
     if (ok)
         std::printf("%s\n", qPrintable(file));
     else
@@ -471,24 +476,6 @@ bool grabOpenList(mainWidget &window, const QString &file)
     return true;
 }
 
-// On a display (xcb under Xvfb) the dialog is taken from its own window as
-// the X server shows it; offscreen, as the widget paints itself.
-bool grabOwnWindow(QDialog &dialog, const QString &file)
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return grabDialog(dialog, file);
-    dialog.show();
-    dialog.raise();
-    runFor(400);
-    const bool ok = dialog.screen()->grabWindow(dialog.winId()).save(file, "PNG");
-    if (ok)
-        std::printf("%s\n", qPrintable(file));
-    else
-        fail(QString("cannot write %1").arg(file));
-    dialog.hide();
-    return ok;
-}
-
 // The choosing preview of a file with nine differences, five ticked and a
 // value no page offers left unticked; and the compare view of two History
 // entries, one of them named by a note.
@@ -522,8 +509,7 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
             }
         }
         list->setCurrentItem(list->topLevelItem(1));
-        ok =
-            grabOwnWindow(preview, QDir(folder).filePath(QString("choose-%1.png").arg(lang))) && ok;
+        ok = grabDialog(preview, QDir(folder).filePath(QString("choose-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
     DialogHook::onFile([name](QFileDialog &) -> std::optional<QString> { return name; });
@@ -539,7 +525,7 @@ bool grabChoosing(mainWidget &window, const QString &folder, const QString &lang
                                                                : QStringLiteral("before maiden"));
     DialogHook::on<CompareWindow>([&](CompareWindow &view) {
         view.resize(700, 480);
-        ok = grabOwnWindow(view, QDir(folder).filePath(QString("compare-%1.png").arg(lang))) && ok;
+        ok = grabDialog(view, QDir(folder).filePath(QString("compare-%1.png").arg(lang))) && ok;
         return int(QDialog::Rejected);
     });
     DialogHook::on<HistoryWindow>([&](HistoryWindow &history) {
