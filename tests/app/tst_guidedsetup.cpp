@@ -17,6 +17,7 @@
 #include "StickWindow.h"
 #include "Telemetry.h"
 #include "UnitHistory.h"
+#include "WholeWindow.h"
 #include "contentWidget.h"
 #include "mainWidget.h"
 #include "toolWidget.h"
@@ -189,12 +190,7 @@ class tst_GuidedSetup : public QObject
     QTemporaryDir settingsDir;
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
-    }
+    void initTestCase() { WholeWindow::keepSettingsIn(settingsDir.path()); }
     void rightRadioPassesEveryStep();
     void radioFaultsBlockUntilFixed_data();
     void radioFaultsBlockUntilFixed();

@@ -232,11 +232,9 @@ class tst_Preview : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         // English, whatever the tests beside this one store as the choice.
         QVERIFY(settingsDir.isValid());
-        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        WholeWindow::keepSettingsIn(settingsDir.path());
     }
     void fileRows_data();
     void fileRows();

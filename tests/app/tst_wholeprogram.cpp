@@ -111,10 +111,8 @@ class tst_WholeProgram : public QObject
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
         // English, whatever the tests beside this one store as the choice.
-        AppSettings::setProgramFilePath(settingsDir.filePath("sys.ini"));
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+        WholeWindow::keepSettingsIn(settingsDir.path());
     }
     void pilotSession();
     void unitFallsSilentDuringUpload();

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QSettings>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -74,6 +75,13 @@ void WholeWindow::tick()
 {
     link->time();
     QCoreApplication::processEvents();
+}
+
+void WholeWindow::keepSettingsIn(const QString &folder)
+{
+    QStandardPaths::setTestModeEnabled(true);
+    AppSettings::setProgramFilePath(folder + QStringLiteral("/sys.ini"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
 }
 
 void WholeWindow::choosePage(int row)

@@ -18,6 +18,10 @@ class WholeWindow
 {
 public:
     WholeWindow();
+    // The program's and the pilot's settings in `folder`, and Qt's test paths
+    // for the rest, so no choice stored by another test (the language, the
+    // last folder) reaches this one: once, before the first window.
+    static void keepSettingsIn(const QString &folder);
     WholeWindow(const WholeWindow &) = delete;
     WholeWindow &operator=(const WholeWindow &) = delete;
     ~WholeWindow();
