@@ -405,6 +405,12 @@ private:
         if (engine.hasChangesNotInFlash() != differs &&
             !(engine.hasChangesNotInFlash() && port().flashInDoubt))
             found << QStringLiteral("\"Not written to flash\" is wrong");
+        // What the compare view shows as the flash ("what a power cycle would
+        // lose") is what the unit's flash holds, whenever the link claims to
+        // know it.
+        if (const std::optional<DeviceParameters> flash = engine.knownFlash();
+            flash && !port().flashInDoubt && !sameCarried(*flash, unit().flashRecord()))
+            found << QStringLiteral("the flash as known is not the unit's flash");
         if (outcomes(QStringLiteral("Write flash successfully"), QStringLiteral("WriteFlash")) !=
                 flashPresses ||
             engine.isCommandPending(CMD_SAVE_FLASH))
